@@ -1,0 +1,40 @@
+// Host objects handed to the plug-in as opaque handles. Every handle the plug-in gives
+// back is looked up here: a stale or foreign one is found missing, never dereferenced.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+namespace host {
+
+template <typename Handle, typename Object>
+class HandleTable {
+public:
+    Handle Add(std::unique_ptr<Object> object) {
+        objects_.push_back(std::move(object));
+        return reinterpret_cast<Handle>(objects_.back().get());
+    }
+
+    // Null for a handle this table did not hand out or has removed.
+    Object* Find(Handle handle) const {
+        for (const auto& object : objects_)
+            if (reinterpret_cast<Handle>(object.get()) == handle) return object.get();
+        return nullptr;
+    }
+
+    Handle HandleOf(const Object& object) const {
+        return reinterpret_cast<Handle>(const_cast<Object*>(&object));
+    }
+
+    template <typename Visit>
+    void ForEach(Visit visit) const {
+        for (const auto& object : objects_) visit(*object);
+    }
+
+    size_t Size() const { return objects_.size(); }
+
+private:
+    std::vector<std::unique_ptr<Object>> objects_;
+};
+
+}  // namespace host

@@ -1,0 +1,104 @@
+#include "emulator/host/host.h"
+
+#include <stdexcept>
+
+#include "emulator/host/suites/catalogue.h"
+#include "host/ai_application.h"
+
+namespace host {
+namespace {
+
+Host* gCurrent = nullptr;
+
+}  // namespace
+
+Host::Host(const std::string& pluginPath) : plugin(pluginPath, suites, BasicSuite(), trace) {
+    if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
+    gCurrent = this;
+}
+
+Host::~Host() { gCurrent = nullptr; }
+
+Host* Host::Current() { return gCurrent; }
+
+SPBasicSuite* Host::BasicSuite() { return &ServedBasicSuite(); }
+
+bool Host::LoadPlugin(std::string& error) { return plugin.Load(error); }
+
+void Host::RequireLoadedCode() const {
+    if (unloaded_) throw std::runtime_error("the plug-in is unloaded; reload it first");
+}
+
+void Host::Start() {
+    RequireLoadedCode();
+    if (started_) throw std::runtime_error("the plug-in is already started");
+    SPInterfaceMessage message{};
+    plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message);
+    started_ = true;
+    for (HostNotifierHandle handle : notifiers.OfType(kAIApplicationStartedNotifier)) {
+        AINotifierMessage notice{};
+        notice.notifier = handle;
+        notice.type = kAIApplicationStartedNotifier;
+        plugin.Send(kCallerAINotify, kSelectorAINotify, notice);
+    }
+}
+
+void Host::Quit() {
+    RequireLoadedCode();
+    if (!started_) throw std::runtime_error("the plug-in is not started");
+    SPInterfaceMessage message{};
+    plugin.Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
+    started_ = false;
+}
+
+void Host::Unload() {
+    RequireLoadedCode();
+    SPAccessMessage message{};
+    plugin.Send(kSPAccessCaller, kSPAccessUnloadSelector, message);
+    plugin.DropCode();
+    unloaded_ = true;
+}
+
+void Host::Reload() {
+    if (!unloaded_) throw std::runtime_error("the plug-in is not unloaded");
+    std::string error;
+    if (!plugin.Load(error)) throw std::runtime_error(error);
+    unloaded_ = false;
+    SPAccessMessage message{};
+    plugin.Send(kSPAccessCaller, kSPAccessReloadSelector, message);
+}
+
+void Host::About() {
+    RequireLoadedCode();
+    SPInterfaceMessage message{};
+    plugin.Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, message);
+}
+
+HostErr Host::Call(const std::string& caller, const std::string& selector) {
+    RequireLoadedCode();
+    return plugin.SendEmpty(caller, selector);
+}
+
+void Host::Finish() {
+    if (!started_) return;
+    if (unloaded_) Reload();
+    Quit();
+}
+
+void Host::ShowAlert(const std::string& utf8Text) {
+    alertsShown_.push_back(utf8Text);
+    modals.RunModal("alert", utf8Text);
+}
+
+void Host::AnswerAlert() {
+    Modals::Window* top = modals.Top();
+    if (top == nullptr || top->kind != "alert") throw std::runtime_error("no alert is on screen");
+    modals.CloseTop();
+}
+
+void Host::Misuse(const std::string& what) {
+    errors_.push_back(what);
+    trace.Note("misuse: " + what);
+}
+
+}  // namespace host

@@ -1,0 +1,74 @@
+// The emulated host application: one plug-in, the services it calls, and the user's
+// actions on it. One Host exists at a time; the suites find it through Host::Current().
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "emulator/host/block_allocator.h"
+#include "emulator/host/event_loop.h"
+#include "emulator/host/modals.h"
+#include "emulator/host/notifiers.h"
+#include "emulator/host/plugin_connection.h"
+#include "emulator/host/suite_registry.h"
+#include "emulator/host/trace.h"
+
+namespace host {
+
+class Host {
+public:
+    explicit Host(const std::string& pluginPath);
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The host the suites serve, or null.
+    static Host* Current();
+
+    // Loads the plug-in's code. False with one line in ERROR when it cannot.
+    bool LoadPlugin(std::string& error);
+
+    // What the user and the application do to the plug-in. Each throws std::runtime_error
+    // when the plug-in is not in a state where the host would do it.
+    void Start();   // start-up, then the application-started notification
+    void Quit();    // shut-down
+    void Unload();  // unload message, then the code is dropped
+    void Reload();  // the code is loaded again, then the reload message
+    void About();
+    HostErr Call(const std::string& caller, const std::string& selector);
+    // The input is over: a started plug-in is shut down as when the host quits.
+    void Finish();
+
+    bool Started() const { return started_; }
+    bool Unloaded() const { return unloaded_; }
+
+    // The plug-in asks for an alert: it stays on screen until answered.
+    void ShowAlert(const std::string& utf8Text);
+    // Answers the alert on top of the screen; throws when there is none.
+    void AnswerAlert();
+    const std::vector<std::string>& AlertsShown() const { return alertsShown_; }
+
+    // Something the plug-in did that a real host would not accept.
+    void Misuse(const std::string& what);
+    const std::vector<std::string>& Errors() const { return errors_; }
+
+    SPBasicSuite* BasicSuite();
+
+    Trace trace;
+    BlockAllocator blocks;
+    SuiteRegistry suites;
+    EventLoop loop;
+    Modals modals{loop};
+    Notifiers notifiers;
+    PluginConnection plugin;
+
+private:
+    void RequireLoadedCode() const;
+
+    bool started_ = false;
+    bool unloaded_ = false;
+    std::vector<std::string> alertsShown_;
+    std::vector<std::string> errors_;
+};
+
+}  // namespace host

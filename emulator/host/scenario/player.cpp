@@ -1,0 +1,135 @@
+#include "emulator/host/scenario/player.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "emulator/host/state.h"
+#include "emulator/host/text_encoding.h"
+
+namespace host {
+namespace {
+
+// The arguments of one action, checked as they are read.
+class Arguments {
+public:
+    Arguments(const std::vector<Word>& words) : words_(words) {}
+
+    const std::string& Verb() const { return words_[0].text; }
+
+    void ExpectCount(size_t count, const char* usage) const {
+        if (words_.size() != count + 1)
+            throw SyntaxError(std::string("usage: ") + usage);
+    }
+    const std::string& Text(size_t index) const { return words_.at(index + 1).text; }
+
+    // A word passed to the plug-in, which reads Windows-1252.
+    std::string HostText(size_t index) const {
+        auto encoded = Utf8ToCp1252(Text(index));
+        if (!encoded) throw SyntaxError("\"" + Text(index) + "\" has a character Windows-1252 lacks");
+        return *encoded;
+    }
+
+    int32_t Integer(size_t index) const {
+        const std::string& word = Text(index);
+        int32_t value = 0;
+        auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (ec != std::errc() || end != word.data() + word.size())
+            throw SyntaxError("\"" + word + "\" is not a whole number");
+        return value;
+    }
+
+private:
+    const std::vector<Word>& words_;
+};
+
+}  // namespace
+
+Player::Step Player::Compile(const std::vector<Word>& words) {
+    Arguments args(words);
+    const std::string& verb = args.Verb();
+    if (verb == "start") {
+        args.ExpectCount(0, "start");
+        return [this] { host_.Start(); };
+    }
+    if (verb == "quit") {
+        args.ExpectCount(0, "quit");
+        return [this] { host_.Quit(); };
+    }
+    if (verb == "unload") {
+        args.ExpectCount(0, "unload");
+        return [this] { host_.Unload(); };
+    }
+    if (verb == "reload") {
+        args.ExpectCount(0, "reload");
+        return [this] { host_.Reload(); };
+    }
+    if (verb == "about") {
+        args.ExpectCount(0, "about");
+        return [this] { host_.About(); };
+    }
+    if (verb == "call") {
+        args.ExpectCount(2, "call CALLER SELECTOR");
+        return [this, caller = args.HostText(0), selector = args.HostText(1)] {
+            host_.Call(caller, selector);
+        };
+    }
+    if (verb == "snapshot") {
+        args.ExpectCount(1, "snapshot NAME");
+        return [this, name = args.Text(0)] { snapshots_.emplace_back(name, HostState(host_)); };
+    }
+    if (verb == "alert") {
+        args.ExpectCount(1, "alert ok");
+        if (args.Text(0) != "ok") throw SyntaxError("usage: alert ok");
+        return [this] { host_.AnswerAlert(); };
+    }
+    if (verb == "without-suite") {
+        args.ExpectCount(2, "without-suite \"NAME\" VERSION");
+        return [this, name = args.Text(0), version = args.Integer(1)] {
+            if (host_.Started() || !host_.plugin.Calls().empty())
+                throw std::runtime_error("without-suite must come before start");
+            if (!host_.suites.LeaveOut(name, version))
+                throw std::runtime_error("the host serves no suite \"" + name + "\" version " +
+                                         std::to_string(version));
+        };
+    }
+    throw SyntaxError("unknown action \"" + verb + "\"");
+}
+
+void Player::Load(const std::string& file, const std::string& text) {
+    file_ = file;
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        try {
+            std::vector<Word> words = SplitWords(line);
+            if (words.empty()) continue;
+            host_.loop.Post({number, Compile(words)});
+        } catch (const SyntaxError& error) {
+            throw ScenarioError(file_ + ":" + std::to_string(number) + ": " + error.what());
+        }
+    }
+    host_.loop.Close();
+}
+
+void Player::Play() {
+    host_.loop.Run();
+    if (!host_.loop.Failure()) {
+        try {
+            host_.Finish();
+        } catch (const std::exception& error) {
+            throw ScenarioError(file_ + ": at the end: " + error.what());
+        }
+    }
+    if (const auto& failure = host_.loop.Failure())
+        throw ScenarioError(file_ + ":" + std::to_string(failure->Line()) + ": " + failure->what());
+}
+
+Json Player::State() const {
+    Json state = HostState(host_);
+    Json snapshots = Json::MakeObject();
+    for (const auto& [name, snapshot] : snapshots_) snapshots.Set(name, snapshot);
+    state.Set("snapshots", std::move(snapshots));
+    return state;
+}
+
+}  // namespace host

@@ -1,0 +1,47 @@
+// Plays a scenario: a script of what the user and the application do, one action a line.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "emulator/host/host.h"
+#include "emulator/host/json.h"
+#include "emulator/host/scenario/tokenizer.h"
+
+namespace host {
+
+// A scenario line that cannot be played: "FILE:LINE: message".
+class ScenarioError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Player {
+public:
+    explicit Player(Host& host) : host_(host) {}
+
+    // Reads every line of TEXT (named FILE in messages) and queues its actions. Throws
+    // ScenarioError for the first line that is not a well-formed action.
+    void Load(const std::string& file, const std::string& text);
+
+    // Plays the queued actions, then ends as the host quits. Throws ScenarioError for an
+    // action that cannot be carried out.
+    void Play();
+
+    // States taken by "snapshot NAME", in order.
+    const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
+    // The final state with the snapshots.
+    Json State() const;
+
+private:
+    using Step = std::function<void()>;
+    Step Compile(const std::vector<Word>& words);
+
+    Host& host_;
+    std::string file_;
+    std::vector<std::pair<std::string, Json>> snapshots_;
+};
+
+}  // namespace host

@@ -1,0 +1,48 @@
+#include "emulator/host/scenario/tokenizer.h"
+
+namespace host {
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+Word QuotedWord(std::string_view line, size_t& i) {
+    Word word{{}, true};
+    for (++i; i < line.size(); ++i) {
+        char c = line[i];
+        if (c == '"') {
+            ++i;
+            return word;
+        }
+        if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) c = line[++i];
+        word.text += c;
+    }
+    throw SyntaxError("unterminated quoted word");
+}
+
+Word BareWord(std::string_view line, size_t& i) {
+    Word word;
+    while (i < line.size() && !IsSpace(line[i]) && line[i] != '#' && line[i] != '"')
+        word.text += line[i++];
+    return word;
+}
+
+}  // namespace
+
+std::vector<Word> SplitWords(std::string_view line) {
+    std::vector<Word> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        if (IsSpace(line[i])) {
+            ++i;
+        } else if (line[i] == '#') {
+            break;
+        } else if (line[i] == '"') {
+            words.push_back(QuotedWord(line, i));
+        } else {
+            words.push_back(BareWord(line, i));
+        }
+    }
+    return words;
+}
+
+}  // namespace host

@@ -1,0 +1,79 @@
+#include "emulator/host/suites/catalogue.h"
+
+#include "host/adm.h"
+#include "host/ai_annotator.h"
+#include "host/ai_application.h"
+#include "host/ai_art.h"
+#include "host/ai_document.h"
+#include "host/ate.h"
+#include "host/sp_suites.h"
+
+namespace host {
+namespace {
+
+// What an acquisition of a suite without functions hands out.
+const struct EmptyTable {
+    char unused;
+} kEmptyTable{};
+
+#define HOST_ATE_ROW(name, version) {name, version, &kEmptyTable},
+
+std::vector<ServedSuite> Build() {
+    return {
+        {kSPBlocksSuite, kSPBlocksSuiteVersion, &kEmptyTable},
+        {kSPAccessSuite, kSPAccessSuiteVersion, &kEmptyTable},
+        {kAIPluginSuite, kAIPluginSuiteVersion, &kEmptyTable},
+        {kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kEmptyTable},
+        {kAIRealMathSuite, kAIRealMathSuiteVersion, &kEmptyTable},
+        {kAIArtSuite, kAIArtSuiteVersion, &kEmptyTable},
+        {kAIUserSuite, kAIUserSuiteVersion, &kEmptyTable},
+        {kAIPathSuite, kAIPathSuiteVersion, &kEmptyTable},
+        {kAIPathStyleSuite, kAIPathStyleSuiteVersion, &kEmptyTable},
+        {kAIUndoSuite, kAIUndoSuiteVersion, &kEmptyTable},
+        {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion, &kEmptyTable},
+        {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &kEmptyTable},
+        {kAIRandomSuite, kAIRandomSuiteVersion, &kEmptyTable},
+        {kAIMenuSuite, kAIMenuSuiteVersion, &kEmptyTable},
+        {kAIToolSuite, kAIToolSuiteVersion, &kEmptyTable},
+        {kAINotifierSuite, kAINotifierSuiteVersion, AiNotifierSuiteTable()},
+        {kADMBasicSuite, kADMBasicSuiteVersion, AdmBasicSuiteTable()},
+        {kADMDialogSuite, kADMDialogSuiteVersion, &kEmptyTable},
+        {kADMItemSuite, kADMItemSuiteVersion, &kEmptyTable},
+        {kADMIconSuite, kADMIconSuiteVersion1, &kEmptyTable},
+        {kADMIconSuite, kADMIconSuiteVersion2, &kEmptyTable},
+        {kADMTrackerSuite, kADMTrackerSuiteVersion, &kEmptyTable},
+        {kADMDrawerSuite, kADMDrawerSuiteVersion, &kEmptyTable},
+        {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, &kEmptyTable},
+        {kAIPreferenceSuite, kAIPreferenceSuiteVersion, &kEmptyTable},
+        {kAIContextSuite, kAIContextSuiteVersion, &kEmptyTable},
+        {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, &kEmptyTable},
+        {kADMListSuite, kADMListSuiteVersion, &kEmptyTable},
+        {kADMEntrySuite, kADMEntrySuiteVersion, &kEmptyTable},
+        {kADMNotifierSuite, kADMNotifierSuiteVersion, &kEmptyTable},
+        {kAICursorSnapSuite, kAICursorSnapSuiteVersion, &kEmptyTable},
+        {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &kEmptyTable},
+        {kAIDocumentSuite, kAIDocumentSuiteVersion, &kEmptyTable},
+        {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kEmptyTable},
+        {kAITagSuite, kAITagSuiteVersion, &kEmptyTable},
+        {kAILayerSuite, kAILayerSuiteVersion, &kEmptyTable},
+        {kAIRealBezierSuite, kAIRealBezierSuiteVersion, &kEmptyTable},
+        {kAIHitTestSuite, kAIHitTestSuiteVersion, &kEmptyTable},
+        {kAITransformArtSuite, kAITransformArtSuiteVersion, &kEmptyTable},
+        {kAITextFrameSuite, kAITextFrameSuiteVersion, &kEmptyTable},
+        {kAIRuntimeSuite, kAIRuntimeSuiteVersion, &kEmptyTable},
+        {kAIFontSuite, kAIFontSuiteVersion, &kEmptyTable},
+        {kAIATEPaintSuite, kAIATEPaintSuiteVersion, &kEmptyTable},
+        {kAIURLSuite, kAIURLSuiteVersion, &kEmptyTable},
+        HOST_ATE_SUITES(HOST_ATE_ROW)};
+}
+
+#undef HOST_ATE_ROW
+
+}  // namespace
+
+const std::vector<ServedSuite>& Catalogue() {
+    static const std::vector<ServedSuite> catalogue = Build();
+    return catalogue;
+}
+
+}  // namespace host

@@ -1,0 +1,27 @@
+// Every suite the host serves: the full table of the host interface, each suite with the
+// functions its header declares (an empty table when it declares none).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "host/basic.h"
+
+namespace host {
+
+struct ServedSuite {
+    const char* name;
+    int32_t version;
+    const void* table;
+};
+
+const std::vector<ServedSuite>& Catalogue();
+
+// The basic suite handed out in every message header.
+SPBasicSuite& ServedBasicSuite();
+
+// The tables of the suites that declare functions.
+const void* AdmBasicSuiteTable();
+const void* AiNotifierSuiteTable();
+
+}  // namespace host

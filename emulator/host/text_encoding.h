@@ -1,0 +1,15 @@
+// The plug-in speaks Windows-1252; everything the emulator shows or writes is UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+std::string Cp1252ToUtf8(std::string_view text);
+
+// Nothing when TEXT holds a character Windows-1252 cannot encode or is not valid UTF-8.
+std::optional<std::string> Utf8ToCp1252(std::string_view text);
+
+}  // namespace host

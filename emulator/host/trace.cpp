@@ -1,0 +1,21 @@
+#include "emulator/host/trace.h"
+
+namespace host {
+
+bool Trace::OpenFile(const std::string& path) {
+    file_.open(path, std::ios::out | std::ios::trunc);
+    return file_.is_open();
+}
+
+void Trace::Record(const SuiteCallRecord& call) {
+    if (file_.is_open())
+        file_ << call.suite << '.' << call.function << '(' << call.arguments << ") -> "
+              << call.result << '\n';
+    for (const Listener& listener : listeners_) listener(call);
+}
+
+void Trace::Note(const std::string& line) {
+    if (file_.is_open()) file_ << "# " << line << '\n';
+}
+
+}  // namespace host

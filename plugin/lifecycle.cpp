@@ -1,0 +1,40 @@
+#include "plugin/lifecycle.h"
+
+#include <new>
+
+#include "plugin/suites.h"
+#include "settings/globals.h"
+
+HostErr Demarrage(SPInterfaceMessage*) {
+    // A second start-up would lose the record already in use.
+    if (gGlobals != nullptr) return kHostNoError;
+    void* bloc = nullptr;
+    HostErr erreur = sSPBasic->AllocateBlock(sizeof(Globals), &bloc);
+    if (erreur != kHostNoError) return erreur;
+    // The host hands out uncleared memory; every field starts at zero.
+    gGlobals = new (bloc) Globals{};
+    return kHostNoError;
+}
+
+HostErr Arret(SPInterfaceMessage* message) {
+    if (gGlobals->Panneau != nullptr) {
+        if (!SuitesPresentes(sADMDialog())) return kHostErrSuiteNotFound;
+        sADMDialog()->Destroy(gGlobals->Panneau);
+    }
+    sSPBasic->FreeBlock(gGlobals);
+    gGlobals = nullptr;
+    message->d.globals = nullptr;
+    return kHostNoError;
+}
+
+HostErr Dechargement(SPAccessMessage* message) {
+    message->d.globals = gGlobals;
+    return kHostNoError;
+}
+
+HostErr Rechargement(SPAccessMessage* message) {
+    // An empty slot would drop a record still in use.
+    if (message->d.globals != nullptr) gGlobals = static_cast<Globals*>(message->d.globals);
+    OublierSuites();
+    return kHostNoError;
+}

@@ -1,0 +1,3 @@
+#include "settings/globals.h"
+
+Globals* gGlobals = nullptr;
