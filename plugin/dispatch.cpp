@@ -26,9 +26,13 @@ HostErr Appeler(void* message) {
     return Fonction(static_cast<Message*>(message));
 }
 
-HostErr Rien(void*) { return kHostNoError; }
+HostErr Rien(void*) {
+    return kHostNoError;
+}
 
-bool Egal(const char* a, const char* b) { return sSPBasic->IsEqual(a, b) != 0; }
+bool Egal(const char* a, const char* b) {
+    return sSPBasic->IsEqual(a, b) != 0;
+}
 
 const Route kAcces[] = {
     {kSPAccessUnloadSelector, Appeler<SPAccessMessage, Dechargement>},
@@ -86,7 +90,8 @@ HostErr Distribuer(const char* appelant, const char* selecteur, void* message) {
     if (Egal(appelant, kSPAccessCaller)) return DistribuerAcces(selecteur, message);
 
     HostErr resultat = AcquerirSuites();
-    if (resultat == kHostNoError) resultat = Executer(ChercherAppelant(appelant, selecteur), message);
+    if (resultat == kHostNoError)
+        resultat = Executer(ChercherAppelant(appelant, selecteur), message);
     LibererSuites();
     return resultat;
 }

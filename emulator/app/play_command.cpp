@@ -112,7 +112,8 @@ int PlayCommand(const std::vector<std::string>& args) {
     }
 
     int status = ReportAbandoned(host);
-    if (!options->json.empty() && !WriteFile(options->json, player.State().Dump())) return kExitFailure;
+    if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
+        return kExitFailure;
     PrintSummary(*options, host);
     return status;
 }

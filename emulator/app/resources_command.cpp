@@ -11,7 +11,8 @@ namespace {
 void List(const host::ResourceFile& file) {
     for (const host::Resource& resource : file.All()) {
         std::cout << resource.type.TypeName() << ' '
-                  << (resource.name.number ? std::to_string(*resource.name.number) : resource.name.text)
+                  << (resource.name.number ? std::to_string(*resource.name.number)
+                                           : resource.name.text)
                   << ' ' << resource.language << ' ' << resource.data.size() << '\n';
     }
 }

@@ -6,7 +6,8 @@
 namespace host {
 
 void* BlockAllocator::Allocate(uint32_t size) {
-    auto block = std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[size ? size : 1]);
+    auto block =
+        std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[size ? size : 1]);
     if (!block) return nullptr;
     std::memset(block.get(), kFreshByte, size);
     void* address = block.get();

@@ -10,7 +10,7 @@
 namespace host {
 
 class BlockAllocator {
-public:
+  public:
     // Filled into every new block, so that a plug-in reading fields it never wrote sees
     // a recognisable pattern rather than zeros.
     static constexpr unsigned char kFreshByte = 0xA5;
@@ -30,7 +30,7 @@ public:
     }
     size_t Count() const { return blocks_.size(); }
 
-private:
+  private:
     struct Held {
         std::unique_ptr<unsigned char[]> bytes;
         uint32_t size;

@@ -17,11 +17,11 @@ namespace host {
 // A fault of the driver's input (a scenario line that cannot be carried out). It stops
 // every loop; it never crosses into the plug-in.
 class InputError : public std::runtime_error {
-public:
+  public:
     InputError(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
     int Line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 
@@ -31,7 +31,7 @@ struct Event {
 };
 
 class EventLoop {
-public:
+  public:
     // Safe from any thread.
     void Post(Event event);
     // No event will be posted any more: loops that find the queue empty give up.
@@ -41,12 +41,14 @@ public:
     // a fatal input error stopped every loop before that.
     bool RunUntil(const std::function<bool()>& done);
     // Runs every event until the queue is closed and empty.
-    void Run() { RunUntil([] { return false; }); }
+    void Run() {
+        RunUntil([] { return false; });
+    }
 
     // The error that stopped the loops, if any.
     const std::optional<InputError>& Failure() const { return failure_; }
 
-private:
+  private:
     std::optional<Event> Take();
 
     std::mutex mutex_;

@@ -9,7 +9,7 @@ namespace host {
 
 template <typename Handle, typename Object>
 class HandleTable {
-public:
+  public:
     Handle Add(std::unique_ptr<Object> object) {
         objects_.push_back(std::move(object));
         return reinterpret_cast<Handle>(objects_.back().get());
@@ -33,7 +33,7 @@ public:
 
     size_t Size() const { return objects_.size(); }
 
-private:
+  private:
     std::vector<std::unique_ptr<Object>> objects_;
 };
 

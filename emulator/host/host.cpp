@@ -17,13 +17,21 @@ Host::Host(const std::string& pluginPath) : plugin(pluginPath, suites, BasicSuit
     gCurrent = this;
 }
 
-Host::~Host() { gCurrent = nullptr; }
+Host::~Host() {
+    gCurrent = nullptr;
+}
 
-Host* Host::Current() { return gCurrent; }
+Host* Host::Current() {
+    return gCurrent;
+}
 
-SPBasicSuite* Host::BasicSuite() { return &ServedBasicSuite(); }
+SPBasicSuite* Host::BasicSuite() {
+    return &ServedBasicSuite();
+}
 
-bool Host::LoadPlugin(std::string& error) { return plugin.Load(error); }
+bool Host::LoadPlugin(std::string& error) {
+    return plugin.Load(error);
+}
 
 void Host::RequireLoadedCode() const {
     if (unloaded_) throw std::runtime_error("the plug-in is unloaded; reload it first");

@@ -16,7 +16,7 @@
 namespace host {
 
 class Host {
-public:
+  public:
     explicit Host(const std::string& pluginPath);
     ~Host();
     Host(const Host&) = delete;
@@ -62,7 +62,7 @@ public:
     Notifiers notifiers;
     PluginConnection plugin;
 
-private:
+  private:
     void RequireLoadedCode() const;
 
     bool started_ = false;

@@ -18,11 +18,21 @@ void EscapeTo(std::string& out, std::string_view text) {
     out += '"';
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char code[8];
@@ -37,7 +47,7 @@ void EscapeTo(std::string& out, std::string_view text) {
 }
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view text) : text_(text) {}
 
     Json Document() {
@@ -47,7 +57,7 @@ public:
         return value;
     }
 
-private:
+  private:
     std::string_view text_;
     size_t pos_ = 0;
 
@@ -55,8 +65,8 @@ private:
         throw std::runtime_error("JSON offset " + std::to_string(pos_) + ": " + what);
     }
     void SkipSpace() {
-        while (pos_ < text_.size() && std::string_view(" \t\r\n").find(text_[pos_]) !=
-                                          std::string_view::npos)
+        while (pos_ < text_.size() &&
+               std::string_view(" \t\r\n").find(text_[pos_]) != std::string_view::npos)
             ++pos_;
     }
     bool Take(char c) {
@@ -123,11 +133,20 @@ private:
             if (pos_ >= text_.size()) Fail("unfinished escape");
             char e = text_[pos_++];
             switch (e) {
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
-                case 'u': out += UnicodeEscape(); break;
-                default: out += e;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'u':
+                    out += UnicodeEscape();
+                    break;
+                default:
+                    out += e;
             }
         }
         if (pos_ >= text_.size()) Fail("unfinished string");
@@ -209,11 +228,17 @@ const Json& Json::operator[](std::string_view key) const {
     return *member;
 }
 
-const Json& Json::operator[](size_t index) const { return AsArray().at(index); }
+const Json& Json::operator[](size_t index) const {
+    return AsArray().at(index);
+}
 
-size_t Json::Size() const { return IsArray() ? AsArray().size() : AsObject().size(); }
+size_t Json::Size() const {
+    return IsArray() ? AsArray().size() : AsObject().size();
+}
 
-bool Json::AsBool() const { return std::get<bool>(value_); }
+bool Json::AsBool() const {
+    return std::get<bool>(value_);
+}
 
 int64_t Json::AsInt() const {
     if (const auto* whole = std::get_if<int64_t>(&value_)) return *whole;
@@ -228,9 +253,15 @@ double Json::AsDouble() const {
     return value;
 }
 
-const std::string& Json::AsString() const { return std::get<std::string>(value_); }
-const Json::Array& Json::AsArray() const { return std::get<Array>(value_); }
-const Json::Object& Json::AsObject() const { return std::get<Object>(value_); }
+const std::string& Json::AsString() const {
+    return std::get<std::string>(value_);
+}
+const Json::Array& Json::AsArray() const {
+    return std::get<Array>(value_);
+}
+const Json::Object& Json::AsObject() const {
+    return std::get<Object>(value_);
+}
 
 std::string Json::Dump(int indent) const {
     std::string out;
@@ -283,6 +314,8 @@ void Json::DumpTo(std::string& out, int indent, int depth) const {
         value_);
 }
 
-Json Json::Parse(std::string_view text) { return Parser(text).Document(); }
+Json Json::Parse(std::string_view text) {
+    return Parser(text).Document();
+}
 
 }  // namespace host

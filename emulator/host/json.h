@@ -11,7 +11,7 @@
 namespace host {
 
 class Json {
-public:
+  public:
     using Array = std::vector<Json>;
     using Object = std::vector<std::pair<std::string, Json>>;  // keeps insertion order
 
@@ -57,7 +57,7 @@ public:
     // Throws std::runtime_error naming the offset of the first fault.
     static Json Parse(std::string_view text);
 
-private:
+  private:
     struct Number {
         std::string text;  // exactly as it will be written
     };

@@ -11,7 +11,7 @@
 namespace host {
 
 class Modals {
-public:
+  public:
     explicit Modals(EventLoop& loop) : loop_(loop) {}
 
     struct Window {
@@ -31,7 +31,7 @@ public:
     // Windows the input left open, in the order they were closed for it.
     const std::vector<Window>& Abandoned() const { return abandoned_; }
 
-private:
+  private:
     EventLoop& loop_;
     std::vector<Window*> stack_;
     std::vector<Window> abandoned_;

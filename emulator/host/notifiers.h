@@ -16,13 +16,13 @@ struct Notifier {
 };
 
 class Notifiers {
-public:
+  public:
     HostNotifierHandle Add(HostPluginRef plugin, const std::string& name, const std::string& type);
     // The notifiers of TYPE, in the order they were added.
     std::vector<HostNotifierHandle> OfType(const std::string& type) const;
     const Notifier* Find(HostNotifierHandle handle) const { return table_.Find(handle); }
 
-private:
+  private:
     HandleTable<HostNotifierHandle, Notifier> table_;
 };
 

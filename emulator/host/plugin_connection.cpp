@@ -23,8 +23,7 @@ bool PluginConnection::Load(std::string& error) {
     return library_.Load(error);
 }
 
-HostErr PluginConnection::Deliver(const char* caller, const char* selector,
-                                  SPMessageData* header) {
+HostErr PluginConnection::Deliver(const char* caller, const char* selector, SPMessageData* header) {
     if (!Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
     header->checkWord = kHostCheckWord;
     header->self = Ref();

@@ -17,13 +17,13 @@ struct CallRecord {
     std::string caller;
     std::string selector;
     HostErr result = kHostNoError;
-    int depth = 0;             // 0 for a call from the host's own loop, 1 inside it...
-    int64_t acquired = 0;      // suite acquisitions made during the call
-    int64_t released = 0;      // suite releases made during the call
+    int depth = 0;         // 0 for a call from the host's own loop, 1 inside it...
+    int64_t acquired = 0;  // suite acquisitions made during the call
+    int64_t released = 0;  // suite releases made during the call
 };
 
 class PluginConnection {
-public:
+  public:
     PluginConnection(std::string path, const SuiteRegistry& suites, SPBasicSuite* basic,
                      Trace& trace)
         : library_(std::move(path)), suites_(suites), basic_(basic), trace_(trace) {}
@@ -38,7 +38,9 @@ public:
     const std::string& Name() const { return name_; }
 
     // The reference the plug-in receives in every message header.
-    HostPluginRef Ref() const { return reinterpret_cast<HostPluginRef>(const_cast<PluginConnection*>(this)); }
+    HostPluginRef Ref() const {
+        return reinterpret_cast<HostPluginRef>(const_cast<PluginConnection*>(this));
+    }
     void* GlobalsSlot() const { return globalsSlot_; }
 
     // Sends CALLER/SELECTOR with RECORD, whose header is filled here. The globals slot
@@ -53,7 +55,7 @@ public:
 
     const std::vector<CallRecord>& Calls() const { return calls_; }
 
-private:
+  private:
     HostErr Deliver(const char* caller, const char* selector, SPMessageData* header);
 
     PluginLibrary library_;

@@ -8,7 +8,7 @@
 namespace host {
 
 class PluginLibrary {
-public:
+  public:
     explicit PluginLibrary(std::string path) : path_(std::move(path)) {}
     ~PluginLibrary() { Unload(); }
     PluginLibrary(const PluginLibrary&) = delete;
@@ -24,7 +24,7 @@ public:
     PluginMainProc Entry() const { return entry_; }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     void* handle_ = nullptr;
     PluginMainProc entry_ = nullptr;

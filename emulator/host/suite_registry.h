@@ -12,7 +12,7 @@
 namespace host {
 
 class SuiteRegistry {
-public:
+  public:
     using Key = std::pair<std::string, int32_t>;
 
     // Every suite of the host interface, each with its function table.
@@ -34,7 +34,7 @@ public:
     int64_t Acquisitions() const { return acquisitions_; }
     int64_t Releases() const { return releases_; }
 
-private:
+  private:
     std::map<Key, const void*> tables_;
     std::set<Key> leftOut_;
     std::map<Key, int> held_;  // only suites held at least once

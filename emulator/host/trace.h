@@ -19,7 +19,7 @@ struct SuiteCallRecord {
 };
 
 class Trace {
-public:
+  public:
     using Listener = std::function<void(const SuiteCallRecord&)>;
 
     // Starts writing one line per call to PATH. False when the file cannot be opened.
@@ -33,7 +33,7 @@ public:
     // A free-form line: messages sent to the plug-in, misuse found.
     void Note(const std::string& line);
 
-private:
+  private:
     std::ofstream file_;
     std::vector<Listener> listeners_;
 };

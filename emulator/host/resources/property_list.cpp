@@ -7,7 +7,8 @@ namespace host {
 namespace {
 
 uint32_t ReadU32(const std::vector<unsigned char>& data, size_t at) {
-    return data[at] | data[at + 1] << 8 | data[at + 2] << 16 | static_cast<uint32_t>(data[at + 3]) << 24;
+    return data[at] | data[at + 1] << 8 | data[at + 2] << 16 |
+           static_cast<uint32_t>(data[at + 3]) << 24;
 }
 
 }  // namespace

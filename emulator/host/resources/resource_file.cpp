@@ -26,7 +26,7 @@ constexpr std::array<std::pair<uint16_t, const char*>, 11> kStandardTypes = {{
 }};
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view bytes) : bytes_(bytes) {}
 
     bool AtEnd() const { return pos_ >= bytes_.size(); }
@@ -66,7 +66,7 @@ public:
         throw std::runtime_error("malformed .res at offset " + std::to_string(pos_) + ": " + what);
     }
 
-private:
+  private:
     static void AppendUtf8(std::string& out, uint16_t unit) {
         if (unit < 0x80) {
             out += static_cast<char>(unit);
@@ -103,7 +103,9 @@ Resource ReadEntry(Reader& reader) {
 }
 
 bool StartsWithElfMagic(std::string_view bytes) {
-    return bytes.size() >= 4 && bytes.substr(0, 4) == "\x7f" "ELF";
+    return bytes.size() >= 4 && bytes.substr(0, 4) ==
+                                    "\x7f"
+                                    "ELF";
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ struct Resource {
 };
 
 class ResourceFile {
-public:
+  public:
     // Throws std::runtime_error when BYTES are not a well-formed .res file.
     static ResourceFile Parse(std::string_view bytes);
 
@@ -37,7 +37,7 @@ public:
     // The first resource of TYPE with the number NUMBER, or null.
     const Resource* Find(const ResourceId& type, uint16_t number) const;
 
-private:
+  private:
     std::vector<Resource> resources_;
 };
 

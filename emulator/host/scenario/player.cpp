@@ -11,21 +11,21 @@ namespace {
 
 // The arguments of one action, checked as they are read.
 class Arguments {
-public:
+  public:
     Arguments(const std::vector<Word>& words) : words_(words) {}
 
     const std::string& Verb() const { return words_[0].text; }
 
     void ExpectCount(size_t count, const char* usage) const {
-        if (words_.size() != count + 1)
-            throw SyntaxError(std::string("usage: ") + usage);
+        if (words_.size() != count + 1) throw SyntaxError(std::string("usage: ") + usage);
     }
     const std::string& Text(size_t index) const { return words_.at(index + 1).text; }
 
     // A word passed to the plug-in, which reads Windows-1252.
     std::string HostText(size_t index) const {
         auto encoded = Utf8ToCp1252(Text(index));
-        if (!encoded) throw SyntaxError("\"" + Text(index) + "\" has a character Windows-1252 lacks");
+        if (!encoded)
+            throw SyntaxError("\"" + Text(index) + "\" has a character Windows-1252 lacks");
         return *encoded;
     }
 
@@ -38,7 +38,7 @@ public:
         return value;
     }
 
-private:
+  private:
     const std::vector<Word>& words_;
 };
 

@@ -14,12 +14,12 @@ namespace host {
 
 // A scenario line that cannot be played: "FILE:LINE: message".
 class ScenarioError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class Player {
-public:
+  public:
     explicit Player(Host& host) : host_(host) {}
 
     // Reads every line of TEXT (named FILE in messages) and queues its actions. Throws
@@ -35,7 +35,7 @@ public:
     // The final state with the snapshots.
     Json State() const;
 
-private:
+  private:
     using Step = std::function<void()>;
     Step Compile(const std::vector<Word>& words);
 

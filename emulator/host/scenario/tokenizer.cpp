@@ -3,7 +3,9 @@
 namespace host {
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 Word QuotedWord(std::string_view line, size_t& i) {
     Word word{{}, true};
@@ -13,7 +15,8 @@ Word QuotedWord(std::string_view line, size_t& i) {
             ++i;
             return word;
         }
-        if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) c = line[++i];
+        if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\'))
+            c = line[++i];
         word.text += c;
     }
     throw SyntaxError("unterminated quoted word");

@@ -15,7 +15,7 @@ struct Word {
 };
 
 class SyntaxError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

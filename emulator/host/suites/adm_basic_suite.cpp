@@ -22,6 +22,8 @@ const ADMBasicSuite11 gTable = {ErrorAlert};
 
 }  // namespace
 
-const void* AdmBasicSuiteTable() { return &gTable; }
+const void* AdmBasicSuiteTable() {
+    return &gTable;
+}
 
 }  // namespace host

@@ -11,8 +11,7 @@ constexpr const char* kSuite = kAINotifierSuite;
 HostErr HOST_API AddNotifier(HostPluginRef plugin, const char* name, const char* type,
                              HostNotifierHandle* notifier) {
     return Serve(
-        kSuite, "AddNotifier",
-        [&] { return Arguments().Add("name", name).Add("type", type); },
+        kSuite, "AddNotifier", [&] { return Arguments().Add("name", name).Add("type", type); },
         [&](Host& host) -> HostErr {
             if (name == nullptr || type == nullptr || notifier == nullptr)
                 return kHostErrBadParameter;
@@ -29,6 +28,8 @@ const AINotifierSuite2 gTable = {AddNotifier};
 
 }  // namespace
 
-const void* AiNotifierSuiteTable() { return &gTable; }
+const void* AiNotifierSuiteTable() {
+    return &gTable;
+}
 
 }  // namespace host

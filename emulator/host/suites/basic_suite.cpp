@@ -68,6 +68,8 @@ SPBasicSuite gBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, 
 
 }  // namespace
 
-SPBasicSuite& ServedBasicSuite() { return gBasicSuite; }
+SPBasicSuite& ServedBasicSuite() {
+    return gBasicSuite;
+}
 
 }  // namespace host

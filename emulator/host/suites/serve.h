@@ -15,7 +15,7 @@ namespace host {
 
 // Formats "name=value, ..." for the trace. Strings from the plug-in are Windows-1252.
 class Arguments {
-public:
+  public:
     Arguments& Add(const char* name, const char* text) {
         return Put(name, text == nullptr ? "null" : "\"" + Cp1252ToUtf8(text) + "\"");
     }
@@ -25,13 +25,12 @@ public:
         return Put(name, text);
     }
     template <typename Number>
-        requires std::is_arithmetic_v<Number>
-    Arguments& Add(const char* name, Number number) {
+    requires std::is_arithmetic_v<Number> Arguments& Add(const char* name, Number number) {
         return Put(name, std::to_string(number));
     }
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     Arguments& Put(const char* name, const std::string& value) {
         if (!text_.empty()) text_ += ", ";
         text_ += name;
@@ -59,8 +58,7 @@ HostErr Serve(const char* suite, const char* function, Describe describe, Body b
     } catch (...) {
         result = kHostErrInternal;
     }
-    if (host->trace.Enabled())
-        host->trace.Record({suite, function, describe().Text(), result});
+    if (host->trace.Enabled()) host->trace.Record({suite, function, describe().Text(), result});
     return result;
 }
 

@@ -15,18 +15,17 @@ extern "C" {
 
 /* The header of every message. */
 typedef struct SPMessageData {
-    int32_t checkWord;     /* the host's own marker; plug-ins do not read it */
-    HostPluginRef self;    /* this plug-in, passed back when it adds menus, tools... */
-    void* globals;         /* kept by the host while the plug-in is unloaded */
-    SPBasicSuite* basic;   /* the basic suite, valid for the call */
+    int32_t checkWord;   /* the host's own marker; plug-ins do not read it */
+    HostPluginRef self;  /* this plug-in, passed back when it adds menus, tools... */
+    void* globals;       /* kept by the host while the plug-in is unloaded */
+    SPBasicSuite* basic; /* the basic suite, valid for the call */
 } SPMessageData;
 
 /* The value of checkWord in every message the host sends. */
 #define kHostCheckWord HOST_FOURCC('S', 'P', 'C', 'K')
 
 /* The plug-in's entry point, exported as "PluginMain". */
-typedef HostErr(HOST_API* PluginMainProc)(const char* caller, const char* selector,
-                                          void* message);
+typedef HostErr(HOST_API* PluginMainProc)(const char* caller, const char* selector, void* message);
 
 /* Life cycle: load and unload of the plug-in's code. Record: SPAccessMessage. */
 #define kSPAccessCaller "SP Access"

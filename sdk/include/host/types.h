@@ -28,7 +28,7 @@ extern "C" {
 #endif
 
 /* A four-character code packed big-endian: HOST_FOURCC('!','i','c','o') == 0x2169636F. */
-#define HOST_FOURCC(a, b, c, d)                                                    \
+#define HOST_FOURCC(a, b, c, d)                                                  \
     ((int32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
                ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
 

@@ -1,0 +1,80 @@
+// Routing of host messages through the real plug-in library.
+#include <gtest/gtest.h>
+
+#include "emulator/host/suites/serve.h"
+#include "tests/support/scenario_run.h"
+
+namespace {
+
+constexpr int kSuiteRows = 120;
+
+struct RouteCase {
+    const char* caller;
+    const char* selector;
+    int acquisitions;  // suites acquired (and released) by the call
+};
+
+class UnansweredPairs : public ::testing::TestWithParam<RouteCase> {};
+
+TEST_P(UnansweredPairs, AnswerZeroAndLeaveTheRecordAlone) {
+    const RouteCase& route = GetParam();
+    host::Json state =
+        PlayScenario(std::string("start\nsnapshot before\n") + "call \"" + route.caller + "\" \"" +
+                     route.selector + "\"\nsnapshot after\n");
+    auto calls = CallsTo(state, route.caller, route.selector);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0]["result"].AsInt(), 0);
+    EXPECT_EQ(calls[0]["acquired"].AsInt(), route.acquisitions);
+    EXPECT_EQ(calls[0]["released"].AsInt(), route.acquisitions);
+
+    const host::Json& before = state["snapshots"]["before"];
+    const host::Json& after = state["snapshots"]["after"];
+    EXPECT_EQ(after["suites"]["held"].AsInt(), 0);
+    EXPECT_EQ(after["memory"].Dump(), before["memory"].Dump());
+    EXPECT_EQ(state["errors"].Size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, UnansweredPairs,
+                         ::testing::Values(RouteCase{"SP Access", "Startup", 0},
+                                           RouteCase{"SP Access", "About", 0},
+                                           RouteCase{"SP Interface", "Restart", kSuiteRows},
+                                           RouteCase{"Some Other Caller", "AI Go", kSuiteRows},
+                                           RouteCase{"AI Menu", "AI Update", kSuiteRows},
+                                           RouteCase{"AI Menu", "AI Open", kSuiteRows}));
+
+TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
+    // While start-up allocates its record, the host sends another message, as a dialog
+    // callback would.
+    host::Json state = PlayScenario("start\n", [](host::Host& host) {
+        host.trace.AddListener([&host, sent = false](const host::SuiteCallRecord& call) mutable {
+            if (call.function != "AllocateBlock" || sent) return;
+            sent = true;
+            host.Call("SP Interface", "Nested");
+        });
+    });
+    auto startup = CallsTo(state, "SP Interface", "Startup");
+    auto nested = CallsTo(state, "SP Interface", "Nested");
+    ASSERT_EQ(startup.size(), 1u);
+    ASSERT_EQ(nested.size(), 1u);
+    EXPECT_EQ(nested[0]["depth"].AsInt(), 1);
+    EXPECT_EQ(nested[0]["acquired"].AsInt(), 0);
+    EXPECT_EQ(nested[0]["released"].AsInt(), 0);
+    EXPECT_EQ(startup[0]["acquired"].AsInt(), kSuiteRows);
+    EXPECT_EQ(startup[0]["released"].AsInt(), kSuiteRows);
+    EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
+}
+
+TEST(Dispatch, CallerAndSelectorAreComparedThroughTheHost) {
+    std::vector<std::string> comparisons;
+    PlayScenario("start\n", [&](host::Host& host) {
+        host.trace.AddListener([&](const host::SuiteCallRecord& call) {
+            if (call.function == "IsEqual") comparisons.push_back(call.arguments);
+        });
+    });
+    ASSERT_GE(comparisons.size(), 3u);
+    EXPECT_EQ(comparisons[0], "a=\"SP Interface\", b=\"SP Access\"");
+    EXPECT_EQ(comparisons[1], "a=\"SP Interface\", b=\"SP Interface\"");
+    EXPECT_EQ(comparisons[2], "a=\"Startup\", b=\"Startup\"");
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// ortaq-host as a user runs it: exit statuses, messages and files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "emulator/host/json.h"
+#include "tests/support/run_command.h"
+
+namespace {
+
+const std::string kHost = ORTAQ_HOST_PATH;
+const std::string kPlugin = ORTAQ_PLUGIN_PATH;
+
+class HostProgram : public ::testing::Test {
+  protected:
+    void SetUp() override { dir_ = TemporaryDirectory(); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    CommandResult Play(const std::string& scenario, const std::string& options = "") {
+        WriteTextFile(dir_ + "/s.scn", scenario);
+        return RunCommand(kHost + " play " + dir_ + "/s.scn --plugin " + kPlugin + " " + options);
+    }
+
+    std::string dir_;
+};
+
+TEST_F(HostProgram, ExtractsThePropertyListByteForByte) {
+    const unsigned char expected[102] = {
+        0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00,  // kind 1, version 0, 4
+        'E',  'B',  'D',  'A',  'd',  'n',  'i',  'k',  0x00, 0x00, 0x00, 0x00, 0x04,
+        0x00, 0x00, 0x00, 'A',  'E',  'P',  'S',  // kind: SPEA
+        'E',  'B',  'D',  'A',  's',  'r',  'v',  'i',  0x00, 0x00, 0x00, 0x00, 0x04,
+        0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00,  // ivrs: 2
+        'E',  'B',  'D',  'A',  '6',  '8',  'x',  'w',  0x00, 0x00, 0x00, 0x00, 0x0C,
+        0x00, 0x00, 0x00, 'P',  'l',  'u',  'g',  'i',  'n',  'M',  'a',  'i',  'n',
+        0x00, 0x00, 'E',  'B',  'D',  'A',  'm',  'n',  'i',  'p',  0x00, 0x00, 0x00,
+        0x00, 0x08, 0x00, 0x00, 0x00, 'S',  'h',  'e',  'l',  'l',  0x00, 0x00, 0x00};
+    CommandResult result = RunCommand(kHost + " resources " + kPlugin + " --extract PIPL 16000");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, std::string(reinterpret_cast<const char*>(expected), sizeof expected));
+}
+
+TEST_F(HostProgram, ListsTheResources) {
+    CommandResult result = RunCommand(kHost + " resources " + kPlugin);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("PIPL 16000 1033 102\n"), std::string::npos) << result.out;
+}
+
+TEST_F(HostProgram, ReportsAMissingResource) {
+    CommandResult result = RunCommand(kHost + " resources " + kPlugin + " --extract PIPL 1");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host resources: no resource PIPL 1\n");
+}
+
+TEST_F(HostProgram, PlaysTheDemoAndWritesItsState) {
+    CommandResult result =
+        RunCommand(kHost + " play " + ORTAQ_SOURCE_DIR + "/examples/demo.scn --plugin " + kPlugin +
+                   " --json " + dir_ + "/state.json --trace " + dir_ + "/trace.txt");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("(Shell)"), std::string::npos) << result.out;
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state["plugin"]["name"].AsString(), "Shell");
+    EXPECT_GT(state["calls"].Size(), 0u);
+    EXPECT_NE(ReadTextFile(dir_ + "/trace.txt").find("SP Basic Suite.AcquireSuite("),
+              std::string::npos);
+}
+
+struct BadLine {
+    const char* scenario;
+    const char* message;  // after "FILE:"
+};
+
+class BadScenarioLines : public HostProgram, public ::testing::WithParamInterface<BadLine> {};
+
+TEST_P(BadScenarioLines, StopTheRunNamingTheLine) {
+    CommandResult result = Play(GetParam().scenario);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, dir_ + "/s.scn:" + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenario, BadScenarioLines,
+    ::testing::Values(
+        BadLine{"start\n\nfrobnicate now\n", "3: unknown action \"frobnicate\""},
+        BadLine{"# comment\ncall \"SP Interface\"\n", "2: usage: call CALLER SELECTOR"},
+        BadLine{"call \"SP Interface Startup\n", "1: unterminated quoted word"},
+        BadLine{"without-suite \"AI Menu Suite\" nine\n", "1: \"nine\" is not a whole number"},
+        BadLine{"alert yes\n", "1: usage: alert ok"},
+        BadLine{"call \"SP Interface\" \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
+        BadLine{"start\nalert ok\n", "2: no alert is on screen"},
+        BadLine{"start\nstart\n", "2: the plug-in is already started"},
+        BadLine{"reload\n", "1: the plug-in is not unloaded"},
+        BadLine{"quit\n", "1: the plug-in is not started"},
+        BadLine{"start\nunload\ncall \"AI Menu\" \"AI Go\"\n",
+                "3: the plug-in is unloaded; reload it first"},
+        BadLine{"start\nwithout-suite \"AI Menu Suite\" 9\n",
+                "2: without-suite must come before start"},
+        BadLine{"without-suite \"AI Menu Suite\" 8\n",
+                "1: the host serves no suite \"AI Menu Suite\" version 8"}));
+
+TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
+    CommandResult result =
+        Play("without-suite \"ADM Dialog Suite\" 10\nstart\n", "--json " + dir_ + "/state.json");
+    EXPECT_EQ(result.status, 3);
+    const std::string alert =
+        "Error: " + std::to_string(0x53214664) + ", suite: ADM Dialog Suite, version: 10!";
+    EXPECT_NE(result.err.find("the alert \"" + alert + "\" was open"), std::string::npos)
+        << result.err;
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    ASSERT_GE(state["alerts"].Size(), 1u);
+    EXPECT_EQ(state["alerts"][0].AsString(), alert);
+}
+
+TEST_F(HostProgram, ABadPluginPathIsOneClearLine) {
+    CommandResult result = Play("start\n", "--plugin " + dir_ + "/nothing.so");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: cannot read " + dir_ + "/nothing.so\n");
+}
+
+TEST_F(HostProgram, AMissingScenarioIsOneClearLine) {
+    CommandResult result = RunCommand(kHost + " play " + dir_ + "/none.scn");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: cannot read " + dir_ + "/none.scn\n");
+}
+
+}  // namespace

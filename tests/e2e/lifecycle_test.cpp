@@ -1,0 +1,85 @@
+// Start-up, shut-down, unload and reload through the real plug-in library.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "settings/globals.h"
+#include "tests/support/scenario_run.h"
+
+namespace {
+
+std::string Fnv1aOfZeros(size_t size) {
+    uint64_t hash = 0xcbf29ce484222325ULL;
+    for (size_t i = 0; i < size; ++i) hash = (hash ^ 0) * 0x100000001b3ULL;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+TEST(Lifecycle, StartUpAllocatesOneClearedRecordAndShutDownFreesIt) {
+    host::Json state = PlayScenario("start\nsnapshot started\nquit\n");
+    const host::Json& blocks = state["snapshots"]["started"]["memory"]["blocks"];
+    ASSERT_EQ(blocks.Size(), 1u);
+    EXPECT_EQ(blocks[0]["size"].AsInt(), static_cast<int64_t>(sizeof(Globals)));
+    EXPECT_EQ(blocks[0]["fnv1a"].AsString(), Fnv1aOfZeros(sizeof(Globals)));
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state["errors"].Size(), 0u);
+}
+
+TEST(Lifecycle, UnloadAndReloadKeepTheRecordAndAcquireAgain) {
+    host::Json state = PlayScenario(
+        "start\nsnapshot before\nunload\nsnapshot unloaded\nreload\nsnapshot reloaded\n"
+        "call \"SP Interface\" \"Anything\"\nquit\n");
+    const host::Json& snapshots = state["snapshots"];
+    EXPECT_FALSE(snapshots["unloaded"]["plugin"]["loaded"].AsBool());
+    EXPECT_TRUE(snapshots["unloaded"]["plugin"]["globals_slot_set"].AsBool());
+    EXPECT_EQ(snapshots["reloaded"]["memory"].Dump(), snapshots["before"]["memory"].Dump());
+
+    auto after = CallsTo(state, "SP Interface", "Anything");
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_EQ(after[0]["acquired"].AsInt(), 120);
+    // Shut-down after the reload frees the very block start-up allocated.
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state["errors"].Size(), 0u);
+    EXPECT_FALSE(state["plugin"]["globals_slot_set"].AsBool());
+}
+
+TEST(Lifecycle, TheHostQuittingShutsDownAnUnloadedPlugin) {
+    host::Json state = PlayScenario("start\nunload\n");
+    EXPECT_EQ(CallsTo(state, "SP Access", "Reload").size(), 1u);
+    EXPECT_EQ(CallsTo(state, "SP Interface", "Shutdown").size(), 1u);
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+}
+
+TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
+    host::Json state = PlayScenario("start\ncall \"SP Interface\" \"Startup\"\nsnapshot s\n");
+    EXPECT_EQ(state["snapshots"]["s"]["memory"]["blocks"].Size(), 1u);
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state["errors"].Size(), 0u);
+}
+
+// Messages the host would not send before start-up or after shut-down: each is answered
+// 0 and touches nothing.
+class MessagesWithoutRecord : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
+    host::Json state = PlayScenario(GetParam());
+    for (const host::Json& call : state["calls"].AsArray())
+        EXPECT_EQ(call["result"].AsInt(), 0) << call.Dump();
+    EXPECT_EQ(state["errors"].Size(), 0u);
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_FALSE(state["plugin"]["globals_slot_set"].AsBool());
+    EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lifecycle, MessagesWithoutRecord,
+                         ::testing::Values("call \"SP Interface\" \"Shutdown\"\n",
+                                           "call \"SP Access\" \"Unload\"\n",
+                                           "call \"SP Access\" \"Reload\"\n",
+                                           "call \"AI Menu\" \"AI Update\"\n",
+                                           "start\nquit\ncall \"SP Interface\" \"Shutdown\"\n",
+                                           "start\nquit\ncall \"SP Access\" \"Unload\"\n",
+                                           "start\nquit\ncall \"AI Tool\" \"AI Select\"\n"));
+
+}  // namespace

@@ -1,0 +1,78 @@
+// The plug-in started by a host that lacks one suite of its table.
+#include <gtest/gtest.h>
+
+#include "host/types.h"
+#include "tests/support/scenario_run.h"
+
+namespace {
+
+struct MissingSuite {
+    const char* name;
+    int version;
+};
+
+std::string WithoutSuite(const MissingSuite& suite) {
+    return std::string("without-suite \"") + suite.name + "\" " + std::to_string(suite.version) +
+           "\n";
+}
+
+// Once the dialog manager's basic suite is held, a failed acquisition is shown and stops
+// the call.
+class MissingAfterAlertSuite : public ::testing::TestWithParam<MissingSuite> {};
+
+TEST_P(MissingAfterAlertSuite, ShowsTheErrorAndFailsTheCall) {
+    const MissingSuite& suite = GetParam();
+    host::Json state = PlayScenario(WithoutSuite(suite) +
+                                    "start\nalert ok\n"
+                                    "call \"SP Interface\" \"Anything\"\nalert ok\n"
+                                    "quit\nalert ok\n");
+    std::string expected = "Error: " + std::to_string(kHostErrSuiteNotFound) +
+                           ", suite: " + suite.name +
+                           ", version: " + std::to_string(suite.version) + "!";
+    ASSERT_EQ(state["alerts"].Size(), 3u);
+    for (const host::Json& alert : state["alerts"].AsArray()) EXPECT_EQ(alert.AsString(), expected);
+    for (const host::Json& call : state["calls"].AsArray())
+        EXPECT_EQ(call["result"].AsInt(), kHostErrSuiteNotFound) << call.Dump();
+    // What was acquired before the failure is given back; start-up never ran.
+    EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state["errors"].Size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingAfterAlertSuite,
+                         ::testing::Values(MissingSuite{"ADM Dialog Suite", 10},
+                                           MissingSuite{"ADM Tracker Suite", 2},
+                                           MissingSuite{"AI Document Suite", 11},
+                                           MissingSuite{"AI URL Suite", 1},
+                                           MissingSuite{"ATE WordsIterator Suite", 1}));
+
+// Before the dialog manager's basic suite there is no way to tell the user: the call goes
+// on without the suite, and every later message still works.
+class MissingBeforeAlertSuite : public ::testing::TestWithParam<MissingSuite> {};
+
+TEST_P(MissingBeforeAlertSuite, GoesOnWithoutAlert) {
+    host::Json state = PlayScenario(WithoutSuite(GetParam()) +
+                                    "start\nsnapshot started\n"
+                                    "call \"SP Interface\" \"Anything\"\n"
+                                    "call \"AI Menu\" \"AI Update\"\n"
+                                    "unload\nreload\nquit\n");
+    EXPECT_EQ(state["alerts"].Size(), 0u);
+    for (const host::Json& call : state["calls"].AsArray()) {
+        EXPECT_EQ(call["result"].AsInt(), 0) << call.Dump();
+        EXPECT_EQ(call["acquired"].AsInt(), call["released"].AsInt()) << call.Dump();
+    }
+    EXPECT_EQ(state["snapshots"]["started"]["memory"]["blocks"].Size(), 1u);
+    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
+    // No release of a suite that was never acquired.
+    EXPECT_EQ(state["errors"].Size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingBeforeAlertSuite,
+                         ::testing::Values(MissingSuite{"SP Blocks Suite", 2},
+                                           MissingSuite{"AI Annotator Suite", 1},
+                                           MissingSuite{"AI Menu Suite", 9},
+                                           MissingSuite{"AI Notifier Suite", 2},
+                                           MissingSuite{"ADM Basic Suite", 11}));
+
+}  // namespace

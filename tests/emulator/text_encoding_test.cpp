@@ -1,0 +1,38 @@
+#include "emulator/host/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EncodingCase {
+    const char* cp1252;
+    const char* utf8;
+};
+
+class Encodings : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(Encodings, ConvertBothWays) {
+    EXPECT_EQ(host::Cp1252ToUtf8(GetParam().cp1252), GetParam().utf8);
+    EXPECT_EQ(host::Utf8ToCp1252(GetParam().utf8), std::string(GetParam().cp1252));
+}
+
+INSTANTIATE_TEST_SUITE_P(TextEncoding, Encodings,
+                         ::testing::Values(EncodingCase{"Calque 1", "Calque 1"},
+                                           EncodingCase{"Impossible. Calque verrouill\xE9.",
+                                                        "Impossible. Calque verrouillé."},
+                                           EncodingCase{"\xC0 propos des KVT\x95Outils\x85",
+                                                        "À propos des KVT•Outils…"},
+                                           EncodingCase{"Parall\xE9logramme", "Parallélogramme"},
+                                           EncodingCase{"\x80 \x9C \xFF", "€ œ ÿ"}));
+
+TEST(TextEncoding, RefusesWhatWindows1252CannotHold) {
+    EXPECT_FALSE(host::Utf8ToCp1252("Δ"));
+    EXPECT_FALSE(host::Utf8ToCp1252("\xC3"));      // cut short
+    EXPECT_FALSE(host::Utf8ToCp1252("\xC3\x28"));  // bad continuation
+}
+
+TEST(TextEncoding, KeepsUndefinedBytesAsTheirControlCodes) {
+    EXPECT_EQ(host::Cp1252ToUtf8("\x81"), "\xC2\x81");
+}
+
+}  // namespace
