@@ -41,7 +41,9 @@ void Host::Start() {
     RequireLoadedCode();
     if (started_) throw std::runtime_error("the plug-in is already started");
     SPInterfaceMessage message{};
-    plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message);
+    // A plug-in whose start-up fails is not started: the host sends it nothing more.
+    if (plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError)
+        return;
     started_ = true;
     for (HostNotifierHandle handle : notifiers.OfType(kAIApplicationStartedNotifier)) {
         AINotifierMessage notice{};

@@ -30,7 +30,7 @@ class Host {
 
     // What the user and the application do to the plug-in. Each throws std::runtime_error
     // when the plug-in is not in a state where the host would do it.
-    void Start();   // start-up, then the application-started notification
+    void Start();   // start-up, then the application-started notification if it succeeded
     void Quit();    // shut-down
     void Unload();  // unload message, then the code is dropped
     void Reload();  // the code is loaded again, then the reload message

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "host/ai_application.h"
 #include "settings/globals.h"
 #include "tests/support/scenario_run.h"
 
@@ -81,5 +82,42 @@ INSTANTIATE_TEST_SUITE_P(Lifecycle, MessagesWithoutRecord,
                                            "start\nquit\ncall \"SP Interface\" \"Shutdown\"\n",
                                            "start\nquit\ncall \"SP Access\" \"Unload\"\n",
                                            "start\nquit\ncall \"AI Tool\" \"AI Select\"\n"));
+
+}  // namespace
+
+namespace {
+
+// Adds a notifier for TYPE on the plug-in's behalf, as it would through the notifier suite.
+void AddNotifier(host::Host& host, const char* type) {
+    const void* table = nullptr;
+    ASSERT_EQ(host.BasicSuite()->AcquireSuite(kAINotifierSuite, kAINotifierSuiteVersion, &table),
+              kHostNoError);
+    HostNotifierHandle notifier = nullptr;
+    auto suite = static_cast<const AINotifierSuite2*>(table);
+    ASSERT_EQ(suite->AddNotifier(host.plugin.Ref(), "notifierName", type, &notifier), kHostNoError);
+    host.BasicSuite()->ReleaseSuite(kAINotifierSuite, kAINotifierSuiteVersion);
+}
+
+TEST(Lifecycle, StartNotifiesTheApplicationStartedNotifiersOnly) {
+    host::Json state = PlayScenario("start\n", [](host::Host& host) {
+        AddNotifier(host, kAIArtSelectionChangedNotifier);
+        AddNotifier(host, kAIApplicationStartedNotifier);
+        AddNotifier(host, kAIApplicationStartedNotifier);
+    });
+    const host::Json& calls = state["calls"];
+    ASSERT_EQ(calls.Size(), 4u);
+    EXPECT_EQ(calls[0]["selector"].AsString(), "Startup");
+    EXPECT_EQ(calls[1]["caller"].AsString(), "AI Notifier");
+    EXPECT_EQ(calls[2]["caller"].AsString(), "AI Notifier");
+    EXPECT_EQ(calls[3]["selector"].AsString(), "Shutdown");
+}
+
+TEST(Lifecycle, AFailedStartUpSendsNoNotification) {
+    host::Json state =
+        PlayScenario("without-suite \"ADM Item Suite\" 7\nstart\nalert ok\n",
+                     [](host::Host& host) { AddNotifier(host, kAIApplicationStartedNotifier); });
+    ASSERT_EQ(state["calls"].Size(), 1u);
+    EXPECT_FALSE(state["plugin"]["started"].AsBool());
+}
 
 }  // namespace
