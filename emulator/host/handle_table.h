@@ -22,6 +22,18 @@ class HandleTable {
         return nullptr;
     }
 
+    // Takes the object out of use. It is kept, so that its address is never handed out
+    // again and a stale handle can never designate a newer object.
+    bool Remove(Handle handle) {
+        for (auto it = objects_.begin(); it != objects_.end(); ++it) {
+            if (reinterpret_cast<Handle>(it->get()) != handle) continue;
+            removed_.push_back(std::move(*it));
+            objects_.erase(it);
+            return true;
+        }
+        return false;
+    }
+
     Handle HandleOf(const Object& object) const {
         return reinterpret_cast<Handle>(const_cast<Object*>(&object));
     }
@@ -35,6 +47,7 @@ class HandleTable {
 
   private:
     std::vector<std::unique_ptr<Object>> objects_;
+    std::vector<std::unique_ptr<Object>> removed_;
 };
 
 }  // namespace host

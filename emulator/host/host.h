@@ -2,11 +2,15 @@
 // actions on it. One Host exists at a time; the suites find it through Host::Current().
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "emulator/host/block_allocator.h"
+#include "emulator/host/document/document.h"
 #include "emulator/host/event_loop.h"
+#include "emulator/host/handle_table.h"
 #include "emulator/host/modals.h"
 #include "emulator/host/notifiers.h"
 #include "emulator/host/plugin_connection.h"
@@ -61,6 +65,9 @@ class Host {
     Modals modals{loop};
     Notifiers notifiers;
     PluginConnection plugin;
+    Document document;
+    HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8
+    std::optional<int32_t> cursor;                           // the cursor resource last set
 
   private:
     void RequireLoadedCode() const;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "host/ai_art.h"
+
 namespace host {
 namespace {
 
@@ -83,6 +85,70 @@ Json MemoryState(const BlockAllocator& blocks) {
     return memory;
 }
 
+Json PointState(const HostRealPoint& point) {
+    Json pair = Json::MakeArray();
+    pair.Push(Json::Float(point.h));
+    pair.Push(Json::Float(point.v));
+    return pair;
+}
+
+Json SegmentsState(const std::vector<HostPathSegment>& segments) {
+    Json list = Json::MakeArray();
+    for (const HostPathSegment& segment : segments) {
+        Json entry = Json::MakeObject();
+        entry.Set("p", PointState(segment.p));
+        entry.Set("in", PointState(segment.in));
+        entry.Set("out", PointState(segment.out));
+        entry.Set("corner", segment.corner != 0);
+        list.Push(std::move(entry));
+    }
+    return list;
+}
+
+Json ArtState(const Art& art);
+
+Json ChildrenState(const Art& group) {
+    Json list = Json::MakeArray();
+    for (const Art* child : group.children) list.Push(ArtState(*child));
+    return list;
+}
+
+Json ArtState(const Art& art) {
+    Json entry = Json::MakeObject();
+    entry.Set("type", art.type == kHostGroupArt ? "group" : "path");
+    entry.Set("name", art.name);
+    if (art.type == kHostGroupArt) {
+        entry.Set("art", ChildrenState(art));
+        return entry;
+    }
+    entry.Set("closed", art.closed);
+    entry.Set("guide", art.guide);
+    Json tags = Json::MakeObject();
+    for (const Tag& tag : art.tags) tags.Set(tag.name, tag.value);
+    entry.Set("tags", std::move(tags));
+    entry.Set("segments", SegmentsState(art.segments));
+    return entry;
+}
+
+Json DocumentState(const Document& document) {
+    Json layers = Json::MakeArray();
+    for (size_t i = 0; i < document.LayerCount(); ++i) {
+        const Layer& layer = *document.LayerAt(i);
+        Json entry = Json::MakeObject();
+        entry.Set("title", layer.title);
+        entry.Set("locked", layer.locked);
+        entry.Set("visible", layer.visible);
+        entry.Set("current", &layer == document.Current());
+        entry.Set("color", Json::Array{Json(int{layer.color.red}), Json(int{layer.color.green}),
+                                       Json(int{layer.color.blue})});
+        entry.Set("art", ChildrenState(*layer.group));
+        layers.Push(std::move(entry));
+    }
+    Json state = Json::MakeObject();
+    state.Set("layers", std::move(layers));
+    return state;
+}
+
 }  // namespace
 
 Json HostState(const Host& host) {
@@ -93,6 +159,8 @@ Json HostState(const Host& host) {
     state.Set("alerts", Strings(host.AlertsShown()));
     state.Set("errors", Strings(host.Errors()));
     state.Set("memory", MemoryState(host.blocks));
+    state.Set("document", DocumentState(host.document));
+    state.Set("cursor", host.cursor ? Json(*host.cursor) : Json());
     return state;
 }
 

@@ -5,6 +5,7 @@
 
 #include "emulator/host/state.h"
 #include "emulator/host/text_encoding.h"
+#include "host/ai_art.h"
 
 namespace host {
 namespace {
@@ -92,7 +93,41 @@ Player::Step Player::Compile(const std::vector<Word>& words) {
                                          std::to_string(version));
         };
     }
+    if (verb == "layer") return CompileLayer(words);
+    if (verb == "layer-lock" || verb == "layer-unlock" || verb == "layer-current") {
+        args.ExpectCount(1, (verb + " \"TITLE\"").c_str());
+        return [this, verb, title = args.Text(0)] {
+            Layer* layer = host_.document.LayerTitled(title);
+            if (layer == nullptr) throw std::runtime_error("no layer is titled \"" + title + "\"");
+            if (verb == "layer-current")
+                host_.document.SetCurrent(layer);
+            else
+                layer->locked = verb == "layer-lock";
+        };
+    }
     throw SyntaxError("unknown action \"" + verb + "\"");
+}
+
+Player::Step Player::CompileLayer(const std::vector<Word>& words) {
+    Arguments args(words);
+    constexpr const char* kUsage = "usage: layer \"TITLE\" [locked] [current]";
+    if (words.size() < 2 || words.size() > 4) throw SyntaxError(kUsage);
+    bool locked = false, current = false;
+    for (size_t i = 1; i + 1 < words.size(); ++i) {
+        const std::string& option = args.Text(i);
+        if (option == "locked" && !locked)
+            locked = true;
+        else if (option == "current" && !current)
+            current = true;
+        else
+            throw SyntaxError(kUsage);
+    }
+    return [this, title = args.Text(0), locked, current] {
+        Layer* layer = host_.document.InsertLayer(nullptr, kHostPlaceAboveAll);
+        layer->title = title;
+        layer->locked = locked;
+        if (current) host_.document.SetCurrent(layer);
+    };
 }
 
 void Player::Load(const std::string& file, const std::string& text) {

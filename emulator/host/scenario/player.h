@@ -38,6 +38,7 @@ class Player {
   private:
     using Step = std::function<void()>;
     Step Compile(const std::vector<Word>& words);
+    Step CompileLayer(const std::vector<Word>& words);
 
     Host& host_;
     std::string file_;

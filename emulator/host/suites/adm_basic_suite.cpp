@@ -18,7 +18,30 @@ void HOST_API ErrorAlert(const char* text) {
         });
 }
 
-const ADMBasicSuite11 gTable = {ErrorAlert};
+void HOST_API MessageAlert(const char* text) {
+    Serve(
+        kSuite, "MessageAlert", [&] { return Arguments().Add("text", text); },
+        [&](Host& host) -> HostErr {
+            if (text == nullptr) return kHostErrBadParameter;
+            host.ShowAlert(Cp1252ToUtf8(text));
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API SetPlatformCursor(HostPluginRef plugin, int32_t cursorId) {
+    return Serve(
+        kSuite, "SetPlatformCursor", [&] { return Arguments().Add("cursorId", cursorId); },
+        [&](Host& host) -> HostErr {
+            if (plugin != host.plugin.Ref()) {
+                host.Misuse("SetPlatformCursor with a foreign plug-in reference");
+                return kHostErrBadHandle;
+            }
+            host.cursor = cursorId;
+            return kHostNoError;
+        });
+}
+
+const ADMBasicSuite11 gTable = {ErrorAlert, MessageAlert, SetPlatformCursor};
 
 }  // namespace
 

@@ -22,6 +22,13 @@ SPBasicSuite& ServedBasicSuite();
 
 // The tables of the suites that declare functions.
 const void* AdmBasicSuiteTable();
+const void* AiArtSuiteTable();
+const void* AiLayerSuiteTable();
 const void* AiNotifierSuiteTable();
+const void* AiPathSuiteTable();
+const void* AiRealMathSuiteTable();
+const void* AiTagSuiteTable();
+const void* AiTransformArtSuiteTable();
+const void* AiUnicodeStringSuiteTable();
 
 }  // namespace host

@@ -18,6 +18,12 @@ typedef struct ADMBasicSuite11 {
     /* Shows TEXT (Windows-1252, zero-terminated) in a modal error alert with an OK button
        and returns when the user has answered it. The host copies the text. */
     void(HOST_API* ErrorAlert)(const char* text);
+
+    /* Shows TEXT in a modal message alert with an OK button; returns when answered. */
+    void(HOST_API* MessageAlert)(const char* text);
+
+    /* Shows the cursor resource CURSORID of PLUGIN's resources. */
+    HostErr(HOST_API* SetPlatformCursor)(HostPluginRef plugin, int32_t cursorId);
 } ADMBasicSuite11;
 
 #define kADMDialogSuite "ADM Dialog Suite"

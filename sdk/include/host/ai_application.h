@@ -21,6 +21,22 @@ extern "C" {
 #define kAIRealMathSuite "AI Real Math Suite"
 #define kAIRealMathSuiteVersion 1
 
+typedef struct AIRealMathSuite1 {
+    /* The angle in radians of the vector P2 - P1, from the horizontal axis towards the
+       vertical one: atan2(p2.v - p1.v, p2.h - p1.h). */
+    HostReal(HOST_API* AIRealPointAngle)(const HostRealPoint* p1, const HostRealPoint* p2);
+
+    /* Sets M to the translation by (TX, TY). */
+    void(HOST_API* AIRealMatrixSetTranslate)(HostRealMatrix* m, HostReal tx, HostReal ty);
+
+    /* Concatenation: M becomes "M, then the rotation by ANGLE radians about the origin"
+       (positive angles turn from the horizontal axis towards the vertical one). */
+    void(HOST_API* AIRealMatrixConcatRotate)(HostRealMatrix* m, HostReal angle);
+
+    /* M becomes "M, then the translation by (TX, TY)". */
+    void(HOST_API* AIRealMatrixConcatTranslate)(HostRealMatrix* m, HostReal tx, HostReal ty);
+} AIRealMathSuite1;
+
 #define kAIUserSuite "AI User Suite"
 #define kAIUserSuiteVersion 9
 
@@ -54,6 +70,18 @@ typedef struct AINotifierSuite2 {
 
 #define kAIUnicodeStringSuite "AI Unicode String Suite"
 #define kAIUnicodeStringSuiteVersion 6
+
+typedef struct AIUnicodeStringSuite6 {
+    /* Makes a host string from Windows-1252 TEXT. The caller owns *string and gives it
+       back with Dispose. */
+    HostErr(HOST_API* NewFromWindows1252)(const char* text, HostUnicodeStringRef* string);
+
+    /* *order is 0 when A and B hold the same text, negative when A sorts first, positive
+       otherwise (code point order). */
+    HostErr(HOST_API* Compare)(HostUnicodeStringRef a, HostUnicodeStringRef b, int32_t* order);
+
+    HostErr(HOST_API* Dispose)(HostUnicodeStringRef string);
+} AIUnicodeStringSuite6;
 
 #define kAIPreferenceSuite "AI Preference Suite"
 #define kAIPreferenceSuiteVersion 4

@@ -5,8 +5,82 @@
 #ifndef HOST_AI_ART_H
 #define HOST_AI_ART_H
 
+#include "host/types.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Art types. */
+enum { kHostGroupArt = 1, kHostPathArt = 2 };
+
+/* Where new art goes, relative to a reference art (the paint order). Without a reference,
+   "above all" and "below all" mean the current layer's top-level group. */
+enum {
+    kHostPlaceAbove = 1,         /* just above the reference, beside it */
+    kHostPlaceBelow = 2,         /* just below the reference, beside it */
+    kHostPlaceInsideOnTop = 3,   /* inside the reference group, above its children */
+    kHostPlaceInsideOnBottom = 4,/* inside the reference group, below its children */
+    kHostPlaceAboveAll = 5,      /* on top of everything (for layers: above every layer) */
+    kHostPlaceBelowAll = 6       /* under everything */
+};
+
 #define kAIArtSuite "AI Art Suite"
 #define kAIArtSuiteVersion 14
+
+typedef struct AIArtSuite14 {
+    /* Makes an empty art of TYPE (kHostGroupArt, kHostPathArt) placed by PAINTORDER
+       relative to PREP (a group for the "inside" orders). *newArt receives it; the
+       document owns it. A placement inside art that is not a group, or an unknown type or
+       order: kHostErrBadParameter. A locked or hidden layer: kHostErrLayerLocked. */
+    HostErr(HOST_API* NewArt)(int32_t type, int32_t paintOrder, HostArtHandle prep,
+                              HostArtHandle* newArt);
+
+    /* Removes ART and everything inside it from the document. The handle stays invalid
+       for good (ValidArt answers false); the host never hands it out again. */
+    HostErr(HOST_API* DisposeArt)(HostArtHandle art);
+
+    /* The top-level group of LAYER, which holds all its art. */
+    HostErr(HOST_API* GetFirstArtOfLayer)(HostLayerHandle layer, HostArtHandle* art);
+
+    /* The topmost child of the group ART, or null when it is empty (not an error). */
+    HostErr(HOST_API* GetArtFirstChild)(HostArtHandle art, HostArtHandle* child);
+
+    /* True when ART is in the document. SEARCHALLLAYERLISTS is accepted for form: every
+       layer is searched. Never fails. */
+    HostBool32(HOST_API* ValidArt)(HostArtHandle art, HostBool32 searchAllLayerLists);
+
+    /* Copies ART's name (Windows-1252, zero-terminated, cut to SIZE) into BUFFER. Art
+       never named has the empty name. */
+    HostErr(HOST_API* GetArtName)(HostArtHandle art, char* buffer, uint32_t size);
+
+    /* Names ART (Windows-1252), replacing any name it had. */
+    HostErr(HOST_API* SetArtName)(HostArtHandle art, const char* name);
+} AIArtSuite14;
+
+#define kAIPathSuite "AI Path Suite"
+#define kAIPathSuiteVersion 8
+
+typedef struct AIPathSuite8 {
+    /* Sets the number of segments of PATH. New segments are at the origin, corners. */
+    HostErr(HOST_API* SetPathSegmentCount)(HostArtHandle path, int16_t count);
+    HostErr(HOST_API* GetPathSegmentCount)(HostArtHandle path, int16_t* count);
+
+    /* Writes COUNT segments from SEGMENTS into PATH from index FIRST on. A range outside
+       the path: kHostErrBadParameter, nothing written. */
+    HostErr(HOST_API* SetPathSegments)(HostArtHandle path, int16_t first, int16_t count,
+                                       const HostPathSegment* segments);
+
+    /* Reads COUNT segments of PATH from index FIRST into SEGMENTS (the caller's array). */
+    HostErr(HOST_API* GetPathSegments)(HostArtHandle path, int16_t first, int16_t count,
+                                       HostPathSegment* segments);
+
+    HostErr(HOST_API* SetPathClosed)(HostArtHandle path, HostBool32 closed);
+    HostErr(HOST_API* GetPathClosed)(HostArtHandle path, HostBool32* closed);
+
+    /* A guide is drawn as a guide line and never printed. */
+    HostErr(HOST_API* SetPathGuide)(HostArtHandle path, HostBool32 guide);
+} AIPathSuite8;
 
 #define kAIPathSuite "AI Path Suite"
 #define kAIPathSuiteVersion 8
@@ -23,11 +97,29 @@
 #define kAITagSuite "AI Tag Suite"
 #define kAITagSuiteVersion 2
 
+typedef struct AITagSuite2 {
+    /* Attaches to ART the tag NAME of TYPE (such as "string") with VALUE, replacing a tag
+       of the same name. All three are Windows-1252 and copied. */
+    HostErr(HOST_API* SetTag)(HostArtHandle art, const char* name, const char* type,
+                              const char* value);
+} AITagSuite2;
+
 #define kAIHitTestSuite "AI Hit Test Suite"
 #define kAIHitTestSuiteVersion 3
 
 #define kAITransformArtSuite "AI Transform Art Suite"
 #define kAITransformArtSuiteVersion 1
+
+/* What TransformArt changes. */
+enum { kHostTransformObjects = 1 };
+
+typedef struct AITransformArtSuite1 {
+    /* Applies MATRIX to ART (a group: everything inside it). With kHostTransformObjects in
+       FLAGS the geometry moves: every anchor and handle. LINESCALE scales stroke widths;
+       0 leaves them. */
+    HostErr(HOST_API* TransformArt)(HostArtHandle art, const HostRealMatrix* matrix,
+                                    HostReal lineScale, int32_t flags);
+} AITransformArtSuite1;
 
 #define kAITextFrameSuite "AI Text Frame Suite"
 #define kAITextFrameSuiteVersion 1
@@ -37,5 +129,9 @@
 
 #define kAIATEPaintSuite "AIATE Paint Suite"
 #define kAIATEPaintSuiteVersion 1
+
+#ifdef __cplusplus
+}
+#endif
 
 #endif

@@ -97,6 +97,7 @@ typedef struct HostDocumentView_* HostDocumentViewHandle;
 typedef struct HostDialog_* HostDialogRef;
 typedef struct HostItem_* HostItemRef;
 typedef struct HostDrawer_* HostDrawerRef;
+typedef struct HostUnicodeString_* HostUnicodeStringRef;
 
 /* Error codes the host answers. */
 enum {
@@ -113,6 +114,8 @@ enum {
     kHostErrOutOfMemory = HOST_FOURCC('!', 'M', 'E', 'M'),
     /* A function called at a time it may not be: before start-up, say. */
     kHostErrWrongContext = HOST_FOURCC('C', 't', 'x', 't'),
+    /* Art cannot be added to a locked or hidden layer. */
+    kHostErrLayerLocked = HOST_FOURCC('L', 'c', 'k', 'd'),
     /* An unexpected internal failure, caught before it could cross the boundary. */
     kHostErrInternal = HOST_FOURCC('!', 'I', 'n', 't')
 };

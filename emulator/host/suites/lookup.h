@@ -1,0 +1,44 @@
+// Turns handles from the plug-in into the host's objects. An unknown or stale handle is
+// recorded as misuse and answered with an error code by the caller, never dereferenced.
+#pragma once
+
+#include <string>
+
+#include "emulator/host/document/document.h"
+#include "emulator/host/host.h"
+#include "host/ai_art.h"
+
+namespace host {
+
+inline Art* FindArt(Host& host, HostArtHandle handle, const char* function) {
+    if (host.document.IsValid(handle)) return reinterpret_cast<Art*>(handle);
+    host.Misuse(std::string(function) + ": art that is not in the document");
+    return nullptr;
+}
+
+inline Art* FindPath(Host& host, HostArtHandle handle, const char* function) {
+    Art* art = FindArt(host, handle, function);
+    if (art != nullptr && art->type != kHostPathArt) {
+        host.Misuse(std::string(function) + ": art that is not a path");
+        return nullptr;
+    }
+    return art;
+}
+
+inline Layer* FindLayer(Host& host, HostLayerHandle handle, const char* function) {
+    Layer* layer = host.document.Find(handle);
+    if (layer == nullptr) host.Misuse(std::string(function) + ": unknown layer");
+    return layer;
+}
+
+inline HostArtHandle HandleOf(Art* art) {
+    return reinterpret_cast<HostArtHandle>(art);
+}
+inline HostLayerHandle HandleOf(Layer* layer) {
+    return reinterpret_cast<HostLayerHandle>(layer);
+}
+
+// Copies TEXT (UTF-8) into the plug-in's BUFFER as Windows-1252, cut to SIZE.
+HostErr CopyOut(const std::string& text, char* buffer, uint32_t size);
+
+}  // namespace host
