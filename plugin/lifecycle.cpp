@@ -17,10 +17,6 @@ HostErr Demarrage(SPInterfaceMessage*) {
 }
 
 HostErr Arret(SPInterfaceMessage* message) {
-    if (gGlobals->Panneau != nullptr) {
-        if (!SuitesPresentes(sADMDialog())) return kHostErrSuiteNotFound;
-        sADMDialog()->Destroy(gGlobals->Panneau);
-    }
     sSPBasic->FreeBlock(gGlobals);
     gGlobals = nullptr;
     message->d.globals = nullptr;

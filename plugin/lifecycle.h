@@ -6,7 +6,7 @@
 // Allocates and clears the state record, then runs the start-up steps.
 HostErr Demarrage(SPInterfaceMessage* message);
 
-// Destroys the panel and frees the state record.
+// Frees the state record.
 HostErr Arret(SPInterfaceMessage* message);
 
 // Parks the state record's address in the message's globals slot.

@@ -13,7 +13,13 @@ SPBasicSuite* sSPBasic = nullptr;
 
 namespace suite_slots {
 const void* admBasic = nullptr;
-const void* admDialog = nullptr;
+const void* aiArt = nullptr;
+const void* aiLayer = nullptr;
+const void* aiPath = nullptr;
+const void* aiRealMath = nullptr;
+const void* aiTag = nullptr;
+const void* aiTransformArt = nullptr;
+const void* aiUnicodeString = nullptr;
 }  // namespace suite_slots
 
 namespace {
@@ -33,55 +39,56 @@ struct LigneSuite {
 
 #define LIGNE_ATE(nom, version) {nom, version},
 
-LigneSuite gTable[] = {{kSPBlocksSuite, kSPBlocksSuiteVersion},
-                       {kSPAccessSuite, kSPAccessSuiteVersion},
-                       {kAIPluginSuite, kAIPluginSuiteVersion},
-                       {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
-                       {kAIRealMathSuite, kAIRealMathSuiteVersion},
-                       {kAIArtSuite, kAIArtSuiteVersion},
-                       {kAIUserSuite, kAIUserSuiteVersion},
-                       {kAIPathSuite, kAIPathSuiteVersion},
-                       {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
-                       {kAIUndoSuite, kAIUndoSuiteVersion},
-                       {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion},
-                       {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion},
-                       {kAIRandomSuite, kAIRandomSuiteVersion},
-                       {kAIMenuSuite, kAIMenuSuiteVersion},
-                       {kAIToolSuite, kAIToolSuiteVersion},
-                       {kAINotifierSuite, kAINotifierSuiteVersion},
-                       {kADMBasicSuite, kADMBasicSuiteVersion, &suite_slots::admBasic},
-                       {kADMDialogSuite, kADMDialogSuiteVersion, &suite_slots::admDialog},
-                       {kADMItemSuite, kADMItemSuiteVersion},
-                       {kADMIconSuite, kADMIconSuiteVersion1},
-                       {kADMIconSuite, kADMIconSuiteVersion2},
-                       {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
-                       {kADMDrawerSuite, kADMDrawerSuiteVersion},
-                       {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion},
-                       {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
-                       {kAIContextSuite, kAIContextSuiteVersion},
-                       {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion},
-                       {kADMListSuite, kADMListSuiteVersion},
-                       {kADMEntrySuite, kADMEntrySuiteVersion},
-                       {kADMNotifierSuite, kADMNotifierSuiteVersion},
-                       // The tracker suite a second time, into the same slot.
-                       {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
-                       {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
-                       {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-                       {kAIDocumentSuite, kAIDocumentSuiteVersion},
-                       {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
-                       {kAITagSuite, kAITagSuiteVersion},
-                       {kAILayerSuite, kAILayerSuiteVersion},
-                       {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
-                       {kAIHitTestSuite, kAIHitTestSuiteVersion},
-                       {kAITransformArtSuite, kAITransformArtSuiteVersion},
-                       {kAITextFrameSuite, kAITextFrameSuiteVersion},
-                       {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
-                       {kAIFontSuite, kAIFontSuiteVersion},
-                       {kAIATEPaintSuite, kAIATEPaintSuiteVersion},
-                       {kAIURLSuite, kAIURLSuiteVersion},
-                       // The document suite a second time, into a slot of its own.
-                       {kAIDocumentSuite, kAIDocumentSuiteVersion},
-                       HOST_ATE_SUITES(LIGNE_ATE)};
+LigneSuite gTable[] = {
+    {kSPBlocksSuite, kSPBlocksSuiteVersion},
+    {kSPAccessSuite, kSPAccessSuiteVersion},
+    {kAIPluginSuite, kAIPluginSuiteVersion},
+    {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
+    {kAIRealMathSuite, kAIRealMathSuiteVersion, &suite_slots::aiRealMath},
+    {kAIArtSuite, kAIArtSuiteVersion, &suite_slots::aiArt},
+    {kAIUserSuite, kAIUserSuiteVersion},
+    {kAIPathSuite, kAIPathSuiteVersion, &suite_slots::aiPath},
+    {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
+    {kAIUndoSuite, kAIUndoSuiteVersion},
+    {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion},
+    {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion},
+    {kAIRandomSuite, kAIRandomSuiteVersion},
+    {kAIMenuSuite, kAIMenuSuiteVersion},
+    {kAIToolSuite, kAIToolSuiteVersion},
+    {kAINotifierSuite, kAINotifierSuiteVersion},
+    {kADMBasicSuite, kADMBasicSuiteVersion, &suite_slots::admBasic},
+    {kADMDialogSuite, kADMDialogSuiteVersion},
+    {kADMItemSuite, kADMItemSuiteVersion},
+    {kADMIconSuite, kADMIconSuiteVersion1},
+    {kADMIconSuite, kADMIconSuiteVersion2},
+    {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
+    {kADMDrawerSuite, kADMDrawerSuiteVersion},
+    {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, &suite_slots::aiUnicodeString},
+    {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
+    {kAIContextSuite, kAIContextSuiteVersion},
+    {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion},
+    {kADMListSuite, kADMListSuiteVersion},
+    {kADMEntrySuite, kADMEntrySuiteVersion},
+    {kADMNotifierSuite, kADMNotifierSuiteVersion},
+    // The tracker suite a second time, into the same slot.
+    {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
+    {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
+    {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
+    {kAIDocumentSuite, kAIDocumentSuiteVersion},
+    {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
+    {kAITagSuite, kAITagSuiteVersion, &suite_slots::aiTag},
+    {kAILayerSuite, kAILayerSuiteVersion, &suite_slots::aiLayer},
+    {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
+    {kAIHitTestSuite, kAIHitTestSuiteVersion},
+    {kAITransformArtSuite, kAITransformArtSuiteVersion, &suite_slots::aiTransformArt},
+    {kAITextFrameSuite, kAITextFrameSuiteVersion},
+    {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
+    {kAIFontSuite, kAIFontSuiteVersion},
+    {kAIATEPaintSuite, kAIATEPaintSuiteVersion},
+    {kAIURLSuite, kAIURLSuiteVersion},
+    // The document suite a second time, into a slot of its own.
+    {kAIDocumentSuite, kAIDocumentSuiteVersion},
+    HOST_ATE_SUITES(LIGNE_ATE)};
 
 #undef LIGNE_ATE
 

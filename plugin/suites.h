@@ -6,6 +6,8 @@
 
 #include "host/adm.h"
 #include "host/ai_application.h"
+#include "host/ai_art.h"
+#include "host/ai_document.h"
 #include "host/basic.h"
 
 // Refreshed from the header of every message.
@@ -14,14 +16,38 @@ extern SPBasicSuite* sSPBasic;
 // The slots of the suites whose functions the plug-in calls; null while not held.
 namespace suite_slots {
 extern const void* admBasic;
-extern const void* admDialog;
+extern const void* aiArt;
+extern const void* aiLayer;
+extern const void* aiPath;
+extern const void* aiRealMath;
+extern const void* aiTag;
+extern const void* aiTransformArt;
+extern const void* aiUnicodeString;
 }  // namespace suite_slots
 
 inline const ADMBasicSuite11* sADMBasic() {
     return static_cast<const ADMBasicSuite11*>(suite_slots::admBasic);
 }
-inline const ADMDialogSuite10* sADMDialog() {
-    return static_cast<const ADMDialogSuite10*>(suite_slots::admDialog);
+inline const AIArtSuite14* sAIArt() {
+    return static_cast<const AIArtSuite14*>(suite_slots::aiArt);
+}
+inline const AILayerSuite11* sAILayer() {
+    return static_cast<const AILayerSuite11*>(suite_slots::aiLayer);
+}
+inline const AIPathSuite8* sAIPath() {
+    return static_cast<const AIPathSuite8*>(suite_slots::aiPath);
+}
+inline const AIRealMathSuite1* sAIRealMath() {
+    return static_cast<const AIRealMathSuite1*>(suite_slots::aiRealMath);
+}
+inline const AITagSuite2* sAITag() {
+    return static_cast<const AITagSuite2*>(suite_slots::aiTag);
+}
+inline const AITransformArtSuite1* sAITransformArt() {
+    return static_cast<const AITransformArtSuite1*>(suite_slots::aiTransformArt);
+}
+inline const AIUnicodeStringSuite6* sAIUnicodeString() {
+    return static_cast<const AIUnicodeStringSuite6*>(suite_slots::aiUnicodeString);
 }
 
 // True when every suite given is held. A handler checks the suites it needs before using

@@ -29,12 +29,6 @@ typedef struct ADMBasicSuite11 {
 #define kADMDialogSuite "ADM Dialog Suite"
 #define kADMDialogSuiteVersion 10
 
-typedef struct ADMDialogSuite10 {
-    /* Destroys DIALOG and its items; the reference is invalid afterwards. An unknown
-       dialog is ignored (traced as misuse). Not from inside the dialog's own procedures. */
-    void(HOST_API* Destroy)(HostDialogRef dialog);
-} ADMDialogSuite10;
-
 #define kADMItemSuite "ADM Item Suite"
 #define kADMItemSuiteVersion 7
 

@@ -17,12 +17,12 @@ enum { kHostGroupArt = 1, kHostPathArt = 2 };
 /* Where new art goes, relative to a reference art (the paint order). Without a reference,
    "above all" and "below all" mean the current layer's top-level group. */
 enum {
-    kHostPlaceAbove = 1,         /* just above the reference, beside it */
-    kHostPlaceBelow = 2,         /* just below the reference, beside it */
-    kHostPlaceInsideOnTop = 3,   /* inside the reference group, above its children */
-    kHostPlaceInsideOnBottom = 4,/* inside the reference group, below its children */
-    kHostPlaceAboveAll = 5,      /* on top of everything (for layers: above every layer) */
-    kHostPlaceBelowAll = 6       /* under everything */
+    kHostPlaceAbove = 1,          /* just above the reference, beside it */
+    kHostPlaceBelow = 2,          /* just below the reference, beside it */
+    kHostPlaceInsideOnTop = 3,    /* inside the reference group, above its children */
+    kHostPlaceInsideOnBottom = 4, /* inside the reference group, below its children */
+    kHostPlaceAboveAll = 5,       /* on top of everything (for layers: above every layer) */
+    kHostPlaceBelowAll = 6        /* under everything */
 };
 
 #define kAIArtSuite "AI Art Suite"

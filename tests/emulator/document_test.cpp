@@ -1,0 +1,104 @@
+#include "emulator/host/document/document.h"
+
+#include <gtest/gtest.h>
+
+#include "host/ai_art.h"
+
+namespace {
+
+std::vector<std::string> Titles(const host::Document& document) {
+    std::vector<std::string> titles;
+    for (size_t i = 0; i < document.LayerCount(); ++i) titles.push_back(document.LayerAt(i)->title);
+    return titles;
+}
+
+TEST(Document, StartsWithOneCurrentEditableLayer) {
+    host::Document document;
+    ASSERT_EQ(document.LayerCount(), 1u);
+    const host::Layer* layer = document.LayerAt(0);
+    EXPECT_EQ(layer->title, "Calque 1");
+    EXPECT_EQ(document.Current(), layer);
+    EXPECT_TRUE(layer->Editable());
+    EXPECT_TRUE(layer->group->children.empty());
+}
+
+TEST(Document, InsertsLayersWhereTheOrderSays) {
+    host::Document document;
+    host::Layer* first = document.LayerAt(0);
+    document.InsertLayer(nullptr, kHostPlaceAboveAll);  // Calque 2 on top
+    document.InsertLayer(first, kHostPlaceAbove);       // Calque 3 above Calque 1
+    document.InsertLayer(nullptr, kHostPlaceBelowAll);  // Calque 4 at the bottom
+    document.InsertLayer(first, kHostPlaceBelow);       // Calque 5 below Calque 1
+    EXPECT_EQ(Titles(document), (std::vector<std::string>{"Calque 2", "Calque 3", "Calque 1",
+                                                          "Calque 5", "Calque 4"}));
+    EXPECT_EQ(document.Current(), first);
+    EXPECT_EQ(document.InsertLayer(nullptr, kHostPlaceAbove), nullptr);
+    EXPECT_EQ(document.InsertLayer(first, kHostPlaceInsideOnTop), nullptr);
+}
+
+TEST(Document, PlacesNewArtByPaintOrder) {
+    host::Document document;
+    HostErr error = kHostNoError;
+    host::Art* top = document.LayerAt(0)->group;
+    host::Art* a = document.NewArt(kHostGroupArt, kHostPlaceAboveAll, nullptr, error);
+    host::Art* b = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
+    host::Art* c = document.NewArt(kHostPathArt, kHostPlaceBelow, b, error);
+    host::Art* d = document.NewArt(kHostPathArt, kHostPlaceInsideOnBottom, a, error);
+    host::Art* e = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, a, error);
+    ASSERT_EQ(error, kHostNoError);
+    EXPECT_EQ(top->children, (std::vector<host::Art*>{b, c, a}));
+    EXPECT_EQ(a->children, (std::vector<host::Art*>{e, d}));
+    EXPECT_EQ(e->parent, a);
+}
+
+TEST(Document, RefusesArtItCannotPlace) {
+    host::Document document;
+    HostErr error = kHostNoError;
+    host::Art* top = document.LayerAt(0)->group;
+    host::Art* path = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
+    EXPECT_EQ(document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, path, error), nullptr);
+    EXPECT_EQ(error, kHostErrBadParameter);
+    EXPECT_EQ(document.NewArt(7, kHostPlaceInsideOnTop, top, error), nullptr);
+    EXPECT_EQ(document.NewArt(kHostPathArt, 9, top, error), nullptr);
+    EXPECT_EQ(document.NewArt(kHostPathArt, kHostPlaceAbove, top, error), nullptr);
+    document.LayerAt(0)->locked = true;
+    EXPECT_EQ(document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error), nullptr);
+    EXPECT_EQ(error, kHostErrLayerLocked);
+}
+
+TEST(Document, DisposedArtStaysInvalidAndIsNeverReused) {
+    host::Document document;
+    HostErr error = kHostNoError;
+    host::Art* top = document.LayerAt(0)->group;
+    host::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
+    host::Art* inner = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
+    document.Dispose(group);
+    EXPECT_FALSE(document.IsValid(group));
+    EXPECT_FALSE(document.IsValid(inner));
+    EXPECT_TRUE(top->children.empty());
+    for (int i = 0; i < 20; ++i) {
+        host::Art* fresh = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
+        EXPECT_NE(fresh, group);
+        EXPECT_NE(fresh, inner);
+    }
+    EXPECT_FALSE(document.IsValid(nullptr));
+}
+
+TEST(Document, TransformsEveryPointOfTheArtInside) {
+    host::Document document;
+    HostErr error = kHostNoError;
+    host::Art* top = document.LayerAt(0)->group;
+    host::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
+    host::Art* path = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
+    path->segments = {{{1, 2}, {3, 4}, {5, 6}, 1}};
+    document.Transform(*group, HostRealMatrix{0, 1, -1, 0, 10, 20});  // quarter turn, then move
+    const HostPathSegment& s = path->segments[0];
+    EXPECT_EQ(s.p.h, 8);
+    EXPECT_EQ(s.p.v, 21);
+    EXPECT_EQ(s.in.h, 6);
+    EXPECT_EQ(s.in.v, 23);
+    EXPECT_EQ(s.out.h, 4);
+    EXPECT_EQ(s.out.v, 25);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// Preparing the group of the quadrilateral being clicked: which layer, locked layers,
+// abandoned groups.
+#include <gtest/gtest.h>
+
+#include "plugin/suites.h"
+#include "tests/support/plugin_in_process.h"
+#include "tool/trace.h"
+
+namespace {
+
+class PrepareGroup : public PluginInProcess {
+  protected:
+    host::Layer& AddLayer(const std::string& title, bool locked = false) {
+        host::Layer* layer = host.document.InsertLayer(nullptr, kHostPlaceAboveAll);
+        layer->title = title;
+        layer->locked = locked;
+        return *layer;
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        host::Json document = Document();
+        for (const host::Json& layer : document["layers"].AsArray())
+            titles.push_back(layer["title"].AsString());
+        return titles;
+    }
+    // Starts the next quadrilateral, as a completed creation or the tool's selection does.
+    void NextQuadrilateral() { globals.GroupePret = 0; }
+};
+
+TEST_F(PrepareGroup, MakesANamedGroupOnTopOfTheCurrentLayer) {
+    EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_TRUE(globals.GroupePret);
+    host::Json art = LayerState(0)["art"];
+    ASSERT_EQ(art.Size(), 1u);
+    EXPECT_EQ(art[0]["type"].AsString(), "group");
+    EXPECT_EQ(art[0]["name"].AsString(), "Quadrilatère");
+
+    // Prepared already: nothing more is made.
+    EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
+}
+
+TEST_F(PrepareGroup, TheSeparateLayerIsInsertedAboveAllThenReused) {
+    globals.Calque = 1;
+    AddLayer("Dessus");
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"KVT.Ortaq", "Dessus", "Calque 1"}));
+    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
+    EXPECT_FALSE(LayerState(0)["current"].AsBool());
+
+    NextQuadrilateral();
+    // The first group holds a path now, so it stays.
+    sAIArt()->NewArt(kHostPathArt, kHostPlaceInsideOnTop, globals.GroupeCourant,
+                     &globals.TraceCourant);
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(Titles().size(), 3u);
+    EXPECT_EQ(LayerState(0)["art"].Size(), 2u);
+}
+
+TEST_F(PrepareGroup, TheFirstOfTwoSeparateLayersIsUsed) {
+    globals.Calque = 1;
+    AddLayer("KVT.Ortaq");
+    AddLayer("Milieu");
+    AddLayer("KVT.Ortaq");
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
+    EXPECT_EQ(LayerState(2)["art"].Size(), 0u);
+    EXPECT_EQ(Titles().size(), 4u);
+}
+
+struct LockedCase {
+    const char* name;
+    bool separateLayer;   // Calque set
+    bool separateLocked;  // a "KVT.Ortaq" layer exists, locked or not
+    bool currentLocked;
+};
+
+class LockedLayers : public PrepareGroup, public ::testing::WithParamInterface<LockedCase> {};
+
+TEST_P(LockedLayers, AreRefusedWithTheAlertAndNothingIsMade) {
+    const LockedCase& c = GetParam();
+    globals.Calque = c.separateLayer;
+    if (c.separateLayer) AddLayer("KVT.Ortaq", c.separateLocked);
+    host.document.LayerTitled("Calque 1")->locked = c.currentLocked;
+    host::Json before = Document();
+
+    bool alertSeen = false;
+    AnswerNextAlert([&] {
+        alertSeen = true;
+        EXPECT_TRUE(globals.AlerteOuverte) << c.name;
+        EXPECT_EQ(host.cursor, 20009) << c.name;
+    });
+    EXPECT_EQ(PrepareGroupe(&message), kHostNoError) << c.name;
+
+    EXPECT_TRUE(alertSeen) << c.name;
+    EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Impossible. Calque verrouillé."});
+    EXPECT_FALSE(globals.AlerteOuverte);
+    EXPECT_FALSE(globals.GroupePret);
+    EXPECT_EQ(Document().Dump(), before.Dump()) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tool, LockedLayers,
+                         ::testing::Values(LockedCase{"current layer locked", false, false, true},
+                                           LockedCase{"separate layer locked", true, true, false},
+                                           LockedCase{"separate layer editable, current locked",
+                                                      true, false, true}));
+
+TEST_F(PrepareGroup, AnAbandonedEmptyGroupIsDisposedOfAtTheNextPreparation) {
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    HostArtHandle abandoned = globals.GroupeCourant;
+    NextQuadrilateral();
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_FALSE(sAIArt()->ValidArt(abandoned, true));
+    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
+    EXPECT_NE(globals.GroupeCourant, abandoned);
+}
+
+TEST_F(PrepareGroup, GroupsAreNamedAfterTheKindInForce) {
+    globals.FormeLosange = 1;
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(LayerState(0)["art"][0]["name"].AsString(), "Losange");
+}
+
+}  // namespace

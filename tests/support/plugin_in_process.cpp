@@ -1,0 +1,40 @@
+#include "tests/support/plugin_in_process.h"
+
+#include "emulator/host/state.h"
+#include "geometry/vecteurs.h"
+#include "plugin/suites.h"
+
+PluginInProcess::PluginInProcess() {
+    // Nothing more will be posted but what a test posts itself: an alert that no test
+    // answers is closed at once (and recorded) instead of waiting for ever.
+    host.loop.Close();
+    gGlobals = &globals;
+    sSPBasic = host.BasicSuite();
+    globals.FacteurEchelle = 1;
+    globals.Constructible = 1;
+    message.d.self = host.plugin.Ref();
+    message.d.basic = host.BasicSuite();
+    EXPECT_EQ(AcquerirSuites(), kHostNoError);
+}
+
+PluginInProcess::~PluginInProcess() {
+    LibererSuites();
+    gGlobals = nullptr;
+}
+
+void PluginInProcess::PlaceVertices(HostRealPoint v1, HostRealPoint v2, HostRealPoint v3,
+                                    HostRealPoint v4) {
+    HostRealPoint points[4] = {v1, v2, v3, v4};
+    for (int i = 0; i < 4; ++i) PlacerSommet(globals.Sommets[i], points[i]);
+}
+
+host::Json PluginInProcess::Document() const {
+    return host::HostState(host)["document"];
+}
+
+void PluginInProcess::AnswerNextAlert(std::function<void()> check) {
+    host.loop.Post({0, [this, check] {
+                        if (check) check();
+                        host.AnswerAlert();
+                    }});
+}

@@ -1,0 +1,33 @@
+// Runs the plug-in's own functions in this process against the emulator's suites, set up
+// through the plug-in's suite table as a host message would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "emulator/host/host.h"
+#include "emulator/host/json.h"
+#include "host/messages.h"
+#include "settings/globals.h"
+
+class PluginInProcess : public ::testing::Test {
+  protected:
+    PluginInProcess();
+    ~PluginInProcess() override;
+
+    // Places the four anchors of Sommets, handles on the anchors.
+    void PlaceVertices(HostRealPoint v1, HostRealPoint v2, HostRealPoint v3, HostRealPoint v4);
+
+    // The document as the JSON state shows it.
+    host::Json Document() const;
+    // The layer at INDEX of the document state.
+    host::Json LayerState(size_t index) const { return Document()["layers"][index]; }
+
+    // Answers the next alert after running CHECK while it is on screen.
+    void AnswerNextAlert(std::function<void()> check = {});
+
+    host::Host host{ORTAQ_PLUGIN_PATH};
+    Globals globals{};
+    AIToolMessage message{};
+};

@@ -1,0 +1,181 @@
+#include "tool/trace.h"
+
+#include <cmath>
+
+#include "geometry/formes.h"
+#include "geometry/mesures.h"
+#include "plugin/suites.h"
+#include "settings/globals.h"
+
+namespace {
+
+constexpr const char* kCalqueOrtaq = "KVT.Ortaq";
+constexpr int32_t kCurseurFleche = 20009;
+constexpr const char* kMessageCalqueVerrouille = "Impossible. Calque verrouillé.";
+constexpr const char* kMessageImpossible = "Construction impossible !";
+
+bool SuitesDuDocument() {
+    return SuitesPresentes(sAIArt(), sAILayer(), sAIPath(), sAIUnicodeString(), sADMBasic());
+}
+
+// Shown while the modal alert is up: cursor tracking does nothing meanwhile. Returns
+// STATUT, the status of the host call made before it.
+HostErr AlerteCalqueVerrouille(const AIToolMessage* message, HostErr statut) {
+    gGlobals->AlerteOuverte = 1;
+    sADMBasic()->SetPlatformCursor(message->d.self, kCurseurFleche);
+    sADMBasic()->MessageAlert(kMessageCalqueVerrouille);
+    gGlobals->AlerteOuverte = 0;
+    return statut;
+}
+
+// The first layer, from index 0, titled "KVT.Ortaq"; null when there is none.
+HostLayerHandle CalqueOrtaq() {
+    HostUnicodeStringRef cherche = nullptr;
+    HostUnicodeStringRef titre = nullptr;
+    sAIUnicodeString()->NewFromWindows1252(kCalqueOrtaq, &cherche);
+    sAIUnicodeString()->NewFromWindows1252("", &titre);
+    int32_t nombre = 0;
+    sAILayer()->CountLayers(&nombre);
+    HostLayerHandle trouve = nullptr;
+    for (int32_t i = 0; i < nombre && trouve == nullptr; ++i) {
+        HostLayerHandle calque = nullptr;
+        sAILayer()->GetNthLayer(i, &calque);
+        sAILayer()->GetLayerTitle(calque, titre);
+        int32_t ordre = 1;
+        sAIUnicodeString()->Compare(titre, cherche, &ordre);
+        if (ordre == 0) trouve = calque;
+    }
+    sAIUnicodeString()->Dispose(titre);
+    sAIUnicodeString()->Dispose(cherche);
+    return trouve;
+}
+
+HostLayerHandle InsererCalqueOrtaq() {
+    HostLayerHandle courant = nullptr;
+    HostLayerHandle nouveau = nullptr;
+    sAILayer()->GetCurrentLayer(&courant);
+    sAILayer()->InsertLayer(courant, kHostPlaceAboveAll, &nouveau);
+    HostUnicodeStringRef titre = nullptr;
+    sAIUnicodeString()->NewFromWindows1252(kCalqueOrtaq, &titre);
+    sAILayer()->SetLayerTitle(nouveau, titre);
+    sAIUnicodeString()->Dispose(titre);
+    return nouveau;
+}
+
+// Whether art can go on LAYER; STATUT receives the query's status.
+bool Modifiable(HostLayerHandle calque, HostErr& statut) {
+    HostBool32 modifiable = 0;
+    statut = sAILayer()->GetLayerEditable(calque, &modifiable);
+    return modifiable != 0;
+}
+
+// The layer the next group goes on, or null after the locked-layer alert (STATUT then
+// holds what to return).
+HostLayerHandle CalqueCible(const AIToolMessage* message, HostErr& statut) {
+    HostLayerHandle cible = nullptr;
+    if (gGlobals->Calque) {
+        cible = CalqueOrtaq();
+        if (cible != nullptr && !Modifiable(cible, statut)) {
+            statut = AlerteCalqueVerrouille(message, statut);
+            return nullptr;
+        }
+        if (cible == nullptr) cible = InsererCalqueOrtaq();
+    }
+    // The current layer is checked in both modes: a locked current layer refuses even
+    // when the "KVT.Ortaq" layer is editable.
+    HostLayerHandle courant = nullptr;
+    sAILayer()->GetCurrentLayer(&courant);
+    if (!Modifiable(courant, statut)) {
+        statut = AlerteCalqueVerrouille(message, statut);
+        return nullptr;
+    }
+    return cible != nullptr ? cible : courant;
+}
+
+void JeterGroupeVide() {
+    HostArtHandle groupe = gGlobals->GroupeCourant;
+    if (!sAIArt()->ValidArt(groupe, true)) return;
+    HostArtHandle enfant = nullptr;
+    sAIArt()->GetArtFirstChild(groupe, &enfant);
+    if (enfant == nullptr) sAIArt()->DisposeArt(groupe);
+}
+
+bool Fini(HostRealPoint p) {
+    return std::isfinite(p.h) && std::isfinite(p.v);
+}
+
+// A non-finite coordinate would corrupt the document for good.
+bool SommetsFinis() {
+    for (const HostPathSegment& s : gGlobals->Sommets)
+        if (!Fini(s.p) || !Fini(s.in) || !Fini(s.out)) return false;
+    return std::isfinite(gGlobals->Inclinaison);
+}
+
+void TournerVersInclinaison() {
+    HostRealPoint v1 = gGlobals->Sommets[0].p;
+    float a = sAIRealMath()->AIRealPointAngle(&v1, &gGlobals->Sommets[3].p);
+    HostRealMatrix matrice{};
+    sAIRealMath()->AIRealMatrixSetTranslate(&matrice, -v1.h, -v1.v);
+    sAIRealMath()->AIRealMatrixConcatRotate(&matrice, gGlobals->Inclinaison - a);
+    sAIRealMath()->AIRealMatrixConcatTranslate(&matrice, v1.h, v1.v);
+    sAITransformArt()->TransformArt(gGlobals->TraceCourant, &matrice, 0.0f, kHostTransformObjects);
+}
+
+}  // namespace
+
+HostErr PrepareGroupe(const AIToolMessage* message) {
+    if (gGlobals->GroupePret) return kHostNoError;
+    if (!SuitesDuDocument()) return kHostErrSuiteNotFound;
+    HostErr statut = kHostNoError;
+    HostLayerHandle cible = CalqueCible(message, statut);
+    if (cible == nullptr) return statut;
+
+    HostArtHandle groupeDuCalque = nullptr;
+    sAIArt()->GetFirstArtOfLayer(cible, &groupeDuCalque);
+    JeterGroupeVide();
+    HostErr erreur = sAIArt()->NewArt(kHostGroupArt, kHostPlaceInsideOnTop, groupeDuCalque,
+                                      &gGlobals->GroupeCourant);
+    if (erreur != kHostNoError) return erreur;
+    gGlobals->GroupePret = 1;
+    return NommerGroupe(false);
+}
+
+void CreeTrace() {
+    if (gGlobals->TraceCree) return;
+    if (!SuitesDuDocument() || !SuitesPresentes(sAITag())) return;
+    // Without a group prepared for this gesture the path would land in an older
+    // quadrilateral's group, and the commit would overwrite that quadrilateral.
+    if (!gGlobals->GroupePret || !sAIArt()->ValidArt(gGlobals->GroupeCourant, true)) {
+        gGlobals->TraceCourant = nullptr;
+        return;
+    }
+    sAIArt()->NewArt(kHostPathArt, kHostPlaceInsideOnTop, gGlobals->GroupeCourant,
+                     &gGlobals->TraceCourant);
+    sAIPath()->SetPathSegmentCount(gGlobals->TraceCourant, 4);
+    sAIPath()->SetPathClosed(gGlobals->TraceCourant, true);
+    sAITag()->SetTag(gGlobals->TraceCourant, "qqq", "string", "jj");
+    gGlobals->TraceCree = 1;
+}
+
+HostErr EcritTrace() {
+    if (!SuitesDuDocument() || !SuitesPresentes(sAIRealMath(), sAITransformArt()))
+        return kHostErrSuiteNotFound;
+    if (!sAIArt()->ValidArt(gGlobals->TraceCourant, true)) return kHostNoError;
+    if (!gGlobals->Constructible || !SommetsFinis()) {
+        sADMBasic()->MessageAlert(kMessageImpossible);
+        return kHostNoError;
+    }
+    for (int16_t i = 0; i < 4; ++i)
+        sAIPath()->SetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
+    CalculerAire();
+    TournerVersInclinaison();
+    HostErr statut = kHostNoError;
+    for (int16_t i = 0; i < 4; ++i)
+        statut = sAIPath()->GetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
+    return statut;
+}
+
+void DetruitArt(const HostArtHandle* art) {
+    if (!SuitesPresentes(sAIArt())) return;
+    if (sAIArt()->ValidArt(*art, true)) sAIArt()->DisposeArt(*art);
+}
