@@ -96,7 +96,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"start\nwithout-suite \"AI Menu Suite\" 9\n",
                 "2: without-suite must come before start"},
         BadLine{"without-suite \"AI Menu Suite\" 8\n",
-                "1: the host serves no suite \"AI Menu Suite\" version 8"}));
+                "1: the host serves no suite \"AI Menu Suite\" version 8"},
+        BadLine{"layer\n", "1: usage: layer \"TITLE\" [locked] [current]"},
+        BadLine{"layer \"A\" hidden\n", "1: usage: layer \"TITLE\" [locked] [current]"},
+        BadLine{"layer \"A\" locked locked\n", "1: usage: layer \"TITLE\" [locked] [current]"},
+        BadLine{"layer-lock\n", "1: usage: layer-lock \"TITLE\""},
+        BadLine{"layer \"A\"\nlayer-current \"B\"\n", "2: no layer is titled \"B\""}));
 
 TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
     CommandResult result =
