@@ -10,6 +10,7 @@
 #include "emulator/host/modals.h"
 #include "emulator/host/notifiers.h"
 #include "emulator/host/plugin_connection.h"
+#include "emulator/host/preferences/preference_store.h"
 #include "emulator/host/suite_registry.h"
 #include "emulator/host/trace.h"
 
@@ -61,6 +62,7 @@ class Host {
     Modals modals{loop};
     Notifiers notifiers;
     PluginConnection plugin;
+    PreferenceStore preferences;
 
   private:
     void RequireLoadedCode() const;

@@ -23,5 +23,6 @@ SPBasicSuite& ServedBasicSuite();
 // The tables of the suites that declare functions.
 const void* AdmBasicSuiteTable();
 const void* AiNotifierSuiteTable();
+const void* AiPreferenceSuiteTable();
 
 }  // namespace host
