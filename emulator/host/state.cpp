@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "emulator/host/preferences/preference_json.h"
+
 namespace host {
 namespace {
 
@@ -93,6 +95,7 @@ Json HostState(const Host& host) {
     state.Set("alerts", Strings(host.AlertsShown()));
     state.Set("errors", Strings(host.Errors()));
     state.Set("memory", MemoryState(host.blocks));
+    state.Set("prefs", PreferencesJson(host.preferences));
     return state;
 }
 
