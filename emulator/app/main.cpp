@@ -10,8 +10,8 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << "usage: ortaq-host play FILE [--plugin PATH] [--json OUT] [--trace OUT]\n"
-                     "       ortaq-host resources PLUGIN [--extract TYPE NUMBER]\n";
+        std::cerr << "usage: " << kPlayUsage << "\n"
+                  << "       ortaq-host resources PLUGIN [--extract TYPE NUMBER]\n";
         return kExitFailure;
     }
     std::string command = args.front();

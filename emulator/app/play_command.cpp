@@ -17,6 +17,7 @@ struct PlayOptions {
     std::string plugin = DefaultPluginPath();
     std::string json;
     std::string trace;
+    std::string prefs;  // empty: the preferences live in memory only
 };
 
 std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -35,6 +36,8 @@ std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
             ok = value(options.json);
         else if (arg == "--trace")
             ok = value(options.trace);
+        else if (arg == "--prefs")
+            ok = value(options.prefs);
         else if (options.scenario.empty() && !arg.starts_with("--"))
             options.scenario = arg;
         else
@@ -45,7 +48,7 @@ std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
         }
     }
     if (options.scenario.empty()) {
-        std::cerr << "usage: ortaq-host play FILE [--plugin PATH] [--json OUT] [--trace OUT]\n";
+        std::cerr << "usage: " << kPlayUsage << '\n';
         return std::nullopt;
     }
     return options;
@@ -59,6 +62,22 @@ bool WriteFile(const std::string& path, const std::string& text) {
     return static_cast<bool>(out);
 }
 
+// A file that had to be set aside is told in one line; the run goes on with no preferences.
+void LoadPreferences(host::Host& host, const std::string& path) {
+    if (std::optional<std::string> warning = host.preferences.Load(path))
+        std::cerr << "ortaq-host: " << *warning << '\n';
+}
+
+bool SavePreferences(const host::Host& host, const std::string& path) {
+    try {
+        host.preferences.Save(path);
+        return true;
+    } catch (const std::runtime_error& error) {
+        std::cerr << "ortaq-host: " << error.what() << '\n';
+        return false;
+    }
+}
+
 void PrintSummary(const PlayOptions& options, const host::Host& host) {
     std::cout << "Played " << options.scenario << " with " << host.plugin.Path() << " ("
               << host.plugin.Name() << ")\n"
@@ -69,6 +88,7 @@ void PrintSummary(const PlayOptions& options, const host::Host& host) {
               << ", host errors: " << host.Errors().size() << '\n';
     for (const std::string& alert : host.AlertsShown()) std::cout << "    alert: " << alert << '\n';
     if (!options.json.empty()) std::cout << "  state written to " << options.json << '\n';
+    if (!options.prefs.empty()) std::cout << "  preferences written to " << options.prefs << '\n';
 }
 
 int ReportAbandoned(const host::Host& host) {
@@ -100,6 +120,7 @@ int PlayCommand(const std::vector<std::string>& args) {
     host::Player player(host);
     try {
         player.Load(options->scenario, text);
+        if (!options->prefs.empty()) LoadPreferences(host, options->prefs);
         std::string error;
         if (!host.LoadPlugin(error)) {
             std::cerr << "ortaq-host: " << error << '\n';
@@ -112,6 +133,8 @@ int PlayCommand(const std::vector<std::string>& args) {
     }
 
     int status = ReportAbandoned(host);
+    // The host quit: what the plug-in stored is kept, even after a window was left open.
+    if (!options->prefs.empty() && !SavePreferences(host, options->prefs)) return kExitFailure;
     if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
         return kExitFailure;
     PrintSummary(*options, host);

@@ -3,5 +3,8 @@
 #include <string>
 #include <vector>
 
-// ortaq-host play FILE [--plugin PATH] [--json OUT] [--trace OUT]
+// The synopsis shown in usage lines.
+inline constexpr const char* kPlayUsage =
+    "ortaq-host play FILE [--plugin PATH] [--json OUT] [--trace OUT] [--prefs PREFS]";
+
 int PlayCommand(const std::vector<std::string>& args);

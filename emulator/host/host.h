@@ -14,6 +14,7 @@
 #include "emulator/host/modals.h"
 #include "emulator/host/notifiers.h"
 #include "emulator/host/plugin_connection.h"
+#include "emulator/host/preferences/preference_store.h"
 #include "emulator/host/suite_registry.h"
 #include "emulator/host/trace.h"
 
@@ -68,6 +69,7 @@ class Host {
     Document document;
     HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8
     std::optional<int32_t> cursor;                           // the cursor resource last set
+    PreferenceStore preferences;
 
   private:
     void RequireLoadedCode() const;

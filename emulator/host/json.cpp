@@ -8,10 +8,12 @@
 namespace host {
 namespace {
 
-std::string ShortestText(double value) {
+std::string RealText(double value) {
     char buffer[64];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : "0";
+    std::string text = ec == std::errc() ? std::string(buffer, end) : "0";
+    if (text.find_first_of(".e") == std::string::npos) text += ".0";
+    return text;
 }
 
 void EscapeTo(std::string& out, std::string_view text) {
@@ -190,7 +192,9 @@ class Parser {
 
 }  // namespace
 
-Json::Json(double value) : value_(Number{std::isfinite(value) ? ShortestText(value) : "null"}) {}
+Json::Json(double value) {
+    if (std::isfinite(value)) value_ = Number{RealText(value)};
+}
 
 Json Json::Float(float value) {
     Json json;

@@ -20,6 +20,8 @@ class Json {
     Json(int value) : value_(static_cast<int64_t>(value)) {}
     Json(int64_t value) : value_(value) {}
     Json(uint32_t value) : value_(static_cast<int64_t>(value)) {}
+    // A real, written as the shortest decimal that reads back to the same double, with ".0"
+    // after a whole number so that it reads back as a real too. Null when not finite.
     Json(double value);
     Json(const char* text) : value_(std::string(text)) {}
     Json(std::string text) : value_(std::move(text)) {}
@@ -32,6 +34,10 @@ class Json {
     static Json MakeObject() { return Json(Object{}); }
 
     bool IsNull() const { return std::holds_alternative<std::monostate>(value_); }
+    bool IsBool() const { return std::holds_alternative<bool>(value_); }
+    bool IsInteger() const { return std::holds_alternative<int64_t>(value_); }
+    bool IsReal() const { return std::holds_alternative<Number>(value_); }
+    bool IsString() const { return std::holds_alternative<std::string>(value_); }
     bool IsObject() const { return std::holds_alternative<Object>(value_); }
     bool IsArray() const { return std::holds_alternative<Array>(value_); }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "emulator/host/preferences/preference_json.h"
 #include "host/ai_art.h"
 
 namespace host {
@@ -161,6 +162,7 @@ Json HostState(const Host& host) {
     state.Set("memory", MemoryState(host.blocks));
     state.Set("document", DocumentState(host.document));
     state.Set("cursor", host.cursor ? Json(*host.cursor) : Json());
+    state.Set("prefs", PreferencesJson(host.preferences));
     return state;
 }
 

@@ -101,7 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"layer \"A\" hidden\n", "1: usage: layer \"TITLE\" [locked] [current]"},
         BadLine{"layer \"A\" locked locked\n", "1: usage: layer \"TITLE\" [locked] [current]"},
         BadLine{"layer-lock\n", "1: usage: layer-lock \"TITLE\""},
-        BadLine{"layer \"A\"\nlayer-current \"B\"\n", "2: no layer is titled \"B\""}));
+        BadLine{"layer \"A\"\nlayer-current \"B\"\n", "2: no layer is titled \"B\""},
+        BadLine{"pref Ortaq n int\n", "1: usage: pref PREFIX KEY bool|int|real|string VALUE"},
+        BadLine{"pref Ortaq n float 1\n", "1: \"float\" is not bool, int, real or string"},
+        BadLine{"pref Ortaq n bool yes\n", "1: \"yes\" is not true or false"},
+        BadLine{"pref Ortaq n int 1.5\n", "1: \"1.5\" is not a whole number"},
+        BadLine{"pref Ortaq n real 1,5\n", "1: \"1,5\" is not a finite number"},
+        BadLine{"pref Ortaq n real inf\n", "1: \"inf\" is not a finite number"},
+        BadLine{"pref Ortaq n string \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
+        BadLine{"pref Ortaq Δ int 1\n", "1: \"Δ\" has a character Windows-1252 lacks"}));
 
 TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
     CommandResult result =
@@ -115,6 +123,75 @@ TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
     ASSERT_GE(state["alerts"].Size(), 1u);
     EXPECT_EQ(state["alerts"][0].AsString(), alert);
 }
+
+TEST_F(HostProgram, PrefLinesShowInTheState) {
+    CommandResult result = Play(
+        "pref - zoom real 1\npref Ortaq Forme string \"Parallélogramme\"\n"
+        "pref Ortaq n int -3\npref Ortaq on bool false\nstart\n",
+        "--json " + dir_ + "/state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state["prefs"].Dump(0),
+              "{\"\":{\"zoom\":1.0},"
+              "\"Ortaq\":{\"Forme\":\"Parallélogramme\",\"n\":-3,\"on\":false}}\n");
+}
+
+TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
+    const std::string prefs = dir_ + "/prefs.json";
+    CommandResult first =
+        Play("pref Ortaq zoom real 0.1\npref Ortaq n int 1\nstart\n", "--prefs " + prefs);
+    ASSERT_EQ(first.status, 0) << first.err;
+    CommandResult second =
+        Play("pref Ortaq n int 2\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.err, "");
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state["prefs"]["Ortaq"]["zoom"].AsDouble(), 0.1);
+    EXPECT_EQ(state["prefs"]["Ortaq"]["n"].AsInt(), 2);
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs)).Dump(), state["prefs"].Dump());
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs + ".bak"))["Ortaq"]["n"].AsInt(), 1);
+}
+
+TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
+    const std::string prefs = dir_ + "/prefs.json";
+    WriteTextFile(prefs, "{\"Ortaq\": ");
+    CommandResult result = Play("pref Ortaq n int 1\nstart\n", "--prefs " + prefs);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "ortaq-host: preferences " + prefs +
+                              " could not be read (JSON offset 10: unexpected end); moved to " +
+                              prefs + ".bad, starting empty\n");
+    EXPECT_EQ(ReadTextFile(prefs + ".bad"), "{\"Ortaq\": ");
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs))["Ortaq"]["n"].AsInt(), 1);
+}
+
+TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
+    const std::string prefs = dir_ + "/missing/prefs.json";
+    CommandResult result = Play("start\n", "--prefs " + prefs);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: cannot write " + prefs + " (No such file or directory)\n");
+}
+
+struct RunEnd {
+    const char* scenario;  // after a line that puts a preference
+    int status;
+    bool written;
+};
+
+class PreferencesAtTheEnd : public HostProgram, public ::testing::WithParamInterface<RunEnd> {};
+
+TEST_P(PreferencesAtTheEnd, AreWrittenWhenTheHostQuitsOnly) {
+    const std::string prefs = dir_ + "/prefs.json";
+    CommandResult result =
+        Play(std::string("pref Ortaq n int 1\n") + GetParam().scenario, "--prefs " + prefs);
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    EXPECT_EQ(std::filesystem::exists(prefs), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preferences, PreferencesAtTheEnd,
+    ::testing::Values(RunEnd{"start\nquit\n", 0, true},
+                      RunEnd{"without-suite \"ADM Dialog Suite\" 10\nstart\n", 3, true},
+                      RunEnd{"start\nstart\n", 2, false}, RunEnd{"frobnicate\n", 2, false}));
 
 TEST_F(HostProgram, ABadPluginPathIsOneClearLine) {
     CommandResult result = Play("start\n", "--plugin " + dir_ + "/nothing.so");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -26,6 +27,41 @@ INSTANTIATE_TEST_SUITE_P(Json, ShortestFloat,
                                            FloatCase{36.055513f, "36.05551"},
                                            FloatCase{-0.0f, "-0"}, FloatCase{100.0f, "100"},
                                            FloatCase{1e-7f, "1e-07"}));
+
+struct RealCase {
+    double value;
+    const char* text;
+};
+
+class Reals : public ::testing::TestWithParam<RealCase> {};
+
+TEST_P(Reals, ReadBackAsRealsBitForBit) {
+    std::string text = host::Json(GetParam().value).Dump(0);
+    EXPECT_EQ(text, std::string(GetParam().text) + "\n");
+    host::Json back = host::Json::Parse(text);
+    ASSERT_TRUE(back.IsReal());
+    EXPECT_EQ(std::bit_cast<uint64_t>(back.AsDouble()), std::bit_cast<uint64_t>(GetParam().value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Json, Reals,
+    ::testing::Values(RealCase{0.1, "0.1"}, RealCase{1.0, "1.0"}, RealCase{-0.0, "-0.0"},
+                      RealCase{1.0 / 3, "0.3333333333333333"}, RealCase{123456789.0, "123456789.0"},
+                      RealCase{1e21, "1e+21"}, RealCase{5e-324, "5e-324"},
+                      RealCase{std::numeric_limits<double>::max(), "1.7976931348623157e+308"}));
+
+TEST(Json, ParseKeepsTheKindOfEachValue) {
+    host::Json values = host::Json::Parse("[true, 1, 1.0, \"1\", null]");
+    auto kinds = [](const host::Json& value) {
+        return std::vector<bool>{value.IsBool(), value.IsInteger(), value.IsReal(),
+                                 value.IsString(), value.IsNull()};
+    };
+    for (size_t i = 0; i < values.Size(); ++i) {
+        std::vector<bool> expected(5, false);
+        expected[i] = true;
+        EXPECT_EQ(kinds(values[i]), expected) << values[i].Dump(0);
+    }
+}
 
 TEST(Json, NonFiniteNumbersAreWrittenAsNull) {
     EXPECT_EQ(host::Json::Float(std::numeric_limits<float>::quiet_NaN()).Dump(0), "null\n");

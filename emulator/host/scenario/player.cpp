@@ -1,6 +1,7 @@
 #include "emulator/host/scenario/player.h"
 
 #include <charconv>
+#include <cmath>
 #include <sstream>
 
 #include "emulator/host/state.h"
@@ -29,6 +30,8 @@ class Arguments {
             throw SyntaxError("\"" + Text(index) + "\" has a character Windows-1252 lacks");
         return *encoded;
     }
+    // A word the plug-in will read, kept in UTF-8 for the host's own records.
+    std::string HostReadableText(size_t index) const { return Cp1252ToUtf8(HostText(index)); }
 
     int32_t Integer(size_t index) const {
         const std::string& word = Text(index);
@@ -37,6 +40,31 @@ class Arguments {
         if (ec != std::errc() || end != word.data() + word.size())
             throw SyntaxError("\"" + word + "\" is not a whole number");
         return value;
+    }
+
+    double Real(size_t index) const {
+        const std::string& word = Text(index);
+        double value = 0;
+        auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(value))
+            throw SyntaxError("\"" + word + "\" is not a finite number");
+        return value;
+    }
+
+    bool TruthValue(size_t index) const {
+        if (Text(index) == "true") return true;
+        if (Text(index) == "false") return false;
+        throw SyntaxError("\"" + Text(index) + "\" is not true or false");
+    }
+
+    // The word after INDEX, read as the preference type the word at INDEX names.
+    PreferenceValue Preference(size_t index) const {
+        const std::string& type = Text(index);
+        if (type == "bool") return TruthValue(index + 1);
+        if (type == "int") return Integer(index + 1);
+        if (type == "real") return Real(index + 1);
+        if (type == "string") return HostReadableText(index + 1);
+        throw SyntaxError("\"" + type + "\" is not bool, int, real or string");
     }
 
   private:
@@ -103,6 +131,14 @@ Player::Step Player::Compile(const std::vector<Word>& words) {
                 host_.document.SetCurrent(layer);
             else
                 layer->locked = verb == "layer-lock";
+        };
+    }
+    if (verb == "pref") {
+        args.ExpectCount(4, "pref PREFIX KEY bool|int|real|string VALUE");
+        // "-" names the host's own keys.
+        std::string prefix = args.Text(0) == "-" ? std::string() : args.HostReadableText(0);
+        return [this, prefix, key = args.HostReadableText(1), value = args.Preference(2)] {
+            host_.preferences.Put(prefix, key, value);
         };
     }
     throw SyntaxError("unknown action \"" + verb + "\"");

@@ -41,7 +41,7 @@ std::vector<ServedSuite> Build() {
             {kADMTrackerSuite, kADMTrackerSuiteVersion, &kEmptyTable},
             {kADMDrawerSuite, kADMDrawerSuiteVersion, &kEmptyTable},
             {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, AiUnicodeStringSuiteTable()},
-            {kAIPreferenceSuite, kAIPreferenceSuiteVersion, &kEmptyTable},
+            {kAIPreferenceSuite, kAIPreferenceSuiteVersion, AiPreferenceSuiteTable()},
             {kAIContextSuite, kAIContextSuiteVersion, &kEmptyTable},
             {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, &kEmptyTable},
             {kADMListSuite, kADMListSuiteVersion, &kEmptyTable},

@@ -30,5 +30,6 @@ const void* AiRealMathSuiteTable();
 const void* AiTagSuiteTable();
 const void* AiTransformArtSuiteTable();
 const void* AiUnicodeStringSuiteTable();
+const void* AiPreferenceSuiteTable();
 
 }  // namespace host

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 
@@ -42,7 +43,8 @@ class Arguments {
 };
 
 // Runs BODY(host) for SUITE.FUNCTION. DESCRIBE() yields the traced arguments; it runs only
-// when tracing is on.
+// when tracing is on. A std::invalid_argument from the host's objects is an argument they
+// refuse: kHostErrBadParameter, as the plug-in's own mistake rather than the host's.
 template <typename Describe, typename Body>
 HostErr Serve(const char* suite, const char* function, Describe describe, Body body) {
     Host* host = Host::Current();
@@ -52,6 +54,8 @@ HostErr Serve(const char* suite, const char* function, Describe describe, Body b
         result = body(*host);
     } catch (const std::bad_alloc&) {
         result = kHostErrOutOfMemory;
+    } catch (const std::invalid_argument&) {
+        result = kHostErrBadParameter;
     } catch (const std::exception& error) {
         host->Misuse(std::string(suite) + "." + function + ": " + error.what());
         result = kHostErrInternal;

@@ -86,6 +86,49 @@ typedef struct AIUnicodeStringSuite6 {
 #define kAIPreferenceSuite "AI Preference Suite"
 #define kAIPreferenceSuiteVersion 4
 
+/*
+ * Preferences the host keeps from one session to the next: typed values by PREFIX and KEY.
+ * PREFIX groups a plug-in's keys (null or "" names the host's own keys); PREFIX and KEY are
+ * Windows-1252, zero-terminated, and compared byte for byte. A key holds one value of one
+ * type: a put replaces whatever was there, of any type. Every function may be called in any
+ * message context; the host copies what it is given and keeps nothing of the caller's.
+ */
+typedef struct AIPreferenceSuite4 {
+    /* *value receives 1 or 0 for the truth value stored under PREFIX and KEY. Nothing
+       stored there, or a value of another type: kHostErrNotFound and *value untouched.
+       Null KEY or VALUE: kHostErrBadParameter. */
+    HostErr(HOST_API* GetBooleanPreference)(const char* prefix, const char* key, HostBool32* value);
+    /* Stores VALUE (any non-zero is true) under PREFIX and KEY. Null KEY:
+       kHostErrBadParameter. */
+    HostErr(HOST_API* PutBooleanPreference)(const char* prefix, const char* key, HostBool32 value);
+
+    /* *value receives the whole number stored under PREFIX and KEY. Nothing stored there,
+       or a value of another type: kHostErrNotFound and *value untouched. Null KEY or VALUE:
+       kHostErrBadParameter. */
+    HostErr(HOST_API* GetIntegerPreference)(const char* prefix, const char* key, int32_t* value);
+    /* Stores VALUE under PREFIX and KEY. Null KEY: kHostErrBadParameter. */
+    HostErr(HOST_API* PutIntegerPreference)(const char* prefix, const char* key, int32_t value);
+
+    /* *value receives the real stored under PREFIX and KEY, exactly as it was put (reals
+       are 64-bit here, unlike HostReal). Nothing stored there, or a value of another type:
+       kHostErrNotFound and *value untouched. Null KEY or VALUE: kHostErrBadParameter. */
+    HostErr(HOST_API* GetRealPreference)(const char* prefix, const char* key, double* value);
+    /* Stores VALUE under PREFIX and KEY. Null KEY, or VALUE infinite or not a number:
+       kHostErrBadParameter and nothing stored. */
+    HostErr(HOST_API* PutRealPreference)(const char* prefix, const char* key, double value);
+
+    /* Copies the text stored under PREFIX and KEY into BUFFER (SIZE bytes, the caller's)
+       as Windows-1252, zero-terminated; text longer than SIZE - 1 bytes is cut to fit and
+       still answers kHostNoError. Nothing stored there, or a value of another type:
+       kHostErrNotFound and BUFFER untouched. Null KEY or BUFFER, or SIZE 0:
+       kHostErrBadParameter. */
+    HostErr(HOST_API* GetStringPreference)(const char* prefix, const char* key, char* buffer,
+                                           uint32_t size);
+    /* Stores a copy of VALUE (Windows-1252, zero-terminated) under PREFIX and KEY. Null KEY
+       or VALUE: kHostErrBadParameter. */
+    HostErr(HOST_API* PutStringPreference)(const char* prefix, const char* key, const char* value);
+} AIPreferenceSuite4;
+
 #define kAIContextSuite "AI Context Suite"
 #define kAIContextSuiteVersion 4
 

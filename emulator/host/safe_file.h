@@ -1,0 +1,25 @@
+// Files the user keeps between runs: read with the reason when they cannot be, replaced
+// so that a crash at any moment leaves either the old file or the new one, never a mix.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+// The bytes of PATH, or nothing when there is no such file. Throws std::runtime_error
+// giving the system's reason when the file is there but cannot be read.
+std::optional<std::string> ReadFileIfPresent(const std::string& path);
+
+// Writes TEXT to a temporary file beside PATH, flushes it to disk and renames it over PATH,
+// keeping the previous PATH as PATH.bak. Throws std::runtime_error naming PATH and the
+// reason when it cannot; PATH is then as it was.
+void ReplaceFile(const std::string& path, std::string_view text);
+
+// Renames PATH to PATH + SUFFIX, or to PATH + SUFFIX + ".2", ".3"... when earlier ones are
+// there, so that nothing set aside before is lost. Answers the new path; throws
+// std::runtime_error when the rename fails.
+std::string SetAside(const std::string& path, const std::string& suffix);
+
+}  // namespace host
