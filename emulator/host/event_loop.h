@@ -45,6 +45,9 @@ class EventLoop {
         RunUntil([] { return false; });
     }
 
+    // Runs after every event, as a desktop loop paints when it is idle.
+    void SetIdle(std::function<void()> idle) { idle_ = std::move(idle); }
+
     // The error that stopped the loops, if any.
     const std::optional<InputError>& Failure() const { return failure_; }
 
@@ -56,6 +59,7 @@ class EventLoop {
     std::deque<Event> queue_;
     bool closed_ = false;
     std::optional<InputError> failure_;
+    std::function<void()> idle_;
 };
 
 }  // namespace host

@@ -15,6 +15,8 @@ Host* gCurrent = nullptr;
 Host::Host(const std::string& pluginPath) : plugin(pluginPath, suites, BasicSuite(), trace) {
     if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
     gCurrent = this;
+    // Dialogs are drawn when the user-interface thread is idle, after each event.
+    loop.SetIdle([this] { dialogs.RedrawDirty(); });
 }
 
 Host::~Host() {
@@ -63,6 +65,8 @@ void Host::Quit() {
 
 void Host::Unload() {
     RequireLoadedCode();
+    if (plugin.KeptLoaded())
+        throw std::runtime_error("the plug-in holds its access reference: it cannot be unloaded");
     SPAccessMessage message{};
     plugin.Send(kSPAccessCaller, kSPAccessUnloadSelector, message);
     plugin.DropCode();

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "emulator/host/block_allocator.h"
+#include "emulator/host/dialogs/dialog_manager.h"
+#include "emulator/host/dialogs/icon.h"
 #include "emulator/host/document/document.h"
 #include "emulator/host/event_loop.h"
 #include "emulator/host/handle_table.h"
@@ -70,6 +72,10 @@ class Host {
     HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8
     std::optional<int32_t> cursor;                           // the cursor resource last set
     PreferenceStore preferences;
+    DialogManager dialogs{*this};
+    HandleTable<HostIconRef, Icon> icons;
+    int64_t appContextDepth = 0;
+    std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
 
   private:
     void RequireLoadedCode() const;

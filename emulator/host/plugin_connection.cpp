@@ -15,6 +15,7 @@ bool PluginConnection::Load(std::string& error) {
             std::optional<std::string> name = list ? PropertyListName(list->data) : std::nullopt;
             if (!name) throw std::runtime_error(Path() + " has no plug-in property list 16000");
             name_ = *name;
+            resources_ = std::move(resources);
         } catch (const std::exception& failure) {
             error = failure.what();
             return false;

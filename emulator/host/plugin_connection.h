@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "emulator/host/plugin_library.h"
+#include "emulator/host/resources/resource_file.h"
 #include "emulator/host/suite_registry.h"
 #include "emulator/host/trace.h"
 #include "host/messages.h"
@@ -36,6 +37,12 @@ class PluginConnection {
     const std::string& Path() const { return library_.Path(); }
     // The name the property list gives.
     const std::string& Name() const { return name_; }
+    // The resources the library carries (read when it is first loaded).
+    const ResourceFile& Resources() const { return resources_; }
+
+    // Once the plug-in holds its access reference its code stays loaded.
+    void KeepLoaded() { keptLoaded_ = true; }
+    bool KeptLoaded() const { return keptLoaded_; }
 
     // The reference the plug-in receives in every message header.
     HostPluginRef Ref() const {
@@ -63,6 +70,8 @@ class PluginConnection {
     SPBasicSuite* basic_;
     Trace& trace_;
     std::string name_;
+    ResourceFile resources_;
+    bool keptLoaded_ = false;
     void* globalsSlot_ = nullptr;
     int depth_ = 0;
     std::vector<CallRecord> calls_;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "emulator/host/dialogs/dialog_state.h"
 #include "emulator/host/preferences/preference_json.h"
 #include "host/ai_art.h"
 
@@ -163,6 +164,8 @@ Json HostState(const Host& host) {
     state.Set("document", DocumentState(host.document));
     state.Set("cursor", host.cursor ? Json(*host.cursor) : Json());
     state.Set("prefs", PreferencesJson(host.preferences));
+    state.Set("dialogs", DialogsState(host.dialogs));
+    state.Set("pages_opened", Strings(host.pagesOpened));
     return state;
 }
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iostream>
 #include <sstream>
 
 #include "emulator/host/state.h"
@@ -73,7 +74,7 @@ class Arguments {
 
 }  // namespace
 
-Player::Step Player::Compile(const std::vector<Word>& words) {
+Player::Step Player::Compile(const std::vector<Word>& words, int line) {
     Arguments args(words);
     const std::string& verb = args.Verb();
     if (verb == "start") {
@@ -122,6 +123,7 @@ Player::Step Player::Compile(const std::vector<Word>& words) {
         };
     }
     if (verb == "layer") return CompileLayer(words);
+    if (verb == "panel" || verb == "dialog") return CompileDialogAction(words, line);
     if (verb == "layer-lock" || verb == "layer-unlock" || verb == "layer-current") {
         args.ExpectCount(1, (verb + " \"TITLE\"").c_str());
         return [this, verb, title = args.Text(0)] {
@@ -142,6 +144,74 @@ Player::Step Player::Compile(const std::vector<Word>& words) {
         };
     }
     throw SyntaxError("unknown action \"" + verb + "\"");
+}
+
+void Player::Notice(int line, const std::string& why) {
+    notices_.push_back(file_ + ":" + std::to_string(line) + ": " + why);
+    std::cerr << notices_.back() << '\n';
+}
+
+namespace {
+
+// The dialog a "panel" or "dialog" action acts on.
+Dialog& DialogFor(Host& host, bool panel) {
+    Dialog* dialog = panel ? host.dialogs.Panel() : host.dialogs.ModalOnScreen();
+    if (dialog == nullptr)
+        throw std::runtime_error(panel ? "there is no panel" : "no dialog is on screen");
+    return *dialog;
+}
+
+constexpr const char* kPanelUsage =
+    "usage: panel click N | type N TEXT | choose N INDEX | slide N VALUE | press N [shift] | "
+    "menu INDEX";
+constexpr const char* kDialogUsage = "usage: dialog click N | type N TEXT | check N on|off";
+
+}  // namespace
+
+Player::Step Player::CompileDialogAction(const std::vector<Word>& words, int line) {
+    Arguments args(words);
+    bool panel = args.Verb() == "panel";
+    const char* usage = panel ? kPanelUsage : kDialogUsage;
+    if (words.size() < 3) throw SyntaxError(usage);
+    const std::string action = args.Text(0);
+    using Act = std::function<std::string(DialogManager&, Dialog&)>;
+    Act act;
+    size_t count = words.size() - 1;
+    if (action == "click" && count == 2) {
+        act = [id = args.Integer(1)](DialogManager& m, Dialog& d) { return m.Click(d, id); };
+    } else if (action == "type" && count == 3) {
+        act = [id = args.Integer(1), text = args.Text(2)](DialogManager& m, Dialog& d) {
+            return m.Type(d, id, text);
+        };
+    } else if (panel && action == "choose" && count == 3) {
+        act = [id = args.Integer(1), index = args.Integer(2)](DialogManager& m, Dialog& d) {
+            return m.Choose(d, id, index);
+        };
+    } else if (panel && action == "slide" && count == 3) {
+        act = [id = args.Integer(1), value = args.Real(2)](DialogManager& m, Dialog& d) {
+            return m.Slide(d, id, static_cast<float>(value));
+        };
+    } else if (panel && action == "press" &&
+               (count == 2 || (count == 3 && args.Text(2) == "shift"))) {
+        act = [id = args.Integer(1), shift = count == 3](DialogManager& m, Dialog& d) {
+            return m.Press(d, id, shift);
+        };
+    } else if (panel && action == "menu" && count == 2) {
+        act = [index = args.Integer(1)](DialogManager& m, Dialog& d) {
+            return m.ChooseMenu(d, index);
+        };
+    } else if (!panel && action == "check" && count == 3 &&
+               (args.Text(2) == "on" || args.Text(2) == "off")) {
+        act = [id = args.Integer(1), on = args.Text(2) == "on"](DialogManager& m, Dialog& d) {
+            return m.Check(d, id, on);
+        };
+    } else {
+        throw SyntaxError(usage);
+    }
+    return [this, panel, act, line] {
+        std::string why = act(host_.dialogs, DialogFor(host_, panel));
+        if (!why.empty()) Notice(line, why);
+    };
 }
 
 Player::Step Player::CompileLayer(const std::vector<Word>& words) {
@@ -174,7 +244,7 @@ void Player::Load(const std::string& file, const std::string& text) {
         try {
             std::vector<Word> words = SplitWords(line);
             if (words.empty()) continue;
-            host_.loop.Post({number, Compile(words)});
+            host_.loop.Post({number, Compile(words, number)});
         } catch (const SyntaxError& error) {
             throw ScenarioError(file_ + ":" + std::to_string(number) + ": " + error.what());
         }

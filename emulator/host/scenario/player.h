@@ -30,6 +30,10 @@ class Player {
     // action that cannot be carried out.
     void Play();
 
+    // Lines that did nothing, as a real interface does nothing (a disabled item, say):
+    // "FILE:LINE: why", also printed on stderr when they happen.
+    const std::vector<std::string>& Notices() const { return notices_; }
+
     // States taken by "snapshot NAME", in order.
     const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
     // The final state with the snapshots.
@@ -37,11 +41,15 @@ class Player {
 
   private:
     using Step = std::function<void()>;
-    Step Compile(const std::vector<Word>& words);
+    Step Compile(const std::vector<Word>& words, int line);
     Step CompileLayer(const std::vector<Word>& words);
+    Step CompileDialogAction(const std::vector<Word>& words, int line);
 
     Host& host_;
+    void Notice(int line, const std::string& why);
+
     std::string file_;
+    std::vector<std::string> notices_;
     std::vector<std::pair<std::string, Json>> snapshots_;
 };
 

@@ -41,7 +41,17 @@ HostErr HOST_API SetPlatformCursor(HostPluginRef plugin, int32_t cursorId) {
         });
 }
 
-const ADMBasicSuite11 gTable = {ErrorAlert, MessageAlert, SetPlatformCursor};
+void HOST_API GetScreenDimensions(HostRect* bounds) {
+    Serve(
+        kSuite, "GetScreenDimensions", [] { return Arguments(); },
+        [&](Host&) -> HostErr {
+            if (bounds == nullptr) return kHostErrBadParameter;
+            *bounds = DialogManager::kScreen;
+            return kHostNoError;
+        });
+}
+
+const ADMBasicSuite11 gTable = {ErrorAlert, MessageAlert, SetPlatformCursor, GetScreenDimensions};
 
 }  // namespace
 

@@ -22,6 +22,17 @@ SPBasicSuite& ServedBasicSuite();
 
 // The tables of the suites that declare functions.
 const void* AdmBasicSuiteTable();
+const void* AdmDialogGroupSuiteTable();
+const void* AdmDialogSuiteTable();
+const void* AdmDrawerSuiteTable();
+const void* AdmEntrySuiteTable();
+const void* AdmIconSuite2Table();
+const void* AdmItemSuiteTable();
+const void* AdmListSuiteTable();
+const void* AdmNotifierSuiteTable();
+const void* AiContextSuiteTable();
+const void* AiUrlSuiteTable();
+const void* SpAccessSuiteTable();
 const void* AiArtSuiteTable();
 const void* AiLayerSuiteTable();
 const void* AiNotifierSuiteTable();

@@ -132,6 +132,13 @@ typedef struct AIPreferenceSuite4 {
 #define kAIContextSuite "AI Context Suite"
 #define kAIContextSuiteVersion 4
 
+typedef struct AIContextSuite4 {
+    /* Enters the application context of PLUGIN, for work done outside a message (in
+       dialog procedures). Every push is paired with a PopAppContext of the same context. */
+    HostErr(HOST_API* PushAppContext)(HostPluginRef plugin, HostAppContextRef* context);
+    HostErr(HOST_API* PopAppContext)(HostAppContextRef context);
+} AIContextSuite4;
+
 #define kAICursorSnapSuite "AI Cursor Snap Suite"
 #define kAICursorSnapSuiteVersion 3
 
@@ -140,6 +147,13 @@ typedef struct AIPreferenceSuite4 {
 
 #define kAIURLSuite "AI URL Suite"
 #define kAIURLSuiteVersion 1
+
+typedef struct AIURLSuite1 {
+    /* True when a web browser can be opened. */
+    HostBool32(HOST_API* IsBrowserAvailable)(void);
+    /* Opens URL (Windows-1252) in the browser. */
+    HostErr(HOST_API* OpenURL)(const char* url);
+} AIURLSuite1;
 
 #ifdef __cplusplus
 }

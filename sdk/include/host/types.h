@@ -98,6 +98,13 @@ typedef struct HostDialog_* HostDialogRef;
 typedef struct HostItem_* HostItemRef;
 typedef struct HostDrawer_* HostDrawerRef;
 typedef struct HostUnicodeString_* HostUnicodeStringRef;
+typedef struct HostList_* HostListRef;
+typedef struct HostEntry_* HostEntryRef;
+typedef struct HostIcon_* HostIconRef;
+typedef struct HostDialogNotifier_* HostDialogNotifierRef;
+typedef struct HostTracker_* HostTrackerRef;
+typedef struct HostAppContext_* HostAppContextRef;
+typedef struct HostAccess_* HostAccessRef;
 
 /* Error codes the host answers. */
 enum {

@@ -1,0 +1,219 @@
+// The dialog manager's dialogs: floating and modal, title, place, items, drawing.
+#include "emulator/host/resources/resource_file.h"
+#include "emulator/host/suites/catalogue.h"
+#include "emulator/host/suites/dialog_lookup.h"
+#include "emulator/host/suites/serve.h"
+#include "host/adm.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kSuite = kADMDialogSuite;
+
+// Runs BODY on the dialog HANDLE designates; an unknown dialog is misuse.
+template <typename Body>
+HostErr OnDialog(const char* function, HostDialogRef handle, Body body) {
+    return Serve(
+        kSuite, function, [&] { return Arguments().Add("dialog", handle); },
+        [&](Host& host) -> HostErr {
+            Dialog* dialog = FindDialog(host, handle, function);
+            if (dialog == nullptr) return kHostErrBadHandle;
+            body(host, *dialog);
+            return kHostNoError;
+        });
+}
+
+// Makes the dialog when the plug-in owns the resource it names, then runs its
+// initialisation.
+Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
+             ADMDialogInitProc initProc, bool modal, HostErr& error) {
+    error = kHostErrBadParameter;
+    if (plugin != host.plugin.Ref() || name == nullptr) return nullptr;
+    if (host.plugin.Resources().Find(ResourceId::ParseType("DIALOG"),
+                                     static_cast<uint16_t>(dialogId)) == nullptr) {
+        host.Misuse("dialog resource " + std::to_string(dialogId) + " is missing");
+        error = kHostErrNotFound;
+        return nullptr;
+    }
+    Dialog* dialog = host.dialogs.Create(Cp1252ToUtf8(name), dialogId, style, modal);
+    error = kHostNoError;
+    if (initProc != nullptr) initProc(HandleTo<HostDialogRef>(dialog));
+    return dialog;
+}
+
+HostDialogRef HOST_API Create(HostPluginRef plugin, const char* name, int32_t dialogId,
+                              int32_t style, ADMDialogInitProc initProc, void*, int32_t options) {
+    HostDialogRef made = nullptr;
+    Serve(
+        kSuite, "Create",
+        [&] {
+            return Arguments()
+                .Add("name", name)
+                .Add("dialogId", dialogId)
+                .Add("style", style)
+                .Add("options", options);
+        },
+        [&](Host& host) -> HostErr {
+            HostErr error = kHostNoError;
+            made = HandleTo<HostDialogRef>(
+                Make(host, plugin, name, dialogId, style, initProc, false, error));
+            return error;
+        });
+    return made;
+}
+
+int32_t HOST_API Modal(HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
+                       ADMDialogInitProc initProc, void*, int32_t options) {
+    int32_t result = -1;
+    Serve(
+        kSuite, "Modal",
+        [&] {
+            return Arguments()
+                .Add("name", name)
+                .Add("dialogId", dialogId)
+                .Add("style", style)
+                .Add("options", options);
+        },
+        [&](Host& host) -> HostErr {
+            HostErr error = kHostNoError;
+            Dialog* dialog = Make(host, plugin, name, dialogId, style, initProc, true, error);
+            if (dialog != nullptr) result = host.dialogs.RunModal(*dialog);
+            return error;
+        });
+    return result;
+}
+
+void HOST_API Destroy(HostDialogRef dialog) {
+    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.dialogs.Destroy(&found); });
+}
+
+void HOST_API SetDrawProc(HostDialogRef dialog, ADMDialogDrawProc drawProc) {
+    OnDialog("SetDrawProc", dialog, [&](Host&, Dialog& found) {
+        found.drawProc = drawProc;
+        found.dirty = true;
+    });
+}
+
+void HOST_API DefaultDraw(HostDialogRef dialog, HostDrawerRef drawer) {
+    OnDialog("DefaultDraw", dialog, [&](Host& host, Dialog& found) {
+        Drawer* target = FindDrawer(host, drawer, "DefaultDraw");
+        if (target != nullptr && target->dialog == &found) host.dialogs.DefaultDraw(found, *target);
+    });
+}
+
+void HOST_API SetText(HostDialogRef dialog, const char* text) {
+    OnDialog("SetText", dialog, [&](Host&, Dialog& found) {
+        found.title = text != nullptr ? Cp1252ToUtf8(text) : "";
+        found.dirty = true;
+    });
+}
+
+HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char* itemType,
+                                const HostRect* rect, void*, int32_t options) {
+    HostItemRef made = nullptr;
+    Serve(
+        kSuite, "CreateItem",
+        [&] {
+            return Arguments()
+                .Add("dialog", dialog)
+                .Add("itemId", itemId)
+                .Add("type", itemType)
+                .Add("options", options);
+        },
+        [&](Host& host) -> HostErr {
+            Dialog* found = FindDialog(host, dialog, "CreateItem");
+            if (found == nullptr) return kHostErrBadHandle;
+            if (itemType == nullptr || rect == nullptr) return kHostErrBadParameter;
+            made = HandleTo<HostItemRef>(host.dialogs.AddItem(*found, itemId, itemType, *rect));
+            return kHostNoError;
+        });
+    return made;
+}
+
+HostItemRef HOST_API GetItem(HostDialogRef dialog, int32_t itemId) {
+    HostItemRef item = nullptr;
+    Serve(
+        kSuite, "GetItem", [&] { return Arguments().Add("dialog", dialog).Add("itemId", itemId); },
+        [&](Host& host) -> HostErr {
+            Dialog* found = FindDialog(host, dialog, "GetItem");
+            if (found == nullptr) return kHostErrBadHandle;
+            item = HandleTo<HostItemRef>(found->Find(itemId));
+            return kHostNoError;
+        });
+    return item;
+}
+
+void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
+    OnDialog("Show", dialog, [&](Host&, Dialog& found) {
+        found.visible = show != 0;
+        found.dirty = true;
+    });
+}
+
+HostBool32 HOST_API IsVisible(HostDialogRef dialog) {
+    HostBool32 visible = 0;
+    OnDialog("IsVisible", dialog, [&](Host&, Dialog& found) { visible = found.visible; });
+    return visible;
+}
+
+void HOST_API GetBoundsRect(HostDialogRef dialog, HostRect* bounds) {
+    OnDialog("GetBoundsRect", dialog, [&](Host&, Dialog& found) {
+        if (bounds != nullptr) *bounds = found.bounds;
+    });
+}
+
+void HOST_API SetBoundsRect(HostDialogRef dialog, const HostRect* bounds) {
+    OnDialog("SetBoundsRect", dialog, [&](Host&, Dialog& found) {
+        if (bounds != nullptr) found.bounds = *bounds;
+        found.dirty = true;
+    });
+}
+
+void HOST_API GetLocalRect(HostDialogRef dialog, HostRect* rect) {
+    OnDialog("GetLocalRect", dialog, [&](Host&, Dialog& found) {
+        if (rect != nullptr)
+            *rect = {0, 0, found.bounds.right - found.bounds.left,
+                     found.bounds.bottom - found.bounds.top};
+    });
+}
+
+void HOST_API SetLocalRect(HostDialogRef dialog, const HostRect* rect) {
+    OnDialog("SetLocalRect", dialog, [&](Host&, Dialog& found) {
+        if (rect == nullptr) return;
+        found.bounds.right = found.bounds.left + (rect->right - rect->left);
+        found.bounds.bottom = found.bounds.top + (rect->bottom - rect->top);
+        found.dirty = true;
+    });
+}
+
+void HOST_API Invalidate(HostDialogRef dialog) {
+    OnDialog("Invalidate", dialog,
+             [](Host& host, Dialog& found) { host.dialogs.Invalidate(found); });
+}
+
+void HOST_API SetIcon(HostDialogRef dialog, int32_t kind, HostIconRef icon) {
+    OnDialog("SetIcon", dialog, [&](Host& host, Dialog& found) {
+        const Icon* picture = host.icons.Find(icon);
+        if (kind >= 0 && kind < 2 && picture != nullptr)
+            found.icons[static_cast<size_t>(kind)] = picture->resourceId;
+    });
+}
+
+void HOST_API SendNotify(HostDialogRef dialog, const char* notifierType) {
+    OnDialog("SendNotify", dialog, [&](Host& host, Dialog& found) {
+        if (notifierType != nullptr) host.dialogs.NotifyDialog(found, notifierType);
+    });
+}
+
+const ADMDialogSuite10 gTable = {
+    Create,       Modal,        Destroy,    SetDrawProc, DefaultDraw,   SetText,
+    CreateItem,   GetItem,      Show,       IsVisible,   GetBoundsRect, SetBoundsRect,
+    GetLocalRect, SetLocalRect, Invalidate, SetIcon,     SendNotify};
+
+}  // namespace
+
+const void* AdmDialogSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace host

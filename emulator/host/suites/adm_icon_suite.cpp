@@ -1,0 +1,54 @@
+// Pictures of the plug-in's resources for dialogs (version 2).
+#include "emulator/host/resources/resource_file.h"
+#include "emulator/host/suites/catalogue.h"
+#include "emulator/host/suites/dialog_lookup.h"
+#include "emulator/host/suites/serve.h"
+#include "host/adm.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kSuite = kADMIconSuite;
+
+int32_t PictureType(const ResourceFile& resources, int32_t id) {
+    auto number = static_cast<uint16_t>(id);
+    if (resources.Find(ResourceId::ParseType("BITMAP"), number) != nullptr) return 0;
+    if (resources.Find(ResourceId::ParseType("PNG"), number) != nullptr) return 2;
+    return kADMUnknownIconType;
+}
+
+HostIconRef HOST_API GetFromResource(HostPluginRef plugin, int32_t iconId) {
+    HostIconRef icon = nullptr;
+    Serve(
+        kSuite, "GetFromResource", [&] { return Arguments().Add("iconId", iconId); },
+        [&](Host& host) -> HostErr {
+            if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
+            int32_t type = PictureType(host.plugin.Resources(), iconId);
+            icon = host.icons.Add(std::make_unique<Icon>(Icon{iconId, type}));
+            return kHostNoError;
+        });
+    return icon;
+}
+
+int32_t HOST_API GetType(HostIconRef icon) {
+    int32_t type = kADMUnknownIconType;
+    Serve(
+        kSuite, "GetType", [&] { return Arguments().Add("icon", icon); },
+        [&](Host& host) -> HostErr {
+            const Icon* found = Found(host, host.icons.Find(icon), "GetType", "icon");
+            if (found == nullptr) return kHostErrBadHandle;
+            type = found->type;
+            return kHostNoError;
+        });
+    return type;
+}
+
+const ADMIconSuite2 gTable = {GetFromResource, GetType};
+
+}  // namespace
+
+const void* AdmIconSuite2Table() {
+    return &gTable;
+}
+
+}  // namespace host

@@ -1,0 +1,307 @@
+// The dialog manager's items: values, texts, looks, procedures.
+#include "emulator/host/suites/catalogue.h"
+#include "emulator/host/suites/dialog_lookup.h"
+#include "emulator/host/suites/lookup.h"
+#include "emulator/host/suites/serve.h"
+#include "host/adm.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kSuite = kADMItemSuite;
+
+// Runs BODY on the item HANDLE designates; an unknown item is misuse. The dialog is drawn
+// again afterwards.
+template <typename Body>
+void OnItem(const char* function, HostItemRef handle, Body body) {
+    Serve(
+        kSuite, function, [&] { return Arguments().Add("item", handle); },
+        [&](Host& host) -> HostErr {
+            Item* item = FindItem(host, handle, function);
+            if (item == nullptr) return kHostErrBadHandle;
+            body(host, *item);
+            item->dialog->dirty = true;
+            return kHostNoError;
+        });
+}
+
+// A setter of one field of the item.
+template <typename Value, typename Apply>
+void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
+    Serve(
+        kSuite, function, [&] { return Arguments().Add("item", handle).Add("value", value); },
+        [&](Host& host) -> HostErr {
+            Item* item = FindItem(host, handle, function);
+            if (item == nullptr) return kHostErrBadHandle;
+            apply(*item, value);
+            item->dialog->dirty = true;
+            return kHostNoError;
+        });
+}
+
+HostDialogRef HOST_API GetDialog(HostItemRef item) {
+    HostDialogRef dialog = nullptr;
+    OnItem("GetDialog", item,
+           [&](Host&, Item& found) { dialog = HandleTo<HostDialogRef>(found.dialog); });
+    return dialog;
+}
+
+int32_t HOST_API GetID(HostItemRef item) {
+    int32_t id = 0;
+    OnItem("GetID", item, [&](Host&, Item& found) { id = found.id; });
+    return id;
+}
+
+void HOST_API SetNotifyProc(HostItemRef item, ADMItemNotifyProc proc) {
+    OnItem("SetNotifyProc", item, [&](Host&, Item& found) { found.notifyProc = proc; });
+}
+
+void HOST_API DefaultNotify(HostItemRef item, HostDialogNotifierRef notifier) {
+    OnItem("DefaultNotify", item, [&](Host& host, Item& found) {
+        const DialogNotifier* note =
+            Found(host, host.dialogs.FindNotifier(notifier), "DefaultNotify", "notifier");
+        if (note != nullptr) host.dialogs.DefaultNotify(found, *note);
+    });
+}
+
+void HOST_API SetDrawProc(HostItemRef item, ADMItemDrawProc proc) {
+    OnItem("SetDrawProc", item, [&](Host&, Item& found) { found.drawProc = proc; });
+}
+
+void HOST_API DefaultDraw(HostItemRef item, HostDrawerRef drawer) {
+    OnItem("DefaultDraw", item, [&](Host& host, Item& found) {
+        Drawer* target = FindDrawer(host, drawer, "DefaultDraw");
+        if (target != nullptr && target->item == &found) host.dialogs.DefaultDraw(found, *target);
+    });
+}
+
+void HOST_API SetTrackProc(HostItemRef item, ADMItemTrackProc proc) {
+    OnItem("SetTrackProc", item, [&](Host&, Item& found) { found.trackProc = proc; });
+}
+
+HostBool32 HOST_API DefaultTrack(HostItemRef item, HostTrackerRef tracker) {
+    HostBool32 clicked = 0;
+    OnItem("DefaultTrack", item, [&](Host& host, Item& found) {
+        const Tracker* track =
+            Found(host, host.dialogs.FindTracker(tracker), "DefaultTrack", "tracker");
+        if (track != nullptr) clicked = host.dialogs.DefaultTrack(found, *track);
+    });
+    return clicked;
+}
+
+void HOST_API SetText(HostItemRef item, const char* text) {
+    OnItem("SetText", item, [&](Host&, Item& found) {
+        found.text = text != nullptr ? Cp1252ToUtf8(text) : "";
+        found.hasValue = false;
+    });
+}
+
+void HOST_API GetText(HostItemRef item, char* buffer, uint32_t size) {
+    OnItem("GetText", item, [&](Host&, Item& found) { CopyOut(found.ShownText(), buffer, size); });
+}
+
+void HOST_API SetFloatValue(HostItemRef item, float value) {
+    Set("SetFloatValue", item, value, [](Item& found, float v) {
+        found.value = v;
+        found.hasValue = true;
+    });
+}
+
+float HOST_API GetFloatValue(HostItemRef item) {
+    float value = 0;
+    OnItem("GetFloatValue", item, [&](Host&, Item& found) { value = found.value; });
+    return value;
+}
+
+void HOST_API SetIntValue(HostItemRef item, int32_t value) {
+    Set("SetIntValue", item, value, [](Item& found, int32_t v) {
+        found.value = static_cast<float>(v);
+        found.hasValue = true;
+    });
+}
+
+int32_t HOST_API GetIntValue(HostItemRef item) {
+    int32_t value = 0;
+    OnItem("GetIntValue", item,
+           [&](Host&, Item& found) { value = static_cast<int32_t>(found.value); });
+    return value;
+}
+
+void HOST_API SetBooleanValue(HostItemRef item, HostBool32 value) {
+    Set("SetBooleanValue", item, value, [](Item& found, HostBool32 v) { found.on = v != 0; });
+}
+
+HostBool32 HOST_API GetBooleanValue(HostItemRef item) {
+    HostBool32 value = 0;
+    OnItem("GetBooleanValue", item, [&](Host&, Item& found) { value = found.on; });
+    return value;
+}
+
+void HOST_API SetUnits(HostItemRef item, int32_t units) {
+    Set("SetUnits", item, units, [](Item& found, int32_t v) { found.units = v; });
+}
+
+void HOST_API SetPrecision(HostItemRef item, int32_t decimals) {
+    Set("SetPrecision", item, decimals, [](Item& found, int32_t v) { found.precision = v; });
+}
+
+void HOST_API SetMinFloatValue(HostItemRef item, float value) {
+    Set("SetMinFloatValue", item, value, [](Item& found, float v) { found.minimum = v; });
+}
+
+void HOST_API SetMaxFloatValue(HostItemRef item, float value) {
+    Set("SetMaxFloatValue", item, value, [](Item& found, float v) { found.maximum = v; });
+}
+
+void HOST_API SetSmallIncrement(HostItemRef item, float value) {
+    Set("SetSmallIncrement", item, value, [](Item& found, float v) { found.smallStep = v; });
+}
+
+void HOST_API SetLargeIncrement(HostItemRef item, float value) {
+    Set("SetLargeIncrement", item, value, [](Item& found, float v) { found.largeStep = v; });
+}
+
+void HOST_API Enable(HostItemRef item, HostBool32 enable) {
+    Set("Enable", item, enable, [](Item& found, HostBool32 v) { found.enabled = v != 0; });
+}
+
+HostBool32 HOST_API IsEnabled(HostItemRef item) {
+    HostBool32 enabled = 0;
+    OnItem("IsEnabled", item, [&](Host&, Item& found) { enabled = found.enabled; });
+    return enabled;
+}
+
+void HOST_API Show(HostItemRef item, HostBool32 show) {
+    Set("Show", item, show, [](Item& found, HostBool32 v) { found.shown = v != 0; });
+}
+
+HostBool32 HOST_API IsVisible(HostItemRef item) {
+    HostBool32 shown = 0;
+    OnItem("IsVisible", item, [&](Host&, Item& found) { shown = found.shown; });
+    return shown;
+}
+
+void HOST_API SetTipString(HostItemRef item, const char* tip) {
+    OnItem("SetTipString", item,
+           [&](Host&, Item& found) { found.tip = tip != nullptr ? Cp1252ToUtf8(tip) : ""; });
+}
+
+void HOST_API SetPictureID(HostItemRef item, int32_t picture) {
+    Set("SetPictureID", item, picture, [](Item& found, int32_t v) { found.picture = v; });
+}
+
+void HOST_API SetSelectedPictureID(HostItemRef item, int32_t picture) {
+    Set("SetSelectedPictureID", item, picture,
+        [](Item& found, int32_t v) { found.selectedPicture = v; });
+}
+
+void HOST_API SetFont(HostItemRef item, int32_t font) {
+    Set("SetFont", item, font, [](Item& found, int32_t v) { found.font = v; });
+}
+
+void HOST_API SetJustify(HostItemRef item, int32_t justify) {
+    Set("SetJustify", item, justify, [](Item& found, int32_t v) { found.justify = v; });
+}
+
+void HOST_API SetItemStyle(HostItemRef item, int32_t style) {
+    Set("SetItemStyle", item, style, [](Item& found, int32_t v) { found.style = v; });
+}
+
+void HOST_API SetForeColor(HostItemRef item, int32_t color) {
+    Set("SetForeColor", item, color, [](Item& found, int32_t v) { found.foreColor = v; });
+}
+
+void HOST_API SetItemOptions(HostItemRef item, int32_t options) {
+    Set("SetItemOptions", item, options, [](Item& found, int32_t v) { found.options = v; });
+}
+
+void HOST_API SetWantsFocus(HostItemRef item, HostBool32 wants) {
+    Set("SetWantsFocus", item, wants, [](Item& found, HostBool32 v) { found.wantsFocus = v != 0; });
+}
+
+void HOST_API Move(HostItemRef item, int32_t h, int32_t v) {
+    OnItem("Move", item, [&](Host&, Item& found) {
+        found.rect = {h, v, h + found.rect.right - found.rect.left,
+                      v + found.rect.bottom - found.rect.top};
+    });
+}
+
+void HOST_API GetBoundsRect(HostItemRef item, HostRect* rect) {
+    OnItem("GetBoundsRect", item, [&](Host&, Item& found) {
+        if (rect != nullptr) *rect = found.rect;
+    });
+}
+
+void HOST_API Activate(HostItemRef item, HostBool32 activate) {
+    Set("Activate", item, activate, [](Item& found, HostBool32 v) {
+        if (v != 0)
+            found.dialog->focused = &found;
+        else if (found.dialog->focused == &found)
+            found.dialog->focused = nullptr;
+    });
+}
+
+void HOST_API SelectAll(HostItemRef item) {
+    OnItem("SelectAll", item, [](Host&, Item& found) { found.textSelected = true; });
+}
+
+void HOST_API Invalidate(HostItemRef item) {
+    OnItem("Invalidate", item, [](Host&, Item&) {});
+}
+
+HostListRef HOST_API GetList(HostItemRef item) {
+    HostListRef list = nullptr;
+    OnItem("GetList", item,
+           [&](Host&, Item& found) { list = HandleTo<HostListRef>(found.list.get()); });
+    return list;
+}
+
+const ADMItemSuite7 gTable = {GetDialog,
+                              GetID,
+                              SetNotifyProc,
+                              DefaultNotify,
+                              SetDrawProc,
+                              DefaultDraw,
+                              SetTrackProc,
+                              DefaultTrack,
+                              SetText,
+                              GetText,
+                              SetFloatValue,
+                              GetFloatValue,
+                              SetIntValue,
+                              GetIntValue,
+                              SetBooleanValue,
+                              GetBooleanValue,
+                              SetUnits,
+                              SetPrecision,
+                              SetMinFloatValue,
+                              SetMaxFloatValue,
+                              SetSmallIncrement,
+                              SetLargeIncrement,
+                              Enable,
+                              IsEnabled,
+                              Show,
+                              IsVisible,
+                              SetTipString,
+                              SetPictureID,
+                              SetSelectedPictureID,
+                              SetFont,
+                              SetJustify,
+                              SetItemStyle,
+                              SetForeColor,
+                              SetItemOptions,
+                              SetWantsFocus,
+                              Move,
+                              GetBoundsRect,
+                              Activate,
+                              SelectAll,
+                              Invalidate,
+                              GetList};
+
+}  // namespace
+
+const void* AdmItemSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace host

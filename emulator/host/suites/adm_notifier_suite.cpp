@@ -1,0 +1,35 @@
+// What kind of notification an item's procedure received.
+#include "emulator/host/suites/catalogue.h"
+#include "emulator/host/suites/dialog_lookup.h"
+#include "emulator/host/suites/serve.h"
+#include "host/adm.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kSuite = kADMNotifierSuite;
+
+HostBool32 HOST_API IsNotifierType(HostDialogNotifierRef notifier, const char* type) {
+    HostBool32 same = 0;
+    Serve(
+        kSuite, "IsNotifierType",
+        [&] { return Arguments().Add("notifier", notifier).Add("type", type); },
+        [&](Host& host) -> HostErr {
+            const DialogNotifier* found =
+                Found(host, host.dialogs.FindNotifier(notifier), "IsNotifierType", "notifier");
+            if (found == nullptr) return kHostErrBadHandle;
+            same = type != nullptr && found->type == type;
+            return kHostNoError;
+        });
+    return same;
+}
+
+const ADMNotifierSuite2 gTable = {IsNotifierType};
+
+}  // namespace
+
+const void* AdmNotifierSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace host

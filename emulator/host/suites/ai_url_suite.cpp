@@ -1,0 +1,36 @@
+// The web browser: the host records the pages it is asked to open.
+#include "emulator/host/suites/catalogue.h"
+#include "emulator/host/suites/serve.h"
+#include "host/ai_application.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kSuite = kAIURLSuite;
+
+HostBool32 HOST_API IsBrowserAvailable() {
+    Serve(
+        kSuite, "IsBrowserAvailable", [] { return Arguments(); },
+        [](Host&) { return kHostNoError; });
+    return 1;
+}
+
+HostErr HOST_API OpenURL(const char* url) {
+    return Serve(
+        kSuite, "OpenURL", [&] { return Arguments().Add("url", url); },
+        [&](Host& host) -> HostErr {
+            if (url == nullptr) return kHostErrBadParameter;
+            host.pagesOpened.push_back(Cp1252ToUtf8(url));
+            return kHostNoError;
+        });
+}
+
+const AIURLSuite1 gTable = {IsBrowserAvailable, OpenURL};
+
+}  // namespace
+
+const void* AiUrlSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace host
