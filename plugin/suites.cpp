@@ -10,16 +10,31 @@
 #include "host/sp_suites.h"
 
 SPBasicSuite* sSPBasic = nullptr;
+HostPluginRef sPlugin = nullptr;
 
 namespace suite_slots {
 const void* admBasic = nullptr;
+const void* admDialog = nullptr;
+const void* admDialogGroup = nullptr;
+const void* admDrawer = nullptr;
+const void* admEntry = nullptr;
+const void* admIcon2 = nullptr;
+const void* admItem = nullptr;
+const void* admList = nullptr;
+const void* admNotifier = nullptr;
 const void* aiArt = nullptr;
+const void* aiContext = nullptr;
 const void* aiLayer = nullptr;
+const void* aiMenu = nullptr;
+const void* aiNotifier = nullptr;
 const void* aiPath = nullptr;
+const void* aiPreference = nullptr;
 const void* aiRealMath = nullptr;
 const void* aiTag = nullptr;
 const void* aiTransformArt = nullptr;
 const void* aiUnicodeString = nullptr;
+const void* aiUrl = nullptr;
+const void* spAccess = nullptr;
 }  // namespace suite_slots
 
 namespace {
@@ -41,7 +56,7 @@ struct LigneSuite {
 
 LigneSuite gTable[] = {
     {kSPBlocksSuite, kSPBlocksSuiteVersion},
-    {kSPAccessSuite, kSPAccessSuiteVersion},
+    {kSPAccessSuite, kSPAccessSuiteVersion, &suite_slots::spAccess},
     {kAIPluginSuite, kAIPluginSuiteVersion},
     {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
     {kAIRealMathSuite, kAIRealMathSuiteVersion, &suite_slots::aiRealMath},
@@ -53,23 +68,23 @@ LigneSuite gTable[] = {
     {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion},
     {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion},
     {kAIRandomSuite, kAIRandomSuiteVersion},
-    {kAIMenuSuite, kAIMenuSuiteVersion},
+    {kAIMenuSuite, kAIMenuSuiteVersion, &suite_slots::aiMenu},
     {kAIToolSuite, kAIToolSuiteVersion},
-    {kAINotifierSuite, kAINotifierSuiteVersion},
+    {kAINotifierSuite, kAINotifierSuiteVersion, &suite_slots::aiNotifier},
     {kADMBasicSuite, kADMBasicSuiteVersion, &suite_slots::admBasic},
-    {kADMDialogSuite, kADMDialogSuiteVersion},
-    {kADMItemSuite, kADMItemSuiteVersion},
+    {kADMDialogSuite, kADMDialogSuiteVersion, &suite_slots::admDialog},
+    {kADMItemSuite, kADMItemSuiteVersion, &suite_slots::admItem},
     {kADMIconSuite, kADMIconSuiteVersion1},
-    {kADMIconSuite, kADMIconSuiteVersion2},
+    {kADMIconSuite, kADMIconSuiteVersion2, &suite_slots::admIcon2},
     {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
-    {kADMDrawerSuite, kADMDrawerSuiteVersion},
+    {kADMDrawerSuite, kADMDrawerSuiteVersion, &suite_slots::admDrawer},
     {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, &suite_slots::aiUnicodeString},
-    {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
-    {kAIContextSuite, kAIContextSuiteVersion},
-    {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion},
-    {kADMListSuite, kADMListSuiteVersion},
-    {kADMEntrySuite, kADMEntrySuiteVersion},
-    {kADMNotifierSuite, kADMNotifierSuiteVersion},
+    {kAIPreferenceSuite, kAIPreferenceSuiteVersion, &suite_slots::aiPreference},
+    {kAIContextSuite, kAIContextSuiteVersion, &suite_slots::aiContext},
+    {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, &suite_slots::admDialogGroup},
+    {kADMListSuite, kADMListSuiteVersion, &suite_slots::admList},
+    {kADMEntrySuite, kADMEntrySuiteVersion, &suite_slots::admEntry},
+    {kADMNotifierSuite, kADMNotifierSuiteVersion, &suite_slots::admNotifier},
     // The tracker suite a second time, into the same slot.
     {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
     {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
@@ -85,7 +100,7 @@ LigneSuite gTable[] = {
     {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
     {kAIFontSuite, kAIFontSuiteVersion},
     {kAIATEPaintSuite, kAIATEPaintSuiteVersion},
-    {kAIURLSuite, kAIURLSuiteVersion},
+    {kAIURLSuite, kAIURLSuiteVersion, &suite_slots::aiUrl},
     // The document suite a second time, into a slot of its own.
     {kAIDocumentSuite, kAIDocumentSuiteVersion},
     HOST_ATE_SUITES(LIGNE_ATE)};

@@ -9,45 +9,110 @@
 #include "host/ai_art.h"
 #include "host/ai_document.h"
 #include "host/basic.h"
+#include "host/sp_suites.h"
 
 // Refreshed from the header of every message.
 extern SPBasicSuite* sSPBasic;
+// This plug-in, as the host knows it; refreshed with the basic suite. Procedures that the
+// dialog manager calls directly need it to add items, icons and menus.
+extern HostPluginRef sPlugin;
 
 // The slots of the suites whose functions the plug-in calls; null while not held.
 namespace suite_slots {
 extern const void* admBasic;
+extern const void* admDialog;
+extern const void* admDialogGroup;
+extern const void* admDrawer;
+extern const void* admEntry;
+extern const void* admIcon2;
+extern const void* admItem;
+extern const void* admList;
+extern const void* admNotifier;
 extern const void* aiArt;
+extern const void* aiContext;
 extern const void* aiLayer;
+extern const void* aiMenu;
+extern const void* aiNotifier;
 extern const void* aiPath;
+extern const void* aiPreference;
 extern const void* aiRealMath;
 extern const void* aiTag;
 extern const void* aiTransformArt;
 extern const void* aiUnicodeString;
+extern const void* aiUrl;
+extern const void* spAccess;
 }  // namespace suite_slots
 
+template <typename Suite>
+const Suite* Table(const void* slot) {
+    return static_cast<const Suite*>(slot);
+}
+
 inline const ADMBasicSuite11* sADMBasic() {
-    return static_cast<const ADMBasicSuite11*>(suite_slots::admBasic);
+    return Table<ADMBasicSuite11>(suite_slots::admBasic);
+}
+inline const ADMDialogSuite10* sADMDialog() {
+    return Table<ADMDialogSuite10>(suite_slots::admDialog);
+}
+inline const ADMDialogGroupSuite1* sADMDialogGroup() {
+    return Table<ADMDialogGroupSuite1>(suite_slots::admDialogGroup);
+}
+inline const ADMDrawerSuite7* sADMDrawer() {
+    return Table<ADMDrawerSuite7>(suite_slots::admDrawer);
+}
+inline const ADMEntrySuite2* sADMEntry() {
+    return Table<ADMEntrySuite2>(suite_slots::admEntry);
+}
+inline const ADMIconSuite2* sADMIcon2() {
+    return Table<ADMIconSuite2>(suite_slots::admIcon2);
+}
+inline const ADMItemSuite7* sADMItem() {
+    return Table<ADMItemSuite7>(suite_slots::admItem);
+}
+inline const ADMListSuite1* sADMList() {
+    return Table<ADMListSuite1>(suite_slots::admList);
+}
+inline const ADMNotifierSuite2* sADMNotifier() {
+    return Table<ADMNotifierSuite2>(suite_slots::admNotifier);
 }
 inline const AIArtSuite14* sAIArt() {
-    return static_cast<const AIArtSuite14*>(suite_slots::aiArt);
+    return Table<AIArtSuite14>(suite_slots::aiArt);
+}
+inline const AIContextSuite4* sAIContext() {
+    return Table<AIContextSuite4>(suite_slots::aiContext);
 }
 inline const AILayerSuite11* sAILayer() {
-    return static_cast<const AILayerSuite11*>(suite_slots::aiLayer);
+    return Table<AILayerSuite11>(suite_slots::aiLayer);
+}
+inline const AIMenuSuite9* sAIMenu() {
+    return Table<AIMenuSuite9>(suite_slots::aiMenu);
+}
+inline const AINotifierSuite2* sAINotifier() {
+    return Table<AINotifierSuite2>(suite_slots::aiNotifier);
 }
 inline const AIPathSuite8* sAIPath() {
-    return static_cast<const AIPathSuite8*>(suite_slots::aiPath);
+    return Table<AIPathSuite8>(suite_slots::aiPath);
+}
+inline const AIPreferenceSuite4* sAIPreference() {
+    return Table<AIPreferenceSuite4>(suite_slots::aiPreference);
 }
 inline const AIRealMathSuite1* sAIRealMath() {
-    return static_cast<const AIRealMathSuite1*>(suite_slots::aiRealMath);
+    return Table<AIRealMathSuite1>(suite_slots::aiRealMath);
 }
 inline const AITagSuite2* sAITag() {
-    return static_cast<const AITagSuite2*>(suite_slots::aiTag);
+    return Table<AITagSuite2>(suite_slots::aiTag);
 }
 inline const AITransformArtSuite1* sAITransformArt() {
-    return static_cast<const AITransformArtSuite1*>(suite_slots::aiTransformArt);
+    return Table<AITransformArtSuite1>(suite_slots::aiTransformArt);
 }
 inline const AIUnicodeStringSuite6* sAIUnicodeString() {
-    return static_cast<const AIUnicodeStringSuite6*>(suite_slots::aiUnicodeString);
+    return Table<AIUnicodeStringSuite6>(suite_slots::aiUnicodeString);
+}
+inline const AIURLSuite1* sAIURL() {
+    return Table<AIURLSuite1>(suite_slots::aiUrl);
+}
+inline const SPAccessSuite3* sSPAccess() {
+    return Table<SPAccessSuite3>(suite_slots::spAccess);
 }
 
 // True when every suite given is held. A handler checks the suites it needs before using

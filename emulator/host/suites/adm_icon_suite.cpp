@@ -43,7 +43,17 @@ int32_t HOST_API GetType(HostIconRef icon) {
     return type;
 }
 
-const ADMIconSuite2 gTable = {GetFromResource, GetType};
+void HOST_API Destroy(HostIconRef icon) {
+    Serve(
+        kSuite, "Destroy", [&] { return Arguments().Add("icon", icon); },
+        [&](Host& host) -> HostErr {
+            if (host.icons.Remove(icon)) return kHostNoError;
+            host.Misuse("Destroy: unknown icon");
+            return kHostErrBadHandle;
+        });
+}
+
+const ADMIconSuite2 gTable = {GetFromResource, GetType, Destroy};
 
 }  // namespace
 

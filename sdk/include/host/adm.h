@@ -214,6 +214,8 @@ typedef struct ADMIconSuite2 {
        still gives an icon, of type kADMUnknownIconType. The host owns it. */
     HostIconRef(HOST_API* GetFromResource)(HostPluginRef plugin, int32_t iconId);
     int32_t(HOST_API* GetType)(HostIconRef icon);
+    /* Gives the icon back; it must not be in use by a dialog. */
+    void(HOST_API* Destroy)(HostIconRef icon);
 } ADMIconSuite2;
 
 #define kADMTrackerSuite "ADM Tracker Suite"

@@ -1,0 +1,17 @@
+// The panel's own drawing: the +/- picture, the inclination, the inactive diagonal's box
+// and the schematic figure.
+#pragma once
+
+#include <cstddef>
+
+#include "host/types.h"
+
+void HOST_API DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin);
+
+// The inclination as the panel writes it: degrees rounded down, then "°" ("-1°" for
+// -0.5°, "45°" for 45.9°). Windows-1252.
+void TexteInclinaison(float radians, char* texte, size_t taille);
+
+// A length (points) as the inactive diagonal's box writes it in the current unit: two
+// decimals at most, decimal comma, unit ("25,4 mm" for 72 points).
+void TexteLongueurBoite(float points, char* texte, size_t taille);
