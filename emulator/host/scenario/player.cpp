@@ -1,6 +1,7 @@
 #include "emulator/host/scenario/player.h"
 
 #include <charconv>
+#include <optional>
 #include <sstream>
 
 #include "emulator/host/state.h"
@@ -30,6 +31,13 @@ class Arguments {
         return *encoded;
     }
 
+    // A word the plug-in may read back: kept as UTF-8, once it is known to have no
+    // character Windows-1252 lacks.
+    const std::string& HostReadableText(size_t index) const {
+        HostText(index);
+        return Text(index);
+    }
+
     int32_t Integer(size_t index) const {
         const std::string& word = Text(index);
         int32_t value = 0;
@@ -45,7 +53,7 @@ class Arguments {
 
 }  // namespace
 
-Player::Step Player::Compile(const std::vector<Word>& words) {
+Player::Step Player::Compile(const std::vector<Word>& words, int line) {
     Arguments args(words);
     const std::string& verb = args.Verb();
     if (verb == "start") {
@@ -105,6 +113,8 @@ Player::Step Player::Compile(const std::vector<Word>& words) {
                 layer->locked = verb == "layer-lock";
         };
     }
+    if (verb == "menu-group") return CompileMenuGroup(words);
+    if (verb == "menu") return CompileMenuChoice(words, line);
     throw SyntaxError("unknown action \"" + verb + "\"");
 }
 
@@ -130,6 +140,46 @@ Player::Step Player::CompileLayer(const std::vector<Word>& words) {
     };
 }
 
+Player::Step Player::CompileMenuGroup(const std::vector<Word>& words) {
+    Arguments args(words);
+    bool under = words.size() == 5 && args.Text(1) == "under";
+    if (words.size() != 2 && !under)
+        throw SyntaxError("usage: menu-group \"NAME\" [under \"PARENT_GROUP\" \"ITEM TEXT\"]");
+    struct Parent {
+        std::string group;
+        std::string itemText;
+    };
+    std::optional<Parent> parent;
+    if (under) parent = Parent{args.Text(2), args.Text(3)};
+    return [this, name = args.HostReadableText(0), parent] {
+        Menus& menus = host_.menus;
+        if (menus.GroupNamed(name) != nullptr)
+            throw std::runtime_error("a menu group is already named \"" + name + "\"");
+        MenuItem* parentItem = nullptr;
+        if (parent) {
+            MenuGroup* group = menus.GroupNamed(parent->group);
+            if (group == nullptr)
+                throw std::runtime_error("no menu group is named \"" + parent->group + "\"");
+            MenuItem item;
+            item.text = parent->itemText;  // owned by no plug-in of ours
+            parentItem = &menus.AddItem(*group, std::move(item));
+        }
+        menus.AddGroup(name, parentItem);
+    };
+}
+
+Player::Step Player::CompileMenuChoice(const std::vector<Word>& words, int line) {
+    Arguments args(words);
+    args.ExpectCount(1, "menu \"TEXT\"");
+    return [this, line, text = args.Text(0)] {
+        const MenuItem* item = host_.menus.FirstItemReading(text);
+        if (item == nullptr) throw std::runtime_error("no menu item reads \"" + text + "\"");
+        // A real interface does nothing either: the item is greyed, or its submenu opens.
+        if (!host_.ChooseMenuItem(*item))
+            Notice(line, "the menu item \"" + text + "\" is disabled; nothing happens");
+    };
+}
+
 void Player::Load(const std::string& file, const std::string& text) {
     file_ = file;
     std::istringstream lines(text);
@@ -138,7 +188,7 @@ void Player::Load(const std::string& file, const std::string& text) {
         try {
             std::vector<Word> words = SplitWords(line);
             if (words.empty()) continue;
-            host_.loop.Post({number, Compile(words)});
+            host_.loop.Post({number, Compile(words, number)});
         } catch (const SyntaxError& error) {
             throw ScenarioError(file_ + ":" + std::to_string(number) + ": " + error.what());
         }

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "emulator/host/host.h"
 #include "emulator/host/json.h"
+#include "emulator/host/scenario/notices.h"
 #include "emulator/host/scenario/tokenizer.h"
 
 namespace host {
@@ -34,13 +36,21 @@ class Player {
     const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
     // The final state with the snapshots.
     Json State() const;
+    // What the run said without stopping, "FILE:LINE: message" each, in order.
+    const std::vector<std::string>& NoticesGiven() const { return notices_.Lines(); }
 
   private:
     using Step = std::function<void()>;
-    Step Compile(const std::vector<Word>& words);
+    Step Compile(const std::vector<Word>& words, int line);
     Step CompileLayer(const std::vector<Word>& words);
+    Step CompileMenuGroup(const std::vector<Word>& words);
+    Step CompileMenuChoice(const std::vector<Word>& words, int line);
+
+    // Tells the driver, without stopping the run, what the action at LINE came to.
+    void Notice(int line, const std::string& message) { notices_.Add(file_, line, message); }
 
     Host& host_;
+    Notices notices_{std::cerr};
     std::string file_;
     std::vector<std::pair<std::string, Json>> snapshots_;
 };

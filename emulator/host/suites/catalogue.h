@@ -24,6 +24,7 @@ SPBasicSuite& ServedBasicSuite();
 const void* AdmBasicSuiteTable();
 const void* AiArtSuiteTable();
 const void* AiLayerSuiteTable();
+const void* AiMenuSuiteTable();
 const void* AiNotifierSuiteTable();
 const void* AiPathSuiteTable();
 const void* AiRealMathSuiteTable();

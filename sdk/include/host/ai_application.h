@@ -49,6 +49,59 @@ typedef struct AIRealMathSuite1 {
 #define kAIMenuSuite "AI Menu Suite"
 #define kAIMenuSuiteVersion 9
 
+/*
+ * The host's menus are groups of items, in the order the groups were made; an item may
+ * open a submenu, which is a group of its own. The host starts with its groups "About"
+ * and "Tool Palettes". Names and texts are Windows-1252. Items and groups live until the
+ * host quits; their handles stay valid until then. OPTIONS are display flags that the host
+ * may honour; none changes what these functions do. Any message context.
+ */
+typedef struct AIMenuSuite9 {
+    /* Adds an item at the end of the group GROUPNAME, owned by PLUGIN, which receives
+       "AI Menu"/"AI Go" when the user chooses it. NAME identifies the item (null or "" for
+       an item without a name); TEXT is what the menu shows. *item receives its handle.
+       Null group name, text or item: kHostErrBadParameter. No group of that name:
+       kHostErrNotFound. PLUGIN other than the caller's own reference: kHostErrBadHandle. */
+    HostErr(HOST_API* AddMenuItem)(HostPluginRef plugin, const char* name, const char* groupName,
+                                   const char* text, int32_t options, HostMenuItemHandle* item);
+
+    /* Makes the group GROUPNAME, empty, the submenu that PARENTITEM (an item of the caller)
+       opens. *group receives its handle. Null name or group, a group of that name already
+       there, or PARENTITEM already opening a submenu: kHostErrBadParameter. An item the
+       host does not know or that another plug-in owns: kHostErrBadHandle. */
+    HostErr(HOST_API* AddMenuGroupAsSubMenu)(const char* groupName, int32_t options,
+                                             HostMenuItemHandle parentItem,
+                                             HostMenuGroupHandle* group);
+
+    /* *count receives the number of groups, the host's and every plug-in's. Null count:
+       kHostErrBadParameter. */
+    HostErr(HOST_API* CountMenuGroups)(int32_t* count);
+
+    /* *group receives the group at INDEX, from 0, in the order the groups were made. Null
+       group or INDEX out of range: kHostErrBadParameter. */
+    HostErr(HOST_API* GetNthMenuGroup)(int32_t index, HostMenuGroupHandle* group);
+
+    /* Copies the name of GROUP into BUFFER, cut to SIZE - 1 bytes and zero-terminated; the
+       caller owns BUFFER. Null buffer or SIZE 0: kHostErrBadParameter. Unknown group:
+       kHostErrBadHandle. */
+    HostErr(HOST_API* GetMenuGroupName)(HostMenuGroupHandle group, char* buffer, uint32_t size);
+
+    /* Changes the text ITEM shows. Null text: kHostErrBadParameter. An item the host does
+       not know or that another plug-in owns: kHostErrBadHandle (the same for the three
+       functions below). */
+    HostErr(HOST_API* SetItemText)(HostMenuItemHandle item, const char* text);
+
+    /* Copies the text of ITEM into BUFFER, cut to SIZE - 1 bytes and zero-terminated; the
+       caller owns BUFFER. Null buffer or SIZE 0: kHostErrBadParameter. */
+    HostErr(HOST_API* GetItemText)(HostMenuItemHandle item, char* buffer, uint32_t size);
+
+    /* A disabled item shows greyed; choosing it sends nothing. Items start enabled. */
+    HostErr(HOST_API* EnableItem)(HostMenuItemHandle item, HostBool32 enabled);
+
+    /* A checked item shows a check mark beside its text. Items start unchecked. */
+    HostErr(HOST_API* CheckItem)(HostMenuItemHandle item, HostBool32 checked);
+} AIMenuSuite9;
+
 #define kAIToolSuite "AI Tool Suite"
 #define kAIToolSuiteVersion 10
 

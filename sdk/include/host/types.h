@@ -114,6 +114,8 @@ enum {
     kHostErrOutOfMemory = HOST_FOURCC('!', 'M', 'E', 'M'),
     /* A function called at a time it may not be: before start-up, say. */
     kHostErrWrongContext = HOST_FOURCC('C', 't', 'x', 't'),
+    /* Nothing of that name: a menu group, say. */
+    kHostErrNotFound = HOST_FOURCC('!', 'F', 'n', 'd'),
     /* Art cannot be added to a locked or hidden layer. */
     kHostErrLayerLocked = HOST_FOURCC('L', 'c', 'k', 'd'),
     /* An unexpected internal failure, caught before it could cross the boundary. */
