@@ -34,6 +34,11 @@ class HandleTable {
         return false;
     }
 
+    // The object at INDEX in the order they were added (removed ones left out), or null.
+    Object* At(size_t index) const {
+        return index < objects_.size() ? objects_[index].get() : nullptr;
+    }
+
     Handle HandleOf(const Object& object) const {
         return reinterpret_cast<Handle>(const_cast<Object*>(&object));
     }

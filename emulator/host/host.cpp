@@ -93,6 +93,15 @@ HostErr Host::Call(const std::string& caller, const std::string& selector) {
     return plugin.SendEmpty(caller, selector);
 }
 
+bool Host::ChooseMenuItem(const MenuItem& item) {
+    if (!item.enabled || item.owner != plugin.Ref()) return false;
+    RequireLoadedCode();
+    AIMenuMessage message{};
+    message.menuItem = menus.HandleOf(item);
+    plugin.Send(kCallerAIMenu, kSelectorAIGoMenuItem, message);
+    return true;
+}
+
 void Host::Finish() {
     if (!started_) return;
     if (unloaded_) Reload();

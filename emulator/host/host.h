@@ -13,6 +13,7 @@
 #include "emulator/host/document/document.h"
 #include "emulator/host/event_loop.h"
 #include "emulator/host/handle_table.h"
+#include "emulator/host/menus.h"
 #include "emulator/host/modals.h"
 #include "emulator/host/notifiers.h"
 #include "emulator/host/plugin_connection.h"
@@ -43,6 +44,9 @@ class Host {
     void Reload();  // the code is loaded again, then the reload message
     void About();
     HostErr Call(const std::string& caller, const std::string& selector);
+    // The user chooses ITEM: its owner receives "AI Menu"/"AI Go". False when nothing
+    // happens, as for a disabled item or one that no plug-in of ours owns.
+    bool ChooseMenuItem(const MenuItem& item);
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();
 
@@ -67,6 +71,7 @@ class Host {
     EventLoop loop;
     Modals modals{loop};
     Notifiers notifiers;
+    Menus menus;
     PluginConnection plugin;
     Document document;
     HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8

@@ -31,7 +31,7 @@ HostErr PluginConnection::Deliver(const char* caller, const char* selector, SPMe
     header->globals = globalsSlot_;
     header->basic = basic_;
 
-    trace_.Note(std::string("message ") + caller + " / " + selector);
+    trace_.Message({caller, selector, header});
     size_t index = calls_.size();
     calls_.push_back({caller, selector, kHostNoError, depth_});
     int64_t acquiredBefore = suites_.Acquisitions();

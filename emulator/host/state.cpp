@@ -151,6 +151,32 @@ Json DocumentState(const Document& document) {
     return state;
 }
 
+Json MenuItemState(const MenuItem& item) {
+    Json entry = Json::MakeObject();
+    entry.Set("name", item.name);
+    entry.Set("text", item.text);
+    entry.Set("enabled", item.enabled);
+    entry.Set("checked", item.checked);
+    entry.Set("submenu", item.submenu != nullptr ? Json(item.submenu->name) : Json());
+    return entry;
+}
+
+Json MenusState(const Menus& menus) {
+    Json groups = Json::MakeArray();
+    for (size_t i = 0; i < menus.GroupCount(); ++i) {
+        const MenuGroup& group = *menus.GroupAt(i);
+        Json items = Json::MakeArray();
+        for (const MenuItem* item : group.items) items.Push(MenuItemState(*item));
+        Json entry = Json::MakeObject();
+        entry.Set("name", group.name);
+        entry.Set("items", std::move(items));
+        groups.Push(std::move(entry));
+    }
+    Json state = Json::MakeObject();
+    state.Set("groups", std::move(groups));
+    return state;
+}
+
 }  // namespace
 
 Json HostState(const Host& host) {
@@ -162,6 +188,7 @@ Json HostState(const Host& host) {
     state.Set("errors", Strings(host.Errors()));
     state.Set("memory", MemoryState(host.blocks));
     state.Set("document", DocumentState(host.document));
+    state.Set("menus", MenusState(host.menus));
     state.Set("cursor", host.cursor ? Json(*host.cursor) : Json());
     state.Set("prefs", PreferencesJson(host.preferences));
     state.Set("dialogs", DialogsState(host.dialogs));

@@ -14,6 +14,11 @@ void Trace::Record(const SuiteCallRecord& call) {
     for (const Listener& listener : listeners_) listener(call);
 }
 
+void Trace::Message(const MessageRecord& message) {
+    Note(std::string("message ") + message.caller + " / " + message.selector);
+    for (const MessageListener& listener : messageListeners_) listener(message);
+}
+
 void Trace::Note(const std::string& line) {
     if (file_.is_open()) file_ << "# " << line << '\n';
 }

@@ -1,5 +1,6 @@
-// The record of every suite call the plug-in makes: written to a file on request and
-// offered to listeners (tests hook into host calls through it).
+// The record of every suite call the plug-in makes and every message the host sends it:
+// written to a file on request and offered to listeners (tests hook into host calls and
+// read the records sent through it).
 #pragma once
 
 #include <fstream>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/messages.h"
 #include "host/types.h"
 
 namespace host {
@@ -18,9 +20,17 @@ struct SuiteCallRecord {
     HostErr result = kHostNoError;
 };
 
+// A message about to be sent to the plug-in. RECORD is valid during the listener's call.
+struct MessageRecord {
+    const char* caller;
+    const char* selector;
+    const SPMessageData* record;
+};
+
 class Trace {
   public:
     using Listener = std::function<void(const SuiteCallRecord&)>;
+    using MessageListener = std::function<void(const MessageRecord&)>;
 
     // Starts writing one line per call to PATH. False when the file cannot be opened.
     bool OpenFile(const std::string& path);
@@ -28,14 +38,21 @@ class Trace {
 
     // Called after every suite call, in order.
     void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+    // Called before every message, in order.
+    void AddMessageListener(MessageListener listener) {
+        messageListeners_.push_back(std::move(listener));
+    }
 
     void Record(const SuiteCallRecord& call);
-    // A free-form line: messages sent to the plug-in, misuse found.
+    // A message about to be sent: a "# message CALLER / SELECTOR" line, then the listeners.
+    void Message(const MessageRecord& message);
+    // A free-form line: what messages returned, misuse found.
     void Note(const std::string& line);
 
   private:
     std::ofstream file_;
     std::vector<Listener> listeners_;
+    std::vector<MessageListener> messageListeners_;
 };
 
 }  // namespace host

@@ -109,7 +109,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"pref Ortaq n real 1,5\n", "1: \"1,5\" is not a finite number"},
         BadLine{"pref Ortaq n real inf\n", "1: \"inf\" is not a finite number"},
         BadLine{"pref Ortaq n string \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
-        BadLine{"pref Ortaq Δ int 1\n", "1: \"Δ\" has a character Windows-1252 lacks"}));
+        BadLine{"pref Ortaq Δ int 1\n", "1: \"Δ\" has a character Windows-1252 lacks"},
+        BadLine{"menu-group\n",
+                "1: usage: menu-group \"NAME\" [under \"PARENT_GROUP\" \"ITEM TEXT\"]"},
+        BadLine{"menu-group \"A\" under \"About\"\n",
+                "1: usage: menu-group \"NAME\" [under \"PARENT_GROUP\" \"ITEM TEXT\"]"},
+        BadLine{"menu-group \"A\" over \"About\" \"B\"\n",
+                "1: usage: menu-group \"NAME\" [under \"PARENT_GROUP\" \"ITEM TEXT\"]"},
+        BadLine{"menu-group \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
+        BadLine{"menu-group \"A\"\nmenu-group \"About\"\n",
+                "2: a menu group is already named \"About\""},
+        BadLine{"menu-group \"A\" under \"Nowhere\" \"B\"\n",
+                "1: no menu group is named \"Nowhere\""},
+        BadLine{"menu\n", "1: usage: menu \"TEXT\""},
+        BadLine{"start\nmenu \"Nothing\"\n", "2: no menu item reads \"Nothing\""}));
+
+TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
+    CommandResult result =
+        Play("menu-group \"Sub\" under \"About\" \"Parent\"\nstart\nmenu \"Parent\"\nquit\n",
+             "--json " + dir_ + "/state.json");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+              dir_ + "/s.scn:3: the menu item \"Parent\" is disabled; nothing happens\n");
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    ASSERT_EQ(state["calls"].Size(), 2u);
+    EXPECT_EQ(state["calls"][1]["selector"].AsString(), "Shutdown");
+}
 
 TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
     CommandResult result =

@@ -5,7 +5,8 @@
 #include "emulator/host/scenario/player.h"
 
 host::Json PlayScenario(const std::string& scenario,
-                        const std::function<void(host::Host&)>& prepare) {
+                        const std::function<void(host::Host&)>& prepare,
+                        std::vector<std::string>* notices) {
     host::Host host(ORTAQ_PLUGIN_PATH);
     std::string error;
     if (!host.LoadPlugin(error)) throw std::runtime_error(error);
@@ -13,6 +14,7 @@ host::Json PlayScenario(const std::string& scenario,
     host::Player player(host);
     player.Load("scenario", scenario);
     player.Play();
+    if (notices != nullptr) *notices = player.NoticesGiven();
     return player.State();
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "emulator/host/state.h"
@@ -31,8 +32,12 @@ class Arguments {
             throw SyntaxError("\"" + Text(index) + "\" has a character Windows-1252 lacks");
         return *encoded;
     }
-    // A word the plug-in will read, kept in UTF-8 for the host's own records.
-    std::string HostReadableText(size_t index) const { return Cp1252ToUtf8(HostText(index)); }
+    // A word the plug-in may read back: kept as UTF-8, once it is known to have no
+    // character Windows-1252 lacks.
+    const std::string& HostReadableText(size_t index) const {
+        HostText(index);
+        return Text(index);
+    }
 
     int32_t Integer(size_t index) const {
         const std::string& word = Text(index);
@@ -143,12 +148,9 @@ Player::Step Player::Compile(const std::vector<Word>& words, int line) {
             host_.preferences.Put(prefix, key, value);
         };
     }
+    if (verb == "menu-group") return CompileMenuGroup(words);
+    if (verb == "menu") return CompileMenuChoice(words, line);
     throw SyntaxError("unknown action \"" + verb + "\"");
-}
-
-void Player::Notice(int line, const std::string& why) {
-    notices_.push_back(file_ + ":" + std::to_string(line) + ": " + why);
-    std::cerr << notices_.back() << '\n';
 }
 
 namespace {
@@ -233,6 +235,46 @@ Player::Step Player::CompileLayer(const std::vector<Word>& words) {
         layer->title = title;
         layer->locked = locked;
         if (current) host_.document.SetCurrent(layer);
+    };
+}
+
+Player::Step Player::CompileMenuGroup(const std::vector<Word>& words) {
+    Arguments args(words);
+    bool under = words.size() == 5 && args.Text(1) == "under";
+    if (words.size() != 2 && !under)
+        throw SyntaxError("usage: menu-group \"NAME\" [under \"PARENT_GROUP\" \"ITEM TEXT\"]");
+    struct Parent {
+        std::string group;
+        std::string itemText;
+    };
+    std::optional<Parent> parent;
+    if (under) parent = Parent{args.Text(2), args.Text(3)};
+    return [this, name = args.HostReadableText(0), parent] {
+        Menus& menus = host_.menus;
+        if (menus.GroupNamed(name) != nullptr)
+            throw std::runtime_error("a menu group is already named \"" + name + "\"");
+        MenuItem* parentItem = nullptr;
+        if (parent) {
+            MenuGroup* group = menus.GroupNamed(parent->group);
+            if (group == nullptr)
+                throw std::runtime_error("no menu group is named \"" + parent->group + "\"");
+            MenuItem item;
+            item.text = parent->itemText;  // owned by no plug-in of ours
+            parentItem = &menus.AddItem(*group, std::move(item));
+        }
+        menus.AddGroup(name, parentItem);
+    };
+}
+
+Player::Step Player::CompileMenuChoice(const std::vector<Word>& words, int line) {
+    Arguments args(words);
+    args.ExpectCount(1, "menu \"TEXT\"");
+    return [this, line, text = args.Text(0)] {
+        const MenuItem* item = host_.menus.FirstItemReading(text);
+        if (item == nullptr) throw std::runtime_error("no menu item reads \"" + text + "\"");
+        // A real interface does nothing either: the item is greyed, or its submenu opens.
+        if (!host_.ChooseMenuItem(*item))
+            Notice(line, "the menu item \"" + text + "\" is disabled; nothing happens");
     };
 }
 

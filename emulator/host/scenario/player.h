@@ -2,12 +2,14 @@
 #pragma once
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "emulator/host/host.h"
 #include "emulator/host/json.h"
+#include "emulator/host/scenario/notices.h"
 #include "emulator/host/scenario/tokenizer.h"
 
 namespace host {
@@ -30,26 +32,27 @@ class Player {
     // action that cannot be carried out.
     void Play();
 
-    // Lines that did nothing, as a real interface does nothing (a disabled item, say):
-    // "FILE:LINE: why", also printed on stderr when they happen.
-    const std::vector<std::string>& Notices() const { return notices_; }
-
     // States taken by "snapshot NAME", in order.
     const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
     // The final state with the snapshots.
     Json State() const;
+    // What the run said without stopping, "FILE:LINE: message" each, in order.
+    const std::vector<std::string>& NoticesGiven() const { return notices_.Lines(); }
 
   private:
     using Step = std::function<void()>;
     Step Compile(const std::vector<Word>& words, int line);
     Step CompileLayer(const std::vector<Word>& words);
     Step CompileDialogAction(const std::vector<Word>& words, int line);
+    Step CompileMenuGroup(const std::vector<Word>& words);
+    Step CompileMenuChoice(const std::vector<Word>& words, int line);
+
+    // Tells the driver, without stopping the run, what the action at LINE came to.
+    void Notice(int line, const std::string& message) { notices_.Add(file_, line, message); }
 
     Host& host_;
-    void Notice(int line, const std::string& why);
-
+    Notices notices_{std::cerr};
     std::string file_;
-    std::vector<std::string> notices_;
     std::vector<std::pair<std::string, Json>> snapshots_;
 };
 

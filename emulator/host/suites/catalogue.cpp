@@ -30,7 +30,7 @@ std::vector<ServedSuite> Build() {
             {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion, &kEmptyTable},
             {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &kEmptyTable},
             {kAIRandomSuite, kAIRandomSuiteVersion, &kEmptyTable},
-            {kAIMenuSuite, kAIMenuSuiteVersion, &kEmptyTable},
+            {kAIMenuSuite, kAIMenuSuiteVersion, AiMenuSuiteTable()},
             {kAIToolSuite, kAIToolSuiteVersion, &kEmptyTable},
             {kAINotifierSuite, kAINotifierSuiteVersion, AiNotifierSuiteTable()},
             {kADMBasicSuite, kADMBasicSuiteVersion, AdmBasicSuiteTable()},

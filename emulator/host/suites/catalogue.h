@@ -35,6 +35,7 @@ const void* AiUrlSuiteTable();
 const void* SpAccessSuiteTable();
 const void* AiArtSuiteTable();
 const void* AiLayerSuiteTable();
+const void* AiMenuSuiteTable();
 const void* AiNotifierSuiteTable();
 const void* AiPathSuiteTable();
 const void* AiRealMathSuiteTable();

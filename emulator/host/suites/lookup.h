@@ -31,6 +31,26 @@ inline Layer* FindLayer(Host& host, HostLayerHandle handle, const char* function
     return layer;
 }
 
+inline MenuGroup* FindMenuGroup(Host& host, HostMenuGroupHandle handle, const char* function) {
+    MenuGroup* group = host.menus.Find(handle);
+    if (group == nullptr) host.Misuse(std::string(function) + ": unknown menu group");
+    return group;
+}
+
+// Only the plug-in's own items: the others belong to the host or to other programs.
+inline MenuItem* FindOwnMenuItem(Host& host, HostMenuItemHandle handle, const char* function) {
+    MenuItem* item = host.menus.Find(handle);
+    if (item == nullptr) {
+        host.Misuse(std::string(function) + ": unknown menu item");
+        return nullptr;
+    }
+    if (item->owner != host.plugin.Ref()) {
+        host.Misuse(std::string(function) + ": a menu item the plug-in does not own");
+        return nullptr;
+    }
+    return item;
+}
+
 inline HostArtHandle HandleOf(Art* art) {
     return reinterpret_cast<HostArtHandle>(art);
 }

@@ -119,11 +119,11 @@ enum {
     kHostErrBadParameter = HOST_FOURCC('P', 'a', 'r', 'm'),
     /* The host could not allocate memory. */
     kHostErrOutOfMemory = HOST_FOURCC('!', 'M', 'E', 'M'),
-    /* Nothing of the kind asked for is stored under that name: a preference that was
-       never put, or was put with another type. */
-    kHostErrNotFound = HOST_FOURCC('!', 'F', 'n', 'd'),
     /* A function called at a time it may not be: before start-up, say. */
     kHostErrWrongContext = HOST_FOURCC('C', 't', 'x', 't'),
+    /* Nothing of that name or kind: a menu group, a preference never put (or put with
+       another type), a resource the plug-in lacks. */
+    kHostErrNotFound = HOST_FOURCC('!', 'F', 'n', 'd'),
     /* Art cannot be added to a locked or hidden layer. */
     kHostErrLayerLocked = HOST_FOURCC('L', 'c', 'k', 'd'),
     /* An unexpected internal failure, caught before it could cross the boundary. */

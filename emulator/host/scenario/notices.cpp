@@ -1,0 +1,10 @@
+#include "emulator/host/scenario/notices.h"
+
+namespace host {
+
+void Notices::Add(const std::string& file, int line, const std::string& message) {
+    lines_.push_back(file + ":" + std::to_string(line) + ": " + message);
+    out_ << lines_.back() << std::endl;
+}
+
+}  // namespace host

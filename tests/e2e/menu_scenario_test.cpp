@@ -1,0 +1,92 @@
+// Menus from a scenario: groups set up as other programs would make them, and the user's
+// choice of an item, sent to the real plug-in library.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/ai_application.h"
+#include "tests/support/scenario_run.h"
+
+namespace {
+
+// Adds an item for the plug-in through the menu suite, as it would; DISABLE greys it.
+HostMenuItemHandle AddPluginItem(host::Host& host, const char* group, const char* text,
+                                 bool disable = false) {
+    const void* table = nullptr;
+    EXPECT_EQ(host.BasicSuite()->AcquireSuite(kAIMenuSuite, kAIMenuSuiteVersion, &table),
+              kHostNoError);
+    auto suite = static_cast<const AIMenuSuite9*>(table);
+    HostMenuItemHandle item = nullptr;
+    EXPECT_EQ(suite->AddMenuItem(host.plugin.Ref(), nullptr, group, text, 0, &item), kHostNoError);
+    if (disable) {
+        EXPECT_EQ(suite->EnableItem(item, 0), kHostNoError);
+    }
+    host.BasicSuite()->ReleaseSuite(kAIMenuSuite, kAIMenuSuiteVersion);
+    return item;
+}
+
+// The menu items of every "AI Menu" message, in order.
+void ListenForMenuItems(host::Host& host, std::vector<HostMenuItemHandle>& sent) {
+    host.trace.AddMessageListener([&sent](const host::MessageRecord& message) {
+        if (std::string(message.caller) != kCallerAIMenu) return;
+        sent.push_back(reinterpret_cast<const AIMenuMessage*>(message.record)->menuItem);
+    });
+}
+
+TEST(MenuChoice, SendsGoWithTheFirstItemReadingTheText) {
+    std::vector<HostMenuItemHandle> added, sent;
+    std::vector<std::string> notices;
+    host::Json state = PlayScenario(
+        "start\nmenu \"Afficher KVT.Ortaq\"\n",
+        [&](host::Host& host) {
+            // The same text twice: the group made first wins, not the item added first.
+            added.push_back(AddPluginItem(host, "Tool Palettes", "Afficher KVT.Ortaq"));
+            added.push_back(AddPluginItem(host, "About", "Afficher KVT.Ortaq"));
+            ListenForMenuItems(host, sent);
+        },
+        &notices);
+    auto calls = CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0]["result"].AsInt(), 0);
+    EXPECT_EQ(calls[0]["depth"].AsInt(), 0);
+    EXPECT_EQ(sent, std::vector<HostMenuItemHandle>{added[1]});
+    EXPECT_TRUE(notices.empty());
+    EXPECT_TRUE(state["errors"].AsArray().empty());
+}
+
+TEST(MenuChoice, ADisabledItemSendsNothingAndSaysSo) {
+    std::vector<std::string> notices;
+    host::Json state = PlayScenario(
+        "start\nmenu \"Masquer KVT.Ortaq\"\nsnapshot after\n",
+        [](host::Host& host) { AddPluginItem(host, "About", "Masquer KVT.Ortaq", true); },
+        &notices);
+    EXPECT_TRUE(CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem).empty());
+    EXPECT_EQ(notices, std::vector<std::string>{
+                           "scenario:2: the menu item \"Masquer KVT.Ortaq\" is disabled; "
+                           "nothing happens"});
+    // The run went on past the notice.
+    EXPECT_TRUE(state["snapshots"]["after"].IsObject());
+    EXPECT_FALSE(state["menus"]["groups"][0]["items"][0]["enabled"].AsBool());
+}
+
+TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
+    std::vector<std::string> notices;
+    host::Json state = PlayScenario(
+        "menu-group \"KVTAutre\"\n"
+        "menu-group \"KVTOutils\" under \"Tool Palettes\" \"KVT.Outils\"\n"
+        "start\n"
+        "menu \"KVT.Outils\"\n",
+        {}, &notices);
+    EXPECT_EQ(state["menus"].Dump(0),
+              "{\"groups\":[{\"name\":\"About\",\"items\":[]},"
+              "{\"name\":\"Tool Palettes\",\"items\":[{\"name\":\"\",\"text\":\"KVT.Outils\","
+              "\"enabled\":true,\"checked\":false,\"submenu\":\"KVTOutils\"}]},"
+              "{\"name\":\"KVTAutre\",\"items\":[]},{\"name\":\"KVTOutils\",\"items\":[]}]}\n");
+    EXPECT_TRUE(CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem).empty());
+    EXPECT_EQ(notices, std::vector<std::string>{"scenario:4: the menu item \"KVT.Outils\" is "
+                                                "disabled; nothing happens"});
+}
+
+}  // namespace
