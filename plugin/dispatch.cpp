@@ -4,6 +4,7 @@
 
 #include "host/messages.h"
 #include "plugin/lifecycle.h"
+#include "plugin/menus.h"
 #include "plugin/suites.h"
 #include "settings/globals.h"
 
@@ -41,16 +42,23 @@ const Route kAcces[] = {
 
 const Route kInterface[] = {
     {kSPInterfaceStartupSelector, Appeler<SPInterfaceMessage, Demarrage>},
+    {kSPInterfaceAboutSelector, Appeler<SPInterfaceMessage, APropos>},
     {kSPInterfaceShutdownSelector, Appeler<SPInterfaceMessage, Arret>},
 };
 
 const Route kMenu[] = {
+    {kSelectorAIGoMenuItem, Appeler<AIMenuMessage, CommandeMenu>},
     {kSelectorAIUpdateMenuItem, Rien},
+};
+
+const Route kNotificateur[] = {
+    {kSelectorAINotify, Appeler<AINotifierMessage, Notification>},
 };
 
 // Callers after "SP Access" and "SP Interface", in the order they are tested.
 const Appelant kAppelants[] = {
     {kCallerAIMenu, kMenu},
+    {kCallerAINotify, kNotificateur},
 };
 
 Gestionnaire Chercher(std::span<const Route> routes, const char* selecteur) {
@@ -87,6 +95,7 @@ HostErr DistribuerAcces(const char* selecteur, void* message) {
 
 HostErr Distribuer(const char* appelant, const char* selecteur, void* message) {
     sSPBasic = static_cast<SPMessageData*>(message)->basic;
+    sPlugin = static_cast<SPMessageData*>(message)->self;
     if (Egal(appelant, kSPAccessCaller)) return DistribuerAcces(selecteur, message);
 
     HostErr resultat = AcquerirSuites();

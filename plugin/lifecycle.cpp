@@ -2,10 +2,12 @@
 
 #include <new>
 
+#include "plugin/menus.h"
 #include "plugin/suites.h"
 #include "settings/globals.h"
+#include "settings/preferences.h"
 
-HostErr Demarrage(SPInterfaceMessage*) {
+HostErr Demarrage(SPInterfaceMessage* message) {
     // A second start-up would lose the record already in use.
     if (gGlobals != nullptr) return kHostNoError;
     void* bloc = nullptr;
@@ -13,10 +15,18 @@ HostErr Demarrage(SPInterfaceMessage*) {
     if (erreur != kHostNoError) return erreur;
     // The host hands out uncleared memory; every field starts at zero.
     gGlobals = new (bloc) Globals{};
+    // The results of these steps are not examined: a failure does not stop the next.
+    AjouterMenus(message->d);
+    LirePreferences();
+    AjouterNotificateurs(message->d);
     return kHostNoError;
 }
 
 HostErr Arret(SPInterfaceMessage* message) {
+    if (gGlobals->Panneau != nullptr) {
+        if (!SuitesPresentes(sADMDialog())) return kHostErrSuiteNotFound;
+        sADMDialog()->Destroy(gGlobals->Panneau);
+    }
     sSPBasic->FreeBlock(gGlobals);
     gGlobals = nullptr;
     message->d.globals = nullptr;

@@ -3,10 +3,11 @@
 
 #include "host/messages.h"
 
-// Allocates and clears the state record, then runs the start-up steps.
+// Allocates and clears the state record, then adds the menus, reads the preferences and
+// adds the notifiers.
 HostErr Demarrage(SPInterfaceMessage* message);
 
-// Frees the state record.
+// Destroys the panel and frees the state record.
 HostErr Arret(SPInterfaceMessage* message);
 
 // Parks the state record's address in the message's globals slot.

@@ -6,6 +6,7 @@
 
 #include "emulator/app/default_paths.h"
 #include "emulator/app/exit_codes.h"
+#include "emulator/host/dialogs/dialog_svg.h"
 #include "emulator/host/host.h"
 #include "emulator/host/resources/elf_section.h"
 #include "emulator/host/scenario/player.h"
@@ -18,6 +19,7 @@ struct PlayOptions {
     std::string json;
     std::string trace;
     std::string prefs;  // empty: the preferences live in memory only
+    std::string panelSvg;
 };
 
 std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -38,6 +40,8 @@ std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
             ok = value(options.trace);
         else if (arg == "--prefs")
             ok = value(options.prefs);
+        else if (arg == "--panel-svg")
+            ok = value(options.panelSvg);
         else if (options.scenario.empty() && !arg.starts_with("--"))
             options.scenario = arg;
         else
@@ -78,6 +82,16 @@ bool SavePreferences(const host::Host& host, const std::string& path) {
     }
 }
 
+// The panel as it stood when the scenario ended.
+bool WritePanelPicture(const host::Host& host, const std::string& path) {
+    const host::Dialog* panel = host.dialogs.Panel();
+    if (panel == nullptr) {
+        std::cerr << "ortaq-host: there is no panel to draw in " << path << '\n';
+        return false;
+    }
+    return WriteFile(path, host::DialogSvg(*panel, host.plugin.Resources()));
+}
+
 void PrintSummary(const PlayOptions& options, const host::Host& host) {
     std::cout << "Played " << options.scenario << " with " << host.plugin.Path() << " ("
               << host.plugin.Name() << ")\n"
@@ -89,6 +103,7 @@ void PrintSummary(const PlayOptions& options, const host::Host& host) {
     for (const std::string& alert : host.AlertsShown()) std::cout << "    alert: " << alert << '\n';
     if (!options.json.empty()) std::cout << "  state written to " << options.json << '\n';
     if (!options.prefs.empty()) std::cout << "  preferences written to " << options.prefs << '\n';
+    if (!options.panelSvg.empty()) std::cout << "  picture of the panel written to " << options.panelSvg << '\n';
 }
 
 int ReportAbandoned(const host::Host& host) {
@@ -135,6 +150,7 @@ int PlayCommand(const std::vector<std::string>& args) {
     int status = ReportAbandoned(host);
     // The host quit: what the plug-in stored is kept, even after a window was left open.
     if (!options->prefs.empty() && !SavePreferences(host, options->prefs)) return kExitFailure;
+    if (!options->panelSvg.empty() && !WritePanelPicture(host, options->panelSvg)) return kExitFailure;
     if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
         return kExitFailure;
     PrintSummary(*options, host);

@@ -5,6 +5,7 @@
 
 #include "emulator/host/dialogs/value_text.h"
 #include "emulator/host/host.h"
+#include "emulator/host/resources/menu_resource.h"
 
 namespace host {
 namespace {
@@ -91,6 +92,26 @@ void DialogManager::ClearList(List& list) {
     list.active = nullptr;
 }
 
+bool DialogManager::FillFromMenu(List& list, int32_t menuId) {
+    // Entry flags of menu templates.
+    constexpr uint16_t kGrayed = 0x0001, kDisabled = 0x0002, kChecked = 0x0008;
+    const Resource* resource = host_.plugin.Resources().Find(ResourceId::ParseType("MENU"),
+                                                             static_cast<uint16_t>(menuId));
+    if (resource == nullptr) return false;
+    std::vector<MenuEntry> menu = ParseMenuResource(resource->data);
+    if (menu.empty() || !menu.front().IsPopup()) return false;
+    ClearList(list);
+    for (const MenuEntry& source : menu.front().entries) {
+        Entry* entry = InsertEntry(list, static_cast<int32_t>(list.entries.size()));
+        entry->id = source.id;
+        entry->text = source.text;
+        entry->separator = source.separator;
+        entry->enabled = (source.flags & (kGrayed | kDisabled)) == 0;
+        entry->checked = (source.flags & kChecked) != 0;
+    }
+    return true;
+}
+
 void DialogManager::Forget(Dialog& dialog) {
     for (auto& item : dialog.items) {
         liveItems_.erase(item.get());
@@ -169,6 +190,8 @@ void DialogManager::CloseModal(Dialog& dialog, int32_t itemId) {
 }
 
 void DialogManager::RedrawDirty() {
+    // Procedures of unloaded code must never be called; the dialogs wait for the reload.
+    if (!host_.plugin.Loaded()) return;
     for (size_t i = 0; i < dialogs_.size(); ++i) {
         Dialog& dialog = *dialogs_[i];
         if (dialog.dirty && dialog.visible) Redraw(dialog);
@@ -203,6 +226,7 @@ void DialogManager::DefaultDraw(Item&, Drawer& drawer) {
 }
 
 void DialogManager::Notify(Item& item, const char* type) {
+    if (!host_.plugin.Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
     DialogNotifier notifier{type, &item};
     LiveDuringCall live(liveNotifiers_, &notifier);
     if (item.notifyProc != nullptr)
@@ -228,6 +252,7 @@ bool DialogManager::DefaultTrack(Item&, const Tracker& tracker) {
 }
 
 void DialogManager::Track(Item& item, bool shift) {
+    if (!host_.plugin.Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
     Tracker tracker{kClickAction, shift ? kShiftModifier : 0};
     bool clicked = false;
     {

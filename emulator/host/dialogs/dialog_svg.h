@@ -1,0 +1,15 @@
+// A picture of a dialog as a user would see it: every shown item in its rectangle with its
+// text or value, then what the dialog's own drawing procedure drew.
+#pragma once
+
+#include <string>
+
+#include "emulator/host/dialogs/dialog.h"
+#include "emulator/host/resources/resource_file.h"
+
+namespace host {
+
+// SVG text; pictures of the plug-in's RESOURCES are embedded.
+std::string DialogSvg(const Dialog& dialog, const ResourceFile& resources);
+
+}  // namespace host

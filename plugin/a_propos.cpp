@@ -1,0 +1,56 @@
+#include "plugin/a_propos.h"
+
+#include "plugin/fabricant.h"
+#include "plugin/suites.h"
+
+namespace {
+
+constexpr int32_t kLargeur = 420;
+constexpr int32_t kHauteur = 398;
+constexpr int32_t kImageAPropos = 162;
+
+void HOST_API DessinAPropos(HostDialogRef dialogue, HostDrawerRef dessin) {
+    if (!SuitesPresentes(sADMDialog(), sADMDrawer(), sADMIcon2())) return;
+    sADMDialog()->DefaultDraw(dialogue, dessin);
+    HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, kImageAPropos);
+    sADMDrawer()->DrawIcon(dessin, image, 41, 50);
+    sADMIcon2()->Destroy(image);
+}
+
+HostItemRef Texte(HostDialogRef dialogue, int32_t id, HostRect rect, const char* texte) {
+    HostItemRef item =
+        sADMDialog()->CreateItem(dialogue, id, kADMTextStaticType, &rect, nullptr, 0);
+    sADMItem()->SetItemStyle(item, 5);
+    sADMItem()->SetJustify(item, 1);
+    sADMItem()->SetText(item, texte);
+    return item;
+}
+
+HostErr HOST_API InitialisationAPropos(HostDialogRef dialogue) {
+    sADMDialog()->SetDrawProc(dialogue, DessinAPropos);
+    HostRect ecran{};
+    sADMBasic()->GetScreenDimensions(&ecran);
+    int32_t gauche = (ecran.right - ecran.left - kLargeur) >> 1;
+    int32_t haut = (ecran.bottom - ecran.top - kHauteur) / 3;
+    HostRect bornes = {gauche, haut, gauche + kLargeur, haut + kHauteur};
+    sADMDialog()->SetBoundsRect(dialogue, &bornes);
+    sADMDialog()->SetText(dialogue, "À propos de KVT.Ortaq");
+    Texte(dialogue, 1, {15, 8, 405, 28}, "KVT.Ortaq 3.0 (février 2013)");
+    HostItemRef adresse = Texte(dialogue, 5, {15, 322, 405, 342}, kAdresseWeb);
+    sADMItem()->SetForeColor(adresse, 16);
+    // Pressing the contact line closes the box through its default handling.
+    HostRect rect = {25, 342, 395, 362};
+    HostItemRef bouton =
+        sADMDialog()->CreateItem(dialogue, 1, kADMTextPushButtonType, &rect, nullptr, 0);
+    sADMItem()->SetForeColor(bouton, 0);
+    sADMItem()->SetText(bouton, kLigneContact);
+    return kHostNoError;
+}
+
+}  // namespace
+
+void AfficherAPropos(const char* nom, int32_t ressource) {
+    if (!SuitesPresentes(sADMBasic(), sADMDialog(), sADMItem(), sADMDrawer(), sADMIcon2())) return;
+    sADMDialog()->Modal(sPlugin, nom, ressource, kADMModalDialogStyle, InitialisationAPropos,
+                        nullptr, 0);
+}

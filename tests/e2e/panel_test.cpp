@@ -1,0 +1,261 @@
+// The panel the plug-in builds once the host has started, seen through the host.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "tests/support/scenario_run.h"
+
+namespace {
+
+host::Json Panel(const host::Json& state) {
+    for (const host::Json& dialog : state["dialogs"].AsArray())
+        if (dialog["name"].AsString() == "KVTOrtaq") return dialog;
+    throw std::runtime_error("no panel");
+}
+
+std::optional<host::Json> ItemOf(const host::Json& panel, int id) {
+    for (const host::Json& item : panel["items"].AsArray())
+        if (item["id"].AsInt() == id) return item;
+    return std::nullopt;
+}
+
+host::Json Item(const host::Json& panel, int id) {
+    auto item = ItemOf(panel, id);
+    if (!item) throw std::runtime_error("no item " + std::to_string(id));
+    return *item;
+}
+
+class PanelAfterStart : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { state_ = new host::Json(PlayScenario("start\nsnapshot s\n")); }
+    static void TearDownTestSuite() { delete state_; }
+    static host::Json Started() { return Panel((*state_)["snapshots"]["s"]); }
+    static host::Json* state_;
+};
+host::Json* PanelAfterStart::state_ = nullptr;
+
+TEST_F(PanelAfterStart, IsTheDockedFloatingDialog) {
+    host::Json panel = Started();
+    EXPECT_EQ(panel["kind"].AsString(), "floating");
+    EXPECT_EQ(panel["resource"].AsInt(), 16400);
+    EXPECT_EQ(panel["style"].AsInt(), 3);
+    EXPECT_EQ(panel["title"].AsString(), "Ortaquine 3.0");
+    EXPECT_TRUE(panel["visible"].AsBool());  // a first launch stores the panel as shown
+    const host::Json& rect = panel["rect"];
+    EXPECT_EQ(rect[2].AsInt() - rect[0].AsInt(), 206);
+    EXPECT_EQ(rect[3].AsInt() - rect[1].AsInt(), 226);
+    EXPECT_EQ(panel["dock_group"].AsString(), "SDK Dialogs");
+    EXPECT_EQ(panel["dock_code"].AsInt(), 7168);
+    EXPECT_EQ(panel["icons"].Dump(0), "[409,410]\n");
+}
+
+struct ItemCase {
+    int id;
+    const char* type;
+    int rect[4];
+    const char* tip;
+};
+
+class PanelItems : public PanelAfterStart, public ::testing::WithParamInterface<ItemCase> {};
+
+TEST_P(PanelItems, HaveTheirTypeRectangleAndTip) {
+    const ItemCase& c = GetParam();
+    host::Json item = Item(Started(), c.id);
+    EXPECT_EQ(item["type"].AsString(), c.type);
+    EXPECT_EQ(item["rect"].Dump(0), "[" + std::to_string(c.rect[0]) + "," + std::to_string(c.rect[1]) +
+                                        "," + std::to_string(c.rect[2]) + "," +
+                                        std::to_string(c.rect[3]) + "]\n");
+    EXPECT_EQ(item["tip"].AsString(), c.tip);
+}
+
+constexpr const char* kPictureStatic = "ADM Picture Static Type";
+constexpr const char* kPictureButton = "ADM Picture Push Button Type";
+constexpr const char* kRadio = "ADM Picture Radio Button Type";
+constexpr const char* kSpin = "ADM Spin Edit Type";
+constexpr const char* kPopup = "ADM Popup List Type";
+constexpr const char* kText = "ADM Text Static Type";
+
+INSTANTIATE_TEST_SUITE_P(
+    Panel, PanelItems,
+    ::testing::Values(
+        ItemCase{29, kPictureStatic, {0, 0, 206, 226}, "Cliquez sur le panneau pour activer l'outil."},
+        ItemCase{1, kPictureButton, {182, 4, 202, 24}, "Contact : ortaq@kvt-outils.example"},
+        ItemCase{2, kPictureStatic, {170, 12, 182, 24}, "http://www.kvt-outils.example/ortaq"},
+        ItemCase{28, kPopup, {20, 28, 100, 45}, "Liste des unités."},
+        ItemCase{3, kSpin, {0, 154, 60, 173}, "Longueur du côté 1."},
+        ItemCase{4, kRadio, {61, 154, 81, 173}, "Longueur du côté 1."},
+        ItemCase{5, kSpin, {72, 86, 132, 105}, "Longueur du côté 2."},
+        ItemCase{6, kRadio, {51, 86, 71, 105}, "Longueur du côté 2."},
+        ItemCase{7, kSpin, {142, 154, 202, 173}, "Longueur du côté 3."},
+        ItemCase{8, kRadio, {121, 154, 141, 173}, "Longueur du côté 3."},
+        ItemCase{9, kSpin, {72, 208, 132, 227}, "Longueur du côté 4."},
+        ItemCase{10, kRadio, {51, 208, 71, 227}, "Longueur du côté 4."},
+        ItemCase{11, kSpin, {110, 121, 170, 140}, "Longueur de la diagonale 1."},
+        ItemCase{12, kRadio, {90, 121, 110, 140}, "Longueur de la diagonale 1."},
+        ItemCase{26, kPictureButton, {110, 121, 170, 140}, "Cliquer pour activer la zone."},
+        ItemCase{13, kSpin, {35, 121, 95, 140}, "Longueur de la diagonale 2."},
+        ItemCase{14, kRadio, {15, 121, 35, 140}, "Longueur de la diagonale 2."},
+        ItemCase{27, kPictureButton, {35, 121, 95, 140}, "Cliquer pour activer la zone."},
+        ItemCase{15, "ADM Slider Type", {25, 77, 170, 84}, "Angle de rotation du quadrilatère."},
+        ItemCase{16, kPictureButton, {0, 69, 30, 77},
+                 "Augmenter l'angle (shift pour augmenter de 10° en 10°)."},
+        ItemCase{17, kPictureButton, {0, 77, 30, 85},
+                 "Diminuer l'angle (shift pour Diminuer de 10° en 10°)."},
+        ItemCase{18, kText, {4, 49, 206, 69}, ""},
+        ItemCase{21, kText, {110, 31, 130, 42}, "Échelle du dessin"},
+        ItemCase{20, kPopup, {134, 28, 202, 45}, "Échelle du dessin"},
+        ItemCase{19, kPictureStatic, {173, 5, 179, 11}, ""},
+        ItemCase{22, kSpin, {20, 5, 80, 24}, "Position horizontale du quadrilatère."},
+        ItemCase{23, kRadio, {0, 5, 20, 24}, "Position horizontale du quadrilatère."},
+        ItemCase{24, kSpin, {110, 5, 170, 24}, "Position verticale du quadrilatère."},
+        ItemCase{25, kRadio, {90, 5, 110, 24}, "Position verticale du quadrilatère."},
+        ItemCase{80, "ADM Text Static Multi Line Type", {206, 2, 408, 212}, "Texte de l'aide."},
+        ItemCase{81, kPictureButton, {375, 214, 388, 225}, "Page suivante de l'aide."},
+        ItemCase{82, kPictureButton, {214, 214, 227, 225}, "Première page de l'aide."},
+        ItemCase{136, kText, {278, 214, 298, 228}, "Numéro de page de l'aide."},
+        ItemCase{137, kText, {298, 214, 308, 228}, ""},
+        ItemCase{138, kText, {308, 214, 328, 228}, ""}));
+
+TEST_F(PanelAfterStart, ItemsComeInTheirCreationOrder) {
+    std::vector<int64_t> ids;
+    for (const host::Json& item : Started()["items"].AsArray()) ids.push_back(item["id"].AsInt());
+    EXPECT_EQ(ids, (std::vector<int64_t>{-5, 29, 1, 2, 28, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 26, 13, 14, 27, 15,
+                                         16, 17, 18, 21, 20, 19, 22, 23, 24, 25, 80, 81, 82, 136, 137, 138}));
+}
+
+TEST_F(PanelAfterStart, LengthFieldsStartAtZeroInMillimetres) {
+    for (int id : {3, 5, 7, 9, 11, 13}) {
+        host::Json field = Item(Started(), id);
+        EXPECT_EQ(field["text"].AsString(), "0,00") << id;
+        EXPECT_EQ(field["unit"].AsString(), "mm") << id;
+        EXPECT_EQ(field["precision"].AsInt(), 2) << id;
+        EXPECT_EQ(field["min"].AsDouble(), 0) << id;
+        EXPECT_FLOAT_EQ(static_cast<float>(field["small_step"].AsDouble()), 2.8346457f) << id;
+        EXPECT_FLOAT_EQ(static_cast<float>(field["large_step"].AsDouble()), 28.346457f) << id;
+    }
+    host::Json position = Item(Started(), 22);
+    EXPECT_EQ(position["unit"].AsString(), "pt");
+    EXPECT_EQ(position["precision"].AsInt(), 0);
+    host::Json slider = Item(Started(), 15);
+    EXPECT_EQ(slider["min"].AsDouble(), -180);
+    EXPECT_EQ(slider["max"].AsDouble(), 180);
+    EXPECT_EQ(slider["value"].AsDouble(), 0);
+}
+
+TEST_F(PanelAfterStart, TheUnitsPopupIsOnMillimetres) {
+    host::Json units = Item(Started(), 28);
+    EXPECT_EQ(units["text"].AsString(), "mm");
+    std::vector<std::string> texts;
+    for (const host::Json& entry : units["entries"].AsArray()) texts.push_back(entry["text"].AsString());
+    EXPECT_EQ(texts, (std::vector<std::string>{"mm", "cm", "po (décimal)", "Point"}));
+}
+
+TEST_F(PanelAfterStart, TheScalePopupListsTheRatiosWithOneSelected) {
+    host::Json scale = Item(Started(), 20);
+    std::string listed;
+    for (const host::Json& entry : scale["entries"].AsArray()) {
+        listed += std::to_string(entry["id"].AsInt()) + "=" +
+                  (entry["separator"].AsBool() ? "-" : entry["text"].AsString());
+        if (entry["checked"].AsBool()) listed += "[checked]";
+        if (entry["selected"].AsBool()) listed += "[selected]";
+        listed += " ";
+    }
+    EXPECT_EQ(listed,
+              "0=1/100 1=1/50 2=1/25 3=1/10 4=1/5 5=1/4 6=1/3 7=1/2 8=- 9=1[checked][selected] 10=- "
+              "11=2/1 12=3/1 13=4/1 14=5/1 15=10/1 16=25/1 17=50/1 18=100/1 19=- 20=Éch. Perso… "
+              "21=3/7 ");
+    EXPECT_EQ(scale["text"].AsString(), "1");
+    EXPECT_FALSE(Item(Started(), 19)["shown"].AsBool());
+}
+
+TEST_F(PanelAfterStart, WhileTheToolIsNotSelectedEveryFieldIsDisabledAndBothDiagonalsShown) {
+    host::Json panel = Started();
+    for (int id : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 24, 26, 27, 28})
+        EXPECT_FALSE(Item(panel, id)["enabled"].AsBool()) << id;
+    for (int id : {11, 12, 13, 14}) EXPECT_TRUE(Item(panel, id)["shown"].AsBool()) << id;
+    // The click area covers the whole panel and takes the user's click.
+    EXPECT_TRUE(Item(panel, 29)["enabled"].AsBool());
+    EXPECT_EQ(Item(panel, 29)["rect"].Dump(0), "[0,0,206,226]\n");
+}
+
+TEST_F(PanelAfterStart, TheFlyoutMenuComesFromMenuResource128) {
+    host::Json menu = Item(Started(), -5);
+    std::vector<std::string> texts;
+    for (const host::Json& entry : menu["entries"].AsArray())
+        texts.push_back(entry["separator"].AsBool() ? "-" : entry["text"].AsString());
+    EXPECT_EQ(texts, (std::vector<std::string>{"Quelconque", "Carré", "Rectangle", "Losange",
+                                               "Parallélogramme", "-", "Préférences...", "-",
+                                               "Afficher l'aide"}));
+    for (const host::Json& entry : menu["entries"].AsArray())
+        if (!entry["separator"].AsBool()) EXPECT_FALSE(entry["enabled"].AsBool());
+}
+
+TEST_F(PanelAfterStart, ItsDrawingShowsTheInclinationTheInactiveDiagonalAndTheFigure) {
+    std::string drawing = Started()["drawing"].Dump(0);
+    EXPECT_NE(drawing.find("{\"op\":\"picture\",\"coords\":[4,70],\"picture\":411}"), std::string::npos)
+        << drawing;
+    EXPECT_NE(drawing.find("\"text\":\"0°\""), std::string::npos) << drawing;
+    // Diagonal 1 is held: diagonal 2's place holds the box.
+    EXPECT_NE(drawing.find("{\"op\":\"fill\",\"coords\":[35,121,95,140],\"color\":5}"), std::string::npos);
+    EXPECT_NE(drawing.find("{\"op\":\"rect\",\"coords\":[36,122,94,139],\"color\":6}"), std::string::npos);
+    EXPECT_NE(drawing.find("\"text\":\"0 mm\""), std::string::npos);
+    EXPECT_NE(drawing.find("{\"op\":\"line\",\"coords\":[126,138,20,217],\"color\":0}"), std::string::npos);
+}
+
+struct StoredSetting {
+    const char* prefs;
+    bool visible;
+    const char* group;
+    int64_t code;
+};
+
+class StoredPanelSettings : public ::testing::TestWithParam<StoredSetting> {};
+
+TEST_P(StoredPanelSettings, DecideVisibilityAndDocking) {
+    host::Json state = PlayScenario(std::string(GetParam().prefs) + "start\nsnapshot s\n");
+    host::Json panel = Panel(state["snapshots"]["s"]);
+    EXPECT_EQ(panel["visible"].AsBool(), GetParam().visible);
+    EXPECT_EQ(panel["dock_group"].AsString(), GetParam().group);
+    EXPECT_EQ(panel["dock_code"].AsInt(), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panel, StoredPanelSettings,
+    ::testing::Values(StoredSetting{"pref KVTOrtaq kADM_DPVisibleStr bool false\n", false, "SDK Dialogs", 7168},
+                      StoredSetting{"pref KVTOrtaq kADM_DPVisibleStr bool true\n", true, "SDK Dialogs", 7168},
+                      StoredSetting{"pref Ortaq kADM_DPDockGroupStr string \"Mes panneaux\"\n"
+                                    "pref Ortaq kADM_DPDockCodeStr int 42\n",
+                                    true, "Mes panneaux", 42}));
+
+TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
+    std::vector<std::string> notices;
+    host::Json state = PlayScenario("start\npanel type 3 12\npanel click 4\n", {}, &notices);
+    EXPECT_EQ(notices, (std::vector<std::string>{"scenario:2: item 3 is disabled; nothing happens",
+                                                  "scenario:3: item 4 is disabled; nothing happens"}));
+    EXPECT_EQ(Item(Panel(state), 3)["text"].AsString(), "0,00");
+}
+
+TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
+    host::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n", [](host::Host& host) {
+        // As the tool's selection will: the zones take clicks.
+        host.loop.SetIdle([&host] {
+            if (host::Dialog* panel = host.dialogs.Panel())
+                if (host::Item* zone = panel->Find(23)) zone->enabled = true;
+            host.dialogs.RedrawDirty();
+        });
+    });
+    EXPECT_EQ(Panel(state["snapshots"]["s"])["focused"].AsInt(), 22);
+}
+
+TEST(PanelActions, TheWebLinkOpensTheMakersPage) {
+    host::Json state = PlayScenario("start\npanel click 2\n", [](host::Host& host) {
+        host.loop.SetIdle([&host] {
+            if (host::Dialog* panel = host.dialogs.Panel())
+                if (host::Item* link = panel->Find(2)) link->enabled = true;
+            host.dialogs.RedrawDirty();
+        });
+    });
+    EXPECT_EQ(state["pages_opened"].Dump(0), "[\"http://www.kvt-outils.example/ortaq\"]\n");
+}
+
+}  // namespace
