@@ -4,7 +4,9 @@ find_program(ORTAQ_WINDRES NAMES i686-w64-mingw32-windres x86_64-w64-mingw32-win
              REQUIRED)
 
 set(ORTAQ_RES_FILE ${CMAKE_BINARY_DIR}/resources/ortaq.res)
-file(GLOB ORTAQ_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+file(GLOB ORTAQ_RESOURCE_INPUTS LIST_DIRECTORIES false CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/resources/*
+     ${CMAKE_SOURCE_DIR}/resources/images/*)
 
 add_custom_command(
     OUTPUT ${ORTAQ_RES_FILE}

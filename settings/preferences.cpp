@@ -24,6 +24,17 @@ bool LireReel(const char* cle, float& champ, double defaut, double minimum, floa
     return trouve;
 }
 
+// Keys read elsewhere, which still tell that the store holds the prefix.
+bool ClesDuPanneau() {
+    HostBool32 visible = 0;
+    int32_t taille = 0;
+    bool a = sAIPreference()->GetBooleanPreference(kPrefixe, "kADM_DPVisibleStr", &visible) ==
+             kHostNoError;
+    bool b =
+        sAIPreference()->GetIntegerPreference(kPrefixe, "TaillePalette", &taille) == kHostNoError;
+    return a || b;
+}
+
 }  // namespace
 
 void LirePreferences() {
@@ -38,7 +49,8 @@ void LirePreferences() {
     trouve |= LireReel("EchelleDen", g.EchelleDen, 1, 1, 1);
     trouve |= LireReel("EchelleNumPersoReal", g.EchelleNumPersoReal, 3, 0.0001, 1);
     trouve |= LireReel("EchelleDenPersoReal", g.EchelleDenPersoReal, 7, 0.0001, 1);
-    if (!trouve) EcrireDefauts();
+    // A first launch: the store holds no key of the prefix yet.
+    if (!trouve && !ClesDuPanneau()) EcrireDefauts();
 }
 
 void EcrireDefauts() {

@@ -82,7 +82,7 @@ bool SavePreferences(const host::Host& host, const std::string& path) {
     }
 }
 
-// The panel as it stood when the scenario ended.
+// The panel as the user left it, before the host quits.
 bool WritePanelPicture(const host::Host& host, const std::string& path) {
     const host::Dialog* panel = host.dialogs.Panel();
     if (panel == nullptr) {
@@ -103,7 +103,8 @@ void PrintSummary(const PlayOptions& options, const host::Host& host) {
     for (const std::string& alert : host.AlertsShown()) std::cout << "    alert: " << alert << '\n';
     if (!options.json.empty()) std::cout << "  state written to " << options.json << '\n';
     if (!options.prefs.empty()) std::cout << "  preferences written to " << options.prefs << '\n';
-    if (!options.panelSvg.empty()) std::cout << "  picture of the panel written to " << options.panelSvg << '\n';
+    if (!options.panelSvg.empty())
+        std::cout << "  picture of the panel written to " << options.panelSvg << '\n';
 }
 
 int ReportAbandoned(const host::Host& host) {
@@ -141,7 +142,11 @@ int PlayCommand(const std::vector<std::string>& args) {
             std::cerr << "ortaq-host: " << error << '\n';
             return kExitFailure;
         }
-        player.Play();
+        bool pictured = true;
+        player.Play([&] {
+            if (!options->panelSvg.empty()) pictured = WritePanelPicture(host, options->panelSvg);
+        });
+        if (!pictured) return kExitFailure;
     } catch (const host::ScenarioError& error) {
         std::cerr << error.what() << '\n';
         return kExitBadScenario;
@@ -150,7 +155,6 @@ int PlayCommand(const std::vector<std::string>& args) {
     int status = ReportAbandoned(host);
     // The host quit: what the plug-in stored is kept, even after a window was left open.
     if (!options->prefs.empty() && !SavePreferences(host, options->prefs)) return kExitFailure;
-    if (!options->panelSvg.empty() && !WritePanelPicture(host, options->panelSvg)) return kExitFailure;
     if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
         return kExitFailure;
     PrintSummary(*options, host);

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "emulator/app/exit_codes.h"
+#include "emulator/host/resources/picture_resource.h"
 #include "emulator/host/resources/resource_file.h"
 
 namespace {
@@ -15,6 +16,13 @@ void List(const host::ResourceFile& file) {
                                            : resource.name.text)
                   << ' ' << resource.language << ' ' << resource.data.size() << '\n';
     }
+}
+
+// What --extract writes: a bitmap as a .bmp file a viewer opens, anything else as stored.
+std::vector<unsigned char> ExtractedBytes(const host::Resource& resource) {
+    if (resource.type == host::ResourceId::ParseType("BITMAP"))
+        return host::ReadBitmapResource(resource.data).file;
+    return resource.data;
 }
 
 int Extract(const host::ResourceFile& file, const std::string& type, const std::string& number) {
@@ -29,8 +37,9 @@ int Extract(const host::ResourceFile& file, const std::string& type, const std::
         std::cerr << "ortaq-host resources: no resource " << type << ' ' << number << '\n';
         return kExitFailure;
     }
-    std::cout.write(reinterpret_cast<const char*>(resource->data.data()),
-                    static_cast<std::streamsize>(resource->data.size()));
+    std::vector<unsigned char> bytes = ExtractedBytes(*resource);
+    std::cout.write(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<std::streamsize>(bytes.size()));
     return std::cout ? kExitOk : kExitFailure;
 }
 
@@ -40,7 +49,9 @@ int ResourcesCommand(const std::vector<std::string>& args) {
     bool list = args.size() == 1;
     bool extract = args.size() == 4 && args[1] == "--extract";
     if (!list && !extract) {
-        std::cerr << "usage: ortaq-host resources PLUGIN [--extract TYPE NUMBER]\n";
+        std::cerr << "usage: ortaq-host resources PLUGIN [--extract TYPE NUMBER]\n"
+                     "  lists the resources, or writes one to standard output as stored;\n"
+                     "  a BITMAP comes out as a complete .bmp file\n";
         return kExitFailure;
     }
     try {

@@ -60,6 +60,22 @@ std::optional<char> EncodeCodePoint(char32_t c) {
     return std::nullopt;
 }
 
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
+// Reads one UTF-16 character at text[i], advancing i.
+char32_t NextUtf16CodePoint(std::u16string_view text, size_t& i) {
+    char16_t unit = text[i++];
+    if (IsHighSurrogate(unit) && i < text.size() && IsLowSurrogate(text[i]))
+        return 0x10000 + ((unit - 0xD800) << 10) + (text[i++] - 0xDC00);
+    if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) return 0xFFFD;
+    return unit;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
@@ -78,6 +94,12 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
         if (!byte) return std::nullopt;
         out += *byte;
     }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size();) AppendUtf8(out, NextUtf16CodePoint(text, i));
     return out;
 }
 

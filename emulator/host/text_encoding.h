@@ -1,4 +1,5 @@
-// The plug-in speaks Windows-1252; everything the emulator shows or writes is UTF-8.
+// The plug-in speaks Windows-1252 and its compiled resources UTF-16; everything the emulator
+// shows or writes is UTF-8.
 #pragma once
 
 #include <optional>
@@ -11,5 +12,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 
 // Nothing when TEXT holds a character Windows-1252 cannot encode or is not valid UTF-8.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
+
+// Surrogate pairs become one character; a surrogate without its pair becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace host

@@ -23,8 +23,8 @@ class UnansweredPairs : public ::testing::TestWithParam<RouteCase> {};
 TEST_P(UnansweredPairs, AnswerZeroAndLeaveTheRecordAlone) {
     const RouteCase& route = GetParam();
     host::Json state =
-        PlayScenario(std::string(kStartUpOnly) + "snapshot before\n" + "call \"" + route.caller + "\" \"" +
-                     route.selector + "\"\nsnapshot after\n");
+        PlayScenario(std::string(kStartUpOnly) + "snapshot before\n" + "call \"" + route.caller +
+                     "\" \"" + route.selector + "\"\nsnapshot after\n");
     auto calls = CallsTo(state, route.caller, route.selector);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0]["result"].AsInt(), 0);
@@ -63,8 +63,9 @@ TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
     EXPECT_EQ(nested[0]["depth"].AsInt(), 1);
     EXPECT_EQ(nested[0]["acquired"].AsInt(), 0);
     EXPECT_EQ(nested[0]["released"].AsInt(), 0);
-    EXPECT_EQ(startup[0]["acquired"].AsInt(), kSuiteRows);
-    EXPECT_EQ(startup[0]["released"].AsInt(), kSuiteRows);
+    // Start-up's own acquisitions, the suite table's and its menu helper's, all given back.
+    EXPECT_GE(startup[0]["acquired"].AsInt(), kSuiteRows);
+    EXPECT_EQ(startup[0]["released"].AsInt(), startup[0]["acquired"].AsInt());
     EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
 }
 

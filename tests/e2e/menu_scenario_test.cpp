@@ -74,6 +74,8 @@ TEST(MenuChoice, ADisabledItemSendsNothingAndSaysSo) {
 TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
     std::vector<std::string> notices;
     host::Json state = PlayScenario(
+        // Without the menu suite the plug-in adds no item of its own.
+        "without-suite \"AI Menu Suite\" 9\n"
         "menu-group \"KVTAutre\"\n"
         "menu-group \"KVTOutils\" under \"Tool Palettes\" \"KVT.Outils\"\n"
         "start\n"
@@ -85,7 +87,7 @@ TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
               "\"enabled\":true,\"checked\":false,\"submenu\":\"KVTOutils\"}]},"
               "{\"name\":\"KVTAutre\",\"items\":[]},{\"name\":\"KVTOutils\",\"items\":[]}]}\n");
     EXPECT_TRUE(CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem).empty());
-    EXPECT_EQ(notices, std::vector<std::string>{"scenario:4: the menu item \"KVT.Outils\" is "
+    EXPECT_EQ(notices, std::vector<std::string>{"scenario:5: the menu item \"KVT.Outils\" is "
                                                 "disabled; nothing happens"});
 }
 

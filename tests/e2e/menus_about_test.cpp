@@ -44,17 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
                   {"About > À propos des KVT•Outils… >> SDKAboutPluginsGroupName",
                    "Tool Palettes > KVT.Outils >> KVTOutils",
                    "SDKAboutPluginsGroupName > KVT.Ortaq…", "KVTOutils > Masquer KVT.Ortaq"}},
-        MenuSetUp{"after another plug-in of the maker",
-                  "menu-group \"SDKAboutPluginsGroupName\" under \"About\" \"À propos des KVT•Outils…\"\n"
-                  "menu-group \"KVTOutils\" under \"Tool Palettes\" \"KVT.Outils\"\n",
-                  {"About > À propos des KVT•Outils… >> SDKAboutPluginsGroupName",
-                   "Tool Palettes > KVT.Outils >> KVTOutils",
-                   "SDKAboutPluginsGroupName > KVT.Ortaq…", "KVTOutils > Masquer KVT.Ortaq"}}));
+        MenuSetUp{
+            "after another plug-in of the maker",
+            "menu-group \"SDKAboutPluginsGroupName\" under \"About\" \"À propos des KVT•Outils…\"\n"
+            "menu-group \"KVTOutils\" under \"Tool Palettes\" \"KVT.Outils\"\n",
+            {"About > À propos des KVT•Outils… >> SDKAboutPluginsGroupName",
+             "Tool Palettes > KVT.Outils >> KVTOutils", "SDKAboutPluginsGroupName > KVT.Ortaq…",
+             "KVTOutils > Masquer KVT.Ortaq"}}));
 
 TEST(ShowHideItem, ReadsWhatItWillDoAndTogglesThePanel) {
     host::Json state = PlayScenario(
         "pref KVTOrtaq kADM_DPVisibleStr bool false\nstart\nsnapshot hidden\n"
-        "menu \"Afficher KVT.Ortaq\"\nsnapshot shown\nmenu \"Masquer KVT.Ortaq\"\nsnapshot again\n");
+        "menu \"Afficher KVT.Ortaq\"\nsnapshot shown\nmenu \"Masquer KVT.Ortaq\"\nsnapshot "
+        "again\n");
     const host::Json& s = state["snapshots"];
     auto item = [](const host::Json& snapshot) { return MenuItems(snapshot).back(); };
     EXPECT_FALSE(PanelVisible(s["hidden"]));
@@ -74,7 +76,8 @@ struct AboutPath {
 class AboutBox : public ::testing::TestWithParam<AboutPath> {};
 
 TEST_P(AboutBox, OpensWithItsItemsAndClosesFromItsButton) {
-    host::Json state = PlayScenario(std::string("start\n") + GetParam().open + "\nsnapshot open\ndialog click 1\n");
+    host::Json state = PlayScenario(std::string("start\n") + GetParam().open +
+                                    "\nsnapshot open\ndialog click 1\nsnapshot closed\n");
     host::Json box;
     for (const host::Json& dialog : state["snapshots"]["open"]["dialogs"].AsArray())
         if (dialog["kind"].AsString() == "modal") box = dialog;
@@ -90,10 +93,11 @@ TEST_P(AboutBox, OpensWithItsItemsAndClosesFromItsButton) {
     EXPECT_EQ(items[1]["text"].AsString(), "http://www.kvt-outils.example/ortaq");
     EXPECT_EQ(items[2]["type"].AsString(), "ADM Text Push Button Type");
     EXPECT_EQ(items[2]["text"].AsString(), "Contact : ortaq@kvt-outils.example");
-    EXPECT_NE(box["drawing"].Dump(0).find("{\"op\":\"picture\",\"coords\":[41,50],\"picture\":162}"),
-              std::string::npos);
-    // The button closed it: the state holds only the panel again.
-    EXPECT_EQ(state["dialogs"].Size(), 1u);
+    EXPECT_NE(
+        box["drawing"].Dump(0).find("{\"op\":\"picture\",\"coords\":[41,50],\"picture\":162}"),
+        std::string::npos);
+    // The button closed it: only the panel is left.
+    EXPECT_EQ(state["snapshots"]["closed"]["dialogs"].Size(), 1u);
     EXPECT_TRUE(state["errors"].AsArray().empty());
 }
 

@@ -26,7 +26,7 @@ host::Json Item(const host::Json& panel, int id) {
 }
 
 class PanelAfterStart : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { state_ = new host::Json(PlayScenario("start\nsnapshot s\n")); }
     static void TearDownTestSuite() { delete state_; }
     static host::Json Started() { return Panel((*state_)["snapshots"]["s"]); }
@@ -62,9 +62,9 @@ TEST_P(PanelItems, HaveTheirTypeRectangleAndTip) {
     const ItemCase& c = GetParam();
     host::Json item = Item(Started(), c.id);
     EXPECT_EQ(item["type"].AsString(), c.type);
-    EXPECT_EQ(item["rect"].Dump(0), "[" + std::to_string(c.rect[0]) + "," + std::to_string(c.rect[1]) +
-                                        "," + std::to_string(c.rect[2]) + "," +
-                                        std::to_string(c.rect[3]) + "]\n");
+    EXPECT_EQ(item["rect"].Dump(0),
+              "[" + std::to_string(c.rect[0]) + "," + std::to_string(c.rect[1]) + "," +
+                  std::to_string(c.rect[2]) + "," + std::to_string(c.rect[3]) + "]\n");
     EXPECT_EQ(item["tip"].AsString(), c.tip);
 }
 
@@ -78,7 +78,8 @@ constexpr const char* kText = "ADM Text Static Type";
 INSTANTIATE_TEST_SUITE_P(
     Panel, PanelItems,
     ::testing::Values(
-        ItemCase{29, kPictureStatic, {0, 0, 206, 226}, "Cliquez sur le panneau pour activer l'outil."},
+        ItemCase{
+            29, kPictureStatic, {0, 0, 206, 226}, "Cliquez sur le panneau pour activer l'outil."},
         ItemCase{1, kPictureButton, {182, 4, 202, 24}, "Contact : ortaq@kvt-outils.example"},
         ItemCase{2, kPictureStatic, {170, 12, 182, 24}, "http://www.kvt-outils.example/ortaq"},
         ItemCase{28, kPopup, {20, 28, 100, 45}, "Liste des unités."},
@@ -97,9 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{14, kRadio, {15, 121, 35, 140}, "Longueur de la diagonale 2."},
         ItemCase{27, kPictureButton, {35, 121, 95, 140}, "Cliquer pour activer la zone."},
         ItemCase{15, "ADM Slider Type", {25, 77, 170, 84}, "Angle de rotation du quadrilatère."},
-        ItemCase{16, kPictureButton, {0, 69, 30, 77},
+        ItemCase{16,
+                 kPictureButton,
+                 {0, 69, 30, 77},
                  "Augmenter l'angle (shift pour augmenter de 10° en 10°)."},
-        ItemCase{17, kPictureButton, {0, 77, 30, 85},
+        ItemCase{17,
+                 kPictureButton,
+                 {0, 77, 30, 85},
                  "Diminuer l'angle (shift pour Diminuer de 10° en 10°)."},
         ItemCase{18, kText, {4, 49, 206, 69}, ""},
         ItemCase{21, kText, {110, 31, 130, 42}, "Échelle du dessin"},
@@ -118,9 +123,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PanelAfterStart, ItemsComeInTheirCreationOrder) {
     std::vector<int64_t> ids;
-    for (const host::Json& item : Started()["items"].AsArray()) ids.push_back(item["id"].AsInt());
-    EXPECT_EQ(ids, (std::vector<int64_t>{-5, 29, 1, 2, 28, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 26, 13, 14, 27, 15,
-                                         16, 17, 18, 21, 20, 19, 22, 23, 24, 25, 80, 81, 82, 136, 137, 138}));
+    host::Json panel = Started();
+    for (const host::Json& item : panel["items"].AsArray()) ids.push_back(item["id"].AsInt());
+    EXPECT_EQ(ids, (std::vector<int64_t>{-5, 29, 1,  2,  28, 3,  4,  5,  6,  7,   8,   9,
+                                         10, 11, 12, 26, 13, 14, 27, 15, 16, 17,  18,  21,
+                                         20, 19, 22, 23, 24, 25, 80, 81, 82, 136, 137, 138}));
 }
 
 TEST_F(PanelAfterStart, LengthFieldsStartAtZeroInMillimetres) {
@@ -146,7 +153,8 @@ TEST_F(PanelAfterStart, TheUnitsPopupIsOnMillimetres) {
     host::Json units = Item(Started(), 28);
     EXPECT_EQ(units["text"].AsString(), "mm");
     std::vector<std::string> texts;
-    for (const host::Json& entry : units["entries"].AsArray()) texts.push_back(entry["text"].AsString());
+    for (const host::Json& entry : units["entries"].AsArray())
+        texts.push_back(entry["text"].AsString());
     EXPECT_EQ(texts, (std::vector<std::string>{"mm", "cm", "po (décimal)", "Point"}));
 }
 
@@ -160,17 +168,19 @@ TEST_F(PanelAfterStart, TheScalePopupListsTheRatiosWithOneSelected) {
         if (entry["selected"].AsBool()) listed += "[selected]";
         listed += " ";
     }
-    EXPECT_EQ(listed,
-              "0=1/100 1=1/50 2=1/25 3=1/10 4=1/5 5=1/4 6=1/3 7=1/2 8=- 9=1[checked][selected] 10=- "
-              "11=2/1 12=3/1 13=4/1 14=5/1 15=10/1 16=25/1 17=50/1 18=100/1 19=- 20=Éch. Perso… "
-              "21=3/7 ");
+    EXPECT_EQ(
+        listed,
+        "0=1/100 1=1/50 2=1/25 3=1/10 4=1/5 5=1/4 6=1/3 7=1/2 8=- 9=1[checked][selected] 10=- "
+        "11=2/1 12=3/1 13=4/1 14=5/1 15=10/1 16=25/1 17=50/1 18=100/1 19=- 20=Éch. Perso… "
+        "21=3/7 ");
     EXPECT_EQ(scale["text"].AsString(), "1");
     EXPECT_FALSE(Item(Started(), 19)["shown"].AsBool());
 }
 
 TEST_F(PanelAfterStart, WhileTheToolIsNotSelectedEveryFieldIsDisabledAndBothDiagonalsShown) {
     host::Json panel = Started();
-    for (int id : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 24, 26, 27, 28})
+    for (int id : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                   14, 15, 16, 17, 18, 20, 21, 22, 24, 26, 27, 28})
         EXPECT_FALSE(Item(panel, id)["enabled"].AsBool()) << id;
     for (int id : {11, 12, 13, 14}) EXPECT_TRUE(Item(panel, id)["shown"].AsBool()) << id;
     // The click area covers the whole panel and takes the user's click.
@@ -187,19 +197,25 @@ TEST_F(PanelAfterStart, TheFlyoutMenuComesFromMenuResource128) {
                                                "Parallélogramme", "-", "Préférences...", "-",
                                                "Afficher l'aide"}));
     for (const host::Json& entry : menu["entries"].AsArray())
-        if (!entry["separator"].AsBool()) EXPECT_FALSE(entry["enabled"].AsBool());
+        if (!entry["separator"].AsBool()) {
+            EXPECT_FALSE(entry["enabled"].AsBool());
+        }
 }
 
 TEST_F(PanelAfterStart, ItsDrawingShowsTheInclinationTheInactiveDiagonalAndTheFigure) {
     std::string drawing = Started()["drawing"].Dump(0);
-    EXPECT_NE(drawing.find("{\"op\":\"picture\",\"coords\":[4,70],\"picture\":411}"), std::string::npos)
+    EXPECT_NE(drawing.find("{\"op\":\"picture\",\"coords\":[4,70],\"picture\":411}"),
+              std::string::npos)
         << drawing;
     EXPECT_NE(drawing.find("\"text\":\"0°\""), std::string::npos) << drawing;
     // Diagonal 1 is held: diagonal 2's place holds the box.
-    EXPECT_NE(drawing.find("{\"op\":\"fill\",\"coords\":[35,121,95,140],\"color\":5}"), std::string::npos);
-    EXPECT_NE(drawing.find("{\"op\":\"rect\",\"coords\":[36,122,94,139],\"color\":6}"), std::string::npos);
+    EXPECT_NE(drawing.find("{\"op\":\"fill\",\"coords\":[35,121,95,140],\"color\":5}"),
+              std::string::npos);
+    EXPECT_NE(drawing.find("{\"op\":\"rect\",\"coords\":[36,122,94,139],\"color\":6}"),
+              std::string::npos);
     EXPECT_NE(drawing.find("\"text\":\"0 mm\""), std::string::npos);
-    EXPECT_NE(drawing.find("{\"op\":\"line\",\"coords\":[126,138,20,217],\"color\":0}"), std::string::npos);
+    EXPECT_NE(drawing.find("{\"op\":\"line\",\"coords\":[126,138,20,217],\"color\":0}"),
+              std::string::npos);
 }
 
 struct StoredSetting {
@@ -221,18 +237,21 @@ TEST_P(StoredPanelSettings, DecideVisibilityAndDocking) {
 
 INSTANTIATE_TEST_SUITE_P(
     Panel, StoredPanelSettings,
-    ::testing::Values(StoredSetting{"pref KVTOrtaq kADM_DPVisibleStr bool false\n", false, "SDK Dialogs", 7168},
-                      StoredSetting{"pref KVTOrtaq kADM_DPVisibleStr bool true\n", true, "SDK Dialogs", 7168},
-                      StoredSetting{"pref Ortaq kADM_DPDockGroupStr string \"Mes panneaux\"\n"
-                                    "pref Ortaq kADM_DPDockCodeStr int 42\n",
-                                    true, "Mes panneaux", 42}));
+    ::testing::Values(
+        StoredSetting{"pref KVTOrtaq kADM_DPVisibleStr bool false\n", false, "SDK Dialogs", 7168},
+        StoredSetting{"pref KVTOrtaq kADM_DPVisibleStr bool true\n", true, "SDK Dialogs", 7168},
+        StoredSetting{"pref Ortaq kADM_DPDockGroupStr string \"Mes panneaux\"\n"
+                      "pref Ortaq kADM_DPDockCodeStr int 42\n",
+                      true, "Mes panneaux", 42}));
 
 TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
     std::vector<std::string> notices;
-    host::Json state = PlayScenario("start\npanel type 3 12\npanel click 4\n", {}, &notices);
-    EXPECT_EQ(notices, (std::vector<std::string>{"scenario:2: item 3 is disabled; nothing happens",
-                                                  "scenario:3: item 4 is disabled; nothing happens"}));
-    EXPECT_EQ(Item(Panel(state), 3)["text"].AsString(), "0,00");
+    host::Json state =
+        PlayScenario("start\npanel type 3 12\npanel click 4\nsnapshot s\n", {}, &notices);
+    EXPECT_EQ(notices,
+              (std::vector<std::string>{"scenario:2: item 3 is disabled; nothing happens",
+                                        "scenario:3: item 4 is disabled; nothing happens"}));
+    EXPECT_EQ(Item(Panel(state["snapshots"]["s"]), 3)["text"].AsString(), "0,00");
 }
 
 TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {

@@ -17,6 +17,21 @@ TEST(ResourceFile, FindsThePropertyListInThePluginLibrary) {
     EXPECT_EQ(file.Find(host::ResourceId::ParseType("BITMAP"), 16000), nullptr);
 }
 
+TEST(ResourceFile, ThePluginCarriesItsDialogsAsEmptyTemplates) {
+    host::ResourceFile file = host::LoadPluginResources(ORTAQ_PLUGIN_PATH);
+    for (uint16_t number : {16400, 16800, 16900, 17100, 20000}) {
+        SCOPED_TRACE("DIALOG " + std::to_string(number));
+        const host::Resource* dialog = file.Find(host::ResourceId::ParseType("DIALOG"), number);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->language, 1033);
+        // An extended template: version 1, signature 0xFFFF, and its item count at offset 16.
+        ASSERT_GE(dialog->data.size(), 18u);
+        EXPECT_EQ(dialog->data[0] | dialog->data[1] << 8, 1);
+        EXPECT_EQ(dialog->data[2] | dialog->data[3] << 8, 0xFFFF);
+        EXPECT_EQ(dialog->data[16] | dialog->data[17] << 8, 0) << "the template has items";
+    }
+}
+
 TEST(ResourceFile, NamesStandardTypesAndReadsThemBack) {
     for (const char* name :
          {"CURSOR", "BITMAP", "ICON", "MENU", "DIALOG", "GROUP_ICON", "PIPL", "PNG"})

@@ -31,6 +31,12 @@ TEST(TextEncoding, RefusesWhatWindows1252CannotHold) {
     EXPECT_FALSE(host::Utf8ToCp1252("\xC3\x28"));  // bad continuation
 }
 
+TEST(TextEncoding, ReadsUtf16AsResourcesStoreIt) {
+    EXPECT_EQ(host::Utf16ToUtf8(u"Préférences..."), "Préférences...");
+    EXPECT_EQ(host::Utf16ToUtf8(u"\u2212 \U0001F30D"), "− 🌍");  // a surrogate pair
+    EXPECT_EQ(host::Utf16ToUtf8(std::u16string{u'a', 0xD83C, u'b', 0xDF0D}), "a\uFFFDb\uFFFD");
+}
+
 TEST(TextEncoding, KeepsUndefinedBytesAsTheirControlCodes) {
     EXPECT_EQ(host::Cp1252ToUtf8("\x81"), "\xC2\x81");
 }

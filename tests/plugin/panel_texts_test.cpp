@@ -10,14 +10,17 @@ namespace {
 
 using PanelTexts = PluginInProcess;
 
-float Radians(double degrees) { return static_cast<float>(degrees * std::numbers::pi / 180); }
+float Radians(double degrees) {
+    return static_cast<float>(degrees * std::numbers::pi / 180);
+}
 
 struct InclinationCase {
     double degrees;
     const char* text;  // Windows-1252: "\xB0" is the degree sign
 };
 
-class InclinationTexts : public PanelTexts, public ::testing::WithParamInterface<InclinationCase> {};
+class InclinationTexts : public PanelTexts,
+                         public ::testing::WithParamInterface<InclinationCase> {};
 
 TEST_P(InclinationTexts, AreRoundedDown) {
     char text[32];
@@ -26,9 +29,11 @@ TEST_P(InclinationTexts, AreRoundedDown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panel, InclinationTexts,
-                         ::testing::Values(InclinationCase{-0.5, "-1\xB0"}, InclinationCase{45.9, "45\xB0"},
-                                           InclinationCase{0, "0\xB0"}, InclinationCase{90, "90\xB0"},
-                                           InclinationCase{-180, "-180\xB0"}));
+                         ::testing::Values(InclinationCase{-0.5, "-1\xB0"},
+                                           InclinationCase{45.9, "45\xB0"},
+                                           InclinationCase{0, "0\xB0"},
+                                           InclinationCase{90, "90\xB0"},
+                                           InclinationCase{-179.5, "-180\xB0"}));
 
 struct BoxCase {
     int32_t unit;  // Unite
@@ -48,7 +53,8 @@ TEST_P(BoxTexts, UseTheUnitTwoDecimalsAtMostAndACommaa) {
 INSTANTIATE_TEST_SUITE_P(Panel, BoxTexts,
                          ::testing::Values(BoxCase{0, 72, "25,4 mm"}, BoxCase{1, 72, "2,54 cm"},
                                            BoxCase{2, 72, "1 in"}, BoxCase{3, 72, "72 pt"},
-                                           BoxCase{0, 0, "0 mm"}, BoxCase{3, 141.4213f, "141,42 pt"},
+                                           BoxCase{0, 0, "0 mm"},
+                                           BoxCase{3, 141.4213f, "141,42 pt"},
                                            // + 0.005 before truncating: 1.995 shows 2
                                            BoxCase{3, 1.995f, "2 pt"}));
 

@@ -5,12 +5,13 @@
 
 #include <limits>
 
+#include "emulator/host/state.h"
 #include "tests/support/plugin_in_process.h"
 
 namespace {
 
 class Preferences : public PluginInProcess {
-protected:
+  protected:
     void PutReal(const char* key, double value) { host.preferences.Put(kPrefixe, key, value); }
 };
 
@@ -35,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RealCase{"EchelleNum", 0.5, &Globals::EchelleNum, 1},
                       RealCase{"EchelleNum", 2.5, &Globals::EchelleNum, 2.5f},
                       RealCase{"EchelleDen", 0, &Globals::EchelleDen, 1},
-                      RealCase{"EchelleDenPersoReal", 0.0002, &Globals::EchelleDenPersoReal, 0.0002f},
+                      RealCase{"EchelleDenPersoReal", 0.0002, &Globals::EchelleDenPersoReal,
+                               0.0002f},
                       // Its float32 value lies just below the double 0.0001.
                       RealCase{"EchelleDenPersoReal", 0.0001, &Globals::EchelleDenPersoReal, 1},
                       RealCase{"EchelleNumPersoReal", 0.00005, &Globals::EchelleNumPersoReal, 1},

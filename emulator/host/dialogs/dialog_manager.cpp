@@ -95,8 +95,8 @@ void DialogManager::ClearList(List& list) {
 bool DialogManager::FillFromMenu(List& list, int32_t menuId) {
     // Entry flags of menu templates.
     constexpr uint16_t kGrayed = 0x0001, kDisabled = 0x0002, kChecked = 0x0008;
-    const Resource* resource = host_.plugin.Resources().Find(ResourceId::ParseType("MENU"),
-                                                             static_cast<uint16_t>(menuId));
+    const Resource* resource =
+        host_.plugin.Resources().Find(ResourceId::ParseType("MENU"), static_cast<uint16_t>(menuId));
     if (resource == nullptr) return false;
     std::vector<MenuEntry> menu = ParseMenuResource(resource->data);
     if (menu.empty() || !menu.front().IsPopup()) return false;
@@ -390,14 +390,6 @@ Dialog* DialogManager::Panel() const {
 
 Dialog* DialogManager::ModalOnScreen() const {
     return modalStack_.empty() ? nullptr : modalStack_.back();
-}
-
-}  // namespace host
-
-namespace host {
-
-bool DialogManager::FillFromMenu(List&, int32_t) {
-    return false;
 }
 
 }  // namespace host

@@ -17,11 +17,20 @@ std::string Escape(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -29,14 +38,20 @@ std::string Escape(const std::string& text) {
 
 const char* Colour(int32_t code) {
     switch (code) {
-        case kADMWhiteColor: return "#ffffff";
-        case kADMButtonFaceColor: return "#d4d0c8";
-        case kADMShadowColor: return "#808080";
-        default: return "#000000";
+        case kADMWhiteColor:
+            return "#ffffff";
+        case kADMButtonFaceColor:
+            return "#d4d0c8";
+        case kADMShadowColor:
+            return "#808080";
+        default:
+            return "#000000";
     }
 }
 
-int FontSize(int32_t font) { return font == 13 || font == 2 ? 9 : 10; }
+int FontSize(int32_t font) {
+    return font == 13 || font == 2 ? 9 : 10;
+}
 
 std::string Base64(const std::vector<unsigned char>& bytes) {
     static constexpr char kDigits[] =
@@ -57,7 +72,8 @@ std::string Base64(const std::vector<unsigned char>& bytes) {
 // The bitmap or PNG image numbered ID, or nothing when the plug-in has no such picture.
 std::optional<Picture> FindPicture(const ResourceFile& resources, int32_t id) {
     for (const char* type : {"BITMAP", "PNG"}) {
-        const Resource* resource = resources.Find(ResourceId::ParseType(type), static_cast<uint16_t>(id));
+        const Resource* resource =
+            resources.Find(ResourceId::ParseType(type), static_cast<uint16_t>(id));
         if (resource == nullptr) continue;
         try {
             return ReadPictureResource(*resource);
@@ -69,8 +85,9 @@ std::optional<Picture> FindPicture(const ResourceFile& resources, int32_t id) {
 }
 
 class Painter {
-public:
-    Painter(const ResourceFile& resources, std::ostringstream& out) : resources_(resources), out_(out) {}
+  public:
+    Painter(const ResourceFile& resources, std::ostringstream& out)
+        : resources_(resources), out_(out) {}
 
     void Rect(const HostRect& r, const char* fill, const char* stroke) {
         out_ << "<rect x=\"" << r.left << "\" y=\"" << r.top << "\" width=\""
@@ -82,33 +99,38 @@ public:
              << "\" stroke=\"" << colour << "\"/>\n";
     }
     // ANCHOR: "start", "middle" or "end".
-    void Text(int x, int y, const std::string& text, int size, const char* colour, const char* anchor) {
+    void Text(int x, int y, const std::string& text, int size, const char* colour,
+              const char* anchor) {
         out_ << "<text x=\"" << x << "\" y=\"" << y << "\" " << kFont << " font-size=\"" << size
              << "\" fill=\"" << colour << "\" text-anchor=\"" << anchor << "\">" << Escape(text)
              << "</text>\n";
     }
-    void Picture(int32_t id, int x, int y) {
-        std::optional<Picture> picture = FindPicture(resources_, id);
+    void Image(int32_t id, int x, int y) {
+        std::optional<host::Picture> picture = FindPicture(resources_, id);
         if (!picture) return;
         out_ << "<image x=\"" << x << "\" y=\"" << y << "\" width=\"" << picture->width
              << "\" height=\"" << picture->height << "\" href=\"data:" << picture->mimeType
              << ";base64," << Base64(picture->file) << "\"/>\n";
     }
-    void Translate(int dx, int dy) { out_ << "<g transform=\"translate(" << dx << ' ' << dy << ")\">\n"; }
+    void Translate(int dx, int dy) {
+        out_ << "<g transform=\"translate(" << dx << ' ' << dy << ")\">\n";
+    }
     void End() { out_ << "</g>\n"; }
 
     void Ops(const std::vector<DrawOp>& ops, const Dialog& dialog);
 
-private:
+  private:
     const ResourceFile& resources_;
     std::ostringstream& out_;
 };
 
-int Middle(const HostRect& r) { return (r.top + r.bottom) / 2 + 3; }
+int Middle(const HostRect& r) {
+    return (r.top + r.bottom) / 2 + 3;
+}
 
 void DrawText(Painter& p, const Item& item, const char* colour) {
     const char* anchor = item.justify == 1 ? "middle" : item.justify == 2 ? "end" : "start";
-    int x = item.justify == 1 ? (item.rect.left + item.rect.right) / 2
+    int x = item.justify == 1   ? (item.rect.left + item.rect.right) / 2
             : item.justify == 2 ? item.rect.right - 2
                                 : item.rect.left + 2;
     std::istringstream lines(item.ShownText());
@@ -177,8 +199,8 @@ void DrawItem(Painter& p, const Item& item, const Dialog& dialog) {
     } else if (item.type == kADMTextStaticType || item.type == kADMTextStaticMultiLineType) {
         DrawText(p, item, colour);
     } else if (item.picture != 0) {
-        p.Picture(item.on && item.selectedPicture != 0 ? item.selectedPicture : item.picture,
-                  item.rect.left, item.rect.top);
+        p.Image(item.on && item.selectedPicture != 0 ? item.selectedPicture : item.picture,
+                item.rect.left, item.rect.top);
     }
 }
 
@@ -199,10 +221,10 @@ void Painter::Ops(const std::vector<DrawOp>& ops, const Dialog& dialog) {
         } else if (op.op == "text") {
             Text(c[0], c[1], op.text, FontSize(op.font), Colour(op.color), "start");
         } else if (op.op == "text-centred") {
-            Text((c[0] + c[2]) / 2, (c[1] + c[3]) / 2 + 3, op.text, FontSize(op.font), Colour(op.color),
-                 "middle");
+            Text((c[0] + c[2]) / 2, (c[1] + c[3]) / 2 + 3, op.text, FontSize(op.font),
+                 Colour(op.color), "middle");
         } else if (op.op == "picture") {
-            Picture(op.picture, c[0], c[1]);
+            Image(op.picture, c[0], c[1]);
         }
     }
 }

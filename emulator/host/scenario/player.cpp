@@ -294,9 +294,10 @@ void Player::Load(const std::string& file, const std::string& text) {
     host_.loop.Close();
 }
 
-void Player::Play() {
+void Player::Play(const std::function<void()>& beforeQuitting) {
     host_.loop.Run();
     if (!host_.loop.Failure()) {
+        if (beforeQuitting) beforeQuitting();
         try {
             host_.Finish();
         } catch (const std::exception& error) {

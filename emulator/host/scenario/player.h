@@ -28,9 +28,10 @@ class Player {
     // ScenarioError for the first line that is not a well-formed action.
     void Load(const std::string& file, const std::string& text);
 
-    // Plays the queued actions, then ends as the host quits. Throws ScenarioError for an
-    // action that cannot be carried out.
-    void Play();
+    // Plays the queued actions, runs BEFOREQUITTING (to look at the screen as the user
+    // left it), then ends as the host quits. Throws ScenarioError for an action that cannot
+    // be carried out.
+    void Play(const std::function<void()>& beforeQuitting = {});
 
     // States taken by "snapshot NAME", in order.
     const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
