@@ -225,14 +225,19 @@ void DialogManager::DefaultDraw(Item&, Drawer& drawer) {
     drawer.ops->push_back(DrawOp("default"));
 }
 
-void DialogManager::Notify(Item& item, const char* type) {
+void DialogManager::RequirePluginCode() const {
     if (!host_.plugin.Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
+}
+
+void DialogManager::Notify(Item& item, const char* type) {
     DialogNotifier notifier{type, &item};
     LiveDuringCall live(liveNotifiers_, &notifier);
-    if (item.notifyProc != nullptr)
+    if (item.notifyProc != nullptr) {
+        RequirePluginCode();
         item.notifyProc(HandleTo<HostItemRef>(&item), HandleTo<HostDialogNotifierRef>(&notifier));
-    else
+    } else {
         DefaultNotify(item, notifier);
+    }
     item.dialog->dirty = true;
 }
 
@@ -252,7 +257,7 @@ bool DialogManager::DefaultTrack(Item&, const Tracker& tracker) {
 }
 
 void DialogManager::Track(Item& item, bool shift) {
-    if (!host_.plugin.Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
+    if (item.trackProc != nullptr) RequirePluginCode();
     Tracker tracker{kClickAction, shift ? kShiftModifier : 0};
     bool clicked = false;
     {

@@ -103,6 +103,8 @@ class DialogManager {
 
   private:
     void Redraw(Dialog& dialog);
+    // Procedures of unloaded code must never be called.
+    void RequirePluginCode() const;
     // The item the user's action reaches; WHY says why it cannot take it, if so.
     Item& Target(Dialog& dialog, int32_t id, std::string& why) const;
     void CloseModal(Dialog& dialog, int32_t itemId);

@@ -1,0 +1,132 @@
+// The dialog manager's own handling of the user's actions, without a plug-in.
+#include "emulator/host/dialogs/dialog_manager.h"
+
+#include <gtest/gtest.h>
+
+#include "emulator/host/host.h"
+
+namespace {
+
+class Dialogs : public ::testing::Test {
+  protected:
+    Dialogs() { host.loop.Close(); }
+
+    host::Item& Add(host::Dialog& dialog, int32_t id, const char* type) {
+        return *host.dialogs.AddItem(dialog, id, type, {0, 0, 10, 10});
+    }
+
+    host::Host host{"unused"};
+};
+
+TEST_F(Dialogs, TypingAFieldStoresPointsWithinItsBounds) {
+    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    host::Item& field = Add(panel, 3, kADMSpinEditType);
+    field.units = kADMMillimeterUnits;
+    field.precision = 2;
+    field.minimum = 0;
+    EXPECT_EQ(host.dialogs.Type(panel, 3, "25,4 "), "");
+    EXPECT_FLOAT_EQ(field.value, 72);
+    EXPECT_EQ(field.ShownText(), "25,40");
+    EXPECT_EQ(host.dialogs.Type(panel, 3, "-5"), "");
+    EXPECT_EQ(field.value, 0);
+    EXPECT_EQ(host.dialogs.Type(panel, 3, "douze"),
+              "\"douze\" is not a number; the field keeps its value");
+    EXPECT_EQ(field.value, 0);
+}
+
+TEST_F(Dialogs, ActionsOnDisabledOrHiddenItemsDoNothing) {
+    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    host::Item& box = Add(panel, 7, kADMTextCheckBoxType);
+    box.enabled = false;
+    EXPECT_EQ(host.dialogs.Click(panel, 7), "item 7 is disabled; nothing happens");
+    EXPECT_FALSE(box.on);
+    box.enabled = true;
+    box.shown = false;
+    EXPECT_EQ(host.dialogs.Click(panel, 7), "item 7 is hidden; nothing happens");
+    box.shown = true;
+    EXPECT_EQ(host.dialogs.Click(panel, 7), "");
+    EXPECT_TRUE(box.on);
+}
+
+TEST_F(Dialogs, ActionsAnItemCannotTakeStopTheRun) {
+    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    Add(panel, 5, kADMTextStaticType);
+    EXPECT_THROW(host.dialogs.Type(panel, 5, "1"), std::runtime_error);
+    EXPECT_THROW(host.dialogs.Choose(panel, 5, 0), std::runtime_error);
+    EXPECT_THROW(host.dialogs.Slide(panel, 5, 1), std::runtime_error);
+    EXPECT_THROW(host.dialogs.Press(panel, 5, false), std::runtime_error);
+    EXPECT_THROW(host.dialogs.Click(panel, 99), std::runtime_error);
+    EXPECT_THROW(host.dialogs.ChooseMenu(panel, 0), std::runtime_error);  // an empty menu
+}
+
+TEST_F(Dialogs, APopupSelectsAnEnabledEntryOnly) {
+    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    host::Item& popup = Add(panel, 20, kADMPopupListType);
+    for (int i = 0; i < 3; ++i)
+        host.dialogs.InsertEntry(*popup.list, i)->text = "e" + std::to_string(i);
+    popup.list->entries[1]->separator = true;
+    popup.list->entries[2]->enabled = false;
+    EXPECT_EQ(host.dialogs.Choose(panel, 20, 0), "");
+    EXPECT_EQ(popup.ShownText(), "e0");
+    EXPECT_EQ(host.dialogs.Choose(panel, 20, 1), "entry 1 is a separator; nothing happens");
+    EXPECT_EQ(host.dialogs.Choose(panel, 20, 2), "entry 2 is disabled; nothing happens");
+    EXPECT_EQ(popup.ShownText(), "e0");
+    EXPECT_THROW(host.dialogs.Choose(panel, 20, 3), std::runtime_error);
+}
+
+TEST_F(Dialogs, TheSliderKeepsWithinItsBounds) {
+    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    host::Item& slider = Add(panel, 15, kADMSliderType);
+    slider.minimum = -180;
+    slider.maximum = 180;
+    EXPECT_EQ(host.dialogs.Slide(panel, 15, 45.5f), "");
+    EXPECT_EQ(slider.value, 45.5f);
+    host.dialogs.Slide(panel, 15, 500);
+    EXPECT_EQ(slider.value, 180);
+}
+
+TEST_F(Dialogs, DefaultAndCancelButtonsCloseAModalDialog) {
+    for (int32_t button : {1, 2}) {
+        host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+        Add(dialog, 3, kADMTextPushButtonType);
+        Add(dialog, button, kADMTextPushButtonType);
+        host.loop.Post({1, [&] { host.dialogs.Click(*host.dialogs.ModalOnScreen(), 3); }});
+        host.loop.Post({2, [&] { host.dialogs.Click(*host.dialogs.ModalOnScreen(), button); }});
+        EXPECT_EQ(host.dialogs.RunModal(dialog), button);
+        EXPECT_EQ(host.dialogs.ModalOnScreen(), nullptr);
+    }
+    EXPECT_TRUE(host.modals.Abandoned().empty());
+}
+
+TEST_F(Dialogs, AModalLeftOpenIsClosedThroughItsCancelButton) {
+    host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+    Add(dialog, 1, kADMTextPushButtonType);
+    Add(dialog, 2, kADMTextPushButtonType);
+    EXPECT_EQ(host.dialogs.RunModal(dialog), 2);
+    ASSERT_EQ(host.modals.Abandoned().size(), 1u);
+    EXPECT_EQ(host.modals.Abandoned()[0].kind, "dialog");
+}
+
+TEST_F(Dialogs, AFloatingDialogHasAFlyoutMenuAndACloseHitHidesIt) {
+    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    host::Item* menu = panel.Find(kADMMenuItemID);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu->list, nullptr);
+    panel.visible = true;
+    host.dialogs.NotifyDialog(panel, kADMCloseHitNotifier);
+    EXPECT_FALSE(panel.visible);
+}
+
+TEST_F(Dialogs, DestroyedObjectsAreNeverFoundAgain) {
+    host::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
+    host::Item& popup = Add(*panel, 20, kADMPopupListType);
+    host::Entry* entry = host.dialogs.InsertEntry(*popup.list, 0);
+    const void* list = popup.list.get();
+    host.dialogs.Destroy(panel);
+    EXPECT_EQ(host.dialogs.FindDialog(panel), nullptr);
+    EXPECT_EQ(host.dialogs.FindItem(&popup), nullptr);
+    EXPECT_EQ(host.dialogs.FindList(list), nullptr);
+    EXPECT_EQ(host.dialogs.FindEntry(entry), nullptr);
+}
+
+}  // namespace
