@@ -17,8 +17,10 @@ HostRealPoint Ancre(int index) {
     return gGlobals->Sommets[index].p;
 }
 
-void DeriverDiagonales() {
+void RafraichirDiagonale1() {
     gGlobals->Diagonale1 = LongueurEntre(0, 2);
+}
+void RafraichirDiagonale2() {
     gGlobals->Diagonale2 = LongueurEntre(1, 3);
 }
 
@@ -30,7 +32,7 @@ HostErr ConstruireRectangle(float a, float b) {
     double quartDeTour = double{Direction(Ancre(0), Ancre(1))} + double{kQuartDeTour};
     PlacerSommet(Sommet(2), Somme(Ancre(1), PointPolaire(b * k, quartDeTour)));
     PlacerSommet(Sommet(3), Somme(Ancre(0), PointPolaire(b * k, Direction(Ancre(1), Ancre(2)))));
-    gGlobals->Diagonale1 = LongueurEntre(0, 2);
+    RafraichirDiagonale1();
     gGlobals->Diagonale2 = gGlobals->Diagonale1;
     return kHostNoError;
 }
@@ -42,7 +44,8 @@ HostErr ConstruireParallelogramme(float a, float b) {
     PlacerSommet(Sommet(1), Somme(Ancre(0), PointPolaire(a * k, Direction(Ancre(0), Ancre(1)))));
     PlacerSommet(Sommet(2), Somme(Ancre(1), PointPolaire(b * k, cote2)));
     PlacerSommet(Sommet(3), Somme(Ancre(0), PointPolaire(b * k, Direction(Ancre(1), Ancre(2)))));
-    DeriverDiagonales();
+    RafraichirDiagonale1();
+    RafraichirDiagonale2();
     return kHostNoError;
 }
 
@@ -123,13 +126,6 @@ void DeplacerSommet1() {
 }
 void DeplacerSommet3() {
     Apex(1, 3, 2, gGlobals->Cote2, gGlobals->Cote3);
-}
-
-void RafraichirDiagonale1() {
-    gGlobals->Diagonale1 = LongueurEntre(0, 2);
-}
-void RafraichirDiagonale2() {
-    gGlobals->Diagonale2 = LongueurEntre(1, 3);
 }
 
 // An arbitrary quadrilateral: the held diagonal stays, the edited side moves the vertex

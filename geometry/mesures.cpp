@@ -1,6 +1,7 @@
 #include "geometry/mesures.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "geometry/vecteurs.h"
 #include "settings/globals.h"
@@ -21,6 +22,10 @@ HostErr CalculerAire() {
 
 float InclinaisonDesSommets() {
     return Direction(gGlobals->Sommets[0].p, gGlobals->Sommets[3].p);
+}
+
+double EnDegres(float radians) {
+    return radians * 180.0 / std::numbers::pi;
 }
 
 float LongueurPanneau(float distanceDocument) {

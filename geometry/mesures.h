@@ -4,11 +4,15 @@
 
 #include "host/types.h"
 
-// AirePoints from the four anchors (shoelace formula, float32 sums), then the area display.
+// AirePoints from the four anchors (shoelace formula, float32 sums). The area read-out of
+// the panel comes with the units' display.
 HostErr CalculerAire();
 
 // The direction from vertex 1 to vertex 4, in radians.
 float InclinaisonDesSommets();
+
+// An angle in degrees, as the panel shows it.
+double EnDegres(float radians);
 
 // A document distance as the panel holds it: divided by the drawing scale.
 float LongueurPanneau(float distanceDocument);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "geometry/mesures.h"
 #include "geometry/unites.h"
 #include "plugin/suites.h"
 #include "settings/globals.h"
@@ -66,7 +67,8 @@ void DessinerFigure(HostDrawerRef dessin) {
 }  // namespace
 
 void TexteInclinaison(float radians, char* texte, size_t taille) {
-    double degres = std::floor(radians * 180.0 / std::numbers::pi);
+    double degres = std::floor(EnDegres(radians));
+    if (degres == 0) degres = 0;  // no "-0°"
     std::snprintf(texte, taille, "%g°", degres);
 }
 

@@ -2,11 +2,12 @@
 
 #include <cstring>
 #include <iterator>
-#include <numbers>
 
+#include "geometry/mesures.h"
 #include "geometry/unites.h"
 #include "panel/dessin_panneau.h"
 #include "panel/procedures_items.h"
+#include "plugin/ecran.h"
 #include "plugin/fabricant.h"
 #include "plugin/suites.h"
 #include "settings/echelle.h"
@@ -97,10 +98,6 @@ HostItemRef Item(int32_t id) {
     return sADMDialog()->GetItem(Panneau(), id);
 }
 
-float Degres(float radians) {
-    return static_cast<float>(radians * 180.0 / std::numbers::pi);
-}
-
 void PreparerLongueur(HostItemRef item, float Globals::*valeur) {
     Items().SetItemOptions(item, 1);
     AppliquerUnite(item);
@@ -124,7 +121,7 @@ void PreparerCurseur(HostItemRef item) {
     Items().SetUnits(item, kADMPointUnits);
     Items().SetMinFloatValue(item, -180);
     Items().SetMaxFloatValue(item, 180);
-    Items().SetFloatValue(item, Degres(gGlobals->Inclinaison));
+    Items().SetFloatValue(item, static_cast<float>(EnDegres(gGlobals->Inclinaison)));
 }
 
 void PreparerUnites(HostItemRef item) {
@@ -145,6 +142,7 @@ void PreparerImage(HostItemRef item, int32_t image, int32_t imageEnfoncee) {
 }
 
 void PreparerTexte(HostItemRef item, const char* texte, int32_t justification) {
+    Items().SetUnits(item, kADMNoUnits);
     if (texte != nullptr) Items().SetText(item, texte);
     Items().SetJustify(item, justification);
 }
@@ -229,16 +227,14 @@ void CreerItems() {
     PreparerEchelle(Panneau());
 }
 
-// The modal dialogs stand centred, a third of the way down the screen.
+// Where the preferences and custom-scale dialogs will first open.
 void PlacerDialogues() {
-    HostRect ecran{};
-    sADMBasic()->GetScreenDimensions(&ecran);
-    int32_t w = ecran.right - ecran.left;
-    int32_t h = ecran.bottom - ecran.top;
-    gGlobals->RectPrefs.left = (w - 294) >> 1;
-    gGlobals->RectPrefs.top = (h - 172) / 3;
-    gGlobals->RectEchellePerso.left = (w - 200) >> 1;
-    gGlobals->RectEchellePerso.top = (h - 120) / 3;
+    HostRect prefs = PlaceSurEcran(294, 172);
+    gGlobals->RectPrefs.left = prefs.left;
+    gGlobals->RectPrefs.top = prefs.top;
+    HostRect echelle = PlaceSurEcran(200, 120);
+    gGlobals->RectEchellePerso.left = echelle.left;
+    gGlobals->RectEchellePerso.top = echelle.top;
 }
 
 void EtatInitial(HostDialogRef panneau) {

@@ -11,19 +11,9 @@ HostErr HOST_API InitialisationPanneau(HostDialogRef panneau);
 // them otherwise.
 void ActivationPanneau(bool outilChoisi);
 
-// Panel item numbers that other parts of the plug-in use.
+// Panel items named in more than one place.
 enum ItemPanneau : int32_t {
-    kItemLogo = 1,
-    kItemLienWeb = 2,
-    kItemCote1 = 3,
-    kItemDiagonale1 = 11,
-    kItemDiagonale2 = 13,
-    kItemCurseur = 15,
-    kItemAire = 18,
-    kItemPositionH = 22,
-    kItemPositionV = 24,
-    kItemBouton1 = 26,
-    kItemBouton2 = 27,
-    kItemUnites = 28,
+    kItemBouton1 = 26,  // holds diagonal 1
+    kItemBouton2 = 27,  // holds diagonal 2
     kItemZoneClic = 29,
 };

@@ -1,5 +1,6 @@
 #include "plugin/a_propos.h"
 
+#include "plugin/ecran.h"
 #include "plugin/fabricant.h"
 #include "plugin/suites.h"
 
@@ -28,11 +29,7 @@ HostItemRef Texte(HostDialogRef dialogue, int32_t id, HostRect rect, const char*
 
 HostErr HOST_API InitialisationAPropos(HostDialogRef dialogue) {
     sADMDialog()->SetDrawProc(dialogue, DessinAPropos);
-    HostRect ecran{};
-    sADMBasic()->GetScreenDimensions(&ecran);
-    int32_t gauche = (ecran.right - ecran.left - kLargeur) >> 1;
-    int32_t haut = (ecran.bottom - ecran.top - kHauteur) / 3;
-    HostRect bornes = {gauche, haut, gauche + kLargeur, haut + kHauteur};
+    HostRect bornes = PlaceSurEcran(kLargeur, kHauteur);
     sADMDialog()->SetBoundsRect(dialogue, &bornes);
     sADMDialog()->SetText(dialogue, "À propos de KVT.Ortaq");
     Texte(dialogue, 1, {15, 8, 405, 28}, "KVT.Ortaq 3.0 (février 2013)");

@@ -23,10 +23,9 @@ HostErr Demarrage(SPInterfaceMessage* message) {
 }
 
 HostErr Arret(SPInterfaceMessage* message) {
-    if (gGlobals->Panneau != nullptr) {
-        if (!SuitesPresentes(sADMDialog())) return kHostErrSuiteNotFound;
+    // Without the dialog suite the panel cannot be destroyed; the record is freed anyway.
+    if (gGlobals->Panneau != nullptr && SuitesPresentes(sADMDialog()))
         sADMDialog()->Destroy(gGlobals->Panneau);
-    }
     sSPBasic->FreeBlock(gGlobals);
     gGlobals = nullptr;
     message->d.globals = nullptr;

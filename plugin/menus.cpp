@@ -118,12 +118,15 @@ HostErr AjouterNotificateurs(const SPMessageData& message) {
 }
 
 HostErr Notification(AINotifierMessage* message) {
-    if (message->notifier == gGlobals->NotifDemarrage) EtapeDemarrage();
+    // One panel only, and only from the notifier that was really added.
+    bool demarrage = message->notifier != nullptr && message->notifier == gGlobals->NotifDemarrage;
+    if (demarrage && gGlobals->Panneau == nullptr) EtapeDemarrage();
     return kHostNoError;
 }
 
 HostErr CommandeMenu(AIMenuMessage* message) {
-    if (message->menuItem == gGlobals->MenuPanneau) {
+    if (message->menuItem == nullptr) return kHostNoError;
+    if (message->menuItem == gGlobals->MenuPanneau && gGlobals->Panneau != nullptr) {
         if (!SuitesPresentes(sADMDialog(), sAIMenu())) return kHostErrSuiteNotFound;
         bool visible = !sADMDialog()->IsVisible(gGlobals->Panneau);
         sADMDialog()->Show(gGlobals->Panneau, visible);

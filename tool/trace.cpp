@@ -40,7 +40,8 @@ HostLayerHandle CalqueOrtaq() {
     for (int32_t i = 0; i < nombre && trouve == nullptr; ++i) {
         HostLayerHandle calque = nullptr;
         sAILayer()->GetNthLayer(i, &calque);
-        sAILayer()->GetLayerTitle(calque, titre);
+        // A title that cannot be read must not be taken for the last one read.
+        if (sAILayer()->GetLayerTitle(calque, titre) != kHostNoError) continue;
         int32_t ordre = 1;
         sAIUnicodeString()->Compare(titre, cherche, &ordre);
         if (ordre == 0) trouve = calque;

@@ -39,6 +39,14 @@ void Host::RequireLoadedCode() const {
     if (unloaded_) throw std::runtime_error("the plug-in is unloaded; reload it first");
 }
 
+void Host::RequireNoCallUnderWay() const {
+    // The plug-in's code is on the stack: dropping it or freeing its record would pull the
+    // ground from under the call that is still running.
+    if (plugin.InCall())
+        throw std::runtime_error(
+            "the plug-in is in the middle of a message; close what it shows first");
+}
+
 void Host::Start() {
     RequireLoadedCode();
     if (started_) throw std::runtime_error("the plug-in is already started");
@@ -57,6 +65,7 @@ void Host::Start() {
 
 void Host::Quit() {
     RequireLoadedCode();
+    RequireNoCallUnderWay();
     if (!started_) throw std::runtime_error("the plug-in is not started");
     SPInterfaceMessage message{};
     plugin.Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
@@ -65,6 +74,7 @@ void Host::Quit() {
 
 void Host::Unload() {
     RequireLoadedCode();
+    RequireNoCallUnderWay();
     if (plugin.KeptLoaded())
         throw std::runtime_error("the plug-in holds its access reference: it cannot be unloaded");
     SPAccessMessage message{};
@@ -93,13 +103,15 @@ HostErr Host::Call(const std::string& caller, const std::string& selector) {
     return plugin.SendEmpty(caller, selector);
 }
 
-bool Host::ChooseMenuItem(const MenuItem& item) {
-    if (!item.enabled || item.owner != plugin.Ref()) return false;
+std::string Host::ChooseMenuItem(const MenuItem& item) {
+    if (!item.enabled) return "is disabled";
+    if (item.submenu != nullptr) return "opens its submenu";
+    if (item.owner != plugin.Ref()) return "belongs to no plug-in of ours";
     RequireLoadedCode();
     AIMenuMessage message{};
     message.menuItem = menus.HandleOf(item);
     plugin.Send(kCallerAIMenu, kSelectorAIGoMenuItem, message);
-    return true;
+    return "";
 }
 
 void Host::Finish() {

@@ -46,7 +46,7 @@ class Host {
     HostErr Call(const std::string& caller, const std::string& selector);
     // The user chooses ITEM: its owner receives "AI Menu"/"AI Go". False when nothing
     // happens, as for a disabled item or one that no plug-in of ours owns.
-    bool ChooseMenuItem(const MenuItem& item);
+    std::string ChooseMenuItem(const MenuItem& item);
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();
 
@@ -84,6 +84,7 @@ class Host {
 
   private:
     void RequireLoadedCode() const;
+    void RequireNoCallUnderWay() const;
 
     bool started_ = false;
     bool unloaded_ = false;

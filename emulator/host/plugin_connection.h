@@ -61,6 +61,8 @@ class PluginConnection {
     HostErr SendEmpty(const std::string& caller, const std::string& selector);
 
     const std::vector<CallRecord>& Calls() const { return calls_; }
+    // True while a message to the plug-in has not returned (inside a modal dialog, say).
+    bool InCall() const { return depth_ > 0; }
 
   private:
     HostErr Deliver(const char* caller, const char* selector, SPMessageData* header);

@@ -117,6 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
             "4: the plug-in is unloaded; reload it first"},
         BadLine{"start\nunload\n",
                 "2: the plug-in holds its access reference: it cannot be unloaded"},
+        BadLine{"without-suite \"AI Notifier Suite\" 2\nstart\nabout\nunload\n",
+                "4: the plug-in is in the middle of a message; close what it shows first"},
+        BadLine{"start\nabout\nquit\n",
+                "3: the plug-in is in the middle of a message; close what it shows first"},
         BadLine{"panel click 3\n", "1: there is no panel"},
         BadLine{"dialog click 1\n", "1: no dialog is on screen"},
         BadLine{"start\npanel click 404\n", "2: the dialog \"KVTOrtaq\" has no item 404"},
@@ -167,7 +171,7 @@ TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
              "--json " + dir_ + "/state.json");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err,
-              dir_ + "/s.scn:3: the menu item \"Parent\" is disabled; nothing happens\n");
+              dir_ + "/s.scn:3: the menu item \"Parent\" opens its submenu; nothing happens\n");
     host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
     // Start-up, the application-started notification, shut-down: no menu command.
     for (const host::Json& call : state["calls"].AsArray())

@@ -87,8 +87,8 @@ TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
               "\"enabled\":true,\"checked\":false,\"submenu\":\"KVTOutils\"}]},"
               "{\"name\":\"KVTAutre\",\"items\":[]},{\"name\":\"KVTOutils\",\"items\":[]}]}\n");
     EXPECT_TRUE(CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem).empty());
-    EXPECT_EQ(notices, std::vector<std::string>{"scenario:5: the menu item \"KVT.Outils\" is "
-                                                "disabled; nothing happens"});
+    EXPECT_EQ(notices, std::vector<std::string>{"scenario:5: the menu item \"KVT.Outils\" opens "
+                                                "its submenu; nothing happens"});
 }
 
 }  // namespace

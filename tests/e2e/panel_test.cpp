@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "host/ai_application.h"
 #include "tests/support/scenario_run.h"
 
 namespace {
@@ -244,6 +245,25 @@ INSTANTIATE_TEST_SUITE_P(
                       "pref Ortaq kADM_DPDockCodeStr int 42\n",
                       true, "Mes panneaux", 42}));
 
+TEST(PanelCreation, HappensOnceAndOnlyForTheApplicationStartedNotifier) {
+    host::Host host(ORTAQ_PLUGIN_PATH);
+    std::string error;
+    ASSERT_TRUE(host.LoadPlugin(error)) << error;
+    host.loop.Close();
+    host.Start();
+    ASSERT_EQ(host.dialogs.Dialogs().size(), 1u);
+    // A notification without a notifier, then the started notification once more.
+    host.Call("AI Notifier", "AI Notify");
+    for (HostNotifierHandle started : host.notifiers.OfType(kAIApplicationStartedNotifier)) {
+        AINotifierMessage again{};
+        again.notifier = started;
+        host.plugin.Send(kCallerAINotify, kSelectorAINotify, again);
+    }
+    EXPECT_EQ(host.dialogs.Dialogs().size(), 1u);
+    host.Finish();
+    EXPECT_TRUE(host.Errors().empty());
+}
+
 TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
     std::vector<std::string> notices;
     host::Json state =
@@ -255,14 +275,8 @@ TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
 }
 
 TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
-    host::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n", [](host::Host& host) {
-        // As the tool's selection will: the zones take clicks.
-        host.loop.SetIdle([&host] {
-            if (host::Dialog* panel = host.dialogs.Panel())
-                if (host::Item* zone = panel->Find(23)) zone->enabled = true;
-            host.dialogs.RedrawDirty();
-        });
-    });
+    // The position's zones keep their state when the panel is activated: they take clicks.
+    host::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n");
     EXPECT_EQ(Panel(state["snapshots"]["s"])["focused"].AsInt(), 22);
 }
 

@@ -129,6 +129,8 @@ class ArbitraryEdits : public Constructions {
 };
 
 TEST_F(ArbitraryEdits, Side2WithDiagonal1HeldMovesVertex2) {
+    // Vertex 2 away from where sides of 100 put it.
+    PlaceVertices({0, 0}, {120, -30}, {100, 100}, {0, 100});
     globals.Cote2 = 100;
     Construire(ValeurEditee::Cote2);
     EXPECT_TRUE(globals.Constructible);

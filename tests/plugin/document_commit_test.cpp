@@ -7,6 +7,7 @@
 
 #include "geometry/constructions.h"
 #include "geometry/mesures.h"
+#include "geometry/vecteurs.h"
 #include "plugin/suites.h"
 #include "tests/support/plugin_in_process.h"
 #include "tool/trace.h"
@@ -83,9 +84,12 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Construction impossible !"});
     EXPECT_EQ(Path().Dump(), before.Dump());
 
-    // The same figure with side 2 at 100 again: vertex 2 comes back to (100, 0).
+    // The same figure with side 2 at 100 again: vertex 2 is recomputed at (100, 0), on the
+    // side of diagonal 1 where it stood, and diagonal 2 follows.
     globals.Constructible = 1;
     globals.Cote2 = 100;
+    PlacerSommet(globals.Sommets[1], {130, -40});
+    globals.Diagonale2 = 0;
     EXPECT_EQ(Construire(ValeurEditee::Cote2), kHostNoError);
     auto anchors = Anchors(Path());
     EXPECT_NEAR(anchors[1].first, 100, 1e-3);

@@ -10,6 +10,7 @@ PluginInProcess::PluginInProcess() {
     host.loop.Close();
     gGlobals = &globals;
     sSPBasic = host.BasicSuite();
+    sPlugin = host.plugin.Ref();
     globals.FacteurEchelle = 1;
     globals.Constructible = 1;
     message.d.self = host.plugin.Ref();

@@ -166,6 +166,15 @@ Tracker* DialogManager::FindTracker(const void* handle) const {
 int32_t DialogManager::RunModal(Dialog& dialog) {
     dialog.visible = true;
     modalStack_.push_back(&dialog);
+    // However the dialog ends, it leaves the screen and is destroyed.
+    struct Closing {
+        DialogManager& manager;
+        Dialog& dialog;
+        ~Closing() {
+            manager.modalStack_.pop_back();
+            manager.Destroy(&dialog);
+        }
+    } closing{*this, dialog};
     RedrawDirty();
     bool answered =
         host_.modals.RunModal("dialog", dialog.title.empty() ? dialog.name : dialog.title);
@@ -176,10 +185,7 @@ int32_t DialogManager::RunModal(Dialog& dialog) {
             Notify(*cancel, kADMUserChangedNotifier);
         if (!dialog.closedBy) dialog.closedBy = -1;
     }
-    modalStack_.pop_back();
-    int32_t result = *dialog.closedBy;
-    Destroy(&dialog);
-    return result;
+    return *dialog.closedBy;
 }
 
 void DialogManager::CloseModal(Dialog& dialog, int32_t itemId) {

@@ -86,10 +86,11 @@ std::optional<float> ParseValue(std::string_view typed, int32_t units) {
     if (!number.empty() && number.front() == '+') number.erase(0, 1);
     double value = 0;
     auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || ec != std::errc() || end != number.data() + number.size() ||
-        !std::isfinite(value))
+    if (number.empty() || ec != std::errc() || end != number.data() + number.size())
         return std::nullopt;
-    return static_cast<float>(value * PointsPer(units));
+    auto points = static_cast<float>(value * PointsPer(units));
+    if (!std::isfinite(points)) return std::nullopt;
+    return points;
 }
 
 }  // namespace host

@@ -273,8 +273,9 @@ Player::Step Player::CompileMenuChoice(const std::vector<Word>& words, int line)
         const MenuItem* item = host_.menus.FirstItemReading(text);
         if (item == nullptr) throw std::runtime_error("no menu item reads \"" + text + "\"");
         // A real interface does nothing either: the item is greyed, or its submenu opens.
-        if (!host_.ChooseMenuItem(*item))
-            Notice(line, "the menu item \"" + text + "\" is disabled; nothing happens");
+        std::string why = host_.ChooseMenuItem(*item);
+        if (!why.empty())
+            Notice(line, "the menu item \"" + text + "\" " + why + "; nothing happens");
     };
 }
 

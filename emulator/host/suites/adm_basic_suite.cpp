@@ -8,9 +8,10 @@ namespace {
 
 constexpr const char* kSuite = kADMBasicSuite;
 
-void HOST_API ErrorAlert(const char* text) {
+// Both kinds of alert look the same here: a text and an OK button.
+void Alert(const char* function, const char* text) {
     Serve(
-        kSuite, "ErrorAlert", [&] { return Arguments().Add("text", text); },
+        kSuite, function, [&] { return Arguments().Add("text", text); },
         [&](Host& host) -> HostErr {
             if (text == nullptr) return kHostErrBadParameter;
             host.ShowAlert(Cp1252ToUtf8(text));
@@ -18,14 +19,12 @@ void HOST_API ErrorAlert(const char* text) {
         });
 }
 
+void HOST_API ErrorAlert(const char* text) {
+    Alert("ErrorAlert", text);
+}
+
 void HOST_API MessageAlert(const char* text) {
-    Serve(
-        kSuite, "MessageAlert", [&] { return Arguments().Add("text", text); },
-        [&](Host& host) -> HostErr {
-            if (text == nullptr) return kHostErrBadParameter;
-            host.ShowAlert(Cp1252ToUtf8(text));
-            return kHostNoError;
-        });
+    Alert("MessageAlert", text);
 }
 
 HostErr HOST_API SetPlatformCursor(HostPluginRef plugin, int32_t cursorId) {

@@ -210,8 +210,9 @@ typedef struct ADMItemSuite7 {
 enum { kADMUnknownIconType = 7 };
 
 typedef struct ADMIconSuite2 {
-    /* The picture resource ICONID of PLUGIN (a bitmap, icon or PNG). A missing resource
-       still gives an icon, of type kADMUnknownIconType. The host owns it. */
+    /* The picture resource ICONID of PLUGIN (a bitmap or PNG image). A missing resource
+       still gives an icon, of type kADMUnknownIconType. The caller owns it until Destroy;
+       an icon given to a dialog with SetIcon belongs to the dialog from then on. */
     HostIconRef(HOST_API* GetFromResource)(HostPluginRef plugin, int32_t iconId);
     int32_t(HOST_API* GetType)(HostIconRef icon);
     /* Gives the icon back; it must not be in use by a dialog. */
