@@ -50,7 +50,10 @@ void HOST_API GetScreenDimensions(HostRect* bounds) {
         });
 }
 
-const ADMBasicSuite11 gTable = {ErrorAlert, MessageAlert, SetPlatformCursor, GetScreenDimensions};
+const ADMBasicSuite11 gTable = {.ErrorAlert = ErrorAlert,
+                                .MessageAlert = MessageAlert,
+                                .SetPlatformCursor = SetPlatformCursor,
+                                .GetScreenDimensions = GetScreenDimensions};
 
 }  // namespace
 

@@ -23,7 +23,7 @@ HostErr HOST_API SetDialogGroupInfo(HostDialogRef dialog, const char* groupName,
         });
 }
 
-const ADMDialogGroupSuite1 gTable = {SetDialogGroupInfo};
+const ADMDialogGroupSuite1 gTable = {.SetDialogGroupInfo = SetDialogGroupInfo};
 
 }  // namespace
 

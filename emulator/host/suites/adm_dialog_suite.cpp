@@ -205,10 +205,23 @@ void HOST_API SendNotify(HostDialogRef dialog, const char* notifierType) {
     });
 }
 
-const ADMDialogSuite10 gTable = {
-    Create,       Modal,        Destroy,    SetDrawProc, DefaultDraw,   SetText,
-    CreateItem,   GetItem,      Show,       IsVisible,   GetBoundsRect, SetBoundsRect,
-    GetLocalRect, SetLocalRect, Invalidate, SetIcon,     SendNotify};
+const ADMDialogSuite10 gTable = {.Create = Create,
+                                 .Modal = Modal,
+                                 .Destroy = Destroy,
+                                 .SetDrawProc = SetDrawProc,
+                                 .DefaultDraw = DefaultDraw,
+                                 .SetText = SetText,
+                                 .CreateItem = CreateItem,
+                                 .GetItem = GetItem,
+                                 .Show = Show,
+                                 .IsVisible = IsVisible,
+                                 .GetBoundsRect = GetBoundsRect,
+                                 .SetBoundsRect = SetBoundsRect,
+                                 .GetLocalRect = GetLocalRect,
+                                 .SetLocalRect = SetLocalRect,
+                                 .Invalidate = Invalidate,
+                                 .SetIcon = SetIcon,
+                                 .SendNotify = SendNotify};
 
 }  // namespace
 

@@ -94,8 +94,15 @@ void HOST_API DrawIcon(HostDrawerRef drawer, HostIconRef icon, int32_t h, int32_
         });
 }
 
-const ADMDrawerSuite7 gTable = {SetADMColor, SetFont,  DrawLine,         DrawRect, FillRect,
-                                ClearRect,   DrawText, DrawTextCentered, DrawIcon};
+const ADMDrawerSuite7 gTable = {.SetADMColor = SetADMColor,
+                                .SetFont = SetFont,
+                                .DrawLine = DrawLine,
+                                .DrawRect = DrawRect,
+                                .FillRect = FillRect,
+                                .ClearRect = ClearRect,
+                                .DrawText = DrawText,
+                                .DrawTextCentered = DrawTextCentered,
+                                .DrawIcon = DrawIcon};
 
 }  // namespace
 

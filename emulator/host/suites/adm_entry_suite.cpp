@@ -99,8 +99,17 @@ void HOST_API MakeSeparator(HostEntryRef entry, HostBool32 separator) {
         [](Entry& found, HostBool32 v) { found.separator = v != 0; });
 }
 
-const ADMEntrySuite2 gTable = {GetIndex,  SetID, GetID,     SetText, GetText,      Enable,
-                               IsEnabled, Check, IsChecked, Select,  MakeSeparator};
+const ADMEntrySuite2 gTable = {.GetIndex = GetIndex,
+                               .SetID = SetID,
+                               .GetID = GetID,
+                               .SetText = SetText,
+                               .GetText = GetText,
+                               .Enable = Enable,
+                               .IsEnabled = IsEnabled,
+                               .Check = Check,
+                               .IsChecked = IsChecked,
+                               .Select = Select,
+                               .MakeSeparator = MakeSeparator};
 
 }  // namespace
 

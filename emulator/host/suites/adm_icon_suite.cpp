@@ -53,7 +53,8 @@ void HOST_API Destroy(HostIconRef icon) {
         });
 }
 
-const ADMIconSuite2 gTable = {GetFromResource, GetType, Destroy};
+const ADMIconSuite2 gTable = {
+    .GetFromResource = GetFromResource, .GetType = GetType, .Destroy = Destroy};
 
 }  // namespace
 

@@ -78,8 +78,12 @@ HostEntryRef HOST_API InsertEntry(HostListRef list, int32_t index) {
     return entry;
 }
 
-const ADMListSuite1 gTable = {SetMenuID, NumberOfEntries, IndexEntry,
-                              FindEntry, GetActiveEntry,  InsertEntry};
+const ADMListSuite1 gTable = {.SetMenuID = SetMenuID,
+                              .NumberOfEntries = NumberOfEntries,
+                              .IndexEntry = IndexEntry,
+                              .FindEntry = FindEntry,
+                              .GetActiveEntry = GetActiveEntry,
+                              .InsertEntry = InsertEntry};
 
 }  // namespace
 

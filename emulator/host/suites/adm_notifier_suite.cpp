@@ -24,7 +24,7 @@ HostBool32 HOST_API IsNotifierType(HostDialogNotifierRef notifier, const char* t
     return same;
 }
 
-const ADMNotifierSuite2 gTable = {IsNotifierType};
+const ADMNotifierSuite2 gTable = {.IsNotifierType = IsNotifierType};
 
 }  // namespace
 

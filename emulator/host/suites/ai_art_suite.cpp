@@ -98,8 +98,13 @@ HostErr HOST_API SetArtName(HostArtHandle art, const char* name) {
         });
 }
 
-const AIArtSuite14 gTable = {NewArt,   DisposeArt, GetFirstArtOfLayer, GetArtFirstChild,
-                             ValidArt, GetArtName, SetArtName};
+const AIArtSuite14 gTable = {.NewArt = NewArt,
+                             .DisposeArt = DisposeArt,
+                             .GetFirstArtOfLayer = GetFirstArtOfLayer,
+                             .GetArtFirstChild = GetArtFirstChild,
+                             .ValidArt = ValidArt,
+                             .GetArtName = GetArtName,
+                             .SetArtName = SetArtName};
 
 }  // namespace
 

@@ -36,7 +36,7 @@ HostErr HOST_API PopAppContext(HostAppContextRef context) {
         });
 }
 
-const AIContextSuite4 gTable = {PushAppContext, PopAppContext};
+const AIContextSuite4 gTable = {.PushAppContext = PushAppContext, .PopAppContext = PopAppContext};
 
 }  // namespace
 

@@ -88,8 +88,13 @@ HostErr HOST_API GetLayerEditable(HostLayerHandle layer, HostBool32* editable) {
         });
 }
 
-const AILayerSuite11 gTable = {CountLayers,   GetNthLayer,   GetCurrentLayer, InsertLayer,
-                               GetLayerTitle, SetLayerTitle, GetLayerEditable};
+const AILayerSuite11 gTable = {.CountLayers = CountLayers,
+                               .GetNthLayer = GetNthLayer,
+                               .GetCurrentLayer = GetCurrentLayer,
+                               .InsertLayer = InsertLayer,
+                               .GetLayerTitle = GetLayerTitle,
+                               .SetLayerTitle = SetLayerTitle,
+                               .GetLayerEditable = GetLayerEditable};
 
 }  // namespace
 

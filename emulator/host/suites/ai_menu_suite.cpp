@@ -133,9 +133,15 @@ HostErr HOST_API CheckItem(HostMenuItemHandle item, HostBool32 checked) {
         });
 }
 
-const AIMenuSuite9 gTable = {
-    AddMenuItem, AddMenuGroupAsSubMenu, CountMenuGroups, GetNthMenuGroup, GetMenuGroupName,
-    SetItemText, GetItemText,           EnableItem,      CheckItem};
+const AIMenuSuite9 gTable = {.AddMenuItem = AddMenuItem,
+                             .AddMenuGroupAsSubMenu = AddMenuGroupAsSubMenu,
+                             .CountMenuGroups = CountMenuGroups,
+                             .GetNthMenuGroup = GetNthMenuGroup,
+                             .GetMenuGroupName = GetMenuGroupName,
+                             .SetItemText = SetItemText,
+                             .GetItemText = GetItemText,
+                             .EnableItem = EnableItem,
+                             .CheckItem = CheckItem};
 
 }  // namespace
 

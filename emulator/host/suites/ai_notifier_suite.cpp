@@ -24,7 +24,7 @@ HostErr HOST_API AddNotifier(HostPluginRef plugin, const char* name, const char*
         });
 }
 
-const AINotifierSuite2 gTable = {AddNotifier};
+const AINotifierSuite2 gTable = {.AddNotifier = AddNotifier};
 
 }  // namespace
 

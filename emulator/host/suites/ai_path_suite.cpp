@@ -104,9 +104,13 @@ HostErr HOST_API SetPathGuide(HostArtHandle path, HostBool32 guide) {
     return SetFlag<&Art::guide>("SetPathGuide", path, guide);
 }
 
-const AIPathSuite8 gTable = {SetPathSegmentCount, GetPathSegmentCount, SetPathSegments,
-                             GetPathSegments,     SetPathClosed,       GetPathClosed,
-                             SetPathGuide};
+const AIPathSuite8 gTable = {.SetPathSegmentCount = SetPathSegmentCount,
+                             .GetPathSegmentCount = GetPathSegmentCount,
+                             .SetPathSegments = SetPathSegments,
+                             .GetPathSegments = GetPathSegments,
+                             .SetPathClosed = SetPathClosed,
+                             .GetPathClosed = GetPathClosed,
+                             .SetPathGuide = SetPathGuide};
 
 }  // namespace
 

@@ -109,9 +109,14 @@ HostErr HOST_API PutStringPreference(const char* prefix, const char* key, const 
     return PutPreference<std::string>("PutStringPreference", prefix, key, value);
 }
 
-const AIPreferenceSuite4 gTable = {GetBooleanPreference, PutBooleanPreference, GetIntegerPreference,
-                                   PutIntegerPreference, GetRealPreference,    PutRealPreference,
-                                   GetStringPreference,  PutStringPreference};
+const AIPreferenceSuite4 gTable = {.GetBooleanPreference = GetBooleanPreference,
+                                   .PutBooleanPreference = PutBooleanPreference,
+                                   .GetIntegerPreference = GetIntegerPreference,
+                                   .PutIntegerPreference = PutIntegerPreference,
+                                   .GetRealPreference = GetRealPreference,
+                                   .PutRealPreference = PutRealPreference,
+                                   .GetStringPreference = GetStringPreference,
+                                   .PutStringPreference = PutStringPreference};
 
 }  // namespace
 

@@ -72,8 +72,10 @@ void HOST_API AIRealMatrixConcatTranslate(HostRealMatrix* m, HostReal tx, HostRe
         });
 }
 
-const AIRealMathSuite1 gTable = {AIRealPointAngle, AIRealMatrixSetTranslate,
-                                 AIRealMatrixConcatRotate, AIRealMatrixConcatTranslate};
+const AIRealMathSuite1 gTable = {.AIRealPointAngle = AIRealPointAngle,
+                                 .AIRealMatrixSetTranslate = AIRealMatrixSetTranslate,
+                                 .AIRealMatrixConcatRotate = AIRealMatrixConcatRotate,
+                                 .AIRealMatrixConcatTranslate = AIRealMatrixConcatTranslate};
 
 }  // namespace
 

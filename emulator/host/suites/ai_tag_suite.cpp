@@ -37,7 +37,7 @@ HostErr HOST_API SetTag(HostArtHandle art, const char* name, const char* type, c
         });
 }
 
-const AITagSuite2 gTable = {SetTag};
+const AITagSuite2 gTable = {.SetTag = SetTag};
 
 }  // namespace
 

@@ -35,7 +35,7 @@ HostErr HOST_API TransformArt(HostArtHandle art, const HostRealMatrix* matrix, H
         });
 }
 
-const AITransformArtSuite1 gTable = {TransformArt};
+const AITransformArtSuite1 gTable = {.TransformArt = TransformArt};
 
 }  // namespace
 

@@ -46,7 +46,8 @@ HostErr HOST_API Dispose(HostUnicodeStringRef string) {
         });
 }
 
-const AIUnicodeStringSuite6 gTable = {NewFromWindows1252, Compare, Dispose};
+const AIUnicodeStringSuite6 gTable = {
+    .NewFromWindows1252 = NewFromWindows1252, .Compare = Compare, .Dispose = Dispose};
 
 }  // namespace
 

@@ -25,7 +25,7 @@ HostErr HOST_API OpenURL(const char* url) {
         });
 }
 
-const AIURLSuite1 gTable = {IsBrowserAvailable, OpenURL};
+const AIURLSuite1 gTable = {.IsBrowserAvailable = IsBrowserAvailable, .OpenURL = OpenURL};
 
 }  // namespace
 

@@ -64,7 +64,11 @@ HostErr HOST_API FreeBlock(void* block) {
         });
 }
 
-SPBasicSuite gBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, FreeBlock};
+SPBasicSuite gBasicSuite = {.AcquireSuite = AcquireSuite,
+                            .ReleaseSuite = ReleaseSuite,
+                            .IsEqual = IsEqual,
+                            .AllocateBlock = AllocateBlock,
+                            .FreeBlock = FreeBlock};
 
 }  // namespace
 

@@ -20,7 +20,7 @@ HostErr HOST_API GetPluginAccess(HostPluginRef plugin, HostAccessRef* access) {
         });
 }
 
-const SPAccessSuite3 gTable = {GetPluginAccess};
+const SPAccessSuite3 gTable = {.GetPluginAccess = GetPluginAccess};
 
 }  // namespace
 
