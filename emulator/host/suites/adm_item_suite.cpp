@@ -25,6 +25,22 @@ void OnItem(const char* function, HostItemRef handle, Body body) {
         });
 }
 
+// Reads what READ gives of the item HANDLE designates, NONE for an unknown item (misuse).
+// Reading changes nothing, so the dialog is not drawn again for it.
+template <typename Value, typename Read>
+Value Get(const char* function, HostItemRef handle, Value none, Read read) {
+    Value value = none;
+    Serve(
+        kSuite, function, [&] { return Arguments().Add("item", handle); },
+        [&](Host& host) -> HostErr {
+            Item* item = FindItem(host, handle, function);
+            if (item == nullptr) return kHostErrBadHandle;
+            value = read(host, *item);
+            return kHostNoError;
+        });
+    return value;
+}
+
 // A setter of one field of the item.
 template <typename Value, typename Apply>
 void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
@@ -40,16 +56,12 @@ void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
 }
 
 HostDialogRef HOST_API GetDialog(HostItemRef item) {
-    HostDialogRef dialog = nullptr;
-    OnItem("GetDialog", item,
-           [&](Host&, Item& found) { dialog = HandleTo<HostDialogRef>(found.dialog); });
-    return dialog;
+    return Get("GetDialog", item, HostDialogRef{nullptr},
+               [](Host&, Item& found) { return HandleTo<HostDialogRef>(found.dialog); });
 }
 
 int32_t HOST_API GetID(HostItemRef item) {
-    int32_t id = 0;
-    OnItem("GetID", item, [&](Host&, Item& found) { id = found.id; });
-    return id;
+    return Get("GetID", item, int32_t{0}, [](Host&, Item& found) { return found.id; });
 }
 
 void HOST_API SetNotifyProc(HostItemRef item, ADMItemNotifyProc proc) {
@@ -80,13 +92,11 @@ void HOST_API SetTrackProc(HostItemRef item, ADMItemTrackProc proc) {
 }
 
 HostBool32 HOST_API DefaultTrack(HostItemRef item, HostTrackerRef tracker) {
-    HostBool32 clicked = 0;
-    OnItem("DefaultTrack", item, [&](Host& host, Item& found) {
+    return Get("DefaultTrack", item, HostBool32{0}, [&](Host& host, Item& found) -> HostBool32 {
         const Tracker* track =
             Found(host, host.dialogs.FindTracker(tracker), "DefaultTrack", "tracker");
-        if (track != nullptr) clicked = host.dialogs.DefaultTrack(found, *track);
+        return track != nullptr && host.dialogs.DefaultTrack(found, *track);
     });
-    return clicked;
 }
 
 void HOST_API SetText(HostItemRef item, const char* text) {
@@ -97,7 +107,8 @@ void HOST_API SetText(HostItemRef item, const char* text) {
 }
 
 void HOST_API GetText(HostItemRef item, char* buffer, uint32_t size) {
-    OnItem("GetText", item, [&](Host&, Item& found) { CopyOut(found.ShownText(), buffer, size); });
+    Get("GetText", item, HostErr{kHostNoError},
+        [&](Host&, Item& found) { return CopyOut(found.ShownText(), buffer, size); });
 }
 
 void HOST_API SetFloatValue(HostItemRef item, float value) {
@@ -108,9 +119,7 @@ void HOST_API SetFloatValue(HostItemRef item, float value) {
 }
 
 float HOST_API GetFloatValue(HostItemRef item) {
-    float value = 0;
-    OnItem("GetFloatValue", item, [&](Host&, Item& found) { value = found.value; });
-    return value;
+    return Get("GetFloatValue", item, 0.0f, [](Host&, Item& found) { return found.value; });
 }
 
 void HOST_API SetIntValue(HostItemRef item, int32_t value) {
@@ -121,10 +130,8 @@ void HOST_API SetIntValue(HostItemRef item, int32_t value) {
 }
 
 int32_t HOST_API GetIntValue(HostItemRef item) {
-    int32_t value = 0;
-    OnItem("GetIntValue", item,
-           [&](Host&, Item& found) { value = static_cast<int32_t>(found.value); });
-    return value;
+    return Get("GetIntValue", item, int32_t{0},
+               [](Host&, Item& found) { return static_cast<int32_t>(found.value); });
 }
 
 void HOST_API SetBooleanValue(HostItemRef item, HostBool32 value) {
@@ -132,9 +139,8 @@ void HOST_API SetBooleanValue(HostItemRef item, HostBool32 value) {
 }
 
 HostBool32 HOST_API GetBooleanValue(HostItemRef item) {
-    HostBool32 value = 0;
-    OnItem("GetBooleanValue", item, [&](Host&, Item& found) { value = found.on; });
-    return value;
+    return Get("GetBooleanValue", item, HostBool32{0},
+               [](Host&, Item& found) -> HostBool32 { return found.on; });
 }
 
 void HOST_API SetUnits(HostItemRef item, int32_t units) {
@@ -166,9 +172,8 @@ void HOST_API Enable(HostItemRef item, HostBool32 enable) {
 }
 
 HostBool32 HOST_API IsEnabled(HostItemRef item) {
-    HostBool32 enabled = 0;
-    OnItem("IsEnabled", item, [&](Host&, Item& found) { enabled = found.enabled; });
-    return enabled;
+    return Get("IsEnabled", item, HostBool32{0},
+               [](Host&, Item& found) -> HostBool32 { return found.enabled; });
 }
 
 void HOST_API Show(HostItemRef item, HostBool32 show) {
@@ -176,9 +181,8 @@ void HOST_API Show(HostItemRef item, HostBool32 show) {
 }
 
 HostBool32 HOST_API IsVisible(HostItemRef item) {
-    HostBool32 shown = 0;
-    OnItem("IsVisible", item, [&](Host&, Item& found) { shown = found.shown; });
-    return shown;
+    return Get("IsVisible", item, HostBool32{0},
+               [](Host&, Item& found) -> HostBool32 { return found.shown; });
 }
 
 void HOST_API SetTipString(HostItemRef item, const char* tip) {
@@ -227,8 +231,9 @@ void HOST_API Move(HostItemRef item, int32_t h, int32_t v) {
 }
 
 void HOST_API GetBoundsRect(HostItemRef item, HostRect* rect) {
-    OnItem("GetBoundsRect", item, [&](Host&, Item& found) {
+    Get("GetBoundsRect", item, HostErr{kHostNoError}, [&](Host&, Item& found) -> HostErr {
         if (rect != nullptr) *rect = found.rect;
+        return kHostNoError;
     });
 }
 
@@ -250,10 +255,8 @@ void HOST_API Invalidate(HostItemRef item) {
 }
 
 HostListRef HOST_API GetList(HostItemRef item) {
-    HostListRef list = nullptr;
-    OnItem("GetList", item,
-           [&](Host&, Item& found) { list = HandleTo<HostListRef>(found.list.get()); });
-    return list;
+    return Get("GetList", item, HostListRef{nullptr},
+               [](Host&, Item& found) { return HandleTo<HostListRef>(found.list.get()); });
 }
 
 const ADMItemSuite7 gTable = {.GetDialog = GetDialog,
