@@ -41,18 +41,19 @@ Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogI
     return dialog;
 }
 
+Arguments DescribeDialog(const char* name, int32_t dialogId, int32_t style, int32_t options) {
+    return Arguments()
+        .Add("name", name)
+        .Add("dialogId", dialogId)
+        .Add("style", style)
+        .Add("options", options);
+}
+
 HostDialogRef HOST_API Create(HostPluginRef plugin, const char* name, int32_t dialogId,
                               int32_t style, ADMDialogInitProc initProc, void*, int32_t options) {
     HostDialogRef made = nullptr;
     Serve(
-        kSuite, "Create",
-        [&] {
-            return Arguments()
-                .Add("name", name)
-                .Add("dialogId", dialogId)
-                .Add("style", style)
-                .Add("options", options);
-        },
+        kSuite, "Create", [&] { return DescribeDialog(name, dialogId, style, options); },
         [&](Host& host) -> HostErr {
             HostErr error = kHostNoError;
             made = HandleTo<HostDialogRef>(
@@ -66,14 +67,7 @@ int32_t HOST_API Modal(HostPluginRef plugin, const char* name, int32_t dialogId,
                        ADMDialogInitProc initProc, void*, int32_t options) {
     int32_t result = -1;
     Serve(
-        kSuite, "Modal",
-        [&] {
-            return Arguments()
-                .Add("name", name)
-                .Add("dialogId", dialogId)
-                .Add("style", style)
-                .Add("options", options);
-        },
+        kSuite, "Modal", [&] { return DescribeDialog(name, dialogId, style, options); },
         [&](Host& host) -> HostErr {
             HostErr error = kHostNoError;
             Dialog* dialog = Make(host, plugin, name, dialogId, style, initProc, true, error);
