@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geometry/champs.h"
 #include "geometry/formes.h"
 #include "geometry/mesures.h"
 #include "geometry/vecteurs.h"
@@ -17,11 +18,21 @@ HostRealPoint Ancre(int index) {
     return gGlobals->Sommets[index].p;
 }
 
+// A diagonal derived from the vertices, stored and shown.
 void RafraichirDiagonale1() {
     gGlobals->Diagonale1 = LongueurEntre(0, 2);
+    AfficherLongueur(kChampDiagonale1, gGlobals->Diagonale1);
 }
 void RafraichirDiagonale2() {
     gGlobals->Diagonale2 = LongueurEntre(1, 3);
+    AfficherLongueur(kChampDiagonale2, gGlobals->Diagonale2);
+}
+
+void AfficherCotes(bool avecCote1) {
+    if (avecCote1) AfficherLongueur(kChampCote1, gGlobals->Cote1);
+    AfficherLongueur(kChampCote2, gGlobals->Cote2);
+    AfficherLongueur(kChampCote3, gGlobals->Cote3);
+    AfficherLongueur(kChampCote4, gGlobals->Cote4);
 }
 
 }  // namespace
@@ -32,8 +43,12 @@ HostErr ConstruireRectangle(float a, float b) {
     double quartDeTour = double{Direction(Ancre(0), Ancre(1))} + double{kQuartDeTour};
     PlacerSommet(Sommet(2), Somme(Ancre(1), PointPolaire(b * k, quartDeTour)));
     PlacerSommet(Sommet(3), Somme(Ancre(0), PointPolaire(b * k, Direction(Ancre(1), Ancre(2)))));
-    RafraichirDiagonale1();
+    gGlobals->Diagonale1 = LongueurEntre(0, 2);
     gGlobals->Diagonale2 = gGlobals->Diagonale1;
+    // The rectangle leaves the side 1 field as it is.
+    AfficherCotes(false);
+    AfficherLongueur(kChampDiagonale1, gGlobals->Diagonale1);
+    AfficherLongueur(kChampDiagonale2, gGlobals->Diagonale2);
     return kHostNoError;
 }
 
@@ -44,6 +59,7 @@ HostErr ConstruireParallelogramme(float a, float b) {
     PlacerSommet(Sommet(1), Somme(Ancre(0), PointPolaire(a * k, Direction(Ancre(0), Ancre(1)))));
     PlacerSommet(Sommet(2), Somme(Ancre(1), PointPolaire(b * k, cote2)));
     PlacerSommet(Sommet(3), Somme(Ancre(0), PointPolaire(b * k, Direction(Ancre(1), Ancre(2)))));
+    AfficherCotes(true);
     RafraichirDiagonale1();
     RafraichirDiagonale2();
     return kHostNoError;
@@ -188,5 +204,6 @@ HostErr Construire(ValeurEditee valeur) {
         ConstruireForme(valeur, forme);
     else
         ConstruireQuelconque(valeur);
+    RedessinerPanneau();
     return EcritTrace();
 }

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "geometry/vecteurs.h"
+#include "panel/panneau.h"
+#include "plugin/suites.h"
 #include "tests/support/plugin_in_process.h"
 
 namespace {
@@ -242,5 +244,51 @@ INSTANTIATE_TEST_SUITE_P(Constructions, RegularKinds,
                                                     30,
                                                     12,
                                                     {30, 12, 30, 12}}));
+
+}  // namespace
+
+namespace {
+
+// The constructions with the panel on screen: the lengths they derive reach its fields.
+class ConstructionsShown : public PluginInProcess {
+  protected:
+    ConstructionsShown() {
+        std::string error;
+        EXPECT_TRUE(host.LoadPlugin(error)) << error;  // the panel's resources
+        globals.EchelleNum = globals.EchelleDen = 1;
+        panel_ = sADMDialog()->Create(sPlugin, "KVTOrtaq", 16400, kADMTabbedFloatingDialogStyle,
+                                      InitialisationPanneau, nullptr, 1);
+    }
+    ~ConstructionsShown() override {
+        sADMDialog()->Destroy(panel_);
+        LibererSuites();  // the hold the panel's initialisation took
+    }
+    float Field(int32_t id) const { return host.dialogs.FindDialog(panel_)->Find(id)->value; }
+
+    HostDialogRef panel_ = nullptr;
+};
+
+TEST_F(ConstructionsShown, ARectangleFillsEveryFieldButSide1) {
+    PlaceVertices({0, 0}, {10, 0}, {10, 5}, {0, 5});
+    globals.FormeRectangle = 1;
+    globals.Cote1 = 30;
+    globals.Cote2 = 20;
+    Construire(ValeurEditee::Cote1);
+    EXPECT_EQ(Field(3), 0);  // left as it is
+    EXPECT_EQ(Field(5), 20);
+    EXPECT_EQ(Field(7), 30);
+    EXPECT_EQ(Field(9), 20);
+    EXPECT_FLOAT_EQ(Field(11), std::sqrt(1300.0f));
+    EXPECT_FLOAT_EQ(Field(13), std::sqrt(1300.0f));
+}
+
+TEST_F(ConstructionsShown, AnArbitraryEditShowsTheDiagonalThatFollows) {
+    PlaceVertices({0, 0}, {120, -30}, {100, 100}, {0, 100});
+    globals.Diagonale1Active = 1;
+    globals.Cote1 = globals.Cote2 = 100;
+    Construire(ValeurEditee::Cote2);
+    EXPECT_NEAR(Field(13), 141.42136f, 1e-3);
+    for (int32_t untouched : {3, 5, 7, 9, 11}) EXPECT_EQ(Field(untouched), 0) << untouched;
+}
 
 }  // namespace
