@@ -40,7 +40,7 @@ HostErr PluginConnection::Deliver(const char* caller, const char* selector, SPMe
     HostErr result = library_.Entry()(caller, selector, header);
     --depth_;
     globalsSlot_ = header->globals;
-    trace_.Note(std::string(caller) + " / " + selector + " returned " + std::to_string(result));
+    trace_.Returned(caller, selector, result);
 
     CallRecord& call = calls_[index];
     call.result = result;

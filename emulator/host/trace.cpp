@@ -15,8 +15,14 @@ void Trace::Record(const SuiteCallRecord& call) {
 }
 
 void Trace::Message(const MessageRecord& message) {
-    Note(std::string("message ") + message.caller + " / " + message.selector);
+    if (file_.is_open())
+        file_ << "# message " << message.caller << " / " << message.selector << '\n';
     for (const MessageListener& listener : messageListeners_) listener(message);
+}
+
+void Trace::Returned(const char* caller, const char* selector, HostErr result) {
+    if (file_.is_open())
+        file_ << "# " << caller << " / " << selector << " returned " << result << '\n';
 }
 
 void Trace::Note(const std::string& line) {

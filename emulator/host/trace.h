@@ -47,6 +47,8 @@ class Trace {
     // A message about to be sent: a "# message CALLER / SELECTOR" line, then the listeners.
     void Message(const MessageRecord& message);
     // A free-form line: what messages returned, misuse found.
+    // A message has returned: a "# CALLER / SELECTOR returned RESULT" line.
+    void Returned(const char* caller, const char* selector, HostErr result);
     void Note(const std::string& line);
 
   private:
