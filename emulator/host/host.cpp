@@ -36,7 +36,7 @@ bool Host::LoadPlugin(std::string& error) {
 }
 
 void Host::RequireLoadedCode() const {
-    if (unloaded_) throw std::runtime_error("the plug-in is unloaded; reload it first");
+    if (Unloaded()) throw std::runtime_error("the plug-in is unloaded; reload it first");
 }
 
 void Host::RequireNoCallUnderWay() const {
@@ -80,14 +80,12 @@ void Host::Unload() {
     SPAccessMessage message{};
     plugin.Send(kSPAccessCaller, kSPAccessUnloadSelector, message);
     plugin.DropCode();
-    unloaded_ = true;
 }
 
 void Host::Reload() {
-    if (!unloaded_) throw std::runtime_error("the plug-in is not unloaded");
+    if (!Unloaded()) throw std::runtime_error("the plug-in is not unloaded");
     std::string error;
     if (!plugin.Load(error)) throw std::runtime_error(error);
-    unloaded_ = false;
     SPAccessMessage message{};
     plugin.Send(kSPAccessCaller, kSPAccessReloadSelector, message);
 }
@@ -116,7 +114,7 @@ std::string Host::ChooseMenuItem(const MenuItem& item) {
 
 void Host::Finish() {
     if (!started_) return;
-    if (unloaded_) Reload();
+    if (Unloaded()) Reload();
     Quit();
 }
 

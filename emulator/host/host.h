@@ -51,7 +51,8 @@ class Host {
     void Finish();
 
     bool Started() const { return started_; }
-    bool Unloaded() const { return unloaded_; }
+    // The code was dropped by an unload (the host loads it before anything plays).
+    bool Unloaded() const { return !plugin.Loaded(); }
 
     // The plug-in asks for an alert: it stays on screen until answered.
     void ShowAlert(const std::string& utf8Text);
@@ -87,7 +88,6 @@ class Host {
     void RequireNoCallUnderWay() const;
 
     bool started_ = false;
-    bool unloaded_ = false;
     std::vector<std::string> alertsShown_;
     std::vector<std::string> errors_;
 };
