@@ -277,7 +277,10 @@ TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
 TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
     // The position's zones keep their state when the panel is activated: they take clicks.
     host::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n");
-    EXPECT_EQ(Panel(state["snapshots"]["s"])["focused"].AsInt(), 22);
+    host::Json panel = Panel(state["snapshots"]["s"]);
+    EXPECT_EQ(panel["focused"].AsInt(), 22);
+    EXPECT_TRUE(Item(panel, 22)["text_selected"].AsBool());
+    EXPECT_FALSE(Item(panel, 24)["text_selected"].AsBool());
 }
 
 TEST(PanelActions, TheWebLinkOpensTheMakersPage) {

@@ -80,6 +80,11 @@ Json ItemState(const Item& item) {
     if (item.selectedPicture != 0) state.Set("selected_picture", item.selectedPicture);
     state.Set("font", item.font);
     state.Set("justify", item.justify);
+    state.Set("style", item.style);
+    state.Set("fore_color", item.foreColor);
+    state.Set("options", item.options);
+    state.Set("wants_focus", item.wantsFocus);
+    state.Set("text_selected", item.textSelected);
     if (item.list != nullptr) state.Set("entries", EntriesState(*item.list));
     state.Set("custom_drawing", item.drawProc != nullptr);
     if (item.drawProc != nullptr) state.Set("drawing", Drawing(item.drawing));
