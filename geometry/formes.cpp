@@ -1,6 +1,6 @@
 #include "geometry/formes.h"
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 Forme FormeCourante() {

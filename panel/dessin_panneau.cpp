@@ -7,7 +7,7 @@
 
 #include "geometry/mesures.h"
 #include "geometry/unites.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "geometry/unites.h"
 #include "panel/dessin_panneau.h"
 #include "panel/procedures_items.h"
-#include "plugin/ecran.h"
-#include "plugin/fabricant.h"
-#include "plugin/suites.h"
+#include "plugin/hote/ecran.h"
+#include "plugin/hote/fabricant.h"
+#include "plugin/hote/suites.h"
 #include "settings/echelle.h"
 #include "settings/globals.h"
 

@@ -1,7 +1,7 @@
 #include "panel/procedures_items.h"
 
-#include "plugin/fabricant.h"
-#include "plugin/suites.h"
+#include "plugin/hote/fabricant.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {

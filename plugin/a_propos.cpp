@@ -1,8 +1,8 @@
 #include "plugin/a_propos.h"
 
-#include "plugin/ecran.h"
-#include "plugin/fabricant.h"
-#include "plugin/suites.h"
+#include "plugin/hote/ecran.h"
+#include "plugin/hote/fabricant.h"
+#include "plugin/hote/suites.h"
 
 namespace {
 

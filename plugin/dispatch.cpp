@@ -3,9 +3,9 @@
 #include <span>
 
 #include "host/messages.h"
+#include "plugin/hote/suites.h"
 #include "plugin/lifecycle.h"
 #include "plugin/menus.h"
-#include "plugin/suites.h"
 #include "settings/globals.h"
 
 namespace {

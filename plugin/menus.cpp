@@ -4,7 +4,7 @@
 
 #include "panel/panneau.h"
 #include "plugin/a_propos.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
 

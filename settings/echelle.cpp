@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "geometry/formes.h"
 #include "geometry/mesures.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "geometry/vecteurs.h"
 #include "panel/panneau.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "tests/support/plugin_in_process.h"
 
 namespace {

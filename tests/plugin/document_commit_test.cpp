@@ -8,7 +8,7 @@
 #include "geometry/constructions.h"
 #include "geometry/mesures.h"
 #include "geometry/vecteurs.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "tests/support/plugin_in_process.h"
 #include "tool/trace.h"
 

@@ -2,7 +2,7 @@
 // abandoned groups.
 #include <gtest/gtest.h>
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "tests/support/plugin_in_process.h"
 #include "tool/trace.h"
 

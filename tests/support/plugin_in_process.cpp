@@ -2,7 +2,7 @@
 
 #include "emulator/host/state.h"
 #include "geometry/vecteurs.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 
 PluginInProcess::PluginInProcess() {
     // Nothing more will be posted but what a test posts itself: an alert that no test

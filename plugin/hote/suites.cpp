@@ -1,4 +1,4 @@
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 
 #include <cstdio>
 #include <iterator>
