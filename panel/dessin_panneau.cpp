@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "geometry/mesures.h"
-#include "geometry/unites.h"
+#include "panel/unites.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
@@ -79,7 +79,7 @@ void TexteLongueurBoite(float points, char* texte, size_t taille) {
     RemplacerPremierPoint(texte);
 }
 
-void HOST_API DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin) {
+void DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMDialog(), sADMDrawer(), sADMIcon2())) return;
     sADMDialog()->DefaultDraw(panneau, dessin);
     DessinerImage(dessin);

@@ -98,9 +98,7 @@ HostErr Distribuer(const char* appelant, const char* selecteur, void* message) {
     sPlugin = static_cast<SPMessageData*>(message)->self;
     if (Egal(appelant, kSPAccessCaller)) return DistribuerAcces(selecteur, message);
 
-    HostErr resultat = AcquerirSuites();
-    if (resultat == kHostNoError)
-        resultat = Executer(ChercherAppelant(appelant, selecteur), message);
-    LibererSuites();
-    return resultat;
+    TenueSuites tenue;
+    if (tenue.Resultat() != kHostNoError) return tenue.Resultat();
+    return Executer(ChercherAppelant(appelant, selecteur), message);
 }

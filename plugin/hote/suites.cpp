@@ -162,3 +162,11 @@ void LibererSuites() {
 void OublierSuites() {
     gImbrication = 0;
 }
+
+int16_t ImbricationSuites() {
+    return gImbrication;
+}
+
+void RamenerSuites(int16_t niveau) {
+    while (gImbrication > niveau) LibererSuites();
+}

@@ -115,6 +115,37 @@ TEST_F(PrepareGroup, AnAbandonedEmptyGroupIsDisposedOfAtTheNextPreparation) {
     EXPECT_NE(globals.GroupeCourant, abandoned);
 }
 
+TEST_F(PrepareGroup, NamingTheGroupFollowsTheKindAndReplacesTheUsersName) {
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    auto groupName = [&] { return LayerState(0)["art"][0]["name"].AsString(); };
+    EXPECT_EQ(groupName(), "Quadrilatère");
+
+    struct {
+        HostBool32 Globals::*flag;
+        const char* name;
+    } kinds[] = {{&Globals::FormeCarre, "Carré"},
+                 {&Globals::FormeRectangle, "Rectangle"},
+                 {&Globals::FormeLosange, "Losange"},
+                 {&Globals::FormeParallelogramme, "Parallélogramme"}};
+    for (const auto& kind : kinds) {
+        globals.FormeCarre = globals.FormeRectangle = globals.FormeLosange =
+            globals.FormeParallelogramme = 0;
+        globals.*kind.flag = 1;
+        sAIArt()->SetArtName(globals.GroupeCourant, "Mon groupe");
+        EXPECT_EQ(NommerGroupe(true), kHostNoError);
+        EXPECT_EQ(groupName(), kind.name);
+    }
+}
+
+TEST_F(PrepareGroup, NamingADeletedGroupWithTheCheckChangesNothing) {
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    HostArtHandle group = globals.GroupeCourant;
+    sAIArt()->DisposeArt(group);
+    host::Json before = Document();
+    EXPECT_EQ(NommerGroupe(true), kHostErrBadHandle);
+    EXPECT_EQ(Document().Dump(), before.Dump());
+}
+
 TEST_F(PrepareGroup, GroupsAreNamedAfterTheKindInForce) {
     globals.FormeLosange = 1;
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);

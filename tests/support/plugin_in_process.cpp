@@ -1,7 +1,7 @@
 #include "tests/support/plugin_in_process.h"
 
 #include "emulator/host/state.h"
-#include "geometry/vecteurs.h"
+#include "geometry/quadrilatere.h"
 #include "plugin/hote/suites.h"
 
 PluginInProcess::PluginInProcess() {

@@ -1,4 +1,4 @@
-#include "geometry/unites.h"
+#include "panel/unites.h"
 
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
