@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "geometry/mesures.h"
 #include "geometry/vecteurs.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <numbers>
 
 #include "geometry/mesures.h"
 #include "panel/unites.h"

@@ -1,5 +1,5 @@
-// The drawing scale's part of the panel: the scale popup (item 20) and the picture that
-// tells that the scale is not 1 (item 19).
+// The drawing scale's part of the panel: the scale popup (kPopupEchelle) and the picture
+// that tells that the scale is not 1 (kIndicateurEchelle).
 #pragma once
 
 #include "host/types.h"

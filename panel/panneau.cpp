@@ -1,8 +1,5 @@
 #include "panel/panneau.h"
 
-#include <cstring>
-#include <iterator>
-
 #include "geometry/mesures.h"
 #include "panel/champs.h"
 #include "panel/dessin_panneau.h"
