@@ -1,73 +1,62 @@
 #include "geometry/constructions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
-#include "geometry/champs.h"
-#include "geometry/formes.h"
 #include "geometry/mesures.h"
 #include "geometry/vecteurs.h"
-#include "settings/globals.h"
-#include "tool/trace.h"
 
 namespace {
 
-HostPathSegment& Sommet(int index) {
-    return gGlobals->Sommets[index];
-}
-HostRealPoint Ancre(int index) {
-    return gGlobals->Sommets[index].p;
+// The quarter turn, as the float32 constant every construction adds to an angle.
+constexpr float kQuartDeTour = 1.5707964f;
+
+void Rafraichir(Construction& construction, std::initializer_list<Longueur> longueurs) {
+    for (Longueur longueur : longueurs) construction.rafraichies[static_cast<int>(longueur)] = true;
 }
 
-// A diagonal derived from the vertices, stored and shown.
-void RafraichirDiagonale1() {
-    gGlobals->Diagonale1 = LongueurEntre(0, 2);
-    AfficherLongueur(kChampDiagonale1, gGlobals->Diagonale1);
-}
-void RafraichirDiagonale2() {
-    gGlobals->Diagonale2 = LongueurEntre(1, 3);
-    AfficherLongueur(kChampDiagonale2, gGlobals->Diagonale2);
-}
-
-void AfficherCotes(bool avecCote1) {
-    if (avecCote1) AfficherLongueur(kChampCote1, gGlobals->Cote1);
-    AfficherLongueur(kChampCote2, gGlobals->Cote2);
-    AfficherLongueur(kChampCote3, gGlobals->Cote3);
-    AfficherLongueur(kChampCote4, gGlobals->Cote4);
+// Diagonal N (1 or 2) of QUADRILATERE as the panel holds it.
+float DiagonaleAuDessin(const Quadrilatere& quadrilatere, int n, float facteur) {
+    return LongueurPanneau(LongueurDiagonale(quadrilatere, n), facteur);
 }
 
 }  // namespace
 
-HostErr ConstruireRectangle(float a, float b) {
-    float k = gGlobals->FacteurEchelle;
-    PlacerSommet(Sommet(1), Somme(Ancre(0), PointPolaire(a * k, Direction(Ancre(0), Ancre(1)))));
-    double quartDeTour = double{Direction(Ancre(0), Ancre(1))} + double{kQuartDeTour};
-    PlacerSommet(Sommet(2), Somme(Ancre(1), PointPolaire(b * k, quartDeTour)));
-    PlacerSommet(Sommet(3), Somme(Ancre(0), PointPolaire(b * k, Direction(Ancre(1), Ancre(2)))));
-    gGlobals->Diagonale1 = LongueurEntre(0, 2);
-    gGlobals->Diagonale2 = gGlobals->Diagonale1;
-    // The rectangle leaves the side 1 field as it is.
-    AfficherCotes(false);
-    AfficherLongueur(kChampDiagonale1, gGlobals->Diagonale1);
-    AfficherLongueur(kChampDiagonale2, gGlobals->Diagonale2);
-    return kHostNoError;
+Construction ConstruireRectangle(const Figure& figure, float a, float b, float facteur) {
+    Construction c{figure};
+    HostRealPoint* v = c.figure.quadrilatere.sommets;
+    float k = facteur;
+    v[1] = Somme(v[0], PointPolaire(a * k, Direction(v[0], v[1])));
+    double quartDeTour = double{Direction(v[0], v[1])} + double{kQuartDeTour};
+    v[2] = Somme(v[1], PointPolaire(b * k, quartDeTour));
+    v[3] = Somme(v[0], PointPolaire(b * k, Direction(v[1], v[2])));
+    c.figure[Longueur::Diagonale1] = DiagonaleAuDessin(c.figure.quadrilatere, 1, k);
+    c.figure[Longueur::Diagonale2] = c.figure[Longueur::Diagonale1];
+    Rafraichir(c, {Longueur::Cote2, Longueur::Cote3, Longueur::Cote4, Longueur::Diagonale1,
+                   Longueur::Diagonale2});
+    return c;
 }
 
-HostErr ConstruireParallelogramme(float a, float b) {
-    float k = gGlobals->FacteurEchelle;
+Construction ConstruireParallelogramme(const Figure& figure, float a, float b, float facteur) {
+    Construction c{figure};
+    HostRealPoint* v = c.figure.quadrilatere.sommets;
+    float k = facteur;
     // Side 2 keeps its direction: taken before vertex 2 moves along side 1.
-    float cote2 = Direction(Ancre(1), Ancre(2));
-    PlacerSommet(Sommet(1), Somme(Ancre(0), PointPolaire(a * k, Direction(Ancre(0), Ancre(1)))));
-    PlacerSommet(Sommet(2), Somme(Ancre(1), PointPolaire(b * k, cote2)));
-    PlacerSommet(Sommet(3), Somme(Ancre(0), PointPolaire(b * k, Direction(Ancre(1), Ancre(2)))));
-    AfficherCotes(true);
-    RafraichirDiagonale1();
-    RafraichirDiagonale2();
-    return kHostNoError;
+    float cote2 = Direction(v[1], v[2]);
+    v[1] = Somme(v[0], PointPolaire(a * k, Direction(v[0], v[1])));
+    v[2] = Somme(v[1], PointPolaire(b * k, cote2));
+    v[3] = Somme(v[0], PointPolaire(b * k, Direction(v[1], v[2])));
+    c.figure[Longueur::Diagonale1] = DiagonaleAuDessin(c.figure.quadrilatere, 1, k);
+    c.figure[Longueur::Diagonale2] = DiagonaleAuDessin(c.figure.quadrilatere, 2, k);
+    Rafraichir(c, {Longueur::Cote1, Longueur::Cote2, Longueur::Cote3, Longueur::Cote4,
+                   Longueur::Diagonale1, Longueur::Diagonale2});
+    return c;
 }
 
-HostRealPoint ChoisirCandidat(float length, double angle, HostRealPoint a, HostRealPoint b,
+HostRealPoint ChoisirCandidat(float longueur, double angle, HostRealPoint a, HostRealPoint b,
                               bool loin) {
-    HostRealPoint v = PointPolaire(length, angle);
+    HostRealPoint v = PointPolaire(longueur, angle);
     HostRealPoint c1 = Somme(a, v);
     HostRealPoint c2 = Difference(a, v);
     float d1 = Distance(b, c1);
@@ -104,106 +93,127 @@ float HauteurApex(float r, float x) {
     return static_cast<float>(std::sqrt(std::max(reste, 0.0)));
 }
 
-void PointApex(HostRealPoint p, HostRealPoint q, HostRealPoint r, float r1, float r2,
-               HostPathSegment& out) {
+std::optional<HostRealPoint> PointApex(HostRealPoint p, HostRealPoint q, HostRealPoint r, float r1,
+                                       float r2) {
     float d = Distance(p, q);
-    if (TriangleImpossible(d, r1, r2)) {
-        gGlobals->Constructible = 0;
-        return;
-    }
+    if (TriangleImpossible(d, r1, r2)) return std::nullopt;
     float phi = Direction(p, q);
     Centres c = ChoisirCentres(p, q, d, r1, r2);
     double dd = d, rr = c.r, ss = c.s;
     float x = static_cast<float>((dd * dd + rr * rr - ss * ss) / (2 * dd));
     float h = HauteurApex(c.r, x);
     HostRealPoint pied = ChoisirCandidat(x, phi, c.m, c.n, false);
-    PlacerSommet(out, ChoisirCandidat(h, double{phi} + double{kQuartDeTour}, pied, r, false));
+    return ChoisirCandidat(h, double{phi} + double{kQuartDeTour}, pied, r, false);
 }
 
 namespace {
 
-// The apex of vertex CIBLE on the diagonal from vertex P to vertex Q, from the side
-// lengths LONGUEURP (from P) and LONGUEURQ (from Q), on the side where it was.
-void Apex(int p, int q, int cible, float longueurP, float longueurQ) {
-    PointApex(Ancre(p), Ancre(q), Ancre(cible), LongueurDocument(longueurP),
-              LongueurDocument(longueurQ), Sommet(cible));
+// A construction under way at the drawing scale k.
+struct Chantier {
+    Construction construction;
+    float k;
+
+    HostRealPoint* Sommets() { return construction.figure.quadrilatere.sommets; }
+    float DocumentDe(Longueur longueur) const {
+        return LongueurDocument(construction.figure[longueur], k);
+    }
+};
+
+// How each vertex is rebuilt as an apex: over the diagonal from P to Q (vertex indexes),
+// the side from P and the side from Q.
+struct Apex {
+    int p, q;
+    Longueur depuisP, depuisQ;
+};
+constexpr Apex kApex[4] = {
+    {1, 3, Longueur::Cote1, Longueur::Cote4},  // vertex 1, off diagonal 2
+    {0, 2, Longueur::Cote1, Longueur::Cote2},  // vertex 2, off diagonal 1
+    {1, 3, Longueur::Cote2, Longueur::Cote3},  // vertex 3, off diagonal 2
+    {0, 2, Longueur::Cote4, Longueur::Cote3},  // vertex 4, off diagonal 1
+};
+
+// Moves vertex SOMMET (1 to 4) to its apex, on the side of the diagonal where it was; a
+// refused triangle leaves it there.
+void DeplacerSommet(Chantier& chantier, int sommet) {
+    const Apex& apex = kApex[sommet - 1];
+    HostRealPoint* v = chantier.Sommets();
+    std::optional<HostRealPoint> point =
+        PointApex(v[apex.p], v[apex.q], v[sommet - 1], chantier.DocumentDe(apex.depuisP),
+                  chantier.DocumentDe(apex.depuisQ));
+    if (point)
+        v[sommet - 1] = *point;
+    else
+        chantier.construction.constructible = false;
 }
 
-// The moves of an arbitrary quadrilateral. With diagonal 1 held, vertex 2 or 4 moves
-// (diagonal 2 follows); with diagonal 2 held, vertex 1 or 3 moves (diagonal 1 follows).
-void DeplacerSommet2() {
-    Apex(0, 2, 1, gGlobals->Cote1, gGlobals->Cote2);
+// Diagonal N (1 or 2) derived from the vertices, and refreshed.
+void DeriverDiagonale(Chantier& chantier, int n) {
+    Longueur diagonale = n == 1 ? Longueur::Diagonale1 : Longueur::Diagonale2;
+    Construction& c = chantier.construction;
+    c.figure[diagonale] = DiagonaleAuDessin(c.figure.quadrilatere, n, chantier.k);
+    Rafraichir(c, {diagonale});
 }
-void DeplacerSommet4() {
-    Apex(0, 2, 3, gGlobals->Cote4, gGlobals->Cote3);
-}
-void DeplacerSommet1() {
-    Apex(1, 3, 0, gGlobals->Cote1, gGlobals->Cote4);
-}
-void DeplacerSommet3() {
-    Apex(1, 3, 2, gGlobals->Cote2, gGlobals->Cote3);
+
+bool Parmi(Longueur longueur, Longueur a, Longueur b) {
+    return longueur == a || longueur == b;
 }
 
 // An arbitrary quadrilateral: the held diagonal stays, the edited side moves the vertex
-// off that diagonal.
-void ConstruireQuelconque(ValeurEditee valeur) {
-    bool diagonale1 = gGlobals->Diagonale1Active != 0;
-    bool cote1ou2 = valeur == ValeurEditee::Cote1 || valeur == ValeurEditee::Cote2;
-    if (diagonale1) {
-        cote1ou2 ? DeplacerSommet2() : DeplacerSommet4();
-        RafraichirDiagonale2();
-        return;
+// off that diagonal, and the other diagonal follows.
+Construction ConstruireQuelconque(Chantier chantier, Longueur editee, bool diagonale1Active) {
+    if (diagonale1Active) {
+        DeplacerSommet(chantier, Parmi(editee, Longueur::Cote1, Longueur::Cote2) ? 2 : 4);
+        DeriverDiagonale(chantier, 2);
+    } else {
+        DeplacerSommet(chantier, Parmi(editee, Longueur::Cote1, Longueur::Cote4) ? 1 : 3);
+        DeriverDiagonale(chantier, 1);
     }
-    bool cote1ou4 = valeur == ValeurEditee::Cote1 || valeur == ValeurEditee::Cote4;
-    cote1ou4 ? DeplacerSommet1() : DeplacerSommet3();
-    RafraichirDiagonale1();
+    return chantier.construction;
 }
 
-void ConstruireDiagonale1() {
-    float k = gGlobals->FacteurEchelle;
-    PlacerSommet(Sommet(2), Somme(Ancre(0), PointPolaire(gGlobals->Diagonale1 * k,
-                                                         Direction(Ancre(0), Ancre(2)))));
-    DeplacerSommet2();
-    DeplacerSommet4();
-    RafraichirDiagonale2();
+// Diagonal 1 slides vertex 3 along its direction; vertices 2 and 4 are rebuilt on it.
+Construction ConstruireDiagonale1(Chantier chantier) {
+    HostRealPoint* v = chantier.Sommets();
+    v[2] =
+        Somme(v[0], PointPolaire(chantier.DocumentDe(Longueur::Diagonale1), Direction(v[0], v[2])));
+    DeplacerSommet(chantier, 2);
+    DeplacerSommet(chantier, 4);
+    DeriverDiagonale(chantier, 2);
+    return chantier.construction;
 }
 
-void ConstruireDiagonale2() {
-    float k = gGlobals->FacteurEchelle;
-    PlacerSommet(Sommet(1), Somme(Ancre(3), PointPolaire(gGlobals->Diagonale2 * k,
-                                                         Direction(Ancre(3), Ancre(1)))));
-    DeplacerSommet1();
-    DeplacerSommet3();
-    RafraichirDiagonale1();
+// Diagonal 2 slides vertex 2 along its direction from vertex 4; vertices 1 and 3 are
+// rebuilt on it.
+Construction ConstruireDiagonale2(Chantier chantier) {
+    HostRealPoint* v = chantier.Sommets();
+    v[1] =
+        Somme(v[3], PointPolaire(chantier.DocumentDe(Longueur::Diagonale2), Direction(v[3], v[1])));
+    DeplacerSommet(chantier, 1);
+    DeplacerSommet(chantier, 3);
+    DeriverDiagonale(chantier, 1);
+    return chantier.construction;
 }
 
 // Sides 1 and 2 of the regular kinds: the side lengths the kind implies, then its builder.
-void ConstruireForme(ValeurEditee valeur, Forme forme) {
-    Globals& g = *gGlobals;
+Construction ConstruireForme(Figure f, Longueur editee, Forme forme, float facteur) {
     bool cotesEgaux = forme == Forme::Carre || forme == Forme::Losange;
-    if (cotesEgaux && valeur == ValeurEditee::Cote2) g.Cote1 = g.Cote2;
-    if (cotesEgaux) g.Cote2 = g.Cote1;
-    g.Cote3 = g.Cote1;
-    g.Cote4 = g.Cote2;
+    if (cotesEgaux && editee == Longueur::Cote2) f[Longueur::Cote1] = f[Longueur::Cote2];
+    if (cotesEgaux) f[Longueur::Cote2] = f[Longueur::Cote1];
+    f[Longueur::Cote3] = f[Longueur::Cote1];
+    f[Longueur::Cote4] = f[Longueur::Cote2];
     if (forme == Forme::Carre || forme == Forme::Rectangle)
-        ConstruireRectangle(g.Cote1, g.Cote2);
-    else
-        ConstruireParallelogramme(g.Cote1, g.Cote2);
+        return ConstruireRectangle(f, f[Longueur::Cote1], f[Longueur::Cote2], facteur);
+    return ConstruireParallelogramme(f, f[Longueur::Cote1], f[Longueur::Cote2], facteur);
 }
 
 }  // namespace
 
-HostErr Construire(ValeurEditee valeur) {
-    Forme forme = FormeCourante();
-    bool cote1ou2 = valeur == ValeurEditee::Cote1 || valeur == ValeurEditee::Cote2;
-    if (valeur == ValeurEditee::Diagonale1)
-        ConstruireDiagonale1();
-    else if (valeur == ValeurEditee::Diagonale2)
-        ConstruireDiagonale2();
-    else if (cote1ou2 && forme != Forme::Quelconque)
-        ConstruireForme(valeur, forme);
-    else
-        ConstruireQuelconque(valeur);
-    RedessinerPanneau();
-    return EcritTrace();
+Construction Reconstruire(const Figure& figure, Longueur editee, Forme forme, bool diagonale1Active,
+                          float facteur) {
+    Chantier chantier{{figure}, facteur};
+    if (editee == Longueur::Diagonale1) return ConstruireDiagonale1(chantier);
+    if (editee == Longueur::Diagonale2) return ConstruireDiagonale2(chantier);
+    if (Parmi(editee, Longueur::Cote1, Longueur::Cote2) && forme != Forme::Quelconque)
+        return ConstruireForme(figure, editee, forme, facteur);
+    return ConstruireQuelconque(chantier, editee, diagonale1Active);
 }

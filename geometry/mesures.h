@@ -1,24 +1,28 @@
-// Measures of the current quadrilateral: area, inclination and the lengths the panel
-// shows.
+// Measures of a quadrilateral, and the drawing scale between document distances and the
+// lengths the panel holds.
 #pragma once
 
-#include "host/types.h"
+#include "geometry/quadrilatere.h"
 
-// AirePoints from the four anchors (shoelace formula, float32 sums). The area read-out of
-// the panel comes with the units' display.
-HostErr CalculerAire();
+// Length of side N (1 to 4), in document points.
+float LongueurCote(const Quadrilatere& quadrilatere, int n);
 
-// The direction from vertex 1 to vertex 4, in radians.
-float InclinaisonDesSommets();
+// Length of diagonal N (1 or 2), in document points.
+float LongueurDiagonale(const Quadrilatere& quadrilatere, int n);
+
+// The inclination: the direction from vertex 1 to vertex 4, in radians (0 when they are
+// one point).
+float Inclinaison(const Quadrilatere& quadrilatere);
+
+// The area in square document points (shoelace formula, each product added to a float32
+// sum starting from 0). A crossed figure gets the net value of its signed parts.
+float Aire(const Quadrilatere& quadrilatere);
 
 // An angle in degrees, as the panel shows it.
 double EnDegres(float radians);
 
-// A document distance as the panel holds it: divided by the drawing scale.
-float LongueurPanneau(float distanceDocument);
+// A document distance as the panel holds it: divided by the drawing scale FACTEUR.
+float LongueurPanneau(float distanceDocument, float facteur);
 
-// A panel length as a document distance: multiplied by the drawing scale.
-float LongueurDocument(float longueurPanneau);
-
-// Distance between two vertices (0 to 3), at drawing size.
-float LongueurEntre(int sommetA, int sommetB);
+// A panel length as a document distance: multiplied by the drawing scale FACTEUR.
+float LongueurDocument(float longueurPanneau, float facteur);

@@ -25,6 +25,7 @@ HostRealPoint Difference(HostRealPoint p, HostRealPoint v) {
 }
 
 HostRealPoint Projection(HostRealPoint p, HostRealPoint a, HostRealPoint b) {
+    if (Distance(a, b) < kTolerance) return a;
     HostRealPoint u = Difference(b, a);
     float t = ((p.h - a.h) * u.h + (p.v - a.v) * u.v) / (u.h * u.h + u.v * u.v);
     return {a.h + t * u.h, a.v + t * u.v};
@@ -32,10 +33,4 @@ HostRealPoint Projection(HostRealPoint p, HostRealPoint a, HostRealPoint b) {
 
 float ProduitVectoriel(HostRealPoint a, HostRealPoint b, HostRealPoint c, HostRealPoint d) {
     return (b.h - a.h) * (d.v - c.v) - (b.v - a.v) * (d.h - c.h);
-}
-
-void PlacerSommet(HostPathSegment& sommet, HostRealPoint point) {
-    sommet.p = point;
-    sommet.out = sommet.p;
-    sommet.in = sommet.out;
 }

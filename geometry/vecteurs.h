@@ -3,12 +3,14 @@
 
 #include "host/types.h"
 
-// The quarter turn, as the float32 constant every construction adds to an angle.
-constexpr float kQuartDeTour = 1.5707964f;
+// Two points closer than this, in document points, are one point where a line through
+// them is needed.
+constexpr float kTolerance = 1e-4f;
 
 float Distance(HostRealPoint p, HostRealPoint q);
 
-// Angle in radians of q - p, from the horizontal axis towards the vertical one.
+// Angle in radians of q - p, from the horizontal axis towards the vertical one. Equal
+// points give 0.
 float Direction(HostRealPoint p, HostRealPoint q);
 
 // The vector of length r at angle a (radians, taken in double precision).
@@ -17,12 +19,10 @@ HostRealPoint PointPolaire(float r, double a);
 HostRealPoint Somme(HostRealPoint p, HostRealPoint v);
 HostRealPoint Difference(HostRealPoint p, HostRealPoint v);
 
-// Foot of the perpendicular from p on the line through a and b (a and b distinct).
+// Foot of the perpendicular from p on the line through a and b, with the parameter along
+// b - a rounded to float32 before use. When a and b are closer than kTolerance there is
+// no line: the answer is a.
 HostRealPoint Projection(HostRealPoint p, HostRealPoint a, HostRealPoint b);
 
 // Cross product of b - a and d - c.
 float ProduitVectoriel(HostRealPoint a, HostRealPoint b, HostRealPoint c, HostRealPoint d);
-
-// Moves a vertex: the anchor to POINT, then the out-handle to the anchor, then the
-// in-handle to the out-handle, so that the sides stay straight.
-void PlacerSommet(HostPathSegment& sommet, HostRealPoint point);

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <numbers>
 
 #include "geometry/mesures.h"
-#include "geometry/unites.h"
-#include "plugin/suites.h"
+#include "panel/unites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {
@@ -79,7 +78,7 @@ void TexteLongueurBoite(float points, char* texte, size_t taille) {
     RemplacerPremierPoint(texte);
 }
 
-void HOST_API DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin) {
+void DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMDialog(), sADMDrawer(), sADMIcon2())) return;
     sADMDialog()->DefaultDraw(panneau, dessin);
     DessinerImage(dessin);

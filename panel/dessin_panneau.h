@@ -6,7 +6,8 @@
 
 #include "host/types.h"
 
-void HOST_API DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin);
+// The draw procedure of the panel (attached through the guard).
+void DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin);
 
 // The inclination as the panel writes it: degrees rounded down, then "°" ("-1°" for
 // -0.5°, "45°" for 45.9°). Windows-1252.

@@ -1,16 +1,17 @@
 #include "panel/panneau.h"
 
-#include <cstring>
-#include <iterator>
-
 #include "geometry/mesures.h"
-#include "geometry/unites.h"
+#include "panel/champs.h"
 #include "panel/dessin_panneau.h"
+#include "panel/echelle_panneau.h"
+#include "panel/items_panneau.h"
 #include "panel/procedures_items.h"
-#include "plugin/ecran.h"
-#include "plugin/fabricant.h"
-#include "plugin/suites.h"
-#include "settings/echelle.h"
+#include "panel/unites.h"
+#include "plugin/hote/ecran.h"
+#include "plugin/hote/fabricant.h"
+#include "plugin/hote/garde.h"
+#include "plugin/hote/suites.h"
+#include "settings/figure_courante.h"
 #include "settings/globals.h"
 
 namespace {
@@ -22,7 +23,7 @@ constexpr int32_t kPoliceTexte = 13;
 constexpr const char* kPrefixeDock = "Ortaq";
 
 struct DefinitionItem {
-    int32_t id;
+    ItemPanneau id;
     const char* type;
     HostRect rect;
     const char* tip;  // null: none
@@ -30,61 +31,87 @@ struct DefinitionItem {
 
 // The panel's items, in creation order.
 const DefinitionItem kItems[] = {
-    {29, kADMPictureStaticType, {0, 0, 206, 226}, "Cliquez sur le panneau pour activer l'outil."},
-    {1, kADMPicturePushButtonType, {182, 4, 202, 24}, kLigneContact},
-    {2, kADMPictureStaticType, {170, 12, 182, 24}, kAdresseWeb},
-    {28, kADMPopupListType, {20, 28, 100, 45}, "Liste des unités."},
-    {3, kADMSpinEditType, {0, 154, 60, 173}, "Longueur du côté 1."},
-    {4, kADMPictureRadioButtonType, {61, 154, 81, 173}, "Longueur du côté 1."},
-    {5, kADMSpinEditType, {72, 86, 132, 105}, "Longueur du côté 2."},
-    {6, kADMPictureRadioButtonType, {51, 86, 71, 105}, "Longueur du côté 2."},
-    {7, kADMSpinEditType, {142, 154, 202, 173}, "Longueur du côté 3."},
-    {8, kADMPictureRadioButtonType, {121, 154, 141, 173}, "Longueur du côté 3."},
-    {9, kADMSpinEditType, {72, 208, 132, 227}, "Longueur du côté 4."},
-    {10, kADMPictureRadioButtonType, {51, 208, 71, 227}, "Longueur du côté 4."},
-    {11, kADMSpinEditType, {110, 121, 170, 140}, "Longueur de la diagonale 1."},
-    {12, kADMPictureRadioButtonType, {90, 121, 110, 140}, "Longueur de la diagonale 1."},
-    {26, kADMPicturePushButtonType, {110, 121, 170, 140}, "Cliquer pour activer la zone."},
-    {13, kADMSpinEditType, {35, 121, 95, 140}, "Longueur de la diagonale 2."},
-    {14, kADMPictureRadioButtonType, {15, 121, 35, 140}, "Longueur de la diagonale 2."},
-    {27, kADMPicturePushButtonType, {35, 121, 95, 140}, "Cliquer pour activer la zone."},
-    {15, kADMSliderType, {25, 77, 170, 84}, "Angle de rotation du quadrilatère."},
-    {16,
+    {kZoneClic,
+     kADMPictureStaticType,
+     {0, 0, 206, 226},
+     "Cliquez sur le panneau pour activer l'outil."},
+    {kLogoFabricant, kADMPicturePushButtonType, {182, 4, 202, 24}, kLigneContact},
+    {kLienWeb, kADMPictureStaticType, {170, 12, 182, 24}, kAdresseWeb},
+    {kPopupUnites, kADMPopupListType, {20, 28, 100, 45}, "Liste des unités."},
+    {kChampCote1, kADMSpinEditType, {0, 154, 60, 173}, "Longueur du côté 1."},
+    {kZoneCote1, kADMPictureRadioButtonType, {61, 154, 81, 173}, "Longueur du côté 1."},
+    {kChampCote2, kADMSpinEditType, {72, 86, 132, 105}, "Longueur du côté 2."},
+    {kZoneCote2, kADMPictureRadioButtonType, {51, 86, 71, 105}, "Longueur du côté 2."},
+    {kChampCote3, kADMSpinEditType, {142, 154, 202, 173}, "Longueur du côté 3."},
+    {kZoneCote3, kADMPictureRadioButtonType, {121, 154, 141, 173}, "Longueur du côté 3."},
+    {kChampCote4, kADMSpinEditType, {72, 208, 132, 227}, "Longueur du côté 4."},
+    {kZoneCote4, kADMPictureRadioButtonType, {51, 208, 71, 227}, "Longueur du côté 4."},
+    {kChampDiagonale1, kADMSpinEditType, {110, 121, 170, 140}, "Longueur de la diagonale 1."},
+    {kZoneDiagonale1,
+     kADMPictureRadioButtonType,
+     {90, 121, 110, 140},
+     "Longueur de la diagonale 1."},
+    {kBoutonDiagonale1,
+     kADMPicturePushButtonType,
+     {110, 121, 170, 140},
+     "Cliquer pour activer la zone."},
+    {kChampDiagonale2, kADMSpinEditType, {35, 121, 95, 140}, "Longueur de la diagonale 2."},
+    {kZoneDiagonale2,
+     kADMPictureRadioButtonType,
+     {15, 121, 35, 140},
+     "Longueur de la diagonale 2."},
+    {kBoutonDiagonale2,
+     kADMPicturePushButtonType,
+     {35, 121, 95, 140},
+     "Cliquer pour activer la zone."},
+    {kCurseurInclinaison, kADMSliderType, {25, 77, 170, 84}, "Angle de rotation du quadrilatère."},
+    {kBoutonPlus,
      kADMPicturePushButtonType,
      {0, 69, 30, 77},
      "Augmenter l'angle (shift pour augmenter de 10° en 10°)."},
-    {17,
+    {kBoutonMoins,
      kADMPicturePushButtonType,
      {0, 77, 30, 85},
      "Diminuer l'angle (shift pour Diminuer de 10° en 10°)."},
-    {18, kADMTextStaticType, {4, 49, 206, 69}, nullptr},
-    {21, kADMTextStaticType, {110, 31, 130, 42}, "Échelle du dessin"},
-    {20, kADMPopupListType, {134, 28, 202, 45}, nullptr},     // its tip comes with the scale
-    {19, kADMPictureStaticType, {173, 5, 179, 11}, nullptr},  // its tip comes with the scale
-    {22, kADMSpinEditType, {20, 5, 80, 24}, "Position horizontale du quadrilatère."},
-    {23, kADMPictureRadioButtonType, {0, 5, 20, 24}, "Position horizontale du quadrilatère."},
-    {24, kADMSpinEditType, {110, 5, 170, 24}, "Position verticale du quadrilatère."},
-    {25, kADMPictureRadioButtonType, {90, 5, 110, 24}, "Position verticale du quadrilatère."},
-    {80, kADMTextStaticMultiLineType, {206, 2, 408, 212}, "Texte de l'aide."},
-    {81, kADMPicturePushButtonType, {375, 214, 388, 225}, "Page suivante de l'aide."},
-    {82, kADMPicturePushButtonType, {214, 214, 227, 225}, "Première page de l'aide."},
-    {136, kADMTextStaticType, {278, 214, 298, 228}, "Numéro de page de l'aide."},
-    {137, kADMTextStaticType, {298, 214, 308, 228}, nullptr},
-    {138, kADMTextStaticType, {308, 214, 328, 228}, nullptr},
+    {kTexteAire, kADMTextStaticType, {4, 49, 206, 69}, nullptr},
+    {kLegendeEchelle, kADMTextStaticType, {110, 31, 130, 42}, "Échelle du dessin"},
+    {kPopupEchelle,
+     kADMPopupListType,
+     {134, 28, 202, 45},
+     nullptr},  // its tip comes with the scale
+    {kIndicateurEchelle,
+     kADMPictureStaticType,
+     {173, 5, 179, 11},
+     nullptr},  // its tip comes with the scale
+    {kChampPositionH, kADMSpinEditType, {20, 5, 80, 24}, "Position horizontale du quadrilatère."},
+    {kZonePositionH,
+     kADMPictureRadioButtonType,
+     {0, 5, 20, 24},
+     "Position horizontale du quadrilatère."},
+    {kChampPositionV, kADMSpinEditType, {110, 5, 170, 24}, "Position verticale du quadrilatère."},
+    {kZonePositionV,
+     kADMPictureRadioButtonType,
+     {90, 5, 110, 24},
+     "Position verticale du quadrilatère."},
+    {kTexteAide, kADMTextStaticMultiLineType, {206, 2, 408, 212}, "Texte de l'aide."},
+    {kPageSuivante, kADMPicturePushButtonType, {375, 214, 388, 225}, "Page suivante de l'aide."},
+    {kPagePrecedente, kADMPicturePushButtonType, {214, 214, 227, 225}, "Première page de l'aide."},
+    {kNumeroPage, kADMTextStaticType, {278, 214, 298, 228}, "Numéro de page de l'aide."},
+    {kBarrePages, kADMTextStaticType, {298, 214, 308, 228}, nullptr},
+    {kNombrePages, kADMTextStaticType, {308, 214, 328, 228}, nullptr},
 };
-
-// The length fields and the record field each one holds.
-struct ChampLongueur {
-    int32_t id;
-    float Globals::*valeur;
-};
-constexpr ChampLongueur kLongueurs[] = {{3, &Globals::Cote1},       {5, &Globals::Cote2},
-                                        {7, &Globals::Cote3},       {9, &Globals::Cote4},
-                                        {11, &Globals::Diagonale1}, {13, &Globals::Diagonale2}};
 
 constexpr const char* kUnites[] = {"mm", "cm", "po (décimal)", "Point"};
 constexpr int32_t kMenuPanneau = 128;
 constexpr int32_t kIconesPanneau[2] = {409, 410};
+
+// Enabled while the tool is selected, disabled otherwise, before and after the diagonals.
+constexpr ItemPanneau kActivesAvecLOutil[] = {kLogoFabricant, kLienWeb,   kChampCote1, kZoneCote1,
+                                              kChampCote2,    kZoneCote2, kChampCote3, kZoneCote3,
+                                              kChampCote4,    kZoneCote4, kPopupUnites};
+constexpr ItemPanneau kReglagesAvecLOutil[] = {kCurseurInclinaison, kBoutonPlus,    kBoutonMoins,
+                                               kTexteAire,          kPopupEchelle,  kLegendeEchelle,
+                                               kChampPositionH,     kChampPositionV};
 
 const ADMItemSuite7& Items() {
     return *sADMItem();
@@ -94,14 +121,14 @@ HostDialogRef Panneau() {
     return gGlobals->Panneau;
 }
 
-HostItemRef Item(int32_t id) {
+HostItemRef Item(ItemPanneau id) {
     return sADMDialog()->GetItem(Panneau(), id);
 }
 
-void PreparerLongueur(HostItemRef item, float Globals::*valeur) {
+void PreparerLongueur(HostItemRef item, Longueur longueur) {
     Items().SetItemOptions(item, 1);
     AppliquerUnite(item);
-    gGlobals->*valeur = 0;
+    LongueurCourante(longueur) = 0;
     Items().SetFloatValue(item, 0);
     Items().SetMinFloatValue(item, 0);
     // 1 mm and 1 cm, whatever the unit's own steps.
@@ -148,64 +175,64 @@ void PreparerTexte(HostItemRef item, const char* texte, int32_t justification) {
 }
 
 // What each item gets besides its tip, by number.
-void PreparerItem(int32_t id, HostItemRef item) {
-    for (const ChampLongueur& champ : kLongueurs)
-        if (champ.id == id) return PreparerLongueur(item, champ.valeur);
+void PreparerItem(ItemPanneau id, HostItemRef item) {
+    for (Longueur longueur : kLongueurs)
+        if (ChampDe(longueur) == id) return PreparerLongueur(item, longueur);
     switch (id) {
-        case 29:
-            return Items().SetNotifyProc(item, NotifierZoneClic);
-        case 1:
+        case kZoneClic:
+            return Items().SetNotifyProc(item, Procedure<NotifierZoneClic>);
+        case kLogoFabricant:
             return PreparerImage(item, 128, 129);
-        case 2:
+        case kLienWeb:
             PreparerImage(item, 500, 0);
-            return Items().SetNotifyProc(item, NotifierLienWeb);
-        case 28:
+            return Items().SetNotifyProc(item, Procedure<NotifierLienWeb>);
+        case kPopupUnites:
             return PreparerUnites(item);
-        case 4:
-        case 6:
-        case 8:
-        case 10:
-        case 12:
-        case 14:
-            Items().SetDrawProc(item, DessinVide);
-            return Items().SetNotifyProc(item, NotifierZoneFocus);
-        case 23:
-            Items().SetDrawProc(item, DessinFlecheHorizontale);
-            return Items().SetNotifyProc(item, NotifierZoneFocus);
-        case 25:
-            Items().SetDrawProc(item, DessinFlecheVerticale);
-            return Items().SetNotifyProc(item, NotifierZoneFocus);
-        case 16:
-        case 17:
-        case 26:
-        case 27:
-            return Items().SetDrawProc(item, DessinVide);
-        case 15:
+        case kZoneCote1:
+        case kZoneCote2:
+        case kZoneCote3:
+        case kZoneCote4:
+        case kZoneDiagonale1:
+        case kZoneDiagonale2:
+            Items().SetDrawProc(item, Procedure<DessinVide>);
+            return Items().SetNotifyProc(item, Procedure<NotifierZoneFocus>);
+        case kZonePositionH:
+            Items().SetDrawProc(item, Procedure<DessinFlecheHorizontale>);
+            return Items().SetNotifyProc(item, Procedure<NotifierZoneFocus>);
+        case kZonePositionV:
+            Items().SetDrawProc(item, Procedure<DessinFlecheVerticale>);
+            return Items().SetNotifyProc(item, Procedure<NotifierZoneFocus>);
+        case kBoutonPlus:
+        case kBoutonMoins:
+        case kBoutonDiagonale1:
+        case kBoutonDiagonale2:
+            return Items().SetDrawProc(item, Procedure<DessinVide>);
+        case kCurseurInclinaison:
             return PreparerCurseur(item);
-        case 18:
+        case kTexteAire:
             Items().SetText(item, "Aire=");
             return Items().SetFont(item, kPoliceTexte);
-        case 21:
+        case kLegendeEchelle:
             return Items().SetText(item, "Éch.");
-        case 19:
+        case kIndicateurEchelle:
             return Items().SetPictureID(item, 407);
-        case 22:
-        case 24:
+        case kChampPositionH:
+        case kChampPositionV:
             return PreparerPosition(item);
-        case 80:
+        case kTexteAide:
             Items().SetJustify(item, 1);
             return Items().SetFont(item, kPoliceTexte);
-        case 81:
+        case kPageSuivante:
             return PreparerImage(item, 400, 401);
-        case 82:
+        case kPagePrecedente:
             PreparerImage(item, 402, 403);
             return Items().Enable(item, false);
-        case 136:
+        case kNumeroPage:
             PreparerTexte(item, nullptr, 2);
             return Items().SetIntValue(item, gGlobals->PageAide);
-        case 137:
+        case kBarrePages:
             return PreparerTexte(item, "/", 1);
-        case 138:
+        case kNombrePages:
             PreparerTexte(item, nullptr, 0);
             return Items().SetIntValue(item, gGlobals->NbPagesAide);
         default:
@@ -218,9 +245,9 @@ void CreerItems() {
         HostItemRef item = sADMDialog()->CreateItem(Panneau(), d.id, d.type, &d.rect, nullptr, 0);
         PreparerItem(d.id, item);
         if (d.tip != nullptr) Items().SetTipString(item, d.tip);
-        if (d.id == kItemZoneClic) {
+        if (d.id == kZoneClic) {
             // The flyout menu comes right after the click area.
-            HostListRef menu = Items().GetList(sADMDialog()->GetItem(Panneau(), kADMMenuItemID));
+            HostListRef menu = Items().GetList(Item(kMenuLocal));
             sADMList()->SetMenuID(menu, sPlugin, kMenuPanneau);
         }
     }
@@ -267,11 +294,11 @@ void Docker(HostDialogRef panneau) {
     sADMDialogGroup()->SetDialogGroupInfo(panneau, groupe, code);
 }
 
-void Activer(int32_t id, bool oui) {
+void Activer(ItemPanneau id, bool oui) {
     Items().Enable(Item(id), oui);
 }
 
-void Montrer(int32_t id, bool activer, bool montrer) {
+void Montrer(ItemPanneau id, bool activer, bool montrer) {
     Items().Enable(Item(id), activer);
     Items().Show(Item(id), montrer);
 }
@@ -282,12 +309,12 @@ void ActiverDiagonales(bool outilChoisi) {
     bool d1 = gGlobals->Diagonale1Active != 0;
     bool champ1 = !outilChoisi || d1;
     bool champ2 = !outilChoisi || !d1;
-    Montrer(11, outilChoisi && d1, champ1);
-    Montrer(12, outilChoisi && d1, champ1);
-    Montrer(13, outilChoisi && !d1, champ2);
-    Montrer(14, outilChoisi && !d1, champ2);
-    Activer(kItemBouton1, outilChoisi && !d1);
-    Activer(kItemBouton2, outilChoisi && d1);
+    Montrer(kChampDiagonale1, outilChoisi && d1, champ1);
+    Montrer(kZoneDiagonale1, outilChoisi && d1, champ1);
+    Montrer(kChampDiagonale2, outilChoisi && !d1, champ2);
+    Montrer(kZoneDiagonale2, outilChoisi && !d1, champ2);
+    Activer(kBoutonDiagonale1, outilChoisi && !d1);
+    Activer(kBoutonDiagonale2, outilChoisi && d1);
 }
 
 bool Pret() {
@@ -301,15 +328,17 @@ bool Pret() {
 void ActivationPanneau(bool outilChoisi) {
     if (Panneau() == nullptr || !SuitesPresentes(sADMDialog(), sADMItem())) return;
     sADMDialog()->SetText(Panneau(), kTitre);
-    for (int32_t id = 1; id <= 29; ++id) Items().SetWantsFocus(Item(id), outilChoisi);
+    // Every item of the panel proper, the help pane's aside.
+    for (int32_t id = kLogoFabricant; id <= kZoneClic; ++id)
+        Items().SetWantsFocus(Item(static_cast<ItemPanneau>(id)), outilChoisi);
     // Outside the visible panel while the tool is selected; over all of it otherwise.
-    Items().Move(Item(kItemZoneClic), outilChoisi ? 412 : 0, 0);
-    for (int32_t id : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 28}) Activer(id, outilChoisi);
+    Items().Move(Item(kZoneClic), outilChoisi ? 412 : 0, 0);
+    for (ItemPanneau id : kActivesAvecLOutil) Activer(id, outilChoisi);
     ActiverDiagonales(outilChoisi);
-    for (int32_t id : {15, 16, 17, 18, 20, 21, 22, 24}) Activer(id, outilChoisi);
+    for (ItemPanneau id : kReglagesAvecLOutil) Activer(id, outilChoisi);
 }
 
-HostErr HOST_API InitialisationPanneau(HostDialogRef panneau) {
+HostErr InitialisationPanneau(HostDialogRef panneau) {
     if (gGlobals == nullptr || !Pret()) return kHostErrSuiteNotFound;
     EtatInitial(panneau);
     HostAppContextRef contexte = nullptr;
@@ -320,7 +349,7 @@ HostErr HOST_API InitialisationPanneau(HostDialogRef panneau) {
     // suites stay held from now on.
     AcquerirSuites();
     gGlobals->Diagonale1Active = 1;
-    sADMDialog()->SetDrawProc(panneau, DessinPanneau);
+    sADMDialog()->SetDrawProc(panneau, Procedure<DessinPanneau>);
     CreerItems();
     sADMDialog()->SetText(panneau, kTitre);
     ActivationPanneau(false);

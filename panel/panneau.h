@@ -4,16 +4,9 @@
 #include "host/types.h"
 
 // Builds the panel's items and fills the panel's part of the state record. Called once
-// by the dialog manager when the panel is created.
-HostErr HOST_API InitialisationPanneau(HostDialogRef panneau);
+// by the dialog manager when the panel is created (attached through the guard).
+HostErr InitialisationPanneau(HostDialogRef panneau);
 
 // Enables the panel's controls while the tool is selected (OUTIL_CHOISI) and disables
 // them otherwise.
 void ActivationPanneau(bool outilChoisi);
-
-// Panel items named in more than one place.
-enum ItemPanneau : int32_t {
-    kItemBouton1 = 26,  // holds diagonal 1
-    kItemBouton2 = 27,  // holds diagonal 2
-    kItemZoneClic = 29,
-};

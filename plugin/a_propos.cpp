@@ -1,8 +1,10 @@
 #include "plugin/a_propos.h"
 
-#include "plugin/ecran.h"
-#include "plugin/fabricant.h"
-#include "plugin/suites.h"
+#include "plugin/hote/ecran.h"
+#include "plugin/hote/fabricant.h"
+#include "plugin/hote/garde.h"
+#include "plugin/hote/suites.h"
+#include "plugin/items_a_propos.h"
 
 namespace {
 
@@ -10,7 +12,7 @@ constexpr int32_t kLargeur = 420;
 constexpr int32_t kHauteur = 398;
 constexpr int32_t kImageAPropos = 162;
 
-void HOST_API DessinAPropos(HostDialogRef dialogue, HostDrawerRef dessin) {
+void DessinAPropos(HostDialogRef dialogue, HostDrawerRef dessin) {
     if (!SuitesPresentes(sADMDialog(), sADMDrawer(), sADMIcon2())) return;
     sADMDialog()->DefaultDraw(dialogue, dessin);
     HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, kImageAPropos);
@@ -18,7 +20,7 @@ void HOST_API DessinAPropos(HostDialogRef dialogue, HostDrawerRef dessin) {
     sADMIcon2()->Destroy(image);
 }
 
-HostItemRef Texte(HostDialogRef dialogue, int32_t id, HostRect rect, const char* texte) {
+HostItemRef Texte(HostDialogRef dialogue, ItemAPropos id, HostRect rect, const char* texte) {
     HostItemRef item =
         sADMDialog()->CreateItem(dialogue, id, kADMTextStaticType, &rect, nullptr, 0);
     sADMItem()->SetItemStyle(item, 5);
@@ -27,18 +29,18 @@ HostItemRef Texte(HostDialogRef dialogue, int32_t id, HostRect rect, const char*
     return item;
 }
 
-HostErr HOST_API InitialisationAPropos(HostDialogRef dialogue) {
-    sADMDialog()->SetDrawProc(dialogue, DessinAPropos);
+HostErr InitialisationAPropos(HostDialogRef dialogue) {
+    sADMDialog()->SetDrawProc(dialogue, Procedure<DessinAPropos>);
     HostRect bornes = PlaceSurEcran(kLargeur, kHauteur);
     sADMDialog()->SetBoundsRect(dialogue, &bornes);
     sADMDialog()->SetText(dialogue, "À propos de KVT.Ortaq");
-    Texte(dialogue, 1, {15, 8, 405, 28}, "KVT.Ortaq 3.0 (février 2013)");
-    HostItemRef adresse = Texte(dialogue, 5, {15, 322, 405, 342}, kAdresseWeb);
+    Texte(dialogue, kTexteVersion, {15, 8, 405, 28}, "KVT.Ortaq 3.0 (février 2013)");
+    HostItemRef adresse = Texte(dialogue, kTexteAdresseWeb, {15, 322, 405, 342}, kAdresseWeb);
     sADMItem()->SetForeColor(adresse, 16);
     // Pressing the contact line closes the box through its default handling.
     HostRect rect = {25, 342, 395, 362};
-    HostItemRef bouton =
-        sADMDialog()->CreateItem(dialogue, 1, kADMTextPushButtonType, &rect, nullptr, 0);
+    HostItemRef bouton = sADMDialog()->CreateItem(dialogue, kBoutonContact, kADMTextPushButtonType,
+                                                  &rect, nullptr, 0);
     sADMItem()->SetForeColor(bouton, 0);
     sADMItem()->SetText(bouton, kLigneContact);
     return kHostNoError;
@@ -48,6 +50,6 @@ HostErr HOST_API InitialisationAPropos(HostDialogRef dialogue) {
 
 void AfficherAPropos(const char* nom, int32_t ressource) {
     if (!SuitesPresentes(sADMBasic(), sADMDialog(), sADMItem(), sADMDrawer(), sADMIcon2())) return;
-    sADMDialog()->Modal(sPlugin, nom, ressource, kADMModalDialogStyle, InitialisationAPropos,
-                        nullptr, 0);
+    sADMDialog()->Modal(sPlugin, nom, ressource, kADMModalDialogStyle,
+                        Procedure<InitialisationAPropos, kHostErrInternal>, nullptr, 0);
 }

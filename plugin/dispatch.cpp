@@ -3,9 +3,9 @@
 #include <span>
 
 #include "host/messages.h"
+#include "plugin/hote/suites.h"
 #include "plugin/lifecycle.h"
 #include "plugin/menus.h"
-#include "plugin/suites.h"
 #include "settings/globals.h"
 
 namespace {
@@ -98,9 +98,7 @@ HostErr Distribuer(const char* appelant, const char* selecteur, void* message) {
     sPlugin = static_cast<SPMessageData*>(message)->self;
     if (Egal(appelant, kSPAccessCaller)) return DistribuerAcces(selecteur, message);
 
-    HostErr resultat = AcquerirSuites();
-    if (resultat == kHostNoError)
-        resultat = Executer(ChercherAppelant(appelant, selecteur), message);
-    LibererSuites();
-    return resultat;
+    TenueSuites tenue;
+    if (tenue.Resultat() != kHostNoError) return tenue.Resultat();
+    return Executer(ChercherAppelant(appelant, selecteur), message);
 }

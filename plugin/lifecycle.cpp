@@ -2,8 +2,8 @@
 
 #include <new>
 
+#include "plugin/hote/suites.h"
 #include "plugin/menus.h"
-#include "plugin/suites.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
 

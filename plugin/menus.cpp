@@ -4,7 +4,8 @@
 
 #include "panel/panneau.h"
 #include "plugin/a_propos.h"
-#include "plugin/suites.h"
+#include "plugin/hote/garde.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
 
@@ -77,19 +78,21 @@ HostErr AjouterSousMenuFabricant(HostPluginRef plugin) {
     return kHostNoError;
 }
 
-const char* TexteAfficherMasquer(bool visible) {
-    return visible ? kMasquer : kAfficher;
+// Names what the show/hide item will do once the panel is VISIBLE or not.
+HostErr NommerAfficherMasquer(bool visible) {
+    if (!SuitesPresentes(sAIMenu())) return kHostErrSuiteNotFound;
+    return sAIMenu()->SetItemText(gGlobals->MenuPanneau, visible ? kMasquer : kAfficher);
 }
 
+// Without the menu suite there is no item to name, but the panel is made all the same.
 HostErr EtapeDemarrage() {
-    if (!SuitesPresentes(sAIPreference(), sAIMenu(), sADMDialog())) return kHostErrSuiteNotFound;
+    if (!SuitesPresentes(sAIPreference(), sADMDialog())) return kHostErrSuiteNotFound;
     gGlobals->PanneauVisible = 1;
     sAIPreference()->GetBooleanPreference(kPrefixe, "kADM_DPVisibleStr", &gGlobals->PanneauVisible);
-    HostErr resultat = sAIMenu()->SetItemText(gGlobals->MenuPanneau,
-                                              TexteAfficherMasquer(gGlobals->PanneauVisible));
+    HostErr resultat = NommerAfficherMasquer(gGlobals->PanneauVisible);
     gGlobals->Panneau =
         sADMDialog()->Create(sPlugin, "KVTOrtaq", 16400, kADMTabbedFloatingDialogStyle,
-                             InitialisationPanneau, nullptr, 1);
+                             Procedure<InitialisationPanneau, kHostErrInternal>, nullptr, 1);
     return resultat;
 }
 
@@ -130,7 +133,7 @@ HostErr CommandeMenu(AIMenuMessage* message) {
         if (!SuitesPresentes(sADMDialog(), sAIMenu())) return kHostErrSuiteNotFound;
         bool visible = !sADMDialog()->IsVisible(gGlobals->Panneau);
         sADMDialog()->Show(gGlobals->Panneau, visible);
-        return sAIMenu()->SetItemText(gGlobals->MenuPanneau, TexteAfficherMasquer(visible));
+        return NommerAfficherMasquer(visible);
     }
     if (message->menuItem == gGlobals->MenuAPropos) AfficherAPropos("bidon", 20000);
     return kHostNoError;

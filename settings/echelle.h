@@ -1,27 +1,31 @@
-// The drawing scale: the ratio between a drawn length and the real one, chosen in the
-// panel's scale popup (item 20).
+// The drawing scale's ratios: the ratio between a drawn length and the real one, as the
+// entries of the panel's scale popup offer them.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
-#include "host/types.h"
-
-// Item numbers of the scale popup and of the "scale is not 1" picture.
-constexpr int32_t kPopupEchelle = 20;
-constexpr int32_t kIndicateurEchelle = 19;
+// The popup's entries are numbered 0 to 21 (the number is the entry's identifier and its
+// place); 8, 10 and 19 are separators.
+constexpr int32_t kDerniereEntreeEchelle = 21;
+// The entry that opens the custom-scale dialog.
+constexpr int32_t kEntreeEchellePersoDialogue = 20;
 // The entry of the custom ratio.
 constexpr int32_t kEntreeEchellePerso = 21;
 
+struct Rapport {
+    int32_t entree;
+    const char* texte;
+    float numerateur;
+    float denominateur;
+};
+
+// The fixed ratio of entry ENTREE (0 to 18), or null for a separator and entries 20, 21.
+const Rapport* RapportDe(int32_t entree);
+
+// The entry whose fixed ratio is exactly NUMERATEUR over DENOMINATEUR, the ratios over 1
+// tested first, then 1 over the others; kEntreeEchellePerso when none matches.
+int32_t EntreeDeLEchelle(float numerateur, float denominateur);
+
 // The custom ratio as entry 21 shows it: "3/7", or "…/…" when either term is 0.
 void TexteEchellePerso(float numerateur, float denominateur, char* texte, size_t taille);
-
-// The panel's share of the scale at its creation: the scale in effect from the stored
-// one, the popup's entries and selection, the ratio, and the indicator.
-void PreparerEchelle(HostDialogRef panneau);
-
-// Checks the popup's entry of the scale in effect and selects it (entry 21 when no fixed
-// ratio matches exactly).
-void MarquerEchelleCourante(HostItemRef popup);
-
-// Shows the indicator while the scale is not 1.
-void AfficherIndicateurEchelle(HostDialogRef panneau);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "geometry/formes.h"
-#include "geometry/mesures.h"
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
+#include "settings/figure_courante.h"
 #include "settings/globals.h"
 
 namespace {
@@ -123,6 +123,14 @@ void TournerVersInclinaison() {
 }
 
 }  // namespace
+
+HostErr NommerGroupe(bool verifier) {
+    if (!SuitesPresentes(sAIArt())) return kHostErrSuiteNotFound;
+    char nom[256];
+    HostErr lecture = sAIArt()->GetArtName(gGlobals->GroupeCourant, nom, sizeof nom);
+    if (verifier && lecture != kHostNoError) return lecture;
+    return sAIArt()->SetArtName(gGlobals->GroupeCourant, NomDeForme(FormeCourante()));
+}
 
 HostErr PrepareGroupe(const AIToolMessage* message) {
     if (gGlobals->GroupePret) return kHostNoError;

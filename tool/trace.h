@@ -4,6 +4,10 @@
 
 #include "host/messages.h"
 
+// Names GroupeCourant after the current kind. With VERIFIER set, a group whose name
+// cannot be read (deleted, say) is left alone and the error returned.
+HostErr NommerGroupe(bool verifier);
+
 // Makes the group for the quadrilateral being clicked, on the current layer or on the
 // layer "KVT.Ortaq", unless it is made already. A locked layer is refused with an alert.
 HostErr PrepareGroupe(const AIToolMessage* message);

@@ -73,4 +73,18 @@ INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingBeforeAlertSuite,
                                            MissingSuite{"AI Notifier Suite", 2},
                                            MissingSuite{"ADM Basic Suite", 11}));
 
+// Only the show/hide item's text needs the menu suite: without it the panel is still made,
+// shown as a first launch stores it, and there is no item to name.
+TEST(MissingMenuSuite, StillMakesThePanel) {
+    host::Json state =
+        PlayScenario(WithoutSuite({"AI Menu Suite", 9}) + "start\nsnapshot started\n");
+    const host::Json& started = state["snapshots"]["started"];
+    std::vector<std::string> dialogs;
+    for (const host::Json& dialog : started["dialogs"].AsArray())
+        dialogs.push_back(dialog["name"].AsString() + (dialog["visible"].AsBool() ? " shown" : ""));
+    EXPECT_EQ(dialogs, std::vector<std::string>{"KVTOrtaq shown"});
+    EXPECT_EQ(started["suites"]["held"].AsInt(), 119);  // the panel's hold, the menu suite aside
+    EXPECT_EQ(state["errors"].Size(), 0u);
+}
+
 }  // namespace

@@ -5,10 +5,10 @@
 #include <limits>
 #include <numbers>
 
-#include "geometry/constructions.h"
 #include "geometry/mesures.h"
-#include "geometry/vecteurs.h"
-#include "plugin/suites.h"
+#include "geometry/quadrilatere.h"
+#include "panel/construction.h"
+#include "plugin/hote/suites.h"
 #include "tests/support/plugin_in_process.h"
 #include "tool/trace.h"
 
@@ -23,7 +23,7 @@ class Commit : public PluginInProcess {
         ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
         CreeTrace();
         PlaceVertices(v1, v2, v3, v4);
-        globals.Inclinaison = InclinaisonDesSommets();
+        globals.Inclinaison = Inclinaison(AncresDe(globals.Sommets));
         ASSERT_EQ(EcritTrace(), kHostNoError);
     }
     host::Json Path(size_t group = 0) const { return LayerState(0)["art"][group]["art"][0]; }
@@ -70,7 +70,7 @@ TEST_F(Commit, TheFigureTurnsAboutVertex1ToTheInclination) {
     EXPECT_NEAR(anchors[1].second, 60, 1e-4);
     // The vertices are read back from the path.
     EXPECT_NEAR(globals.Sommets[3].p.h, -10, 1e-4);
-    EXPECT_NEAR(std::fabs(InclinaisonDesSommets()), std::numbers::pi, 1e-6);
+    EXPECT_NEAR(std::fabs(Inclinaison(AncresDe(globals.Sommets))), std::numbers::pi, 1e-6);
 }
 
 TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
@@ -80,7 +80,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     globals.Cote3 = globals.Cote4 = 100;
     globals.Diagonale1Active = 1;
     host::Json before = Path();
-    EXPECT_EQ(Construire(ValeurEditee::Cote2), kHostNoError);
+    EXPECT_EQ(Construire(Longueur::Cote2), kHostNoError);
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Construction impossible !"});
     EXPECT_EQ(Path().Dump(), before.Dump());
 
@@ -90,7 +90,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     globals.Cote2 = 100;
     PlacerSommet(globals.Sommets[1], {130, -40});
     globals.Diagonale2 = 0;
-    EXPECT_EQ(Construire(ValeurEditee::Cote2), kHostNoError);
+    EXPECT_EQ(Construire(Longueur::Cote2), kHostNoError);
     auto anchors = Anchors(Path());
     EXPECT_NEAR(anchors[1].first, 100, 1e-3);
     EXPECT_NEAR(anchors[1].second, 0, 1e-3);

@@ -2,7 +2,7 @@
 // abandoned groups.
 #include <gtest/gtest.h>
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "tests/support/plugin_in_process.h"
 #include "tool/trace.h"
 
@@ -113,6 +113,37 @@ TEST_F(PrepareGroup, AnAbandonedEmptyGroupIsDisposedOfAtTheNextPreparation) {
     EXPECT_FALSE(sAIArt()->ValidArt(abandoned, true));
     EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
     EXPECT_NE(globals.GroupeCourant, abandoned);
+}
+
+TEST_F(PrepareGroup, NamingTheGroupFollowsTheKindAndReplacesTheUsersName) {
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    auto groupName = [&] { return LayerState(0)["art"][0]["name"].AsString(); };
+    EXPECT_EQ(groupName(), "Quadrilatère");
+
+    struct {
+        HostBool32 Globals::*flag;
+        const char* name;
+    } kinds[] = {{&Globals::FormeCarre, "Carré"},
+                 {&Globals::FormeRectangle, "Rectangle"},
+                 {&Globals::FormeLosange, "Losange"},
+                 {&Globals::FormeParallelogramme, "Parallélogramme"}};
+    for (const auto& kind : kinds) {
+        globals.FormeCarre = globals.FormeRectangle = globals.FormeLosange =
+            globals.FormeParallelogramme = 0;
+        globals.*kind.flag = 1;
+        sAIArt()->SetArtName(globals.GroupeCourant, "Mon groupe");
+        EXPECT_EQ(NommerGroupe(true), kHostNoError);
+        EXPECT_EQ(groupName(), kind.name);
+    }
+}
+
+TEST_F(PrepareGroup, NamingADeletedGroupWithTheCheckChangesNothing) {
+    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    HostArtHandle group = globals.GroupeCourant;
+    sAIArt()->DisposeArt(group);
+    host::Json before = Document();
+    EXPECT_EQ(NommerGroupe(true), kHostErrBadHandle);
+    EXPECT_EQ(Document().Dump(), before.Dump());
 }
 
 TEST_F(PrepareGroup, GroupsAreNamedAfterTheKindInForce) {

@@ -1,8 +1,8 @@
 #include "tests/support/plugin_in_process.h"
 
 #include "emulator/host/state.h"
-#include "geometry/vecteurs.h"
-#include "plugin/suites.h"
+#include "geometry/quadrilatere.h"
+#include "plugin/hote/suites.h"
 
 PluginInProcess::PluginInProcess() {
     // Nothing more will be posted but what a test posts itself: an alert that no test

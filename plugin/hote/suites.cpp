@@ -1,4 +1,4 @@
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 
 #include <cstdio>
 #include <iterator>
@@ -161,4 +161,12 @@ void LibererSuites() {
 
 void OublierSuites() {
     gImbrication = 0;
+}
+
+int16_t ImbricationSuites() {
+    return gImbrication;
+}
+
+void RamenerSuites(int16_t niveau) {
+    while (gImbrication > niveau) LibererSuites();
 }

@@ -1,6 +1,6 @@
-#include "geometry/unites.h"
+#include "panel/unites.h"
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
 namespace {

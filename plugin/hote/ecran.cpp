@@ -1,6 +1,6 @@
-#include "plugin/ecran.h"
+#include "plugin/hote/ecran.h"
 
-#include "plugin/suites.h"
+#include "plugin/hote/suites.h"
 
 HostRect PlaceSurEcran(int32_t largeur, int32_t hauteur) {
     HostRect ecran{};

@@ -133,3 +133,26 @@ void LibererSuites();
 
 // Forgets every hold: after a reload no suite is held.
 void OublierSuites();
+
+// How many calls hold the suites: the nesting counter (the panel's own hold counts as one).
+int16_t ImbricationSuites();
+
+// Ends the holds taken since the counter stood at NIVEAU, the outermost one releasing the
+// table: what a procedure that threw half-way leaves behind.
+void RamenerSuites(int16_t niveau);
+
+// One call's hold on the suites: acquired on construction, released on destruction, so
+// that a handler that throws still gives them back.
+class TenueSuites {
+  public:
+    TenueSuites() : resultat_(AcquerirSuites()) {}
+    ~TenueSuites() { LibererSuites(); }
+    TenueSuites(const TenueSuites&) = delete;
+    TenueSuites& operator=(const TenueSuites&) = delete;
+
+    // What the acquisition returned (AcquerirSuites).
+    HostErr Resultat() const { return resultat_; }
+
+  private:
+    HostErr resultat_;
+};

@@ -1,0 +1,71 @@
+#include "panel/echelle_panneau.h"
+
+#include "panel/items_panneau.h"
+#include "plugin/hote/suites.h"
+#include "settings/echelle.h"
+#include "settings/globals.h"
+
+namespace {
+
+const char* kTipEchelle = "Échelle du dessin";
+const char* kTipIndicateur = "Indique que l'échelle n'est pas 1.";
+
+HostEntryRef AjouterEntree(HostListRef liste, int32_t id, const char* texte) {
+    HostEntryRef entree = sADMList()->InsertEntry(liste, sADMList()->NumberOfEntries(liste));
+    sADMEntry()->SetID(entree, id);
+    if (texte == nullptr)
+        sADMEntry()->MakeSeparator(entree, true);
+    else
+        sADMEntry()->SetText(entree, texte);
+    return entree;
+}
+
+void RemplirPopup(HostListRef liste) {
+    for (int32_t id = 0; id <= kDerniereEntreeEchelle; ++id) {
+        const Rapport* rapport = RapportDe(id);
+        if (rapport != nullptr)
+            AjouterEntree(liste, id, rapport->texte);
+        else if (id == kEntreeEchellePersoDialogue)
+            AjouterEntree(liste, id, "Éch. Perso…");
+        else if (id != kEntreeEchellePerso)
+            AjouterEntree(liste, id, nullptr);
+    }
+    char texte[64];
+    TexteEchellePerso(gGlobals->EchelleNumPersoReal, gGlobals->EchelleDenPersoReal, texte,
+                      sizeof texte);
+    HostEntryRef perso = AjouterEntree(liste, kEntreeEchellePerso, texte);
+    sADMEntry()->Enable(perso,
+                        gGlobals->EchelleNumPersoReal != 0 && gGlobals->EchelleDenPersoReal != 0);
+}
+
+}  // namespace
+
+void MarquerEchelleCourante(HostItemRef popup) {
+    HostListRef liste = sADMItem()->GetList(popup);
+    for (int32_t id = 0; id <= kDerniereEntreeEchelle; ++id)
+        if (HostEntryRef entree = sADMList()->FindEntry(liste, id))
+            sADMEntry()->Check(entree, false);
+    int32_t choisie = EntreeDeLEchelle(gGlobals->EchelleNumCourante, gGlobals->EchelleDenCourante);
+    HostEntryRef entree = sADMList()->FindEntry(liste, choisie);
+    sADMEntry()->Check(entree, true);
+    sADMEntry()->Select(entree, true);
+}
+
+void AfficherIndicateurEchelle(HostDialogRef panneau) {
+    HostItemRef indicateur = sADMDialog()->GetItem(panneau, kIndicateurEchelle);
+    bool visible = gGlobals->FacteurEchelle != 1;
+    if (visible) sADMItem()->SetTipString(indicateur, kTipIndicateur);
+    sADMItem()->Show(indicateur, visible);
+}
+
+void PreparerEchelle(HostDialogRef panneau) {
+    Globals& g = *gGlobals;
+    g.EchelleNumCourante = g.EchelleNum;
+    g.EchelleDenCourante = g.EchelleDen;
+    HostItemRef popup = sADMDialog()->GetItem(panneau, kPopupEchelle);
+    RemplirPopup(sADMItem()->GetList(popup));
+    MarquerEchelleCourante(popup);
+    sADMItem()->SetTipString(popup, kTipEchelle);
+    g.FacteurEchelle = g.EchelleNumCourante / g.EchelleDenCourante;
+    AfficherIndicateurEchelle(panneau);
+}
