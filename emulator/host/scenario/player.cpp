@@ -176,7 +176,7 @@ Player::Step Player::CompileDialogAction(const std::vector<Word>& words, int lin
     const char* usage = panel ? kPanelUsage : kDialogUsage;
     if (words.size() < 3) throw SyntaxError(usage);
     const std::string action = args.Text(0);
-    using Act = std::function<std::string(DialogManager&, Dialog&)>;
+    using Act = std::function<ActionOutcome(DialogManager&, Dialog&)>;
     Act act;
     size_t count = words.size() - 1;
     if (action == "click" && count == 2) {
@@ -211,8 +211,8 @@ Player::Step Player::CompileDialogAction(const std::vector<Word>& words, int lin
         throw SyntaxError(usage);
     }
     return [this, panel, act, line] {
-        std::string why = act(host_.dialogs, DialogFor(host_, panel));
-        if (!why.empty()) Notice(line, why);
+        ActionOutcome outcome = act(host_.dialogs, DialogFor(host_, panel));
+        if (!outcome.done) Notice(line, outcome.notice);
     };
 }
 
