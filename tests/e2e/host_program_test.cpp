@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"start\n\nfrobnicate now\n", "3: unknown action \"frobnicate\""},
         BadLine{"# comment\ncall \"SP Interface\"\n", "2: usage: call CALLER SELECTOR"},
         BadLine{"call \"SP Interface Startup\n", "1: unterminated quoted word"},
+        BadLine{"start\nsnapshot \"s\xC3\"\n", "2: the line is not valid UTF-8"},
         BadLine{"without-suite \"AI Menu Suite\" nine\n", "1: \"nine\" is not a whole number"},
         BadLine{"alert yes\n", "1: usage: alert ok"},
         BadLine{"call \"SP Interface\" \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
