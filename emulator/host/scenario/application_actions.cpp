@@ -3,6 +3,7 @@
 
 #include "emulator/host/host.h"
 #include "emulator/host/scenario/host_actions.h"
+#include "host/messages.h"
 
 namespace host {
 namespace {
@@ -15,9 +16,28 @@ Action Plain(const std::string& name, const std::string& summary, void (Host::*a
             }};
 }
 
+// The pairs the host sends itself, and the action that does. Sent raw, they would skip
+// the host's own bookkeeping: a plug-in started or shut down behind its back leaves its
+// record or its panel behind when the host quits.
+struct LifecyclePair {
+    const char* caller;
+    const char* selector;
+    const char* action;
+};
+constexpr LifecyclePair kLifecyclePairs[] = {
+    {kSPInterfaceCaller, kSPInterfaceStartupSelector, "start"},
+    {kSPInterfaceCaller, kSPInterfaceShutdownSelector, "quit"},
+    {kSPAccessCaller, kSPAccessUnloadSelector, "unload"},
+    {kSPAccessCaller, kSPAccessReloadSelector, "reload"},
+};
+
 Effect CompileCall(const ActionArguments& args) {
     args.ExpectCount(2);
     std::string caller = args.HostText(0), selector = args.HostText(1);
+    for (const LifecyclePair& pair : kLifecyclePairs)
+        if (caller == pair.caller && selector == pair.selector)
+            throw SyntaxError("the host sends \"" + caller + "\"/\"" + selector +
+                              "\" itself: use " + pair.action);
     return [caller, selector](Host& host, ActionContext&) { host.Call(caller, selector); };
 }
 
@@ -58,7 +78,10 @@ std::vector<Action> ApplicationActions() {
         Plain("reload", "the code is loaded again, then \"SP Access\"/\"Reload\"", &Host::Reload),
         Plain("about", "\"SP Interface\"/\"About\"", &Host::About),
         {"call", "call CALLER SELECTOR",
-         "sends any pair, with a zeroed record of the type that caller uses", CompileCall},
+         "sends any other pair, with a zeroed record of the type that caller uses. The pairs "
+         "of `start`, `quit`, `unload` and `reload` are refused: only those actions keep the "
+         "host's account of the plug-in right",
+         CompileCall},
         {"snapshot", "snapshot NAME",
          "keeps the host's state at this point under `\"snapshots\"` in the JSON", CompileSnapshot},
         {"alert", "alert ok", "answers the alert on screen", CompileAlert},
