@@ -1,5 +1,6 @@
 #include "emulator/app/play_command.h"
 
+#include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -12,51 +13,6 @@
 #include "emulator/host/scenario/player.h"
 
 namespace {
-
-struct PlayOptions {
-    std::string scenario;
-    std::string plugin = DefaultPluginPath();
-    std::string json;
-    std::string trace;
-    std::string prefs;  // empty: the preferences live in memory only
-    std::string panelSvg;
-};
-
-std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
-    PlayOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
-        bool ok = true;
-        if (arg == "--plugin")
-            ok = value(options.plugin);
-        else if (arg == "--json")
-            ok = value(options.json);
-        else if (arg == "--trace")
-            ok = value(options.trace);
-        else if (arg == "--prefs")
-            ok = value(options.prefs);
-        else if (arg == "--panel-svg")
-            ok = value(options.panelSvg);
-        else if (options.scenario.empty() && !arg.starts_with("--"))
-            options.scenario = arg;
-        else
-            ok = false;
-        if (!ok) {
-            std::cerr << "ortaq-host play: unexpected \"" << arg << "\"\n";
-            return std::nullopt;
-        }
-    }
-    if (options.scenario.empty()) {
-        std::cerr << "usage: " << kPlayUsage << '\n';
-        return std::nullopt;
-    }
-    return options;
-}
 
 bool WriteFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -116,27 +72,56 @@ int ReportAbandoned(const host::Host& host) {
 
 }  // namespace
 
-int PlayCommand(const std::vector<std::string>& args) {
-    std::optional<PlayOptions> options = ParseOptions(args);
-    if (!options) return kExitFailure;
+CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
+    CLI::App* command = app.add_subcommand("play", "plays a scenario against the plug-in");
+    command->footer(
+        "Exit status: 0 played; 1 bad command line, or a file that cannot be read or written; 2 a "
+        "scenario line that is malformed or cannot be played; 3 the scenario ended while an alert "
+        "or modal dialog was open.\nThe actions a scenario can use: ortaq-host actions");
+    // An option given twice takes its last value, as a later word overrides an earlier one.
+    command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    command->add_option("FILE", options.scenario, "the scenario to play")->required();
+    options.plugin = DefaultPluginPath();
+    command->add_option("--plugin", options.plugin, "the plug-in library")
+        ->type_name("PATH")
+        ->capture_default_str();
+    command->add_option("--json", options.json, "writes the final state, with the snapshots")
+        ->type_name("OUT");
+    command
+        ->add_option("--trace", options.trace,
+                     "writes one line per host-function call the plug-in makes, and one per "
+                     "message sent")
+        ->type_name("OUT");
+    command
+        ->add_option("--prefs", options.prefs,
+                     "the file that keeps the host's preferences between runs (read before the "
+                     "run, written when the host quits)")
+        ->type_name("PREFS");
+    command
+        ->add_option("--panel-svg", options.panelSvg,
+                     "writes a picture of the panel as the user left it (SVG)")
+        ->type_name("OUT");
+    return command;
+}
 
+int PlayCommand(const PlayOptions& options) {
     std::string text;
     try {
-        text = host::ReadWholeFile(options->scenario);
+        text = host::ReadWholeFile(options.scenario);
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host: " << error.what() << '\n';
         return kExitFailure;
     }
 
-    host::Host host(options->plugin);
-    if (!options->trace.empty() && !host.trace.OpenFile(options->trace)) {
-        std::cerr << "ortaq-host: cannot write " << options->trace << '\n';
+    host::Host host(options.plugin);
+    if (!options.trace.empty() && !host.trace.OpenFile(options.trace)) {
+        std::cerr << "ortaq-host: cannot write " << options.trace << '\n';
         return kExitFailure;
     }
     host::Player player(host);
     try {
-        player.Load(options->scenario, text);
-        if (!options->prefs.empty()) LoadPreferences(host, options->prefs);
+        player.Load(options.scenario, text);
+        if (!options.prefs.empty()) LoadPreferences(host, options.prefs);
         std::string error;
         if (!host.LoadPlugin(error)) {
             std::cerr << "ortaq-host: " << error << '\n';
@@ -144,7 +129,7 @@ int PlayCommand(const std::vector<std::string>& args) {
         }
         bool pictured = true;
         player.Play([&] {
-            if (!options->panelSvg.empty()) pictured = WritePanelPicture(host, options->panelSvg);
+            if (!options.panelSvg.empty()) pictured = WritePanelPicture(host, options.panelSvg);
         });
         if (!pictured) return kExitFailure;
     } catch (const host::ScenarioError& error) {
@@ -154,9 +139,9 @@ int PlayCommand(const std::vector<std::string>& args) {
 
     int status = ReportAbandoned(host);
     // The host quit: what the plug-in stored is kept, even after a window was left open.
-    if (!options->prefs.empty() && !SavePreferences(host, options->prefs)) return kExitFailure;
-    if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
+    if (!options.prefs.empty() && !SavePreferences(host, options.prefs)) return kExitFailure;
+    if (!options.json.empty() && !WriteFile(options.json, player.State().Dump()))
         return kExitFailure;
-    PrintSummary(*options, host);
+    PrintSummary(options, host);
     return status;
 }

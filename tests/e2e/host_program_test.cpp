@@ -275,6 +275,39 @@ TEST_F(HostProgram, ABadPluginPathIsOneClearLine) {
     EXPECT_EQ(result.err, "ortaq-host: cannot read " + dir_ + "/nothing.so\n");
 }
 
+TEST_F(HostProgram, OptionsTakeTheirValueAfterAnEqualSignToo) {
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    CommandResult result = RunCommand(kHost + " play --plugin=" + kPlugin + " --json=" + dir_ +
+                                      "/state.json " + dir_ + "/s.scn");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["plugin"]["name"].AsString(),
+              "Shell");
+}
+
+TEST_F(HostProgram, EachCommandHasItsHelp) {
+    for (const char* command : {"play", "resources", "actions"}) {
+        CommandResult result = RunCommand(kHost + " " + command + " --help");
+        EXPECT_EQ(result.status, 0) << command;
+        EXPECT_NE(result.out.find(std::string("Usage: ortaq-host ") + command), std::string::npos)
+            << result.out;
+    }
+}
+
+class BadCommandLines : public HostProgram, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BadCommandLines, ExitWithStatusOneAndSayWhy) {
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    CommandResult result = RunCommand("cd " + dir_ + " && " + kHost + " " + GetParam());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err.find("ortaq-host: "), 0u) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, BadCommandLines,
+                         ::testing::Values("", "frobnicate", "play", "play s.scn s.scn",
+                                           "play s.scn --frobnicate", "play s.scn --json",
+                                           "resources", "resources x.so --extract PIPL"));
+
 TEST_F(HostProgram, AMissingScenarioIsOneClearLine) {
     CommandResult result = RunCommand(kHost + " play " + dir_ + "/none.scn");
     EXPECT_EQ(result.status, 1);
