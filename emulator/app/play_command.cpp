@@ -1,7 +1,7 @@
 #include "emulator/app/play_command.h"
 
 #include <CLI/CLI.hpp>
-#include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 
@@ -10,16 +10,26 @@
 #include "emulator/host/dialogs/dialog_svg.h"
 #include "emulator/host/host.h"
 #include "emulator/host/resources/elf_section.h"
+#include "emulator/host/safe_file.h"
 #include "emulator/host/scenario/player.h"
 
 namespace {
 
-bool WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) std::cerr << "ortaq-host: cannot write " << path << '\n';
-    return static_cast<bool>(out);
+// Runs WRITE; a file it cannot write is told in one line, and the answer is false.
+bool Written(const std::function<void()>& write) {
+    try {
+        write();
+        return true;
+    } catch (const std::runtime_error& error) {
+        std::cerr << "ortaq-host: " << error.what() << '\n';
+        return false;
+    }
+}
+
+// An output replaces the earlier one in one step, so that no reader finds it half written.
+// Every run makes it again: the earlier one is not kept.
+bool WriteOutput(const std::string& path, const std::string& text) {
+    return Written([&] { host::ReplaceFile(path, text, host::PreviousFile::kDropped); });
 }
 
 // A file that had to be set aside is told in one line; the run goes on with no preferences.
@@ -29,13 +39,7 @@ void LoadPreferences(host::Host& host, const std::string& path) {
 }
 
 bool SavePreferences(const host::Host& host, const std::string& path) {
-    try {
-        host.preferences.Save(path);
-        return true;
-    } catch (const std::runtime_error& error) {
-        std::cerr << "ortaq-host: " << error.what() << '\n';
-        return false;
-    }
+    return Written([&] { host.preferences.Save(path); });
 }
 
 // The panel as the user left it, before the host quits.
@@ -45,7 +49,7 @@ bool WritePanelPicture(const host::Host& host, const std::string& path) {
         std::cerr << "ortaq-host: there is no panel to draw in " << path << '\n';
         return false;
     }
-    return WriteFile(path, host::DialogSvg(*panel, host.plugin.Resources()));
+    return WriteOutput(path, host::DialogSvg(*panel, host.plugin.Resources()));
 }
 
 void PrintSummary(const PlayOptions& options, const host::Host& host) {
@@ -140,7 +144,7 @@ int PlayCommand(const PlayOptions& options) {
     int status = ReportAbandoned(host);
     // The host quit: what the plug-in stored is kept, even after a window was left open.
     if (!options.prefs.empty() && !SavePreferences(host, options.prefs)) return kExitFailure;
-    if (!options.json.empty() && !WriteFile(options.json, player.State().Dump()))
+    if (!options.json.empty() && !WriteOutput(options.json, player.State().Dump()))
         return kExitFailure;
     PrintSummary(options, host);
     return status;

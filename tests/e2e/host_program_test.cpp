@@ -269,6 +269,25 @@ INSTANTIATE_TEST_SUITE_P(
                       RunEnd{"without-suite \"ADM Dialog Suite\" 10\nstart\n", 3, true},
                       RunEnd{"start\nstart\n", 2, false}, RunEnd{"frobnicate\n", 2, false}));
 
+// What --json and --panel-svg write takes the place of the earlier file in one step, so that
+// a reader never finds it half written: one who opened the earlier file reads it whole.
+class OutputFiles : public HostProgram, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OutputFiles, ReplaceTheEarlierOneWhole) {
+    const std::string out = dir_ + "/out";
+    WriteTextFile(out, "earlier");
+    std::filesystem::create_hard_link(out, dir_ + "/opened");
+    CommandResult result = Play("start\n", std::string(GetParam()) + " " + out);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadTextFile(dir_ + "/opened"), "earlier");
+    EXPECT_NE(ReadTextFile(out), "earlier");
+    // An output is made again by every run: no backup beside it.
+    EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
+    EXPECT_FALSE(std::filesystem::exists(out + ".tmp"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, OutputFiles, ::testing::Values("--json", "--panel-svg"));
+
 TEST_F(HostProgram, ABadPluginPathIsOneClearLine) {
     CommandResult result = Play("start\n", "--plugin " + dir_ + "/nothing.so");
     EXPECT_EQ(result.status, 1);
