@@ -52,6 +52,18 @@ bool WritePanelPicture(const host::Host& host, const std::string& path) {
     return WriteOutput(path, host::DialogSvg(*panel, host.plugin.Resources()));
 }
 
+// The files written once the host quit: what the plug-in stored is kept, even after a window
+// was left open, and a file that cannot be written costs no other. False when one could not
+// be written.
+bool WriteFilesAtTheEnd(const PlayOptions& options, const host::Host& host,
+                        const host::Player& player) {
+    bool written = true;
+    if (!options.prefs.empty()) written = SavePreferences(host, options.prefs) && written;
+    if (!options.json.empty())
+        written = WriteOutput(options.json, player.State().Dump()) && written;
+    return written;
+}
+
 void PrintSummary(const PlayOptions& options, const host::Host& host) {
     std::cout << "Played " << options.scenario << " with " << host.plugin.Path() << " ("
               << host.plugin.Name() << ")\n"
@@ -123,6 +135,7 @@ int PlayCommand(const PlayOptions& options) {
         return kExitFailure;
     }
     host::Player player(host);
+    bool pictured = true;
     try {
         player.Load(options.scenario, text);
         if (!options.prefs.empty()) LoadPreferences(host, options.prefs);
@@ -131,21 +144,17 @@ int PlayCommand(const PlayOptions& options) {
             std::cerr << "ortaq-host: " << error << '\n';
             return kExitFailure;
         }
-        bool pictured = true;
         player.Play([&] {
             if (!options.panelSvg.empty()) pictured = WritePanelPicture(host, options.panelSvg);
         });
-        if (!pictured) return kExitFailure;
     } catch (const host::ScenarioError& error) {
         std::cerr << error.what() << '\n';
         return kExitBadScenario;
     }
 
     int status = ReportAbandoned(host);
-    // The host quit: what the plug-in stored is kept, even after a window was left open.
-    if (!options.prefs.empty() && !SavePreferences(host, options.prefs)) return kExitFailure;
-    if (!options.json.empty() && !WriteOutput(options.json, player.State().Dump()))
-        return kExitFailure;
+    bool stored = WriteFilesAtTheEnd(options, host, player);
+    if (!pictured || !stored) return kExitFailure;
     PrintSummary(options, host);
     return status;
 }

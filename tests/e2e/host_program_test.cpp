@@ -242,9 +242,24 @@ TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
 
 TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
     const std::string prefs = dir_ + "/missing/prefs.json";
-    CommandResult result = Play("start\n", "--prefs " + prefs);
+    CommandResult result = Play("start\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: cannot write " + prefs + " (No such file or directory)\n");
+    // The other files are still written.
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["plugin"]["name"].AsString(),
+              "Shell");
+}
+
+TEST_F(HostProgram, APanelPictureWithNoPanelStillLeavesThePreferencesAndTheState) {
+    const std::string prefs = dir_ + "/prefs.json", svg = dir_ + "/panel.svg";
+    CommandResult result = Play("pref Ortaq n int 1\n", "--prefs " + prefs + " --json " + dir_ +
+                                                            "/state.json --panel-svg " + svg);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: there is no panel to draw in " + svg + "\n");
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs))["Ortaq"]["n"].AsInt(), 1);
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["prefs"]["Ortaq"]["n"].AsInt(),
+              1);
+    EXPECT_FALSE(std::filesystem::exists(svg));
 }
 
 struct RunEnd {
