@@ -342,6 +342,19 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, BadCommandLines,
                                            "play s.scn --frobnicate", "play s.scn --json",
                                            "resources", "resources x.so --extract PIPL"));
 
+TEST_F(HostProgram, APluginNamedWithoutAFolderIsTheFileInTheCurrentOne) {
+    // Its resources and its code come from the same file, not from the loader's search path.
+    std::filesystem::copy_file(kPlugin, dir_ + "/libcopy.so");
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    CommandResult result = RunCommand("cd " + dir_ + " && env -u LD_LIBRARY_PATH " + kHost +
+                                      " play s.scn --plugin libcopy.so --json state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state["plugin"]["path"].AsString(),
+              (std::filesystem::canonical(dir_) / "libcopy.so").string());
+    EXPECT_TRUE(state["plugin"]["loaded"].AsBool());
+}
+
 TEST_F(HostProgram, AMissingScenarioIsOneClearLine) {
     CommandResult result = RunCommand(kHost + " play " + dir_ + "/none.scn");
     EXPECT_EQ(result.status, 1);
