@@ -327,6 +327,17 @@ TEST_F(HostProgram, EachCommandHasItsHelp) {
     }
 }
 
+TEST_F(HostProgram, TheScenarioDocsCarryTheActionTableAsTheProgramPrintsIt) {
+    CommandResult result = RunCommand(kHost + " actions");
+    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(result.out.find("| action | what happens |\n|---|---|\n| `start` |"), 0u)
+        << result.out;
+    EXPECT_NE(ReadTextFile(std::string(ORTAQ_SOURCE_DIR) + "/docs/scenarios.md").find(result.out),
+              std::string::npos)
+        << "paste the output of ortaq-host actions into docs/scenarios.md:\n"
+        << result.out;
+}
+
 class BadCommandLines : public HostProgram, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(BadCommandLines, ExitWithStatusOneAndSayWhy) {
