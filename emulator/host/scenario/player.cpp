@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "emulator/host/scenario/host_actions.h"
+#include "emulator/host/scenario/tokenizer.h"
 #include "emulator/host/state.h"
 
 namespace host {

@@ -3,13 +3,13 @@
 
 #include <functional>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "emulator/host/host.h"
 #include "emulator/host/json.h"
 #include "emulator/host/scenario/notices.h"
-#include "emulator/host/scenario/tokenizer.h"
 
 namespace host {
 
