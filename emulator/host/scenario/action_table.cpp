@@ -40,15 +40,18 @@ std::string ActionTable::Usage(const std::string& verb) const {
     return usage;
 }
 
+bool ActionTable::Knows(const std::string& verb) const {
+    for (const Action& action : actions_)
+        if (StartsWithVerb(action, verb)) return true;
+    return false;
+}
+
 Effect ActionTable::Compile(const std::vector<Word>& words) const {
     const std::string& verb = words.at(0).text;
-    const Action* action = Find(words);
+    if (!Knows(verb)) throw SyntaxError("unknown action \"" + verb + "\"");
     try {
-        if (action == nullptr) {
-            for (const Action& known : actions_)
-                if (StartsWithVerb(known, verb)) throw UsageError();
-            throw SyntaxError("unknown action \"" + verb + "\"");
-        }
+        const Action* action = Find(words);
+        if (action == nullptr) throw UsageError();
         return action->compile(ActionArguments(words, NameWords(*action).size()));
     } catch (const UsageError&) {
         throw SyntaxError("usage: " + Usage(verb));

@@ -17,9 +17,9 @@ class ActionTable {
     // In the order the documentation lists them.
     const std::vector<Action>& Actions() const { return actions_; }
 
-    // Reads WORDS (an action's name, then its arguments) as one action. Throws SyntaxError
-    // for an unknown verb, for words that do not fit the usage ("usage: ..."), or for an
-    // argument that cannot be read.
+    // Reads WORDS (an action's name, then its arguments; at least one word) as one action.
+    // Throws SyntaxError for an unknown verb, for words that do not fit the usage
+    // ("usage: ..."), or for an argument that cannot be read.
     Effect Compile(const std::vector<Word>& words) const;
 
     // The usage of the actions whose name starts with VERB: one action's own, or for a verb
@@ -27,6 +27,8 @@ class ActionTable {
     std::string Usage(const std::string& verb) const;
 
   private:
+    // Whether an action's name starts with VERB.
+    bool Knows(const std::string& verb) const;
     // The action whose every name word leads WORDS, or null.
     const Action* Find(const std::vector<Word>& words) const;
 
