@@ -1,28 +1,38 @@
 // ortaq-host: the emulated host application.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
-#include <vector>
 
+#include "emulator/app/actions_command.h"
 #include "emulator/app/exit_codes.h"
 #include "emulator/app/play_command.h"
 #include "emulator/app/resources_command.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        std::cerr << "usage: " << kPlayUsage << "\n"
-                  << "       ortaq-host resources PLUGIN [--extract TYPE NUMBER]\n";
-        return kExitFailure;
-    }
-    std::string command = args.front();
-    args.erase(args.begin());
+    CLI::App app("The emulated host application: loads a plug-in library and plays scenarios.",
+                 "ortaq-host");
+    app.require_subcommand(1);
+    app.failure_message([](const CLI::App*, const CLI::Error& error) {
+        return "ortaq-host: " + std::string(error.what()) +
+               "\nRun with --help for more information.\n";
+    });
+    PlayOptions play;
+    ResourcesOptions resources;
+    CLI::App* playCommand = AddPlayCommand(app, play);
+    CLI::App* resourcesCommand = AddResourcesCommand(app, resources);
+    CLI::App* actionsCommand = AddActionsCommand(app);
     try {
-        if (command == "play") return PlayCommand(args);
-        if (command == "resources") return ResourcesCommand(args);
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // --help is answered here too, with status 0.
+        return app.exit(error) == 0 ? kExitOk : kExitFailure;
+    }
+    try {
+        if (playCommand->parsed()) return PlayCommand(play);
+        if (resourcesCommand->parsed()) return ResourcesCommand(resources);
+        if (actionsCommand->parsed()) return ActionsCommand();
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host: " << error.what() << '\n';
-        return kExitFailure;
     }
-    std::cerr << "ortaq-host: unknown command \"" << command << "\"\n";
     return kExitFailure;
 }

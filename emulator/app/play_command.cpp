@@ -1,6 +1,7 @@
 #include "emulator/app/play_command.h"
 
-#include <fstream>
+#include <CLI/CLI.hpp>
+#include <functional>
 #include <iostream>
 #include <optional>
 
@@ -9,61 +10,26 @@
 #include "emulator/host/dialogs/dialog_svg.h"
 #include "emulator/host/host.h"
 #include "emulator/host/resources/elf_section.h"
+#include "emulator/host/safe_file.h"
 #include "emulator/host/scenario/player.h"
 
 namespace {
 
-struct PlayOptions {
-    std::string scenario;
-    std::string plugin = DefaultPluginPath();
-    std::string json;
-    std::string trace;
-    std::string prefs;  // empty: the preferences live in memory only
-    std::string panelSvg;
-};
-
-std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args) {
-    PlayOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
-        bool ok = true;
-        if (arg == "--plugin")
-            ok = value(options.plugin);
-        else if (arg == "--json")
-            ok = value(options.json);
-        else if (arg == "--trace")
-            ok = value(options.trace);
-        else if (arg == "--prefs")
-            ok = value(options.prefs);
-        else if (arg == "--panel-svg")
-            ok = value(options.panelSvg);
-        else if (options.scenario.empty() && !arg.starts_with("--"))
-            options.scenario = arg;
-        else
-            ok = false;
-        if (!ok) {
-            std::cerr << "ortaq-host play: unexpected \"" << arg << "\"\n";
-            return std::nullopt;
-        }
+// Runs WRITE; a file it cannot write is told in one line, and the answer is false.
+bool Written(const std::function<void()>& write) {
+    try {
+        write();
+        return true;
+    } catch (const std::runtime_error& error) {
+        std::cerr << "ortaq-host: " << error.what() << '\n';
+        return false;
     }
-    if (options.scenario.empty()) {
-        std::cerr << "usage: " << kPlayUsage << '\n';
-        return std::nullopt;
-    }
-    return options;
 }
 
-bool WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) std::cerr << "ortaq-host: cannot write " << path << '\n';
-    return static_cast<bool>(out);
+// An output replaces the earlier one in one step, so that no reader finds it half written.
+// Every run makes it again: the earlier one is not kept.
+bool WriteOutput(const std::string& path, const std::string& text) {
+    return Written([&] { host::ReplaceFile(path, text, host::PreviousFile::kDropped); });
 }
 
 // A file that had to be set aside is told in one line; the run goes on with no preferences.
@@ -73,13 +39,7 @@ void LoadPreferences(host::Host& host, const std::string& path) {
 }
 
 bool SavePreferences(const host::Host& host, const std::string& path) {
-    try {
-        host.preferences.Save(path);
-        return true;
-    } catch (const std::runtime_error& error) {
-        std::cerr << "ortaq-host: " << error.what() << '\n';
-        return false;
-    }
+    return Written([&] { host.preferences.Save(path); });
 }
 
 // The panel as the user left it, before the host quits.
@@ -89,7 +49,19 @@ bool WritePanelPicture(const host::Host& host, const std::string& path) {
         std::cerr << "ortaq-host: there is no panel to draw in " << path << '\n';
         return false;
     }
-    return WriteFile(path, host::DialogSvg(*panel, host.plugin.Resources()));
+    return WriteOutput(path, host::DialogSvg(*panel, host.plugin.Resources()));
+}
+
+// The files written once the host quit: what the plug-in stored is kept, even after a window
+// was left open, and a file that cannot be written costs no other. False when one could not
+// be written.
+bool WriteFilesAtTheEnd(const PlayOptions& options, const host::Host& host,
+                        const host::Player& player) {
+    bool written = true;
+    if (!options.prefs.empty()) written = SavePreferences(host, options.prefs) && written;
+    if (!options.json.empty())
+        written = WriteOutput(options.json, player.State().Dump()) && written;
+    return written;
 }
 
 void PrintSummary(const PlayOptions& options, const host::Host& host) {
@@ -116,47 +88,73 @@ int ReportAbandoned(const host::Host& host) {
 
 }  // namespace
 
-int PlayCommand(const std::vector<std::string>& args) {
-    std::optional<PlayOptions> options = ParseOptions(args);
-    if (!options) return kExitFailure;
+CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
+    CLI::App* command = app.add_subcommand("play", "plays a scenario against the plug-in");
+    command->footer(
+        "Exit status: 0 played; 1 bad command line, or a file that cannot be read or written; 2 a "
+        "scenario line that is malformed or cannot be played; 3 the scenario ended while an alert "
+        "or modal dialog was open.\nThe actions a scenario can use: ortaq-host actions");
+    // An option given twice takes its last value, as a later word overrides an earlier one.
+    command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    command->add_option("FILE", options.scenario, "the scenario to play")->required();
+    options.plugin = DefaultPluginPath();
+    command->add_option("--plugin", options.plugin, "the plug-in library")
+        ->type_name("PATH")
+        ->capture_default_str();
+    command->add_option("--json", options.json, "writes the final state, with the snapshots")
+        ->type_name("OUT");
+    command
+        ->add_option("--trace", options.trace,
+                     "writes one line per host-function call the plug-in makes, and one per "
+                     "message sent")
+        ->type_name("OUT");
+    command
+        ->add_option("--prefs", options.prefs,
+                     "the file that keeps the host's preferences between runs (read before the "
+                     "run, written when the host quits)")
+        ->type_name("PREFS");
+    command
+        ->add_option("--panel-svg", options.panelSvg,
+                     "writes a picture of the panel as the user left it (SVG)")
+        ->type_name("OUT");
+    return command;
+}
 
+int PlayCommand(const PlayOptions& options) {
     std::string text;
     try {
-        text = host::ReadWholeFile(options->scenario);
+        text = host::ReadWholeFile(options.scenario);
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host: " << error.what() << '\n';
         return kExitFailure;
     }
 
-    host::Host host(options->plugin);
-    if (!options->trace.empty() && !host.trace.OpenFile(options->trace)) {
-        std::cerr << "ortaq-host: cannot write " << options->trace << '\n';
+    host::Host host(options.plugin);
+    if (!options.trace.empty() && !host.trace.OpenFile(options.trace)) {
+        std::cerr << "ortaq-host: cannot write " << options.trace << '\n';
         return kExitFailure;
     }
     host::Player player(host);
+    bool pictured = true;
     try {
-        player.Load(options->scenario, text);
-        if (!options->prefs.empty()) LoadPreferences(host, options->prefs);
+        player.Load(options.scenario, text);
+        if (!options.prefs.empty()) LoadPreferences(host, options.prefs);
         std::string error;
         if (!host.LoadPlugin(error)) {
             std::cerr << "ortaq-host: " << error << '\n';
             return kExitFailure;
         }
-        bool pictured = true;
         player.Play([&] {
-            if (!options->panelSvg.empty()) pictured = WritePanelPicture(host, options->panelSvg);
+            if (!options.panelSvg.empty()) pictured = WritePanelPicture(host, options.panelSvg);
         });
-        if (!pictured) return kExitFailure;
     } catch (const host::ScenarioError& error) {
         std::cerr << error.what() << '\n';
         return kExitBadScenario;
     }
 
     int status = ReportAbandoned(host);
-    // The host quit: what the plug-in stored is kept, even after a window was left open.
-    if (!options->prefs.empty() && !SavePreferences(host, options->prefs)) return kExitFailure;
-    if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
-        return kExitFailure;
-    PrintSummary(*options, host);
+    bool stored = WriteFilesAtTheEnd(options, host, player);
+    if (!pictured || !stored) return kExitFailure;
+    PrintSummary(options, host);
     return status;
 }

@@ -1,11 +1,22 @@
+// ortaq-host play: plays a scenario against the plug-in and writes what the run left.
 #pragma once
 
 #include <string>
-#include <vector>
 
-// The synopsis shown in usage lines.
-inline constexpr const char* kPlayUsage =
-    "ortaq-host play FILE [--plugin PATH] [--json OUT] [--trace OUT] [--prefs PREFS] [--panel-svg "
-    "OUT]";
+namespace CLI {
+class App;
+}
 
-int PlayCommand(const std::vector<std::string>& args);
+struct PlayOptions {
+    std::string scenario;
+    std::string plugin;
+    std::string json;
+    std::string trace;
+    std::string prefs;  // empty: the preferences live in memory only
+    std::string panelSvg;
+};
+
+// Adds the command to APP; what the command line gives lands in OPTIONS.
+CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options);
+
+int PlayCommand(const PlayOptions& options);

@@ -1,5 +1,6 @@
 #include "emulator/app/resources_command.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <iostream>
 
@@ -45,22 +46,28 @@ int Extract(const host::ResourceFile& file, const std::string& type, const std::
 
 }  // namespace
 
-int ResourcesCommand(const std::vector<std::string>& args) {
-    bool list = args.size() == 1;
-    bool extract = args.size() == 4 && args[1] == "--extract";
-    if (!list && !extract) {
-        std::cerr << "usage: ortaq-host resources PLUGIN [--extract TYPE NUMBER]\n"
-                     "  lists the resources, or writes one to standard output as stored;\n"
-                     "  a BITMAP comes out as a complete .bmp file\n";
-        return kExitFailure;
-    }
+CLI::App* AddResourcesCommand(CLI::App& app, ResourcesOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "resources",
+        "lists the plug-in's resources (type, number, language, size in bytes), or writes one "
+        "to standard output as stored; a BITMAP comes out as a complete .bmp file");
+    command->add_option("PLUGIN", options.plugin, "the plug-in library")->required();
+    command
+        ->add_option("--extract", options.extract,
+                     "writes the resource TYPE NUMBER to standard output")
+        ->expected(2)
+        ->type_name("TYPE NUMBER");
+    return command;
+}
+
+int ResourcesCommand(const ResourcesOptions& options) {
     try {
-        host::ResourceFile file = host::LoadPluginResources(args[0]);
-        if (list) {
+        host::ResourceFile file = host::LoadPluginResources(options.plugin);
+        if (options.extract.empty()) {
             List(file);
             return kExitOk;
         }
-        return Extract(file, args[2], args[3]);
+        return Extract(file, options.extract[0], options.extract[1]);
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host resources: " << error.what() << '\n';
         return kExitFailure;

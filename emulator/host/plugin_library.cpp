@@ -2,7 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+
 namespace host {
+
+PluginLibrary::PluginLibrary(const std::string& path)
+    : path_(std::filesystem::absolute(path).string()) {}
 
 bool PluginLibrary::Load(std::string& error) {
     if (Loaded()) return true;

@@ -9,7 +9,9 @@ namespace host {
 
 class PluginLibrary {
   public:
-    explicit PluginLibrary(std::string path) : path_(std::move(path)) {}
+    // PATH is made absolute once: a name without a folder would send dlopen down the
+    // loader's search path, while everything else reads the file in the current folder.
+    explicit PluginLibrary(const std::string& path);
     ~PluginLibrary() { Unload(); }
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
@@ -22,7 +24,7 @@ class PluginLibrary {
 
     bool Loaded() const { return entry_ != nullptr; }
     PluginMainProc Entry() const { return entry_; }
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return path_; }  // absolute
 
   private:
     std::string path_;

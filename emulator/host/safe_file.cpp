@@ -93,10 +93,10 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path) {
     }
 }
 
-void ReplaceFile(const std::string& path, std::string_view text) {
+void ReplaceFile(const std::string& path, std::string_view text, PreviousFile previous) {
     const std::string temporary = path + ".tmp";
     int error = WriteDurably(temporary, text);
-    if (error == 0) error = KeepBackup(path);
+    if (error == 0 && previous == PreviousFile::kKeptAsBackup) error = KeepBackup(path);
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());

@@ -12,10 +12,14 @@ namespace host {
 // giving the system's reason when the file is there but cannot be read.
 std::optional<std::string> ReadFileIfPresent(const std::string& path);
 
+// What a replacement does with the file PATH held before.
+enum class PreviousFile { kKeptAsBackup, kDropped };
+
 // Writes TEXT to a temporary file beside PATH, flushes it to disk and renames it over PATH,
-// keeping the previous PATH as PATH.bak. Throws std::runtime_error naming PATH and the
-// reason when it cannot; PATH is then as it was.
-void ReplaceFile(const std::string& path, std::string_view text);
+// keeping the previous PATH as PATH.bak if asked. Throws std::runtime_error naming PATH and
+// the reason when it cannot; PATH is then as it was.
+void ReplaceFile(const std::string& path, std::string_view text,
+                 PreviousFile previous = PreviousFile::kKeptAsBackup);
 
 // Renames PATH to PATH + SUFFIX, or to PATH + SUFFIX + ".2", ".3"... when earlier ones are
 // there, so that nothing set aside before is lost. Answers the new path; throws

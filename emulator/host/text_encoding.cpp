@@ -40,9 +40,11 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 // Reads one UTF-8 character at text[i], advancing i; nothing when the bytes are invalid.
 std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
+    // The smallest code point each length may carry: anything less is an overlong form.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
     auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80) return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    int extra = lead >= 0xF8 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
     if (extra < 0 || i + extra > text.size()) return std::nullopt;
     char32_t c = lead & (0x3F >> extra);
     for (int k = 0; k < extra; ++k) {
@@ -50,6 +52,8 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
         if ((next & 0xC0) != 0x80) return std::nullopt;
         c = (c << 6) | (next & 0x3F);
     }
+    bool surrogate = c >= 0xD800 && c < 0xE000;
+    if (c < kSmallest[extra] || surrogate || c > 0x10FFFF) return std::nullopt;
     return c;
 }
 
@@ -95,6 +99,12 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
         out += *byte;
     }
     return out;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();)
+        if (!NextCodePoint(text, i)) return false;
+    return true;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {

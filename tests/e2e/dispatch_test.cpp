@@ -8,9 +8,12 @@ namespace {
 
 constexpr int kSuiteRows = 120;
 
-// Start-up alone, without the application-started notification: no panel is made, so the
-// suites are not held between messages.
-constexpr const char* kStartUpOnly = "call \"SP Interface\" \"Startup\"\n";
+// Start-up alone, sent straight to the plug-in without the host's start and its
+// application-started notification: no panel is made, so the suites are not held between
+// messages.
+void StartUpOnly(host::Host& host) {
+    host.plugin.SendEmpty("SP Interface", "Startup");
+}
 
 struct RouteCase {
     const char* caller;
@@ -22,9 +25,9 @@ class UnansweredPairs : public ::testing::TestWithParam<RouteCase> {};
 
 TEST_P(UnansweredPairs, AnswerZeroAndLeaveTheRecordAlone) {
     const RouteCase& route = GetParam();
-    host::Json state =
-        PlayScenario(std::string(kStartUpOnly) + "snapshot before\n" + "call \"" + route.caller +
-                     "\" \"" + route.selector + "\"\nsnapshot after\n");
+    host::Json state = PlayScenario(std::string("snapshot before\n") + "call \"" + route.caller +
+                                        "\" \"" + route.selector + "\"\nsnapshot after\n",
+                                    StartUpOnly);
     auto calls = CallsTo(state, route.caller, route.selector);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0]["result"].AsInt(), 0);
@@ -49,12 +52,13 @@ INSTANTIATE_TEST_SUITE_P(Dispatch, UnansweredPairs,
 TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
     // While start-up allocates its record, the host sends another message, as a dialog
     // callback would.
-    host::Json state = PlayScenario(kStartUpOnly, [](host::Host& host) {
+    host::Json state = PlayScenario("", [](host::Host& host) {
         host.trace.AddListener([&host, sent = false](const host::SuiteCallRecord& call) mutable {
             if (call.function != "AllocateBlock" || sent) return;
             sent = true;
             host.Call("SP Interface", "Nested");
         });
+        StartUpOnly(host);
     });
     auto startup = CallsTo(state, "SP Interface", "Startup");
     auto nested = CallsTo(state, "SP Interface", "Nested");

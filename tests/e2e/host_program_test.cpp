@@ -105,9 +105,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"start\n\nfrobnicate now\n", "3: unknown action \"frobnicate\""},
         BadLine{"# comment\ncall \"SP Interface\"\n", "2: usage: call CALLER SELECTOR"},
         BadLine{"call \"SP Interface Startup\n", "1: unterminated quoted word"},
+        BadLine{"start\nsnapshot \"s\xC3\"\n", "2: the line is not valid UTF-8"},
         BadLine{"without-suite \"AI Menu Suite\" nine\n", "1: \"nine\" is not a whole number"},
         BadLine{"alert yes\n", "1: usage: alert ok"},
         BadLine{"call \"SP Interface\" \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
+        BadLine{"call \"SP Interface\" Startup\n",
+                "1: the host sends \"SP Interface\"/\"Startup\" itself: use start"},
+        BadLine{"start\ncall \"SP Interface\" Shutdown\n",
+                "2: the host sends \"SP Interface\"/\"Shutdown\" itself: use quit"},
+        BadLine{"call \"SP Access\" Unload\n",
+                "1: the host sends \"SP Access\"/\"Unload\" itself: use unload"},
+        BadLine{"call \"SP Access\" Reload\n",
+                "1: the host sends \"SP Access\"/\"Reload\" itself: use reload"},
         BadLine{"start\nalert ok\n", "2: no alert is on screen"},
         BadLine{"start\nstart\n", "2: the plug-in is already started"},
         BadLine{"reload\n", "1: the plug-in is not unloaded"},
@@ -233,9 +242,24 @@ TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
 
 TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
     const std::string prefs = dir_ + "/missing/prefs.json";
-    CommandResult result = Play("start\n", "--prefs " + prefs);
+    CommandResult result = Play("start\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: cannot write " + prefs + " (No such file or directory)\n");
+    // The other files are still written.
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["plugin"]["name"].AsString(),
+              "Shell");
+}
+
+TEST_F(HostProgram, APanelPictureWithNoPanelStillLeavesThePreferencesAndTheState) {
+    const std::string prefs = dir_ + "/prefs.json", svg = dir_ + "/panel.svg";
+    CommandResult result = Play("pref Ortaq n int 1\n", "--prefs " + prefs + " --json " + dir_ +
+                                                            "/state.json --panel-svg " + svg);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: there is no panel to draw in " + svg + "\n");
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs))["Ortaq"]["n"].AsInt(), 1);
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["prefs"]["Ortaq"]["n"].AsInt(),
+              1);
+    EXPECT_FALSE(std::filesystem::exists(svg));
 }
 
 struct RunEnd {
@@ -260,10 +284,86 @@ INSTANTIATE_TEST_SUITE_P(
                       RunEnd{"without-suite \"ADM Dialog Suite\" 10\nstart\n", 3, true},
                       RunEnd{"start\nstart\n", 2, false}, RunEnd{"frobnicate\n", 2, false}));
 
+// What --json and --panel-svg write takes the place of the earlier file in one step, so that
+// a reader never finds it half written: one who opened the earlier file reads it whole.
+class OutputFiles : public HostProgram, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OutputFiles, ReplaceTheEarlierOneWhole) {
+    const std::string out = dir_ + "/out";
+    WriteTextFile(out, "earlier");
+    std::filesystem::create_hard_link(out, dir_ + "/opened");
+    CommandResult result = Play("start\n", std::string(GetParam()) + " " + out);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadTextFile(dir_ + "/opened"), "earlier");
+    EXPECT_NE(ReadTextFile(out), "earlier");
+    // An output is made again by every run: no backup beside it.
+    EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
+    EXPECT_FALSE(std::filesystem::exists(out + ".tmp"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, OutputFiles, ::testing::Values("--json", "--panel-svg"));
+
 TEST_F(HostProgram, ABadPluginPathIsOneClearLine) {
     CommandResult result = Play("start\n", "--plugin " + dir_ + "/nothing.so");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: cannot read " + dir_ + "/nothing.so\n");
+}
+
+TEST_F(HostProgram, OptionsTakeTheirValueAfterAnEqualSignToo) {
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    CommandResult result = RunCommand(kHost + " play --plugin=" + kPlugin + " --json=" + dir_ +
+                                      "/state.json " + dir_ + "/s.scn");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["plugin"]["name"].AsString(),
+              "Shell");
+}
+
+TEST_F(HostProgram, EachCommandHasItsHelp) {
+    for (const char* command : {"play", "resources", "actions"}) {
+        CommandResult result = RunCommand(kHost + " " + command + " --help");
+        EXPECT_EQ(result.status, 0) << command;
+        EXPECT_NE(result.out.find(std::string("Usage: ortaq-host ") + command), std::string::npos)
+            << result.out;
+    }
+}
+
+TEST_F(HostProgram, TheScenarioDocsCarryTheActionTableAsTheProgramPrintsIt) {
+    CommandResult result = RunCommand(kHost + " actions");
+    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(result.out.find("| action | what happens |\n|---|---|\n| `start` |"), 0u)
+        << result.out;
+    EXPECT_NE(ReadTextFile(std::string(ORTAQ_SOURCE_DIR) + "/docs/scenarios.md").find(result.out),
+              std::string::npos)
+        << "paste the output of ortaq-host actions into docs/scenarios.md:\n"
+        << result.out;
+}
+
+class BadCommandLines : public HostProgram, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BadCommandLines, ExitWithStatusOneAndSayWhy) {
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    CommandResult result = RunCommand("cd " + dir_ + " && " + kHost + " " + GetParam());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err.find("ortaq-host: "), 0u) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, BadCommandLines,
+                         ::testing::Values("", "frobnicate", "play", "play s.scn s.scn",
+                                           "play s.scn --frobnicate", "play s.scn --json",
+                                           "resources", "resources x.so --extract PIPL"));
+
+TEST_F(HostProgram, APluginNamedWithoutAFolderIsTheFileInTheCurrentOne) {
+    // Its resources and its code come from the same file, not from the loader's search path.
+    std::filesystem::copy_file(kPlugin, dir_ + "/libcopy.so");
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    CommandResult result = RunCommand("cd " + dir_ + " && env -u LD_LIBRARY_PATH " + kHost +
+                                      " play s.scn --plugin libcopy.so --json state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state["plugin"]["path"].AsString(),
+              (std::filesystem::canonical(dir_) / "libcopy.so").string());
+    EXPECT_TRUE(state["plugin"]["loaded"].AsBool());
 }
 
 TEST_F(HostProgram, AMissingScenarioIsOneClearLine) {

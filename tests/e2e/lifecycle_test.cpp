@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "emulator/host/state.h"
 #include "host/ai_application.h"
 #include "settings/globals.h"
 #include "tests/support/scenario_run.h"
@@ -49,26 +50,36 @@ TEST(Lifecycle, TheHostQuittingShutsDownAnUnloadedPlugin) {
 }
 
 TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
-    host::Json state = PlayScenario("start\ncall \"SP Interface\" \"Startup\"\nsnapshot s\n");
+    host::Json state = PlayScenario("snapshot s\n", [](host::Host& host) {
+        host.Start();
+        host.plugin.SendEmpty("SP Interface", "Startup");  // behind the host's back
+    });
     EXPECT_EQ(state["snapshots"]["s"]["memory"]["blocks"].Size(), 1u);
     EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
     EXPECT_EQ(state["errors"].Size(), 0u);
 }
 
-// Messages the host would not send before start-up or after shut-down: each is answered
-// 0 and touches nothing.
-class MessagesWithoutRecord : public ::testing::TestWithParam<const char*> {};
+// Messages the host would not send before start-up or after shut-down, sent straight to the
+// plug-in: each is answered 0 and touches nothing.
+class MessagesWithoutRecord : public ::testing::TestWithParam<bool> {};  // started and quit
 
 TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
-    host::Json state = PlayScenario(std::string(GetParam()) + "snapshot before\n" +
-                                    "call \"SP Interface\" \"Shutdown\"\n"
-                                    "call \"SP Access\" \"Unload\"\n"
-                                    "call \"SP Access\" \"Reload\"\n"
-                                    "call \"AI Menu\" \"AI Update\"\n"
-                                    "call \"AI Tool\" \"AI Select\"\n");
+    host::Json before;
+    host::Json state = PlayScenario("", [&](host::Host& host) {
+        if (GetParam()) {
+            host.Start();
+            host.Quit();
+        }
+        before = host::HostState(host);
+        for (auto [caller, selector] : {std::pair{"SP Interface", "Shutdown"},
+                                        {"SP Access", "Unload"},
+                                        {"SP Access", "Reload"},
+                                        {"AI Menu", "AI Update"},
+                                        {"AI Tool", "AI Select"}})
+            host.plugin.SendEmpty(caller, selector);
+    });
     for (const host::Json& call : state["calls"].AsArray())
         EXPECT_EQ(call["result"].AsInt(), 0) << call.Dump();
-    const host::Json& before = state["snapshots"]["before"];
     EXPECT_EQ(state["errors"].Size(), 0u);
     EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
     EXPECT_FALSE(state["plugin"]["globals_slot_set"].AsBool());
@@ -77,7 +88,7 @@ TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
 }
 
 // Before start-up, and after a shut-down.
-INSTANTIATE_TEST_SUITE_P(Lifecycle, MessagesWithoutRecord, ::testing::Values("", "start\nquit\n"));
+INSTANTIATE_TEST_SUITE_P(Lifecycle, MessagesWithoutRecord, ::testing::Bool());
 
 }  // namespace
 

@@ -5,7 +5,21 @@
 
 #include "emulator/host/host.h"
 
+namespace host {
+
+void PrintTo(const ActionOutcome& outcome, std::ostream* out) {
+    *out << (outcome.done ? "done" : "nothing happens: " + outcome.notice);
+}
+
+}  // namespace host
+
 namespace {
+
+const host::ActionOutcome kDone = host::ActionOutcome::Done();
+
+host::ActionOutcome NothingHappens(const char* why) {
+    return host::ActionOutcome::NothingHappens(why);
+}
 
 class Dialogs : public ::testing::Test {
   protected:
@@ -24,13 +38,13 @@ TEST_F(Dialogs, TypingAFieldStoresPointsWithinItsBounds) {
     field.units = kADMMillimeterUnits;
     field.precision = 2;
     field.minimum = 0;
-    EXPECT_EQ(host.dialogs.Type(panel, 3, "25,4 "), "");
+    EXPECT_EQ(host.dialogs.Type(panel, 3, "25,4 "), kDone);
     EXPECT_FLOAT_EQ(field.value, 72);
     EXPECT_EQ(field.ShownText(), "25,40");
-    EXPECT_EQ(host.dialogs.Type(panel, 3, "-5"), "");
+    EXPECT_EQ(host.dialogs.Type(panel, 3, "-5"), kDone);
     EXPECT_EQ(field.value, 0);
     EXPECT_EQ(host.dialogs.Type(panel, 3, "douze"),
-              "\"douze\" is not a number; the field keeps its value");
+              NothingHappens("\"douze\" is not a number; the field keeps its value"));
     EXPECT_EQ(field.value, 0);
 }
 
@@ -38,13 +52,13 @@ TEST_F(Dialogs, ActionsOnDisabledOrHiddenItemsDoNothing) {
     host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
     host::Item& box = Add(panel, 7, kADMTextCheckBoxType);
     box.enabled = false;
-    EXPECT_EQ(host.dialogs.Click(panel, 7), "item 7 is disabled; nothing happens");
+    EXPECT_EQ(host.dialogs.Click(panel, 7), NothingHappens("item 7 is disabled; nothing happens"));
     EXPECT_FALSE(box.on);
     box.enabled = true;
     box.shown = false;
-    EXPECT_EQ(host.dialogs.Click(panel, 7), "item 7 is hidden; nothing happens");
+    EXPECT_EQ(host.dialogs.Click(panel, 7), NothingHappens("item 7 is hidden; nothing happens"));
     box.shown = true;
-    EXPECT_EQ(host.dialogs.Click(panel, 7), "");
+    EXPECT_EQ(host.dialogs.Click(panel, 7), kDone);
     EXPECT_TRUE(box.on);
 }
 
@@ -66,10 +80,12 @@ TEST_F(Dialogs, APopupSelectsAnEnabledEntryOnly) {
         host.dialogs.InsertEntry(*popup.list, i)->text = "e" + std::to_string(i);
     popup.list->entries[1]->separator = true;
     popup.list->entries[2]->enabled = false;
-    EXPECT_EQ(host.dialogs.Choose(panel, 20, 0), "");
+    EXPECT_EQ(host.dialogs.Choose(panel, 20, 0), kDone);
     EXPECT_EQ(popup.ShownText(), "e0");
-    EXPECT_EQ(host.dialogs.Choose(panel, 20, 1), "entry 1 is a separator; nothing happens");
-    EXPECT_EQ(host.dialogs.Choose(panel, 20, 2), "entry 2 is disabled; nothing happens");
+    EXPECT_EQ(host.dialogs.Choose(panel, 20, 1),
+              NothingHappens("entry 1 is a separator; nothing happens"));
+    EXPECT_EQ(host.dialogs.Choose(panel, 20, 2),
+              NothingHappens("entry 2 is disabled; nothing happens"));
     EXPECT_EQ(popup.ShownText(), "e0");
     EXPECT_THROW(host.dialogs.Choose(panel, 20, 3), std::runtime_error);
 }
@@ -79,7 +95,7 @@ TEST_F(Dialogs, TheSliderKeepsWithinItsBounds) {
     host::Item& slider = Add(panel, 15, kADMSliderType);
     slider.minimum = -180;
     slider.maximum = 180;
-    EXPECT_EQ(host.dialogs.Slide(panel, 15, 45.5f), "");
+    EXPECT_EQ(host.dialogs.Slide(panel, 15, 45.5f), kDone);
     EXPECT_EQ(slider.value, 45.5f);
     host.dialogs.Slide(panel, 15, 500);
     EXPECT_EQ(slider.value, 180);

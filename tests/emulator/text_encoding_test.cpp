@@ -31,6 +31,23 @@ TEST(TextEncoding, RefusesWhatWindows1252CannotHold) {
     EXPECT_FALSE(host::Utf8ToCp1252("\xC3\x28"));  // bad continuation
 }
 
+TEST(TextEncoding, TellsWellFormedUtf8) {
+    for (const char* good : {"", "plain", "Parallélogramme", "€ 🌍", "\xF4\x8F\xBF\xBF"})
+        EXPECT_TRUE(host::IsUtf8(good)) << good;
+    for (const char* bad : {
+             "s\xC3",             // cut short
+             "\xC3\x28",          // bad continuation
+             "\xA9",              // a stray continuation byte
+             "\xC0\xA2",          // an overlong quote
+             "\xE0\x80\xAF",      // an overlong slash
+             "\xED\xA0\x80",      // a surrogate
+             "\xF4\x90\x80\x80",  // beyond U+10FFFF
+             "\xF8\x90\x80\x80",  // no such lead byte
+         })
+        EXPECT_FALSE(host::IsUtf8(bad)) << ::testing::PrintToString(std::string(bad));
+    EXPECT_FALSE(host::Utf8ToCp1252("\xC1\x81"));  // an overlong "A" is no "A"
+}
+
 TEST(TextEncoding, ReadsUtf16AsResourcesStoreIt) {
     EXPECT_EQ(host::Utf16ToUtf8(u"Préférences..."), "Préférences...");
     EXPECT_EQ(host::Utf16ToUtf8(u"\u2212 \U0001F30D"), "− 🌍");  // a surrogate pair

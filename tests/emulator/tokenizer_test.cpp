@@ -39,4 +39,9 @@ TEST(Tokenizer, RefusesAnUnterminatedQuote) {
     EXPECT_THROW(host::SplitWords("call \"SP Interface"), host::SyntaxError);
 }
 
+TEST(Tokenizer, RefusesALineThatIsNotUtf8) {
+    EXPECT_THROW(host::SplitWords("snapshot \"s\xC3\""), host::SyntaxError);
+    EXPECT_THROW(host::SplitWords("layer \xC0\xA2 # comment \xFF"), host::SyntaxError);
+}
+
 }  // namespace

@@ -302,10 +302,10 @@ std::string EntryUnusable(const Entry& entry, int32_t index) {
 
 }  // namespace
 
-std::string DialogManager::Click(Dialog& dialog, int32_t id) {
+ActionOutcome DialogManager::Click(Dialog& dialog, int32_t id) {
     std::string why;
     Item& item = Target(dialog, id, why);
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     if (item.IsPushButton()) {
         Track(item, false);
     } else if (item.type == kADMTextCheckBoxType) {
@@ -320,23 +320,25 @@ std::string DialogManager::Click(Dialog& dialog, int32_t id) {
     } else {
         Notify(item, kADMUserChangedNotifier);
     }
-    return "";
+    return ActionOutcome::Done();
 }
 
-std::string DialogManager::Type(Dialog& dialog, int32_t id, const std::string& text) {
+ActionOutcome DialogManager::Type(Dialog& dialog, int32_t id, const std::string& text) {
     std::string why;
     Item& item = Target(dialog, id, why);
     RequireType(item, item.type == kADMSpinEditType, "a field one can type in");
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     std::optional<float> value = ParseValue(text, item.units);
-    if (!value) return "\"" + text + "\" is not a number; the field keeps its value";
+    if (!value)
+        return ActionOutcome::NothingHappens("\"" + text +
+                                             "\" is not a number; the field keeps its value");
     dialog.focused = &item;
     item.value = item.Clamp(*value);
     Notify(item, kADMUserChangedNotifier);
-    return "";
+    return ActionOutcome::Done();
 }
 
-std::string DialogManager::Choose(Dialog& dialog, int32_t id, int32_t index) {
+ActionOutcome DialogManager::Choose(Dialog& dialog, int32_t id, int32_t index) {
     std::string why;
     Item& item = Target(dialog, id, why);
     RequireType(item, item.type == kADMPopupListType && item.list != nullptr, "a popup list");
@@ -345,32 +347,32 @@ std::string DialogManager::Choose(Dialog& dialog, int32_t id, int32_t index) {
                                  std::to_string(index));
     Entry& entry = *item.list->entries[static_cast<size_t>(index)];
     if (why.empty()) why = EntryUnusable(entry, index);
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     item.list->active = &entry;
     Notify(item, kADMUserChangedNotifier);
-    return "";
+    return ActionOutcome::Done();
 }
 
-std::string DialogManager::Slide(Dialog& dialog, int32_t id, float value) {
+ActionOutcome DialogManager::Slide(Dialog& dialog, int32_t id, float value) {
     std::string why;
     Item& item = Target(dialog, id, why);
     RequireType(item, item.type == kADMSliderType, "a slider");
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     item.value = item.Clamp(value);
     Notify(item, kADMUserChangedNotifier);
-    return "";
+    return ActionOutcome::Done();
 }
 
-std::string DialogManager::Press(Dialog& dialog, int32_t id, bool shift) {
+ActionOutcome DialogManager::Press(Dialog& dialog, int32_t id, bool shift) {
     std::string why;
     Item& item = Target(dialog, id, why);
     RequireType(item, item.IsPushButton(), "a push button");
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     Track(item, shift);
-    return "";
+    return ActionOutcome::Done();
 }
 
-std::string DialogManager::ChooseMenu(Dialog& dialog, int32_t index) {
+ActionOutcome DialogManager::ChooseMenu(Dialog& dialog, int32_t index) {
     Item* menu = dialog.Find(kADMMenuItemID);
     if (menu == nullptr || menu->list == nullptr)
         throw std::runtime_error("the dialog \"" + dialog.name + "\" has no flyout menu");
@@ -378,19 +380,19 @@ std::string DialogManager::ChooseMenu(Dialog& dialog, int32_t index) {
         throw std::runtime_error("the flyout menu has no entry " + std::to_string(index));
     Entry& entry = *menu->list->entries[static_cast<size_t>(index)];
     std::string why = EntryUnusable(entry, index);
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     menu->list->active = &entry;
     Notify(*menu, kADMUserChangedNotifier);
-    return "";
+    return ActionOutcome::Done();
 }
 
-std::string DialogManager::Check(Dialog& dialog, int32_t id, bool on) {
+ActionOutcome DialogManager::Check(Dialog& dialog, int32_t id, bool on) {
     std::string why;
     Item& item = Target(dialog, id, why);
     RequireType(item, item.type == kADMTextCheckBoxType, "a check box");
-    if (!why.empty()) return why;
+    if (!why.empty()) return ActionOutcome::NothingHappens(why);
     if (item.on != on) return Click(dialog, id);
-    return "";
+    return ActionOutcome::Done();
 }
 
 Dialog* DialogManager::Panel() const {

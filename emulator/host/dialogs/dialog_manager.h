@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "emulator/host/action_outcome.h"
 #include "emulator/host/dialogs/dialog.h"
 
 namespace host {
@@ -85,15 +86,15 @@ class DialogManager {
     bool DefaultTrack(Item& item, const Tracker& tracker);
 
     // What the user does. Each throws std::runtime_error for an item that does not exist
-    // or cannot take the action. When nothing happens, as in a real interface (a disabled
-    // or hidden item, typed text that is not a number), it answers why; else "".
-    std::string Click(Dialog& dialog, int32_t id);
-    std::string Type(Dialog& dialog, int32_t id, const std::string& text);
-    std::string Choose(Dialog& dialog, int32_t id, int32_t index);
-    std::string Slide(Dialog& dialog, int32_t id, float value);
-    std::string Press(Dialog& dialog, int32_t id, bool shift);
-    std::string ChooseMenu(Dialog& dialog, int32_t index);
-    std::string Check(Dialog& dialog, int32_t id, bool on);
+    // or cannot take the action. Nothing happens, as in a real interface, to a disabled or
+    // hidden item or to typed text that is not a number; the outcome then says why.
+    ActionOutcome Click(Dialog& dialog, int32_t id);
+    ActionOutcome Type(Dialog& dialog, int32_t id, const std::string& text);
+    ActionOutcome Choose(Dialog& dialog, int32_t id, int32_t index);
+    ActionOutcome Slide(Dialog& dialog, int32_t id, float value);
+    ActionOutcome Press(Dialog& dialog, int32_t id, bool shift);
+    ActionOutcome ChooseMenu(Dialog& dialog, int32_t index);
+    ActionOutcome Check(Dialog& dialog, int32_t id, bool on);
 
     // The floating dialog (the panel), or null.
     Dialog* Panel() const;

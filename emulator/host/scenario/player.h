@@ -3,14 +3,13 @@
 
 #include <functional>
 #include <iostream>
-#include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "emulator/host/host.h"
 #include "emulator/host/json.h"
 #include "emulator/host/scenario/notices.h"
-#include "emulator/host/scenario/tokenizer.h"
 
 namespace host {
 
@@ -41,15 +40,7 @@ class Player {
     const std::vector<std::string>& NoticesGiven() const { return notices_.Lines(); }
 
   private:
-    using Step = std::function<void()>;
-    Step Compile(const std::vector<Word>& words, int line);
-    Step CompileLayer(const std::vector<Word>& words);
-    Step CompileDialogAction(const std::vector<Word>& words, int line);
-    Step CompileMenuGroup(const std::vector<Word>& words);
-    Step CompileMenuChoice(const std::vector<Word>& words, int line);
-
-    // Tells the driver, without stopping the run, what the action at LINE came to.
-    void Notice(int line, const std::string& message) { notices_.Add(file_, line, message); }
+    class LineContext;
 
     Host& host_;
     Notices notices_{std::cerr};

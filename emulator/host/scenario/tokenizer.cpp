@@ -1,5 +1,7 @@
 #include "emulator/host/scenario/tokenizer.h"
 
+#include "emulator/host/text_encoding.h"
+
 namespace host {
 namespace {
 
@@ -32,6 +34,8 @@ Word BareWord(std::string_view line, size_t& i) {
 }  // namespace
 
 std::vector<Word> SplitWords(std::string_view line) {
+    // Words end up in the JSON state and in messages, which must stay readable UTF-8.
+    if (!IsUtf8(line)) throw SyntaxError("the line is not valid UTF-8");
     std::vector<Word> words;
     size_t i = 0;
     while (i < line.size()) {

@@ -1,5 +1,5 @@
-// Splits a scenario line into words: spaces separate words, a word with spaces goes in
-// double quotes (\" and \\ inside them), and # outside quotes starts a comment.
+// Splits a scenario line, UTF-8 text, into words: spaces separate words, a word with spaces
+// goes in double quotes (\" and \\ inside them), and # outside quotes starts a comment.
 #pragma once
 
 #include <stdexcept>
@@ -19,7 +19,7 @@ class SyntaxError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Throws SyntaxError for an unterminated quote.
+// Throws SyntaxError for a line that is not UTF-8 or has an unterminated quote.
 std::vector<Word> SplitWords(std::string_view line);
 
 }  // namespace host
