@@ -1,4 +1,5 @@
 // The dialog manager's dialogs: floating and modal, title, place, items, drawing.
+#include "emulator/host/resources/dialog_resource.h"
 #include "emulator/host/resources/resource_file.h"
 #include "emulator/host/suites/catalogue.h"
 #include "emulator/host/suites/dialog_lookup.h"
@@ -29,13 +30,17 @@ Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogI
              ADMDialogInitProc initProc, bool modal, HostErr& error) {
     error = kHostErrBadParameter;
     if (plugin != host.plugin.Ref() || name == nullptr) return nullptr;
-    if (host.plugin.Resources().Find(ResourceId::ParseType("DIALOG"),
-                                     static_cast<uint16_t>(dialogId)) == nullptr) {
+    const Resource* resource = host.plugin.Resources().Find(ResourceId::ParseType("DIALOG"),
+                                                            static_cast<uint16_t>(dialogId));
+    if (resource == nullptr) {
         host.Misuse("dialog resource " + std::to_string(dialogId) + " is missing");
         error = kHostErrNotFound;
         return nullptr;
     }
+    // A damaged template throws: the dialog is not made, and the call reports it.
+    DialogTemplate form = ParseDialogResource(resource->data);
     Dialog* dialog = host.dialogs.Create(Cp1252ToUtf8(name), dialogId, style, modal);
+    dialog->title = form.title;
     error = kHostNoError;
     if (initProc != nullptr) initProc(HandleTo<HostDialogRef>(dialog));
     return dialog;
