@@ -24,6 +24,19 @@ HostErr OnDialog(const char* function, HostDialogRef handle, Body body) {
         });
 }
 
+// Reads what READ gives of the dialog HANDLE designates, NONE for an unknown dialog.
+template <typename Value, typename Read>
+Value Get(const char* function, HostDialogRef handle, Value none, Read read) {
+    return ServeAnswer(
+        kSuite, function, none, [&] { return Arguments().Add("dialog", handle); },
+        [&](Host& host, Value& value) -> HostErr {
+            Dialog* dialog = FindDialog(host, handle, function);
+            if (dialog == nullptr) return kHostErrBadHandle;
+            value = read(*dialog);
+            return kHostNoError;
+        });
+}
+
 // Makes the dialog when the plug-in owns the resource it names, then runs its
 // initialisation.
 Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
@@ -56,30 +69,28 @@ Arguments DescribeDialog(const char* name, int32_t dialogId, int32_t style, int3
 
 HostDialogRef HOST_API Create(HostPluginRef plugin, const char* name, int32_t dialogId,
                               int32_t style, ADMDialogInitProc initProc, void*, int32_t options) {
-    HostDialogRef made = nullptr;
-    Serve(
-        kSuite, "Create", [&] { return DescribeDialog(name, dialogId, style, options); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "Create", HostDialogRef{nullptr},
+        [&] { return DescribeDialog(name, dialogId, style, options); },
+        [&](Host& host, HostDialogRef& made) -> HostErr {
             HostErr error = kHostNoError;
             made = HandleTo<HostDialogRef>(
                 Make(host, plugin, name, dialogId, style, initProc, false, error));
             return error;
         });
-    return made;
 }
 
 int32_t HOST_API Modal(HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
                        ADMDialogInitProc initProc, void*, int32_t options) {
-    int32_t result = -1;
-    Serve(
-        kSuite, "Modal", [&] { return DescribeDialog(name, dialogId, style, options); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "Modal", int32_t{-1},
+        [&] { return DescribeDialog(name, dialogId, style, options); },
+        [&](Host& host, int32_t& result) -> HostErr {
             HostErr error = kHostNoError;
             Dialog* dialog = Make(host, plugin, name, dialogId, style, initProc, true, error);
             if (dialog != nullptr) result = host.dialogs.RunModal(*dialog);
             return error;
         });
-    return result;
 }
 
 void HOST_API Destroy(HostDialogRef dialog) {
@@ -109,9 +120,8 @@ void HOST_API SetText(HostDialogRef dialog, const char* text) {
 
 HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char* itemType,
                                 const HostRect* rect, void*, int32_t options) {
-    HostItemRef made = nullptr;
-    Serve(
-        kSuite, "CreateItem",
+    return ServeAnswer(
+        kSuite, "CreateItem", HostItemRef{nullptr},
         [&] {
             return Arguments()
                 .Add("dialog", dialog)
@@ -119,27 +129,25 @@ HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char
                 .Add("type", itemType)
                 .Add("options", options);
         },
-        [&](Host& host) -> HostErr {
+        [&](Host& host, HostItemRef& made) -> HostErr {
             Dialog* found = FindDialog(host, dialog, "CreateItem");
             if (found == nullptr) return kHostErrBadHandle;
             if (itemType == nullptr || rect == nullptr) return kHostErrBadParameter;
             made = HandleTo<HostItemRef>(host.dialogs.AddItem(*found, itemId, itemType, *rect));
             return kHostNoError;
         });
-    return made;
 }
 
 HostItemRef HOST_API GetItem(HostDialogRef dialog, int32_t itemId) {
-    HostItemRef item = nullptr;
-    Serve(
-        kSuite, "GetItem", [&] { return Arguments().Add("dialog", dialog).Add("itemId", itemId); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "GetItem", HostItemRef{nullptr},
+        [&] { return Arguments().Add("dialog", dialog).Add("itemId", itemId); },
+        [&](Host& host, HostItemRef& item) -> HostErr {
             Dialog* found = FindDialog(host, dialog, "GetItem");
             if (found == nullptr) return kHostErrBadHandle;
             item = HandleTo<HostItemRef>(found->Find(itemId));
             return kHostNoError;
         });
-    return item;
 }
 
 void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
@@ -150,9 +158,8 @@ void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
 }
 
 HostBool32 HOST_API IsVisible(HostDialogRef dialog) {
-    HostBool32 visible = 0;
-    OnDialog("IsVisible", dialog, [&](Host&, Dialog& found) { visible = found.visible; });
-    return visible;
+    return Get("IsVisible", dialog, HostBool32{0},
+               [](const Dialog& found) -> HostBool32 { return found.visible; });
 }
 
 void HOST_API GetBoundsRect(HostDialogRef dialog, HostRect* bounds) {

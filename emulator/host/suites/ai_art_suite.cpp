@@ -65,15 +65,13 @@ HostErr HOST_API GetArtFirstChild(HostArtHandle art, HostArtHandle* child) {
 }
 
 HostBool32 HOST_API ValidArt(HostArtHandle art, HostBool32 searchAllLayerLists) {
-    HostBool32 valid = 0;
-    Serve(
-        kSuite, "ValidArt",
+    return ServeAnswer(
+        kSuite, "ValidArt", HostBool32{0},
         [&] { return Arguments().Add("art", art).Add("searchAll", searchAllLayerLists); },
-        [&](Host& host) -> HostErr {
+        [&](Host& host, HostBool32& valid) -> HostErr {
             valid = host.document.IsValid(art);
             return kHostNoError;
         });
-    return valid;
 }
 
 HostErr HOST_API GetArtName(HostArtHandle art, char* buffer, uint32_t size) {
