@@ -55,7 +55,7 @@ Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogI
     Dialog* dialog = host.dialogs.Create(Cp1252ToUtf8(name), dialogId, style, modal);
     dialog->title = form.title;
     error = kHostNoError;
-    if (initProc != nullptr) initProc(HandleTo<HostDialogRef>(dialog));
+    if (initProc != nullptr) initProc(host.dialogs.HandleOf(dialog));
     return dialog;
 }
 
@@ -74,7 +74,7 @@ HostDialogRef HOST_API Create(HostPluginRef plugin, const char* name, int32_t di
         [&] { return DescribeDialog(name, dialogId, style, options); },
         [&](Host& host, HostDialogRef& made) -> HostErr {
             HostErr error = kHostNoError;
-            made = HandleTo<HostDialogRef>(
+            made = host.dialogs.HandleOf(
                 Make(host, plugin, name, dialogId, style, initProc, false, error));
             return error;
         });
@@ -94,7 +94,7 @@ int32_t HOST_API Modal(HostPluginRef plugin, const char* name, int32_t dialogId,
 }
 
 void HOST_API Destroy(HostDialogRef dialog) {
-    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.dialogs.Destroy(&found); });
+    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.dialogs.Destroy(found); });
 }
 
 void HOST_API SetDrawProc(HostDialogRef dialog, ADMDialogDrawProc drawProc) {
@@ -133,7 +133,7 @@ HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char
             Dialog* found = FindDialog(host, dialog, "CreateItem");
             if (found == nullptr) return kHostErrBadHandle;
             if (itemType == nullptr || rect == nullptr) return kHostErrBadParameter;
-            made = HandleTo<HostItemRef>(host.dialogs.AddItem(*found, itemId, itemType, *rect));
+            made = host.dialogs.HandleOf(host.dialogs.AddItem(*found, itemId, itemType, *rect));
             return kHostNoError;
         });
 }
@@ -145,7 +145,7 @@ HostItemRef HOST_API GetItem(HostDialogRef dialog, int32_t itemId) {
         [&](Host& host, HostItemRef& item) -> HostErr {
             Dialog* found = FindDialog(host, dialog, "GetItem");
             if (found == nullptr) return kHostErrBadHandle;
-            item = HandleTo<HostItemRef>(found->Find(itemId));
+            item = host.dialogs.HandleOf(found->Find(itemId));
             return kHostNoError;
         });
 }

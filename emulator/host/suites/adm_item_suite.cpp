@@ -67,7 +67,7 @@ void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
 
 HostDialogRef HOST_API GetDialog(HostItemRef item) {
     return Get("GetDialog", item, HostDialogRef{nullptr},
-               [](Host&, Item& found) { return HandleTo<HostDialogRef>(found.dialog); });
+               [](Host& host, Item& found) { return host.dialogs.HandleOf(found.dialog); });
 }
 
 int32_t HOST_API GetID(HostItemRef item) {
@@ -266,7 +266,7 @@ void HOST_API Invalidate(HostItemRef item) {
 
 HostListRef HOST_API GetList(HostItemRef item) {
     return Get("GetList", item, HostListRef{nullptr},
-               [](Host&, Item& found) { return HandleTo<HostListRef>(found.list.get()); });
+               [](Host& host, Item& found) { return host.dialogs.HandleOf(found.list.get()); });
 }
 
 const ADMItemSuite7 gTable = {.GetDialog = GetDialog,

@@ -47,30 +47,30 @@ int32_t HOST_API NumberOfEntries(HostListRef list) {
 }
 
 HostEntryRef HOST_API IndexEntry(HostListRef list, int32_t index) {
-    return Get("IndexEntry", list, HostEntryRef{nullptr}, [&](Host&, List& found) {
+    return Get("IndexEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
         bool inside = index >= 0 && index < static_cast<int32_t>(found.entries.size());
-        return HandleTo<HostEntryRef>(inside ? found.entries[static_cast<size_t>(index)].get()
-                                             : nullptr);
+        return host.dialogs.HandleOf(inside ? found.entries[static_cast<size_t>(index)].get()
+                                            : nullptr);
     });
 }
 
 HostEntryRef HOST_API FindEntry(HostListRef list, int32_t entryId) {
-    return Get("FindEntry", list, HostEntryRef{nullptr}, [&](Host&, List& found) {
+    return Get("FindEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
         for (const auto& candidate : found.entries)
             if (candidate->id == entryId && !candidate->separator)
-                return HandleTo<HostEntryRef>(candidate.get());
+                return host.dialogs.HandleOf(candidate.get());
         return HostEntryRef{nullptr};
     });
 }
 
 HostEntryRef HOST_API GetActiveEntry(HostListRef list) {
     return Get("GetActiveEntry", list, HostEntryRef{nullptr},
-               [](Host&, List& found) { return HandleTo<HostEntryRef>(found.active); });
+               [](Host& host, List& found) { return host.dialogs.HandleOf(found.active); });
 }
 
 HostEntryRef HOST_API InsertEntry(HostListRef list, int32_t index) {
     return Get("InsertEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
-        return HandleTo<HostEntryRef>(host.dialogs.InsertEntry(found, index));
+        return host.dialogs.HandleOf(host.dialogs.InsertEntry(found, index));
     });
 }
 
