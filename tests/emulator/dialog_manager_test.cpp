@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "emulator/host/host.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -149,6 +150,43 @@ TEST_F(Dialogs, AHandleOfOneKindIsNotFoundAsAnother) {
     EXPECT_EQ(host.dialogs.FindItem(reinterpret_cast<HostItemRef>(item)), &popup);
     // Nor is a pointer to the object itself a handle.
     EXPECT_EQ(host.dialogs.FindItem(reinterpret_cast<HostItemRef>(&popup)), nullptr);
+}
+
+struct PaletteCase {
+    const char* name;
+    const char* readFrom;  // where the plug-in read a docking key, "" for nowhere
+    const char* dockPrefix;
+};
+
+class PaletteState : public Dialogs, public ::testing::WithParamInterface<PaletteCase> {};
+
+TEST_P(PaletteState, IsSavedWhenAFloatingDialogIsDestroyed) {
+    if (*GetParam().readFrom != '\0')
+        host.dialogs.NotePreferenceRead(GetParam().readFrom, "kADM_DPDockCodeStr");
+    host::Dialog& panel = *host.dialogs.Create("Panel", 1, 3, false);
+    panel.visible = false;
+    panel.dockGroup = "Group";
+    panel.dockCode = 42;
+    host.dialogs.Destroy(panel);
+    const host::PreferenceStore& store = host.preferences;
+    ASSERT_NE(store.Find<bool>("Panel", "kADM_DPVisibleStr"), nullptr);
+    EXPECT_FALSE(*store.Find<bool>("Panel", "kADM_DPVisibleStr"));
+    ASSERT_NE(store.Find<std::string>(GetParam().dockPrefix, "kADM_DPDockGroupStr"), nullptr);
+    EXPECT_EQ(*store.Find<std::string>(GetParam().dockPrefix, "kADM_DPDockGroupStr"), "Group");
+    ASSERT_NE(store.Find<int32_t>(GetParam().dockPrefix, "kADM_DPDockCodeStr"), nullptr);
+    EXPECT_EQ(*store.Find<int32_t>(GetParam().dockPrefix, "kADM_DPDockCodeStr"), 42);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, PaletteState,
+                         ::testing::Values(PaletteCase{"WhereThePluginReadsIt", "Dock", "Dock"},
+                                           PaletteCase{"UnderItsNameOtherwise", "", "Panel"}),
+                         CaseName<PaletteCase>);
+
+TEST_F(Dialogs, AModalDialogLeavesNoPaletteState) {
+    host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+    Add(dialog, 1, kADMTextPushButtonType);
+    host.dialogs.RunModal(dialog);
+    EXPECT_TRUE(host.preferences.All().empty());
 }
 
 }  // namespace

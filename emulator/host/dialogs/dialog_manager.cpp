@@ -99,10 +99,24 @@ void DialogManager::Free(Dialog& dialog) {
 
 void DialogManager::Destroy(Dialog& dialog) {
     // Its loop still runs on the stack: it is closed now and freed when the loop ends.
-    if (std::find(modalStack_.begin(), modalStack_.end(), &dialog) != modalStack_.end())
+    if (std::find(modalStack_.begin(), modalStack_.end(), &dialog) != modalStack_.end()) {
         CloseModal(dialog, -1);
-    else
-        Free(dialog);
+        return;
+    }
+    if (!dialog.modal) SavePaletteState(dialog);
+    Free(dialog);
+}
+
+void DialogManager::NotePreferenceRead(const std::string& prefix, const std::string& key) {
+    if (key == kDockGroupKey || key == kDockCodeKey) dockPrefix_ = prefix;
+}
+
+void DialogManager::SavePaletteState(const Dialog& dialog) {
+    host_.preferences.Put(dialog.name, kVisibleKey, dialog.visible);
+    if (!dialog.dockCode) return;  // never docked
+    const std::string& prefix = dockPrefix_.value_or(dialog.name);
+    host_.preferences.Put(prefix, kDockGroupKey, dialog.dockGroup);
+    host_.preferences.Put(prefix, kDockCodeKey, *dialog.dockCode);
 }
 
 std::vector<Dialog*> DialogManager::Dialogs() const {

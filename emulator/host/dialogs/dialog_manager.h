@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,23 @@ class DialogManager {
     Dialog* Create(const std::string& name, int32_t resourceId, int32_t style, bool modal);
     // Runs the modal dialog until an item closes it; answers that item's number.
     int32_t RunModal(Dialog& dialog);
-    // Frees the dialog with its items, lists and entries. A modal dialog still running is
-    // closed instead, and freed when its loop ends.
+    // Frees the dialog with its items, lists and entries. A floating dialog's state is saved
+    // first (SavePaletteState). A modal dialog still running is closed instead, and freed
+    // when its loop ends.
     void Destroy(Dialog& dialog);
+
+    // The preference keys of a floating dialog's state, as a dialog manager keeps them for
+    // its palettes from one session to the next.
+    static constexpr const char* kVisibleKey = "kADM_DPVisibleStr";
+    static constexpr const char* kDockGroupKey = "kADM_DPDockGroupStr";
+    static constexpr const char* kDockCodeKey = "kADM_DPDockCodeStr";
+    // The plug-in read the preference KEY under PREFIX: a docking key is saved back where
+    // the plug-in reads it.
+    void NotePreferenceRead(const std::string& prefix, const std::string& key);
+    // Saves whether DIALOG is shown under its name as the prefix, and its dock group and
+    // code under the prefix the plug-in last read a docking key from (its name too, when it
+    // read none).
+    void SavePaletteState(const Dialog& dialog);
 
     Item* AddItem(Dialog& dialog, int32_t id, const std::string& type, const HostRect& rect);
     Entry* InsertEntry(List& list, int32_t index);
@@ -132,6 +147,7 @@ class DialogManager {
     HandleRegistry<HostDialogNotifierRef, DialogNotifier> notifiers_;
     HandleRegistry<HostTrackerRef, Tracker> trackers_;
     std::vector<Dialog*> modalStack_;
+    std::optional<std::string> dockPrefix_;  // where the plug-in last read a docking key
 };
 
 }  // namespace host
