@@ -25,9 +25,9 @@ void Trace::Begin(const SuiteCallRecord& call) {
 void Trace::End(const SuiteCallRecord& call) {
     --depth_;
     if (file_.is_open()) {
-        if (awaiting_)
+        if (awaiting_) {
             file_ << " -> " << call.answer << '\n';
-        else {
+        } else {
             StartLine();
             file_ << "-> " << call.answer << " (" << call.suite << '.' << call.function << ")\n";
         }
