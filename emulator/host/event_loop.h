@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace host {
 
@@ -32,6 +33,11 @@ struct Event {
 
 class EventLoop {
   public:
+    // The loop belongs to the thread that makes it: the user-interface thread, the only one
+    // that may run its events and call into the host.
+    EventLoop() : thread_(std::this_thread::get_id()) {}
+    bool OnItsThread() const { return std::this_thread::get_id() == thread_; }
+
     // Safe from any thread.
     void Post(Event event);
     // No event will be posted any more: loops that find the queue empty give up.
@@ -54,6 +60,7 @@ class EventLoop {
   private:
     std::optional<Event> Take();
 
+    const std::thread::id thread_;
     std::mutex mutex_;
     std::condition_variable posted_;
     std::deque<Event> queue_;

@@ -44,8 +44,8 @@ class Host {
     void Reload();  // the code is loaded again, then the reload message
     void About();
     HostErr Call(const std::string& caller, const std::string& selector);
-    // The user chooses ITEM: its owner receives "AI Menu"/"AI Go". False when nothing
-    // happens, as for a disabled item or one that no plug-in of ours owns.
+    // The user chooses ITEM: its owner receives "AI Menu"/"AI Go". When nothing happens, as
+    // for a disabled item or one that no plug-in of ours owns, it answers why; else "".
     std::string ChooseMenuItem(const MenuItem& item);
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();

@@ -39,8 +39,8 @@ class Menus {
     // Null for a handle these menus did not hand out.
     MenuGroup* Find(HostMenuGroupHandle group) const { return groups_.Find(group); }
     MenuItem* Find(HostMenuItemHandle item) const { return items_.Find(item); }
-    HostMenuGroupHandle HandleOf(const MenuGroup& group) const { return groups_.HandleOf(group); }
-    HostMenuItemHandle HandleOf(const MenuItem& item) const { return items_.HandleOf(item); }
+    HostMenuGroupHandle HandleOf(const MenuGroup& group) const { return groups_.HandleOf(&group); }
+    HostMenuItemHandle HandleOf(const MenuItem& item) const { return items_.HandleOf(&item); }
 
     // Adds ITEM at the end of GROUP.
     MenuItem& AddItem(MenuGroup& group, MenuItem item);

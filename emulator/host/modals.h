@@ -1,4 +1,4 @@
-// Modal windows on screen (alerts now, modal dialogs later). Each runs a nested event loop
+// Modal windows on screen: alerts and modal dialogs. Each runs a nested event loop
 // until it is answered; one still open when the driver has nothing more to say is closed
 // and reported.
 #pragma once

@@ -10,7 +10,7 @@ HostNotifierHandle Notifiers::Add(HostPluginRef plugin, const std::string& name,
 std::vector<HostNotifierHandle> Notifiers::OfType(const std::string& type) const {
     std::vector<HostNotifierHandle> found;
     table_.ForEach([&](const Notifier& notifier) {
-        if (notifier.type == type) found.push_back(table_.HandleOf(notifier));
+        if (notifier.type == type) found.push_back(table_.HandleOf(&notifier));
     });
     return found;
 }

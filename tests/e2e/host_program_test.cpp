@@ -208,8 +208,10 @@ TEST_F(HostProgram, PrefLinesShowInTheState) {
     ASSERT_EQ(result.status, 0) << result.err;
     host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
     EXPECT_EQ(state["prefs"][""].Dump(0), "{\"zoom\":1.0}\n");
+    // The panel's docking keys join them when the host quits.
     EXPECT_EQ(state["prefs"]["Ortaq"].Dump(0),
-              "{\"Forme\":\"Parallélogramme\",\"n\":-3,\"on\":false}\n");
+              "{\"Forme\":\"Parallélogramme\",\"kADM_DPDockCodeStr\":7168,"
+              "\"kADM_DPDockGroupStr\":\"SDK Dialogs\",\"n\":-3,\"on\":false}\n");
 }
 
 TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {

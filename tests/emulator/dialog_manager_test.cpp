@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "emulator/host/host.h"
+#include "tests/support/case_name.h"
 
 namespace host {
 
@@ -133,16 +134,75 @@ TEST_F(Dialogs, AFloatingDialogHasAFlyoutMenuAndACloseHitHidesIt) {
     EXPECT_FALSE(panel.visible);
 }
 
-TEST_F(Dialogs, DestroyedObjectsAreNeverFoundAgain) {
+TEST_F(Dialogs, DestroyedObjectsAreFreedAndNeverFoundAgain) {
     host::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
     host::Item& popup = Add(*panel, 20, kADMPopupListType);
-    host::Entry* entry = host.dialogs.InsertEntry(*popup.list, 0);
-    const void* list = popup.list.get();
-    host.dialogs.Destroy(panel);
-    EXPECT_EQ(host.dialogs.FindDialog(panel), nullptr);
-    EXPECT_EQ(host.dialogs.FindItem(&popup), nullptr);
+    HostDialogRef dialog = host.dialogs.HandleOf(panel);
+    HostItemRef item = host.dialogs.HandleOf(&popup);
+    HostListRef list = host.dialogs.HandleOf(popup.list.get());
+    HostEntryRef entry = host.dialogs.HandleOf(host.dialogs.InsertEntry(*popup.list, 0));
+    host.dialogs.Destroy(*panel);
+    EXPECT_TRUE(host.dialogs.Dialogs().empty());
+    // Newer objects of every kind never take the old handles.
+    host::Dialog* again = host.dialogs.Create("panel", 1, 3, false);
+    host::Item& newer = Add(*again, 20, kADMPopupListType);
+    host.dialogs.InsertEntry(*newer.list, 0);
+    EXPECT_EQ(host.dialogs.FindDialog(dialog), nullptr);
+    EXPECT_EQ(host.dialogs.FindItem(item), nullptr);
     EXPECT_EQ(host.dialogs.FindList(list), nullptr);
     EXPECT_EQ(host.dialogs.FindEntry(entry), nullptr);
+}
+
+TEST_F(Dialogs, AHandleOfOneKindIsNotFoundAsAnother) {
+    host::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
+    host::Item& popup = Add(*panel, 20, kADMPopupListType);
+    auto as = [](auto handle) { return reinterpret_cast<uintptr_t>(handle); };
+    uintptr_t dialog = as(host.dialogs.HandleOf(panel));
+    uintptr_t item = as(host.dialogs.HandleOf(&popup));
+    uintptr_t list = as(host.dialogs.HandleOf(popup.list.get()));
+    EXPECT_EQ(host.dialogs.FindItem(reinterpret_cast<HostItemRef>(dialog)), nullptr);
+    EXPECT_EQ(host.dialogs.FindList(reinterpret_cast<HostListRef>(item)), nullptr);
+    EXPECT_EQ(host.dialogs.FindDialog(reinterpret_cast<HostDialogRef>(list)), nullptr);
+    EXPECT_EQ(host.dialogs.FindItem(reinterpret_cast<HostItemRef>(item)), &popup);
+    // Nor is a pointer to the object itself a handle.
+    EXPECT_EQ(host.dialogs.FindItem(reinterpret_cast<HostItemRef>(&popup)), nullptr);
+}
+
+struct PaletteCase {
+    const char* name;
+    const char* readFrom;  // where the plug-in read a docking key, "" for nowhere
+    const char* dockPrefix;
+};
+
+class PaletteState : public Dialogs, public ::testing::WithParamInterface<PaletteCase> {};
+
+TEST_P(PaletteState, IsSavedWhenAFloatingDialogIsDestroyed) {
+    if (*GetParam().readFrom != '\0')
+        host.dialogs.NotePreferenceRead(GetParam().readFrom, "kADM_DPDockCodeStr");
+    host::Dialog& panel = *host.dialogs.Create("Panel", 1, 3, false);
+    panel.visible = false;
+    panel.dockGroup = "Group";
+    panel.dockCode = 42;
+    host.dialogs.Destroy(panel);
+    const host::PreferenceStore& store = host.preferences;
+    ASSERT_NE(store.Find<bool>("Panel", "kADM_DPVisibleStr"), nullptr);
+    EXPECT_FALSE(*store.Find<bool>("Panel", "kADM_DPVisibleStr"));
+    ASSERT_NE(store.Find<std::string>(GetParam().dockPrefix, "kADM_DPDockGroupStr"), nullptr);
+    EXPECT_EQ(*store.Find<std::string>(GetParam().dockPrefix, "kADM_DPDockGroupStr"), "Group");
+    ASSERT_NE(store.Find<int32_t>(GetParam().dockPrefix, "kADM_DPDockCodeStr"), nullptr);
+    EXPECT_EQ(*store.Find<int32_t>(GetParam().dockPrefix, "kADM_DPDockCodeStr"), 42);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, PaletteState,
+                         ::testing::Values(PaletteCase{"WhereThePluginReadsIt", "Dock", "Dock"},
+                                           PaletteCase{"UnderItsNameOtherwise", "", "Panel"}),
+                         CaseName<PaletteCase>);
+
+TEST_F(Dialogs, AModalDialogLeavesNoPaletteState) {
+    host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+    Add(dialog, 1, kADMTextPushButtonType);
+    host.dialogs.RunModal(dialog);
+    EXPECT_TRUE(host.preferences.All().empty());
 }
 
 }  // namespace

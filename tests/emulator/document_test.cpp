@@ -66,22 +66,39 @@ TEST(Document, RefusesArtItCannotPlace) {
     EXPECT_EQ(error, kHostErrLayerLocked);
 }
 
-TEST(Document, DisposedArtStaysInvalidAndIsNeverReused) {
+TEST(Document, DisposedArtIsFreedAndItsHandlesNeverDesignateNewerArt) {
     host::Document document;
     HostErr error = kHostNoError;
     host::Art* top = document.LayerAt(0)->group;
     host::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
     host::Art* inner = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
-    document.Dispose(group);
-    EXPECT_FALSE(document.IsValid(group));
-    EXPECT_FALSE(document.IsValid(inner));
+    HostArtHandle groupHandle = document.HandleOf(group);
+    HostArtHandle innerHandle = document.HandleOf(inner);
+    size_t before = document.ArtCount();
+    document.Dispose(*group);
+    EXPECT_EQ(document.ArtCount(), before - 2);  // the group and what it held
     EXPECT_TRUE(top->children.empty());
     for (int i = 0; i < 20; ++i) {
         host::Art* fresh = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
-        EXPECT_NE(fresh, group);
-        EXPECT_NE(fresh, inner);
+        EXPECT_NE(document.HandleOf(fresh), groupHandle);
+        EXPECT_NE(document.HandleOf(fresh), innerHandle);
     }
-    EXPECT_FALSE(document.IsValid(nullptr));
+    EXPECT_EQ(document.FindArt(groupHandle), nullptr);
+    EXPECT_EQ(document.FindArt(innerHandle), nullptr);
+    EXPECT_EQ(document.FindArt(nullptr), nullptr);
+}
+
+TEST(Document, AHandleOfOneKindIsNotFoundAsAnother) {
+    host::Document document;
+    host::Layer* layer = document.LayerAt(0);
+    HostLayerHandle layerHandle = document.HandleOf(layer);
+    HostArtHandle groupHandle = document.HandleOf(layer->group);
+    EXPECT_EQ(document.Find(layerHandle), layer);
+    EXPECT_EQ(document.FindArt(groupHandle), layer->group);
+    EXPECT_EQ(document.FindArt(reinterpret_cast<HostArtHandle>(layerHandle)), nullptr);
+    EXPECT_EQ(document.Find(reinterpret_cast<HostLayerHandle>(groupHandle)), nullptr);
+    // Nor is a pointer to the object itself a handle.
+    EXPECT_EQ(document.FindArt(reinterpret_cast<HostArtHandle>(layer->group)), nullptr);
 }
 
 TEST(Document, TransformsEveryPointOfTheArtInside) {

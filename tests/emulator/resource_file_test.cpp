@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "emulator/host/resources/elf_section.h"
 #include "emulator/host/resources/property_list.h"
+#include "tests/support/runtime_error.h"
 
 namespace {
 
@@ -45,6 +47,17 @@ TEST(ResourceFile, RefusesATruncatedFile) {
     bytes[0] = 100;  // claims 100 bytes of data
     bytes[4] = 32;
     EXPECT_THROW(host::ResourceFile::Parse(bytes), std::runtime_error);
+}
+
+TEST(ResourceFile, RefusesAnEntryWhoseHeaderIsShorterThanItsFields) {
+    std::string library = host::ReadWholeFile(ORTAQ_PLUGIN_PATH);
+    std::string section(*host::FindElfSection(library, ".ortaq_resources"));
+    // One byte changed: the opening empty entry claims a header of 0 bytes, and 0 of data.
+    section[4] = 0;
+    std::optional<std::string> message =
+        RuntimeErrorOf([&] { host::ResourceFile::Parse(section); });
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("a header of 0 bytes is shorter than"), std::string::npos) << *message;
 }
 
 TEST(ResourceFile, PropertyListWithoutANameGivesNone) {

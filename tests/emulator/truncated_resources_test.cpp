@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "emulator/host/resources/dialog_resource.h"
 #include "emulator/host/resources/elf_section.h"
 #include "emulator/host/resources/menu_resource.h"
 #include "emulator/host/resources/picture_resource.h"
@@ -43,6 +44,12 @@ TEST(TruncatedResources, TheMenuIsReadWholeOrRefused) {
     const auto& data = Resource("MENU", 128).data;
     // Only the whole template is a menu: every shorter prefix misses its last entry.
     EXPECT_EQ(RefusedPrefixes(data, [](const auto& bytes) { host::ParseMenuResource(bytes); }),
+              data.size());
+}
+
+TEST(TruncatedResources, TheDialogTemplateIsReadWholeOrRefused) {
+    const auto& data = Resource("DIALOG", 16400).data;
+    EXPECT_EQ(RefusedPrefixes(data, [](const auto& bytes) { host::ParseDialogResource(bytes); }),
               data.size());
 }
 

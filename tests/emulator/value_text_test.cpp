@@ -47,23 +47,24 @@ TEST_P(TypedFieldTexts, AreReadBackInPoints) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, TypedFieldTexts,
-                         ::testing::Values(TypedCase{"25,4", kADMMillimeterUnits, 72.0f},
-                                           TypedCase{"25.4", kADMMillimeterUnits, 72.0f},
-                                           TypedCase{"  25,4  ", kADMMillimeterUnits, 72.0f},
-                                           TypedCase{"2,54 cm", kADMMillimeterUnits, 72.0f},
-                                           TypedCase{"1in", kADMMillimeterUnits, 72.0f},
-                                           TypedCase{"1 po", kADMPointUnits, 72.0f},
-                                           TypedCase{"1\"", kADMPointUnits, 72.0f},
-                                           TypedCase{"10 pt", kADMMillimeterUnits, 10.0f},
-                                           TypedCase{"+3", kADMPointUnits, 3.0f},
-                                           TypedCase{"-3", kADMPointUnits, -3.0f},
-                                           TypedCase{"", kADMPointUnits, std::nullopt},
-                                           TypedCase{"abc", kADMPointUnits, std::nullopt},
-                                           TypedCase{"12abc", kADMPointUnits, std::nullopt},
-                                           TypedCase{"1,2,3", kADMPointUnits, std::nullopt},
-                                           TypedCase{"mm", kADMMillimeterUnits, std::nullopt},
-                                           TypedCase{"nan", kADMPointUnits, std::nullopt},
-                                           TypedCase{"inf", kADMPointUnits, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, TypedFieldTexts,
+    ::testing::Values(
+        TypedCase{"25,4", kADMMillimeterUnits, 72.0f},
+        TypedCase{"25.4", kADMMillimeterUnits, 72.0f},
+        TypedCase{"  25,4  ", kADMMillimeterUnits, 72.0f},
+        TypedCase{"2,54 cm", kADMMillimeterUnits, 72.0f},
+        TypedCase{"1in", kADMMillimeterUnits, 72.0f}, TypedCase{"1 po", kADMPointUnits, 72.0f},
+        TypedCase{"1\"", kADMPointUnits, 72.0f}, TypedCase{"10 pt", kADMMillimeterUnits, 10.0f},
+        TypedCase{"12 MM", kADMPointUnits, 34.015747f}, TypedCase{"2,54 Cm", kADMPointUnits, 72.0f},
+        TypedCase{"1IN", kADMMillimeterUnits, 72.0f}, TypedCase{"1 Po", kADMPointUnits, 72.0f},
+        TypedCase{"10 pT", kADMMillimeterUnits, 10.0f}, TypedCase{"+3", kADMPointUnits, 3.0f},
+        TypedCase{"-3", kADMPointUnits, -3.0f}, TypedCase{"", kADMPointUnits, std::nullopt},
+        TypedCase{"abc", kADMPointUnits, std::nullopt},
+        TypedCase{"12abc", kADMPointUnits, std::nullopt},
+        TypedCase{"1,2,3", kADMPointUnits, std::nullopt},
+        TypedCase{"mm", kADMMillimeterUnits, std::nullopt},
+        TypedCase{"nan", kADMPointUnits, std::nullopt},
+        TypedCase{"inf", kADMPointUnits, std::nullopt}));
 
 }  // namespace

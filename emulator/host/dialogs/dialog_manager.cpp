@@ -10,27 +10,6 @@
 namespace host {
 namespace {
 
-// Registers a stack object for the length of a call into the plug-in.
-class LiveDuringCall {
-  public:
-    LiveDuringCall(std::unordered_set<const void*>& live, const void* object)
-        : live_(live), object_(object) {
-        live_.insert(object_);
-    }
-    ~LiveDuringCall() { live_.erase(object_); }
-    LiveDuringCall(const LiveDuringCall&) = delete;
-    LiveDuringCall& operator=(const LiveDuringCall&) = delete;
-
-  private:
-    std::unordered_set<const void*>& live_;
-    const void* object_;
-};
-
-template <typename Handle>
-Handle HandleTo(const void* object) {
-    return reinterpret_cast<Handle>(const_cast<void*>(object));
-}
-
 HostRect Centred(int32_t width, int32_t height) {
     HostRect screen = DialogManager::kScreen;
     int32_t left = (screen.right - screen.left - width) / 2;
@@ -48,14 +27,16 @@ Dialog* DialogManager::Create(const std::string& name, int32_t resourceId, int32
     dialog->style = style;
     dialog->modal = modal;
     dialog->bounds = modal ? Centred(300, 200) : HostRect{1500, 120, 1700, 320};
-    if (!modal) {
-        // Every floating dialog has its flyout menu.
-        Item* menu = AddItem(*dialog, kADMMenuItemID, "ADM Menu Type", {0, 0, 0, 0});
-        menu->list = std::make_unique<List>();
-        liveLists_.insert(menu->list.get());
-    }
-    dialogs_.push_back(std::move(dialog));
-    return dialogs_.back().get();
+    Dialog* made = dialogs_.Find(dialogs_.Add(std::move(dialog)));
+    // Every floating dialog has its flyout menu.
+    if (!modal) AddList(*AddItem(*made, kADMMenuItemID, "ADM Menu Type", {0, 0, 0, 0}));
+    return made;
+}
+
+List& DialogManager::AddList(Item& item) {
+    item.list = std::make_unique<List>();
+    lists_.Add(*item.list);
+    return *item.list;
 }
 
 Item* DialogManager::AddItem(Dialog& dialog, int32_t id, const std::string& type,
@@ -65,11 +46,8 @@ Item* DialogManager::AddItem(Dialog& dialog, int32_t id, const std::string& type
     item->id = id;
     item->type = type;
     item->rect = rect;
-    if (type == kADMPopupListType) {
-        item->list = std::make_unique<List>();
-        liveLists_.insert(item->list.get());
-    }
-    liveItems_.insert(item.get());
+    items_.Add(*item);
+    if (type == kADMPopupListType) AddList(*item);
     dialog.items.push_back(std::move(item));
     dialog.dirty = true;
     return dialog.items.back().get();
@@ -79,15 +57,12 @@ Entry* DialogManager::InsertEntry(List& list, int32_t index) {
     index = std::clamp<int32_t>(index, 0, static_cast<int32_t>(list.entries.size()));
     auto entry = std::make_unique<Entry>();
     entry->list = &list;
-    liveEntries_.insert(entry.get());
+    entries_.Add(*entry);
     return list.entries.insert(list.entries.begin() + index, std::move(entry))->get();
 }
 
 void DialogManager::ClearList(List& list) {
-    for (auto& entry : list.entries) {
-        liveEntries_.erase(entry.get());
-        removedEntries_.push_back(std::move(entry));
-    }
+    for (const auto& entry : list.entries) entries_.Remove(*entry);
     list.entries.clear();
     list.active = nullptr;
 }
@@ -112,67 +87,54 @@ bool DialogManager::FillFromMenu(List& list, int32_t menuId) {
     return true;
 }
 
-void DialogManager::Forget(Dialog& dialog) {
-    for (auto& item : dialog.items) {
-        liveItems_.erase(item.get());
+void DialogManager::Free(Dialog& dialog) {
+    for (const auto& item : dialog.items) {
+        items_.Remove(*item);
         if (item->list == nullptr) continue;
         ClearList(*item->list);
-        liveLists_.erase(item->list.get());
+        lists_.Remove(*item->list);
     }
+    dialogs_.Remove(HandleOf(&dialog));
 }
 
-void DialogManager::Destroy(Dialog* dialog) {
-    auto found = std::find_if(dialogs_.begin(), dialogs_.end(),
-                              [&](const auto& candidate) { return candidate.get() == dialog; });
-    if (found == dialogs_.end()) return;
-    Forget(**found);
-    destroyed_.push_back(std::move(*found));
-    dialogs_.erase(found);
+void DialogManager::Destroy(Dialog& dialog) {
+    // Its loop still runs on the stack: it is closed now and freed when the loop ends.
+    if (std::find(modalStack_.begin(), modalStack_.end(), &dialog) != modalStack_.end()) {
+        CloseModal(dialog, -1);
+        return;
+    }
+    if (!dialog.modal) SavePaletteState(dialog);
+    Free(dialog);
 }
 
-Dialog* DialogManager::FindDialog(const void* handle) const {
-    for (const auto& dialog : dialogs_)
-        if (dialog.get() == handle) return dialog.get();
-    return nullptr;
+void DialogManager::NotePreferenceRead(const std::string& prefix, const std::string& key) {
+    if (key == kDockGroupKey || key == kDockCodeKey) dockPrefix_ = prefix;
 }
 
-Item* DialogManager::FindItem(const void* handle) const {
-    return liveItems_.contains(handle) ? static_cast<Item*>(const_cast<void*>(handle)) : nullptr;
+void DialogManager::SavePaletteState(const Dialog& dialog) {
+    host_.preferences.Put(dialog.name, kVisibleKey, dialog.visible);
+    if (!dialog.dockCode) return;  // never docked
+    const std::string& prefix = dockPrefix_.value_or(dialog.name);
+    host_.preferences.Put(prefix, kDockGroupKey, dialog.dockGroup);
+    host_.preferences.Put(prefix, kDockCodeKey, *dialog.dockCode);
 }
 
-List* DialogManager::FindList(const void* handle) const {
-    return liveLists_.contains(handle) ? static_cast<List*>(const_cast<void*>(handle)) : nullptr;
-}
-
-Entry* DialogManager::FindEntry(const void* handle) const {
-    return liveEntries_.contains(handle) ? static_cast<Entry*>(const_cast<void*>(handle)) : nullptr;
-}
-
-Drawer* DialogManager::FindDrawer(const void* handle) const {
-    return liveDrawers_.contains(handle) ? static_cast<Drawer*>(const_cast<void*>(handle))
-                                         : nullptr;
-}
-
-DialogNotifier* DialogManager::FindNotifier(const void* handle) const {
-    return liveNotifiers_.contains(handle) ? static_cast<DialogNotifier*>(const_cast<void*>(handle))
-                                           : nullptr;
-}
-
-Tracker* DialogManager::FindTracker(const void* handle) const {
-    return liveTrackers_.contains(handle) ? static_cast<Tracker*>(const_cast<void*>(handle))
-                                          : nullptr;
+std::vector<Dialog*> DialogManager::Dialogs() const {
+    std::vector<Dialog*> all;
+    dialogs_.ForEach([&](Dialog& dialog) { all.push_back(&dialog); });
+    return all;
 }
 
 int32_t DialogManager::RunModal(Dialog& dialog) {
     dialog.visible = true;
     modalStack_.push_back(&dialog);
-    // However the dialog ends, it leaves the screen and is destroyed.
+    // However the dialog ends, it leaves the screen and is freed.
     struct Closing {
         DialogManager& manager;
         Dialog& dialog;
         ~Closing() {
             manager.modalStack_.pop_back();
-            manager.Destroy(&dialog);
+            manager.Free(dialog);
         }
     } closing{*this, dialog};
     RedrawDirty();
@@ -198,8 +160,8 @@ void DialogManager::CloseModal(Dialog& dialog, int32_t itemId) {
 void DialogManager::RedrawDirty() {
     // Procedures of unloaded code must never be called; the dialogs wait for the reload.
     if (!host_.plugin.Loaded()) return;
-    for (size_t i = 0; i < dialogs_.size(); ++i) {
-        Dialog& dialog = *dialogs_[i];
+    for (size_t i = 0; i < dialogs_.Size(); ++i) {
+        Dialog& dialog = *dialogs_.At(i);
         if (dialog.dirty && dialog.visible) Redraw(dialog);
     }
 }
@@ -208,9 +170,9 @@ void DialogManager::Redraw(Dialog& dialog) {
     dialog.dirty = false;
     dialog.drawing.clear();
     Drawer drawer{&dialog, nullptr, &dialog.drawing};
-    LiveDuringCall live(liveDrawers_, &drawer);
+    LentHandle lent(drawers_, drawer);
     if (dialog.drawProc != nullptr)
-        dialog.drawProc(HandleTo<HostDialogRef>(&dialog), HandleTo<HostDrawerRef>(&drawer));
+        dialog.drawProc(HandleOf(&dialog), lent.Get());
     else
         DefaultDraw(dialog, drawer);
 }
@@ -222,8 +184,8 @@ void DialogManager::DefaultDraw(Dialog& dialog, Drawer& drawer) {
         item.drawing.clear();
         if (!item.shown || item.drawProc == nullptr) continue;
         Drawer itemDrawer{&dialog, &item, &item.drawing};
-        LiveDuringCall live(liveDrawers_, &itemDrawer);
-        item.drawProc(HandleTo<HostItemRef>(&item), HandleTo<HostDrawerRef>(&itemDrawer));
+        LentHandle lent(drawers_, itemDrawer);
+        item.drawProc(HandleOf(&item), lent.Get());
     }
 }
 
@@ -237,14 +199,16 @@ void DialogManager::RequirePluginCode() const {
 
 void DialogManager::Notify(Item& item, const char* type) {
     DialogNotifier notifier{type, &item};
-    LiveDuringCall live(liveNotifiers_, &notifier);
+    LentHandle lent(notifiers_, notifier);
+    HostItemRef handle = HandleOf(&item);
     if (item.notifyProc != nullptr) {
         RequirePluginCode();
-        item.notifyProc(HandleTo<HostItemRef>(&item), HandleTo<HostDialogNotifierRef>(&notifier));
+        item.notifyProc(handle, lent.Get());
     } else {
         DefaultNotify(item, notifier);
     }
-    item.dialog->dirty = true;
+    // The procedure may have destroyed the item's dialog.
+    if (Item* still = FindItem(handle)) still->dialog->dirty = true;
 }
 
 void DialogManager::DefaultNotify(Item& item, const DialogNotifier& notifier) {
@@ -266,13 +230,15 @@ void DialogManager::Track(Item& item, bool shift) {
     if (item.trackProc != nullptr) RequirePluginCode();
     Tracker tracker{kClickAction, shift ? kShiftModifier : 0};
     bool clicked = false;
+    HostItemRef handle = HandleOf(&item);
     {
-        LiveDuringCall live(liveTrackers_, &tracker);
-        clicked = item.trackProc != nullptr ? item.trackProc(HandleTo<HostItemRef>(&item),
-                                                             HandleTo<HostTrackerRef>(&tracker))
+        LentHandle lent(trackers_, tracker);
+        clicked = item.trackProc != nullptr ? item.trackProc(handle, lent.Get())
                                             : DefaultTrack(item, tracker);
     }
-    if (clicked) Notify(item, kADMUserChangedNotifier);
+    // The procedure may have destroyed the item's dialog.
+    if (Item* still = FindItem(handle); clicked && still != nullptr)
+        Notify(*still, kADMUserChangedNotifier);
 }
 
 Item& DialogManager::Target(Dialog& dialog, int32_t id, std::string& why) const {
@@ -396,8 +362,8 @@ ActionOutcome DialogManager::Check(Dialog& dialog, int32_t id, bool on) {
 }
 
 Dialog* DialogManager::Panel() const {
-    for (const auto& dialog : dialogs_)
-        if (!dialog->modal) return dialog.get();
+    for (Dialog* dialog : Dialogs())
+        if (!dialog->modal) return dialog;
     return nullptr;
 }
 

@@ -3,14 +3,14 @@
 // manager does, on the user-interface thread.
 #pragma once
 
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "emulator/host/action_outcome.h"
 #include "emulator/host/dialogs/dialog.h"
+#include "emulator/host/handle_table.h"
 
 namespace host {
 
@@ -50,20 +50,44 @@ class DialogManager {
     Dialog* Create(const std::string& name, int32_t resourceId, int32_t style, bool modal);
     // Runs the modal dialog until an item closes it; answers that item's number.
     int32_t RunModal(Dialog& dialog);
-    void Destroy(Dialog* dialog);
+    // Frees the dialog with its items, lists and entries. A floating dialog's state is saved
+    // first (SavePaletteState). A modal dialog still running is closed instead, and freed
+    // when its loop ends.
+    void Destroy(Dialog& dialog);
+
+    // The preference keys of a floating dialog's state, as a dialog manager keeps them for
+    // its palettes from one session to the next.
+    static constexpr const char* kVisibleKey = "kADM_DPVisibleStr";
+    static constexpr const char* kDockGroupKey = "kADM_DPDockGroupStr";
+    static constexpr const char* kDockCodeKey = "kADM_DPDockCodeStr";
+    // The plug-in read the preference KEY under PREFIX: a docking key is saved back where
+    // the plug-in reads it.
+    void NotePreferenceRead(const std::string& prefix, const std::string& key);
+    // Saves whether DIALOG is shown under its name as the prefix, and its dock group and
+    // code under the prefix the plug-in last read a docking key from (its name too, when it
+    // read none).
+    void SavePaletteState(const Dialog& dialog);
 
     Item* AddItem(Dialog& dialog, int32_t id, const std::string& type, const HostRect& rect);
     Entry* InsertEntry(List& list, int32_t index);
 
-    // Lookups of handles the plug-in gives back: null when unknown or destroyed.
-    Dialog* FindDialog(const void* handle) const;
-    Item* FindItem(const void* handle) const;
-    List* FindList(const void* handle) const;
-    Entry* FindEntry(const void* handle) const;
-    Drawer* FindDrawer(const void* handle) const;
-    DialogNotifier* FindNotifier(const void* handle) const;
-    Tracker* FindTracker(const void* handle) const;
-    // Empties LIST; its entries' handles stay invalid for good.
+    // Lookups of handles the plug-in gives back: null when unknown or freed. Drawers,
+    // notifiers and trackers are found only during the call they were handed to.
+    Dialog* FindDialog(HostDialogRef handle) const { return dialogs_.Find(handle); }
+    Item* FindItem(HostItemRef handle) const { return items_.Find(handle); }
+    List* FindList(HostListRef handle) const { return lists_.Find(handle); }
+    Entry* FindEntry(HostEntryRef handle) const { return entries_.Find(handle); }
+    Drawer* FindDrawer(HostDrawerRef handle) const { return drawers_.Find(handle); }
+    DialogNotifier* FindNotifier(HostDialogNotifierRef handle) const {
+        return notifiers_.Find(handle);
+    }
+    Tracker* FindTracker(HostTrackerRef handle) const { return trackers_.Find(handle); }
+    // The handles the plug-in receives; null for no object.
+    HostDialogRef HandleOf(const Dialog* dialog) const { return dialogs_.HandleOf(dialog); }
+    HostItemRef HandleOf(const Item* item) const { return items_.HandleOf(item); }
+    HostListRef HandleOf(const List* list) const { return lists_.HandleOf(list); }
+    HostEntryRef HandleOf(const Entry* entry) const { return entries_.HandleOf(entry); }
+    // Empties LIST and frees its entries.
     void ClearList(List& list);
     // Fills LIST from the first popup of the plug-in's menu resource MENUID. False when
     // there is no such menu.
@@ -100,7 +124,8 @@ class DialogManager {
     Dialog* Panel() const;
     // The modal dialog on top of the screen, or null.
     Dialog* ModalOnScreen() const;
-    const std::vector<std::unique_ptr<Dialog>>& Dialogs() const { return dialogs_; }
+    // Every dialog, in the order they were made.
+    std::vector<Dialog*> Dialogs() const;
 
   private:
     void Redraw(Dialog& dialog);
@@ -109,19 +134,21 @@ class DialogManager {
     // The item the user's action reaches; WHY says why it cannot take it, if so.
     Item& Target(Dialog& dialog, int32_t id, std::string& why) const;
     void CloseModal(Dialog& dialog, int32_t itemId);
-    void Forget(Dialog& dialog);
+    void Free(Dialog& dialog);
+    List& AddList(Item& item);
 
     Host& host_;
-    std::vector<std::unique_ptr<Dialog>> dialogs_;
-    std::vector<std::unique_ptr<Dialog>> destroyed_;  // kept so stale handles never match
-    std::vector<std::unique_ptr<Entry>> removedEntries_;
+    HandleTable<HostDialogRef, Dialog> dialogs_;
+    // The dialogs own their items, the items their lists and the lists their entries.
+    HandleRegistry<HostItemRef, Item> items_;
+    HandleRegistry<HostListRef, List> lists_;
+    HandleRegistry<HostEntryRef, Entry> entries_;
+    // Lent to the plug-in's procedures for the length of a call.
+    HandleRegistry<HostDrawerRef, Drawer> drawers_;
+    HandleRegistry<HostDialogNotifierRef, DialogNotifier> notifiers_;
+    HandleRegistry<HostTrackerRef, Tracker> trackers_;
     std::vector<Dialog*> modalStack_;
-    std::unordered_set<const void*> liveItems_;
-    std::unordered_set<const void*> liveLists_;
-    std::unordered_set<const void*> liveEntries_;
-    std::unordered_set<const void*> liveDrawers_;
-    std::unordered_set<const void*> liveNotifiers_;
-    std::unordered_set<const void*> liveTrackers_;
+    std::optional<std::string> dockPrefix_;  // where the plug-in last read a docking key
 };
 
 }  // namespace host

@@ -13,9 +13,16 @@ constexpr int kTitleHeight = 18;
 constexpr const char* kBackground = "#e8e8e8";
 constexpr const char* kFont = "font-family=\"Tahoma, Verdana, sans-serif\"";
 
+// Text as XML character data. A control character XML does not allow (all below a space
+// but tab and line feed) is shown as its control picture, U+2400 and up.
 std::string Escape(const std::string& text) {
     std::string out;
     for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
+            out += "\xE2\x90";
+            out += static_cast<char>(0x80 + c);
+            continue;
+        }
         switch (c) {
             case '&':
                 out += "&amp;";
@@ -105,19 +112,24 @@ class Painter {
              << "\" fill=\"" << colour << "\" text-anchor=\"" << anchor << "\">" << Escape(text)
              << "</text>\n";
     }
-    void Image(int32_t id, int x, int y) {
+    // GREYED: drawn as a disabled item's picture, without colour and faded.
+    void Image(int32_t id, int x, int y, bool greyed = false) {
         std::optional<host::Picture> picture = FindPicture(resources_, id);
         if (!picture) return;
         out_ << "<image x=\"" << x << "\" y=\"" << y << "\" width=\"" << picture->width
-             << "\" height=\"" << picture->height << "\" href=\"data:" << picture->mimeType
-             << ";base64," << Base64(picture->file) << "\"/>\n";
+             << "\" height=\"" << picture->height << '"'
+             << (greyed ? " filter=\"url(#disabled)\" opacity=\"0.5\"" : "")
+             << " href=\"data:" << picture->mimeType << ";base64," << Base64(picture->file)
+             << "\"/>\n";
     }
     void Translate(int dx, int dy) {
         out_ << "<g transform=\"translate(" << dx << ' ' << dy << ")\">\n";
     }
     void End() { out_ << "</g>\n"; }
 
-    void Ops(const std::vector<DrawOp>& ops, const Dialog& dialog);
+    // What a procedure drew; OWNER is the rectangle of the dialog or item it drew, whose
+    // background the dialog's default drawing paints.
+    void Ops(const std::vector<DrawOp>& ops, const HostRect& owner);
 
   private:
     const ResourceFile& resources_;
@@ -184,7 +196,8 @@ void DrawItem(Painter& p, const Item& item, const Dialog& dialog) {
     const char* colour = item.enabled ? "#000000" : "#9a9a9a";
     if (item.drawProc != nullptr) {
         p.Translate(item.rect.left, item.rect.top);
-        p.Ops(item.drawing, dialog);
+        p.Ops(item.drawing,
+              {0, 0, item.rect.right - item.rect.left, item.rect.bottom - item.rect.top});
         p.End();
     } else if (item.type == kADMSpinEditType) {
         DrawField(p, item, colour, dialog.focused == &item);
@@ -200,16 +213,22 @@ void DrawItem(Painter& p, const Item& item, const Dialog& dialog) {
         DrawText(p, item, colour);
     } else if (item.picture != 0) {
         p.Image(item.on && item.selectedPicture != 0 ? item.selectedPicture : item.picture,
-                item.rect.left, item.rect.top);
+                item.rect.left, item.rect.top, !item.enabled);
     }
 }
 
-void Painter::Ops(const std::vector<DrawOp>& ops, const Dialog& dialog) {
+// The items are windows of their own on the dialog: whatever the dialog's procedure drew,
+// before or after its default drawing, lies under them.
+void DrawItems(Painter& p, const Dialog& dialog) {
+    for (const auto& item : dialog.items)
+        if (item->shown && item->id != kADMMenuItemID) DrawItem(p, *item, dialog);
+}
+
+void Painter::Ops(const std::vector<DrawOp>& ops, const HostRect& owner) {
     for (const DrawOp& op : ops) {
         const auto& c = op.coords;
         if (op.op == "items") {
-            for (const auto& item : dialog.items)
-                if (item->shown && item->id != kADMMenuItemID) DrawItem(*this, *item, dialog);
+            Rect(owner, kBackground, "none");
         } else if (op.op == "line") {
             Line(c[0], c[1], c[2], c[3], Colour(op.color));
         } else if (op.op == "rect") {
@@ -237,13 +256,16 @@ std::string DialogSvg(const Dialog& dialog, const ResourceFile& resources) {
     std::ostringstream out;
     out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\""
         << height + kTitleHeight << "\" viewBox=\"0 0 " << width << ' ' << height + kTitleHeight
-        << "\">\n";
+        << "\">\n"
+        << "<defs><filter id=\"disabled\"><feColorMatrix type=\"saturate\" values=\"0\"/>"
+           "</filter></defs>\n";
     Painter p(resources, out);
     p.Rect({0, 0, width, kTitleHeight}, "#4a4a4a", "none");
     p.Text(6, 13, dialog.title, 11, "#ffffff", "start");
     p.Translate(0, kTitleHeight);
     p.Rect({0, 0, width, height}, kBackground, "none");
-    p.Ops(dialog.drawing, dialog);
+    p.Ops(dialog.drawing, {0, 0, width, height});
+    DrawItems(p, dialog);
     p.End();
     out << "</svg>\n";
     return out.str();

@@ -1,5 +1,6 @@
-// A picture of a dialog as a user would see it: every shown item in its rectangle with its
-// text or value, then what the dialog's own drawing procedure drew.
+// A picture of a dialog as a user would see it: what the dialog's own drawing procedure
+// drew, then every shown item in its rectangle with its text or value (a disabled one
+// greyed), as the items' own windows lie over the dialog's.
 #pragma once
 
 #include <string>

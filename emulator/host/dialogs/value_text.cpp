@@ -1,6 +1,8 @@
 #include "emulator/host/dialogs/value_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -33,6 +35,15 @@ constexpr std::array<std::pair<std::string_view, int32_t>, 6> kSuffixes = {{
     {"\"", kADMInchUnits},
     {"pt", kADMPointUnits},
 }};
+
+// Users type unit names in any case: "12 MM" is twelve millimetres.
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    std::string_view end = text.substr(text.size() - suffix.size());
+    return std::equal(end.begin(), end.end(), suffix.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -74,7 +85,7 @@ std::string FormatValue(float value, int32_t units, int32_t decimals) {
 std::optional<float> ParseValue(std::string_view typed, int32_t units) {
     std::string_view text = Trim(typed);
     for (const auto& [suffix, unit] : kSuffixes) {
-        if (text.size() > suffix.size() && text.ends_with(suffix)) {
+        if (text.size() > suffix.size() && EndsWithIgnoringCase(text, suffix)) {
             text = Trim(text.substr(0, text.size() - suffix.size()));
             units = unit;
             break;

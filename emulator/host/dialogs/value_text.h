@@ -17,7 +17,7 @@ std::string UnitName(int32_t units);
 std::string FormatValue(float value, int32_t units, int32_t decimals);
 
 // What the user typed, back in points: a decimal comma or point, an optional unit suffix
-// (mm, cm, in, po, pt, ") that overrides the field's unit, spaces around. Nothing when
+// (mm, cm, in, po, pt, ", in any case) that overrides the field's unit, spaces around. Nothing when
 // the text is not a number.
 std::optional<float> ParseValue(std::string_view typed, int32_t units);
 

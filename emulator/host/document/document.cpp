@@ -24,18 +24,12 @@ Document::Document() {
 }
 
 Layer* Document::LayerAt(size_t index) const {
-    return index < layers_.size() ? layers_[index].get() : nullptr;
-}
-
-Layer* Document::Find(const void* layer) const {
-    for (const auto& candidate : layers_)
-        if (candidate.get() == layer) return candidate.get();
-    return nullptr;
+    return index < order_.size() ? order_[index] : nullptr;
 }
 
 Layer* Document::LayerTitled(const std::string& title) const {
-    for (const auto& layer : layers_)
-        if (layer->title == title) return layer.get();
+    for (Layer* layer : order_)
+        if (layer->title == title) return layer;
     return nullptr;
 }
 
@@ -47,25 +41,23 @@ Layer* Document::MakeLayer() {
     layer->color = {static_cast<uint16_t>(rgb[0] * 257), static_cast<uint16_t>(rgb[1] * 257),
                     static_cast<uint16_t>(rgb[2] * 257)};
     layer->group = MakeArt(kHostGroupArt, layer.get());
-    layers_.insert(layers_.begin(), std::move(layer));
-    return layers_.front().get();
+    order_.insert(order_.begin(), layer.get());
+    return layers_.Find(layers_.Add(std::move(layer)));
 }
 
 Layer* Document::InsertLayer(const Layer* reference, int32_t order) {
     bool relative = order == kHostPlaceAbove || order == kHostPlaceBelow;
-    if (relative && Find(reference) == nullptr) return nullptr;
+    if (relative && reference == nullptr) return nullptr;
     if (!relative && order != kHostPlaceAboveAll && order != kHostPlaceBelowAll) return nullptr;
     Layer* layer = MakeLayer();  // made on top, then moved where it belongs
-    std::unique_ptr<Layer> owned = std::move(layers_.front());
-    layers_.erase(layers_.begin());
-    auto at = layers_.begin();
-    if (order == kHostPlaceBelowAll) at = layers_.end();
+    order_.erase(order_.begin());
+    auto at = order_.begin();
+    if (order == kHostPlaceBelowAll) at = order_.end();
     if (relative) {
-        at = std::find_if(layers_.begin(), layers_.end(),
-                          [&](const auto& candidate) { return candidate.get() == reference; });
+        at = std::find(order_.begin(), order_.end(), reference);
         if (order == kHostPlaceBelow) ++at;
     }
-    layers_.insert(at, std::move(owned));
+    order_.insert(at, layer);
     return layer;
 }
 
@@ -73,9 +65,7 @@ Art* Document::MakeArt(int32_t type, Layer* layer) {
     auto art = std::make_unique<Art>();
     art->type = type;
     art->layer = layer;
-    live_.insert(art.get());
-    arts_.push_back(std::move(art));
-    return arts_.back().get();
+    return arts_.Find(arts_.Add(std::move(art)));
 }
 
 Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& error) {
@@ -83,7 +73,7 @@ Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& erro
     if (type != kHostGroupArt && type != kHostPathArt) return nullptr;
     bool toAll = order == kHostPlaceAboveAll || order == kHostPlaceBelowAll;
     if (reference == nullptr && toAll) reference = current_->group;
-    if (reference == nullptr || !IsValid(reference)) return nullptr;
+    if (reference == nullptr) return nullptr;
 
     bool inside = order == kHostPlaceInsideOnTop || order == kHostPlaceInsideOnBottom || toAll;
     Art* parent = inside ? reference : reference->parent;
@@ -109,16 +99,16 @@ Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& erro
     return art;
 }
 
-void Document::Forget(Art& art) {
-    live_.erase(&art);
-    for (Art* child : art.children) Forget(*child);
+void Document::Free(Art& art) {
+    for (Art* child : art.children) Free(*child);
+    arts_.Remove(HandleOf(&art));
 }
 
-void Document::Dispose(Art* art) {
-    if (!IsValid(art) || art->parent == nullptr) return;
-    auto& siblings = art->parent->children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), art));
-    Forget(*art);
+void Document::Dispose(Art& art) {
+    if (art.parent == nullptr) return;  // a layer's own group goes only with its layer
+    auto& siblings = art.parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), &art));
+    Free(art);
 }
 
 void Document::Transform(Art& art, const HostRealMatrix& matrix) {

@@ -2,11 +2,10 @@
 // the art tree of groups and paths.
 #pragma once
 
-#include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
+#include "emulator/host/handle_table.h"
 #include "host/types.h"
 
 namespace host {
@@ -47,10 +46,11 @@ class Document {
     Document();
 
     // Layers in the host's order: index 0 is the topmost.
-    size_t LayerCount() const { return layers_.size(); }
+    size_t LayerCount() const { return order_.size(); }
     Layer* LayerAt(size_t index) const;
-    // Null when LAYER is not a layer of this document.
-    Layer* Find(const void* layer) const;
+    // Null when LAYER designates no layer of this document.
+    Layer* Find(HostLayerHandle layer) const { return layers_.Find(layer); }
+    HostLayerHandle HandleOf(const Layer* layer) const { return layers_.HandleOf(layer); }
     Layer* Current() const { return current_; }
     void SetCurrent(Layer* layer) { current_ = layer; }
     // The first layer titled TITLE, or null.
@@ -63,11 +63,14 @@ class Document {
     // Makes an art of TYPE placed by ORDER relative to REFERENCE (null: the current
     // layer's group, for the "all" orders). Fills ERROR and answers null when it cannot.
     Art* NewArt(int32_t type, int32_t order, Art* reference, HostErr& error);
-    // Removes ART and its descendants. They stay allocated, so a stale handle never
-    // designates newer art.
-    void Dispose(Art* art);
-    // True when ART is in the document (any layer).
-    bool IsValid(const void* art) const { return live_.contains(static_cast<const Art*>(art)); }
+    // Removes ART and its descendants from the document and frees them; their handles are
+    // found missing from then on, whatever art is made later.
+    void Dispose(Art& art);
+    // Null when ART designates no art of the document (disposed art among them).
+    Art* FindArt(HostArtHandle art) const { return arts_.Find(art); }
+    HostArtHandle HandleOf(const Art* art) const { return arts_.HandleOf(art); }
+    // The art the document holds, every layer's top-level group included.
+    size_t ArtCount() const { return arts_.Size(); }
 
     // Applies MATRIX to every anchor and handle of ART and what it holds.
     void Transform(Art& art, const HostRealMatrix& matrix);
@@ -75,11 +78,11 @@ class Document {
   private:
     Layer* MakeLayer();
     Art* MakeArt(int32_t type, Layer* layer);
-    void Forget(Art& art);
+    void Free(Art& art);
 
-    std::vector<std::unique_ptr<Layer>> layers_;
-    std::vector<std::unique_ptr<Art>> arts_;  // every art ever made, disposed ones too
-    std::unordered_set<const Art*> live_;
+    HandleTable<HostLayerHandle, Layer> layers_;
+    std::vector<Layer*> order_;  // index 0 on top
+    HandleTable<HostArtHandle, Art> arts_;
     Layer* current_ = nullptr;
     int layersMade_ = 0;
 };

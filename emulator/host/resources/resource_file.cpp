@@ -48,6 +48,11 @@ Resource ReadEntry(ByteReader& reader) {
     reader.U32();  // data version
     reader.U16();  // memory flags
     resource.language = reader.U16();
+    // A header shorter than its own fields would start the next entry where this one
+    // started, and reading would never end.
+    if (headerSize < reader.Position() - start)
+        reader.Fail("a header of " + std::to_string(headerSize) + " bytes is shorter than its " +
+                    std::to_string(reader.Position() - start) + " bytes of fields");
     reader.Seek(start + headerSize);
     std::string_view data = reader.Take(dataSize);
     resource.data.assign(data.begin(), data.end());

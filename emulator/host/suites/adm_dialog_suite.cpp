@@ -1,4 +1,5 @@
 // The dialog manager's dialogs: floating and modal, title, place, items, drawing.
+#include "emulator/host/resources/dialog_resource.h"
 #include "emulator/host/resources/resource_file.h"
 #include "emulator/host/suites/catalogue.h"
 #include "emulator/host/suites/dialog_lookup.h"
@@ -23,21 +24,38 @@ HostErr OnDialog(const char* function, HostDialogRef handle, Body body) {
         });
 }
 
+// Reads what READ gives of the dialog HANDLE designates, NONE for an unknown dialog.
+template <typename Value, typename Read>
+Value Get(const char* function, HostDialogRef handle, Value none, Read read) {
+    return ServeAnswer(
+        kSuite, function, none, [&] { return Arguments().Add("dialog", handle); },
+        [&](Host& host, Value& value) -> HostErr {
+            Dialog* dialog = FindDialog(host, handle, function);
+            if (dialog == nullptr) return kHostErrBadHandle;
+            value = read(*dialog);
+            return kHostNoError;
+        });
+}
+
 // Makes the dialog when the plug-in owns the resource it names, then runs its
 // initialisation.
 Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
              ADMDialogInitProc initProc, bool modal, HostErr& error) {
     error = kHostErrBadParameter;
     if (plugin != host.plugin.Ref() || name == nullptr) return nullptr;
-    if (host.plugin.Resources().Find(ResourceId::ParseType("DIALOG"),
-                                     static_cast<uint16_t>(dialogId)) == nullptr) {
+    const Resource* resource = host.plugin.Resources().Find(ResourceId::ParseType("DIALOG"),
+                                                            static_cast<uint16_t>(dialogId));
+    if (resource == nullptr) {
         host.Misuse("dialog resource " + std::to_string(dialogId) + " is missing");
         error = kHostErrNotFound;
         return nullptr;
     }
+    // A damaged template throws: the dialog is not made, and the call reports it.
+    DialogTemplate form = ParseDialogResource(resource->data);
     Dialog* dialog = host.dialogs.Create(Cp1252ToUtf8(name), dialogId, style, modal);
+    dialog->title = form.title;
     error = kHostNoError;
-    if (initProc != nullptr) initProc(HandleTo<HostDialogRef>(dialog));
+    if (initProc != nullptr) initProc(host.dialogs.HandleOf(dialog));
     return dialog;
 }
 
@@ -51,34 +69,32 @@ Arguments DescribeDialog(const char* name, int32_t dialogId, int32_t style, int3
 
 HostDialogRef HOST_API Create(HostPluginRef plugin, const char* name, int32_t dialogId,
                               int32_t style, ADMDialogInitProc initProc, void*, int32_t options) {
-    HostDialogRef made = nullptr;
-    Serve(
-        kSuite, "Create", [&] { return DescribeDialog(name, dialogId, style, options); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "Create", HostDialogRef{nullptr},
+        [&] { return DescribeDialog(name, dialogId, style, options); },
+        [&](Host& host, HostDialogRef& made) -> HostErr {
             HostErr error = kHostNoError;
-            made = HandleTo<HostDialogRef>(
+            made = host.dialogs.HandleOf(
                 Make(host, plugin, name, dialogId, style, initProc, false, error));
             return error;
         });
-    return made;
 }
 
 int32_t HOST_API Modal(HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
                        ADMDialogInitProc initProc, void*, int32_t options) {
-    int32_t result = -1;
-    Serve(
-        kSuite, "Modal", [&] { return DescribeDialog(name, dialogId, style, options); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "Modal", int32_t{-1},
+        [&] { return DescribeDialog(name, dialogId, style, options); },
+        [&](Host& host, int32_t& result) -> HostErr {
             HostErr error = kHostNoError;
             Dialog* dialog = Make(host, plugin, name, dialogId, style, initProc, true, error);
             if (dialog != nullptr) result = host.dialogs.RunModal(*dialog);
             return error;
         });
-    return result;
 }
 
 void HOST_API Destroy(HostDialogRef dialog) {
-    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.dialogs.Destroy(&found); });
+    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.dialogs.Destroy(found); });
 }
 
 void HOST_API SetDrawProc(HostDialogRef dialog, ADMDialogDrawProc drawProc) {
@@ -104,9 +120,8 @@ void HOST_API SetText(HostDialogRef dialog, const char* text) {
 
 HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char* itemType,
                                 const HostRect* rect, void*, int32_t options) {
-    HostItemRef made = nullptr;
-    Serve(
-        kSuite, "CreateItem",
+    return ServeAnswer(
+        kSuite, "CreateItem", HostItemRef{nullptr},
         [&] {
             return Arguments()
                 .Add("dialog", dialog)
@@ -114,27 +129,25 @@ HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char
                 .Add("type", itemType)
                 .Add("options", options);
         },
-        [&](Host& host) -> HostErr {
+        [&](Host& host, HostItemRef& made) -> HostErr {
             Dialog* found = FindDialog(host, dialog, "CreateItem");
             if (found == nullptr) return kHostErrBadHandle;
             if (itemType == nullptr || rect == nullptr) return kHostErrBadParameter;
-            made = HandleTo<HostItemRef>(host.dialogs.AddItem(*found, itemId, itemType, *rect));
+            made = host.dialogs.HandleOf(host.dialogs.AddItem(*found, itemId, itemType, *rect));
             return kHostNoError;
         });
-    return made;
 }
 
 HostItemRef HOST_API GetItem(HostDialogRef dialog, int32_t itemId) {
-    HostItemRef item = nullptr;
-    Serve(
-        kSuite, "GetItem", [&] { return Arguments().Add("dialog", dialog).Add("itemId", itemId); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "GetItem", HostItemRef{nullptr},
+        [&] { return Arguments().Add("dialog", dialog).Add("itemId", itemId); },
+        [&](Host& host, HostItemRef& item) -> HostErr {
             Dialog* found = FindDialog(host, dialog, "GetItem");
             if (found == nullptr) return kHostErrBadHandle;
-            item = HandleTo<HostItemRef>(found->Find(itemId));
+            item = host.dialogs.HandleOf(found->Find(itemId));
             return kHostNoError;
         });
-    return item;
 }
 
 void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
@@ -145,9 +158,8 @@ void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
 }
 
 HostBool32 HOST_API IsVisible(HostDialogRef dialog) {
-    HostBool32 visible = 0;
-    OnDialog("IsVisible", dialog, [&](Host&, Dialog& found) { visible = found.visible; });
-    return visible;
+    return Get("IsVisible", dialog, HostBool32{0},
+               [](const Dialog& found) -> HostBool32 { return found.visible; });
 }
 
 void HOST_API GetBoundsRect(HostDialogRef dialog, HostRect* bounds) {

@@ -10,18 +10,6 @@ namespace {
 
 constexpr const char* kSuite = kADMEntrySuite;
 
-template <typename Body>
-void OnEntry(const char* function, HostEntryRef handle, Body body) {
-    Serve(
-        kSuite, function, [&] { return Arguments().Add("entry", handle); },
-        [&](Host& host) -> HostErr {
-            Entry* entry = FindEntry(host, handle, function);
-            if (entry == nullptr) return kHostErrBadHandle;
-            body(*entry);
-            return kHostNoError;
-        });
-}
-
 template <typename Value, typename Apply>
 void Set(const char* function, HostEntryRef handle, Value value, Apply apply) {
     Serve(
@@ -34,10 +22,22 @@ void Set(const char* function, HostEntryRef handle, Value value, Apply apply) {
         });
 }
 
+// Answers what READ gives of the entry HANDLE designates, NONE for an unknown entry.
+template <typename Value, typename Read>
+Value Get(const char* function, HostEntryRef handle, Value none, Read read) {
+    return ServeAnswer(
+        kSuite, function, none, [&] { return Arguments().Add("entry", handle); },
+        [&](Host& host, Value& value) -> HostErr {
+            Entry* entry = FindEntry(host, handle, function);
+            if (entry == nullptr) return kHostErrBadHandle;
+            value = read(*entry);
+            return kHostNoError;
+        });
+}
+
 int32_t HOST_API GetIndex(HostEntryRef entry) {
-    int32_t index = -1;
-    OnEntry("GetIndex", entry, [&](Entry& found) { index = found.list->IndexOf(&found); });
-    return index;
+    return Get("GetIndex", entry, int32_t{-1},
+               [](const Entry& found) { return found.list->IndexOf(&found); });
 }
 
 void HOST_API SetID(HostEntryRef entry, int32_t id) {
@@ -45,9 +45,7 @@ void HOST_API SetID(HostEntryRef entry, int32_t id) {
 }
 
 int32_t HOST_API GetID(HostEntryRef entry) {
-    int32_t id = 0;
-    OnEntry("GetID", entry, [&](Entry& found) { id = found.id; });
-    return id;
+    return Get("GetID", entry, int32_t{0}, [](const Entry& found) { return found.id; });
 }
 
 void HOST_API SetText(HostEntryRef entry, const char* text) {
@@ -62,7 +60,13 @@ void HOST_API SetText(HostEntryRef entry, const char* text) {
 }
 
 void HOST_API GetText(HostEntryRef entry, char* buffer, uint32_t size) {
-    OnEntry("GetText", entry, [&](Entry& found) { CopyOut(found.text, buffer, size); });
+    Serve(
+        kSuite, "GetText", [&] { return Arguments().Add("entry", entry); },
+        [&](Host& host) -> HostErr {
+            const Entry* found = FindEntry(host, entry, "GetText");
+            if (found == nullptr) return kHostErrBadHandle;
+            return CopyOut(found->text, buffer, size);
+        });
 }
 
 void HOST_API Enable(HostEntryRef entry, HostBool32 enable) {
@@ -70,9 +74,8 @@ void HOST_API Enable(HostEntryRef entry, HostBool32 enable) {
 }
 
 HostBool32 HOST_API IsEnabled(HostEntryRef entry) {
-    HostBool32 enabled = 0;
-    OnEntry("IsEnabled", entry, [&](Entry& found) { enabled = found.enabled; });
-    return enabled;
+    return Get("IsEnabled", entry, HostBool32{0},
+               [](const Entry& found) -> HostBool32 { return found.enabled; });
 }
 
 void HOST_API Check(HostEntryRef entry, HostBool32 check) {
@@ -80,9 +83,8 @@ void HOST_API Check(HostEntryRef entry, HostBool32 check) {
 }
 
 HostBool32 HOST_API IsChecked(HostEntryRef entry) {
-    HostBool32 checked = 0;
-    OnEntry("IsChecked", entry, [&](Entry& found) { checked = found.checked; });
-    return checked;
+    return Get("IsChecked", entry, HostBool32{0},
+               [](const Entry& found) -> HostBool32 { return found.checked; });
 }
 
 void HOST_API Select(HostEntryRef entry, HostBool32 select) {

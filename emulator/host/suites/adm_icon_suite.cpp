@@ -18,29 +18,27 @@ int32_t PictureType(const ResourceFile& resources, int32_t id) {
 }
 
 HostIconRef HOST_API GetFromResource(HostPluginRef plugin, int32_t iconId) {
-    HostIconRef icon = nullptr;
-    Serve(
-        kSuite, "GetFromResource", [&] { return Arguments().Add("iconId", iconId); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "GetFromResource", HostIconRef{nullptr},
+        [&] { return Arguments().Add("iconId", iconId); },
+        [&](Host& host, HostIconRef& icon) -> HostErr {
             if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
             int32_t type = PictureType(host.plugin.Resources(), iconId);
             icon = host.icons.Add(std::make_unique<Icon>(Icon{iconId, type}));
             return kHostNoError;
         });
-    return icon;
 }
 
 int32_t HOST_API GetType(HostIconRef icon) {
-    int32_t type = kADMUnknownIconType;
-    Serve(
-        kSuite, "GetType", [&] { return Arguments().Add("icon", icon); },
-        [&](Host& host) -> HostErr {
+    return ServeAnswer(
+        kSuite, "GetType", int32_t{kADMUnknownIconType},
+        [&] { return Arguments().Add("icon", icon); },
+        [&](Host& host, int32_t& type) -> HostErr {
             const Icon* found = Found(host, host.icons.Find(icon), "GetType", "icon");
             if (found == nullptr) return kHostErrBadHandle;
             type = found->type;
             return kHostNoError;
         });
-    return type;
 }
 
 void HOST_API Destroy(HostIconRef icon) {

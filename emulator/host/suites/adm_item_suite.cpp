@@ -25,20 +25,30 @@ void OnItem(const char* function, HostItemRef handle, Body body) {
         });
 }
 
-// Reads what READ gives of the item HANDLE designates, NONE for an unknown item (misuse).
-// Reading changes nothing, so the dialog is not drawn again for it.
-template <typename Value, typename Read>
-Value Get(const char* function, HostItemRef handle, Value none, Read read) {
-    Value value = none;
+// Runs READ on the item HANDLE designates; an unknown item is misuse. Reading changes
+// nothing, so the dialog is not drawn again for it.
+template <typename Read>
+void Inspect(const char* function, HostItemRef handle, Read read) {
     Serve(
         kSuite, function, [&] { return Arguments().Add("item", handle); },
         [&](Host& host) -> HostErr {
             Item* item = FindItem(host, handle, function);
             if (item == nullptr) return kHostErrBadHandle;
+            return read(*item);
+        });
+}
+
+// Answers what READ gives of the item HANDLE designates, NONE for an unknown item.
+template <typename Value, typename Read>
+Value Get(const char* function, HostItemRef handle, Value none, Read read) {
+    return ServeAnswer(
+        kSuite, function, none, [&] { return Arguments().Add("item", handle); },
+        [&](Host& host, Value& value) -> HostErr {
+            Item* item = FindItem(host, handle, function);
+            if (item == nullptr) return kHostErrBadHandle;
             value = read(host, *item);
             return kHostNoError;
         });
-    return value;
 }
 
 // A setter of one field of the item.
@@ -57,7 +67,7 @@ void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
 
 HostDialogRef HOST_API GetDialog(HostItemRef item) {
     return Get("GetDialog", item, HostDialogRef{nullptr},
-               [](Host&, Item& found) { return HandleTo<HostDialogRef>(found.dialog); });
+               [](Host& host, Item& found) { return host.dialogs.HandleOf(found.dialog); });
 }
 
 int32_t HOST_API GetID(HostItemRef item) {
@@ -107,8 +117,7 @@ void HOST_API SetText(HostItemRef item, const char* text) {
 }
 
 void HOST_API GetText(HostItemRef item, char* buffer, uint32_t size) {
-    Get("GetText", item, HostErr{kHostNoError},
-        [&](Host&, Item& found) { return CopyOut(found.ShownText(), buffer, size); });
+    Inspect("GetText", item, [&](Item& found) { return CopyOut(found.ShownText(), buffer, size); });
 }
 
 void HOST_API SetFloatValue(HostItemRef item, float value) {
@@ -231,8 +240,9 @@ void HOST_API Move(HostItemRef item, int32_t h, int32_t v) {
 }
 
 void HOST_API GetBoundsRect(HostItemRef item, HostRect* rect) {
-    Get("GetBoundsRect", item, HostErr{kHostNoError}, [&](Host&, Item& found) -> HostErr {
-        if (rect != nullptr) *rect = found.rect;
+    Inspect("GetBoundsRect", item, [&](Item& found) -> HostErr {
+        if (rect == nullptr) return kHostErrBadParameter;
+        *rect = found.rect;
         return kHostNoError;
     });
 }
@@ -256,7 +266,7 @@ void HOST_API Invalidate(HostItemRef item) {
 
 HostListRef HOST_API GetList(HostItemRef item) {
     return Get("GetList", item, HostListRef{nullptr},
-               [](Host&, Item& found) { return HandleTo<HostListRef>(found.list.get()); });
+               [](Host& host, Item& found) { return host.dialogs.HandleOf(found.list.get()); });
 }
 
 const ADMItemSuite7 gTable = {.GetDialog = GetDialog,

@@ -21,6 +21,19 @@ HostErr OnList(const char* function, HostListRef handle, Body body) {
         });
 }
 
+// Answers what READ gives of the list HANDLE designates, NONE for an unknown list.
+template <typename Value, typename Read>
+Value Get(const char* function, HostListRef handle, Value none, Read read) {
+    return ServeAnswer(
+        kSuite, function, none, [&] { return Arguments().Add("list", handle); },
+        [&](Host& host, Value& value) -> HostErr {
+            List* list = FindList(host, handle, function);
+            if (list == nullptr) return kHostErrBadHandle;
+            value = read(host, *list);
+            return kHostNoError;
+        });
+}
+
 HostErr HOST_API SetMenuID(HostListRef list, HostPluginRef plugin, int32_t menuId) {
     return OnList("SetMenuID", list, [&](Host& host, List& found) -> HostErr {
         if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
@@ -29,53 +42,36 @@ HostErr HOST_API SetMenuID(HostListRef list, HostPluginRef plugin, int32_t menuI
 }
 
 int32_t HOST_API NumberOfEntries(HostListRef list) {
-    int32_t count = 0;
-    OnList("NumberOfEntries", list, [&](Host&, List& found) {
-        count = static_cast<int32_t>(found.entries.size());
-        return kHostNoError;
-    });
-    return count;
+    return Get("NumberOfEntries", list, int32_t{0},
+               [](Host&, List& found) { return static_cast<int32_t>(found.entries.size()); });
 }
 
 HostEntryRef HOST_API IndexEntry(HostListRef list, int32_t index) {
-    HostEntryRef entry = nullptr;
-    OnList("IndexEntry", list, [&](Host&, List& found) {
-        if (index >= 0 && index < static_cast<int32_t>(found.entries.size()))
-            entry = HandleTo<HostEntryRef>(found.entries[static_cast<size_t>(index)].get());
-        return kHostNoError;
+    return Get("IndexEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
+        bool inside = index >= 0 && index < static_cast<int32_t>(found.entries.size());
+        return host.dialogs.HandleOf(inside ? found.entries[static_cast<size_t>(index)].get()
+                                            : nullptr);
     });
-    return entry;
 }
 
 HostEntryRef HOST_API FindEntry(HostListRef list, int32_t entryId) {
-    HostEntryRef entry = nullptr;
-    OnList("FindEntry", list, [&](Host&, List& found) {
+    return Get("FindEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
         for (const auto& candidate : found.entries)
-            if (candidate->id == entryId && !candidate->separator) {
-                entry = HandleTo<HostEntryRef>(candidate.get());
-                break;
-            }
-        return kHostNoError;
+            if (candidate->id == entryId && !candidate->separator)
+                return host.dialogs.HandleOf(candidate.get());
+        return HostEntryRef{nullptr};
     });
-    return entry;
 }
 
 HostEntryRef HOST_API GetActiveEntry(HostListRef list) {
-    HostEntryRef entry = nullptr;
-    OnList("GetActiveEntry", list, [&](Host&, List& found) {
-        entry = HandleTo<HostEntryRef>(found.active);
-        return kHostNoError;
-    });
-    return entry;
+    return Get("GetActiveEntry", list, HostEntryRef{nullptr},
+               [](Host& host, List& found) { return host.dialogs.HandleOf(found.active); });
 }
 
 HostEntryRef HOST_API InsertEntry(HostListRef list, int32_t index) {
-    HostEntryRef entry = nullptr;
-    OnList("InsertEntry", list, [&](Host& host, List& found) {
-        entry = HandleTo<HostEntryRef>(host.dialogs.InsertEntry(found, index));
-        return kHostNoError;
+    return Get("InsertEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
+        return host.dialogs.HandleOf(host.dialogs.InsertEntry(found, index));
     });
-    return entry;
 }
 
 const ADMListSuite1 gTable = {.SetMenuID = SetMenuID,

@@ -10,18 +10,16 @@ namespace {
 constexpr const char* kSuite = kADMNotifierSuite;
 
 HostBool32 HOST_API IsNotifierType(HostDialogNotifierRef notifier, const char* type) {
-    HostBool32 same = 0;
-    Serve(
-        kSuite, "IsNotifierType",
+    return ServeAnswer(
+        kSuite, "IsNotifierType", HostBool32{0},
         [&] { return Arguments().Add("notifier", notifier).Add("type", type); },
-        [&](Host& host) -> HostErr {
+        [&](Host& host, HostBool32& same) -> HostErr {
             const DialogNotifier* found =
                 Found(host, host.dialogs.FindNotifier(notifier), "IsNotifierType", "notifier");
             if (found == nullptr) return kHostErrBadHandle;
             same = type != nullptr && found->type == type;
             return kHostNoError;
         });
-    return same;
 }
 
 const ADMNotifierSuite2 gTable = {.IsNotifierType = IsNotifierType};

@@ -23,7 +23,8 @@ HostErr HOST_API NewArt(int32_t type, int32_t paintOrder, HostArtHandle prep,
             if (prep != nullptr && (reference = FindArt(host, prep, "NewArt")) == nullptr)
                 return kHostErrBadHandle;
             HostErr error = kHostNoError;
-            *newArt = HandleOf(host.document.NewArt(type, paintOrder, reference, error));
+            *newArt =
+                host.document.HandleOf(host.document.NewArt(type, paintOrder, reference, error));
             return error;
         });
 }
@@ -35,7 +36,7 @@ HostErr HOST_API DisposeArt(HostArtHandle art) {
             Art* found = FindArt(host, art, "DisposeArt");
             if (found == nullptr) return kHostErrBadHandle;
             if (found->parent == nullptr) return kHostErrBadParameter;  // a layer's own group
-            host.document.Dispose(found);
+            host.document.Dispose(*found);
             return kHostNoError;
         });
 }
@@ -47,7 +48,7 @@ HostErr HOST_API GetFirstArtOfLayer(HostLayerHandle layer, HostArtHandle* art) {
             if (art == nullptr) return kHostErrBadParameter;
             Layer* found = FindLayer(host, layer, "GetFirstArtOfLayer");
             if (found == nullptr) return kHostErrBadHandle;
-            *art = HandleOf(found->group);
+            *art = host.document.HandleOf(found->group);
             return kHostNoError;
         });
 }
@@ -59,21 +60,20 @@ HostErr HOST_API GetArtFirstChild(HostArtHandle art, HostArtHandle* child) {
             if (child == nullptr) return kHostErrBadParameter;
             Art* found = FindArt(host, art, "GetArtFirstChild");
             if (found == nullptr) return kHostErrBadHandle;
-            *child = found->children.empty() ? nullptr : HandleOf(found->children.front());
+            *child =
+                found->children.empty() ? nullptr : host.document.HandleOf(found->children.front());
             return kHostNoError;
         });
 }
 
 HostBool32 HOST_API ValidArt(HostArtHandle art, HostBool32 searchAllLayerLists) {
-    HostBool32 valid = 0;
-    Serve(
-        kSuite, "ValidArt",
+    return ServeAnswer(
+        kSuite, "ValidArt", HostBool32{0},
         [&] { return Arguments().Add("art", art).Add("searchAll", searchAllLayerLists); },
-        [&](Host& host) -> HostErr {
-            valid = host.document.IsValid(art);
+        [&](Host& host, HostBool32& valid) -> HostErr {
+            valid = host.document.FindArt(art) != nullptr;
             return kHostNoError;
         });
-    return valid;
 }
 
 HostErr HOST_API GetArtName(HostArtHandle art, char* buffer, uint32_t size) {

@@ -25,7 +25,7 @@ HostErr HOST_API GetNthLayer(int32_t index, HostLayerHandle* layer) {
         [&](Host& host) -> HostErr {
             if (layer == nullptr || index < 0) return kHostErrBadParameter;
             Layer* found = host.document.LayerAt(static_cast<size_t>(index));
-            *layer = HandleOf(found);
+            *layer = host.document.HandleOf(found);
             return found != nullptr ? kHostNoError : kHostErrBadParameter;
         });
 }
@@ -35,7 +35,7 @@ HostErr HOST_API GetCurrentLayer(HostLayerHandle* layer) {
         kSuite, "GetCurrentLayer", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
             if (layer == nullptr) return kHostErrBadParameter;
-            *layer = HandleOf(host.document.Current());
+            *layer = host.document.HandleOf(host.document.Current());
             return kHostNoError;
         });
 }
@@ -46,8 +46,11 @@ HostErr HOST_API InsertLayer(HostLayerHandle layer, int32_t paintOrder, HostLaye
         [&] { return Arguments().Add("layer", layer).Add("paintOrder", paintOrder); },
         [&](Host& host) -> HostErr {
             if (inserted == nullptr) return kHostErrBadParameter;
-            Layer* made = host.document.InsertLayer(host.document.Find(layer), paintOrder);
-            *inserted = HandleOf(made);
+            Layer* reference = nullptr;
+            if (layer != nullptr && (reference = FindLayer(host, layer, "InsertLayer")) == nullptr)
+                return kHostErrBadHandle;
+            Layer* made = host.document.InsertLayer(reference, paintOrder);
+            *inserted = host.document.HandleOf(made);
             return made != nullptr ? kHostNoError : kHostErrBadParameter;
         });
 }

@@ -21,9 +21,10 @@ std::string PrefixName(const char* prefix) {
     return prefix == nullptr ? std::string() : Cp1252ToUtf8(prefix);
 }
 
-// The value of type T under PREFIX and KEY, or null.
+// The value of type T under PREFIX and KEY, or null. The dialog manager hears of the read.
 template <typename T>
-const T* Lookup(const Host& host, const char* prefix, const char* key) {
+const T* Lookup(Host& host, const char* prefix, const char* key) {
+    host.dialogs.NotePreferenceRead(PrefixName(prefix), Cp1252ToUtf8(key));
     return host.preferences.Find<T>(PrefixName(prefix), Cp1252ToUtf8(key));
 }
 

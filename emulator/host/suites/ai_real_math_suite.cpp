@@ -22,21 +22,19 @@ HostRealMatrix Concat(const HostRealMatrix& m, const HostRealMatrix& x) {
 }
 
 HostReal HOST_API AIRealPointAngle(const HostRealPoint* p1, const HostRealPoint* p2) {
-    HostReal angle = 0;
-    Serve(
-        kSuite, "AIRealPointAngle",
+    return ServeAnswer(
+        kSuite, "AIRealPointAngle", HostReal{0},
         [&] {
             Arguments args;
             if (p1 && p2)
                 args.Add("p1.h", p1->h).Add("p1.v", p1->v).Add("p2.h", p2->h).Add("p2.v", p2->v);
             return args;
         },
-        [&](Host&) -> HostErr {
+        [&](Host&, HostReal& angle) -> HostErr {
             if (p1 == nullptr || p2 == nullptr) return kHostErrBadParameter;
             angle = static_cast<float>(std::atan2(double{p2->v} - p1->v, double{p2->h} - p1->h));
             return kHostNoError;
         });
-    return angle;
 }
 
 void HOST_API AIRealMatrixSetTranslate(HostRealMatrix* m, HostReal tx, HostReal ty) {

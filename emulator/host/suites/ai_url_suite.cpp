@@ -9,10 +9,12 @@ namespace {
 constexpr const char* kSuite = kAIURLSuite;
 
 HostBool32 HOST_API IsBrowserAvailable() {
-    Serve(
-        kSuite, "IsBrowserAvailable", [] { return Arguments(); },
-        [](Host&) { return kHostNoError; });
-    return 1;
+    return ServeAnswer(
+        kSuite, "IsBrowserAvailable", HostBool32{0}, [] { return Arguments(); },
+        [](Host&, HostBool32& available) {
+            available = 1;
+            return kHostNoError;
+        });
 }
 
 HostErr HOST_API OpenURL(const char* url) {

@@ -34,14 +34,13 @@ HostErr HOST_API ReleaseSuite(const char* name, int32_t version) {
 }
 
 HostBool32 HOST_API IsEqual(const char* token1, const char* token2) {
-    HostBool32 equal = 0;
-    Serve(
-        kSuite, "IsEqual", [&] { return Arguments().Add("a", token1).Add("b", token2); },
-        [&](Host&) -> HostErr {
+    return ServeAnswer(
+        kSuite, "IsEqual", HostBool32{0},
+        [&] { return Arguments().Add("a", token1).Add("b", token2); },
+        [&](Host&, HostBool32& equal) -> HostErr {
             equal = token1 != nullptr && token2 != nullptr && std::strcmp(token1, token2) == 0;
             return kHostNoError;
         });
-    return equal;
 }
 
 HostErr HOST_API AllocateBlock(uint32_t size, void** block) {

@@ -30,9 +30,4 @@ inline Drawer* FindDrawer(Host& host, HostDrawerRef handle, const char* function
     return Found(host, host.dialogs.FindDrawer(handle), function, "drawer");
 }
 
-template <typename Handle>
-Handle HandleTo(const void* object) {
-    return reinterpret_cast<Handle>(const_cast<void*>(object));
-}
-
 }  // namespace host

@@ -11,9 +11,9 @@
 namespace host {
 
 inline Art* FindArt(Host& host, HostArtHandle handle, const char* function) {
-    if (host.document.IsValid(handle)) return reinterpret_cast<Art*>(handle);
-    host.Misuse(std::string(function) + ": art that is not in the document");
-    return nullptr;
+    Art* art = host.document.FindArt(handle);
+    if (art == nullptr) host.Misuse(std::string(function) + ": art that is not in the document");
+    return art;
 }
 
 inline Art* FindPath(Host& host, HostArtHandle handle, const char* function) {
@@ -49,13 +49,6 @@ inline MenuItem* FindOwnMenuItem(Host& host, HostMenuItemHandle handle, const ch
         return nullptr;
     }
     return item;
-}
-
-inline HostArtHandle HandleOf(Art* art) {
-    return reinterpret_cast<HostArtHandle>(art);
-}
-inline HostLayerHandle HandleOf(Layer* layer) {
-    return reinterpret_cast<HostLayerHandle>(layer);
 }
 
 // Copies TEXT (UTF-8) into the plug-in's BUFFER as Windows-1252, cut to SIZE.

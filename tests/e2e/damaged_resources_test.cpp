@@ -1,0 +1,89 @@
+// ortaq-host given a plug-in library whose resources were damaged by one byte: every
+// reader refuses what it cannot read, and says so, instead of looping or going silent.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "emulator/host/json.h"
+#include "emulator/host/resources/elf_section.h"
+#include "tests/support/run_command.h"
+
+namespace {
+
+const std::string kHost = ORTAQ_HOST_PATH;
+
+class DamagedResources : public ::testing::Test {
+  protected:
+    void SetUp() override { dir_ = TemporaryDirectory(); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    // A copy of the plug-in library whose resource section EDIT changed.
+    std::string DamagedPlugin(const std::function<void(std::string& section)>& edit) {
+        std::string library = host::ReadWholeFile(ORTAQ_PLUGIN_PATH);
+        std::string_view found = *host::FindElfSection(library, ".ortaq_resources");
+        size_t offset = static_cast<size_t>(found.data() - library.data());
+        std::string section(found);
+        edit(section);
+        library.replace(offset, section.size(), section);
+        std::string path = dir_ + "/libdamaged.so";
+        WriteTextFile(path, library);
+        return path;
+    }
+
+    // The host never runs for long on these: a reader that loops fails the test.
+    CommandResult Run(const std::string& arguments) {
+        return RunCommand("timeout 60 " + kHost + " " + arguments);
+    }
+
+    std::string dir_;
+};
+
+TEST_F(DamagedResources, AnEntryWithAnEmptyHeaderStopsListingAndPlaying) {
+    // The opening empty entry's header size, 32, becomes 0.
+    std::string plugin = DamagedPlugin([](std::string& section) { section[4] = 0; });
+    WriteTextFile(dir_ + "/s.scn", "start\n");
+    for (const std::string& command :
+         {"resources " + plugin, "play " + dir_ + "/s.scn --plugin " + plugin}) {
+        CommandResult result = Run(command);
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_NE(result.err.find("a header of 0 bytes is shorter than"), std::string::npos)
+            << command << ": " << result.err;
+    }
+}
+
+// Where the data of the dialog resource NUMBER starts in SECTION.
+size_t DialogDataOffset(const std::string& section, uint16_t number) {
+    // Its entry's type and name, as numbers: 0xFFFF 5 (DIALOG), 0xFFFF NUMBER.
+    std::string typeAndName = {'\xFF',
+                               '\xFF',
+                               5,
+                               0,
+                               '\xFF',
+                               '\xFF',
+                               static_cast<char>(number & 0xFF),
+                               static_cast<char>(number >> 8)};
+    size_t at = section.find(typeAndName);
+    if (at == std::string::npos) throw std::logic_error("no DIALOG " + std::to_string(number));
+    // The entry starts with its data size and header size, just before its type.
+    size_t start = at - 8;
+    auto headerSize = static_cast<unsigned char>(section[at - 4]);
+    return start + headerSize;
+}
+
+TEST_F(DamagedResources, ADamagedAboutBoxTemplateIsReportedAndTheBoxNotMade) {
+    std::string plugin =
+        DamagedPlugin([](std::string& section) { section[DialogDataOffset(section, 16800)] = 2; });
+    WriteTextFile(dir_ + "/s.scn", "start\nabout\n");
+    CommandResult result =
+        Run("play " + dir_ + "/s.scn --plugin " + plugin + " --json " + dir_ + "/state.json");
+    // No box was left open on screen at the end.
+    EXPECT_EQ(result.status, 0) << result.err;
+    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    ASSERT_EQ(state["errors"].Size(), 1u) << state["errors"].Dump();
+    EXPECT_EQ(state["errors"][0].AsString(),
+              "ADM Dialog Suite.Modal: malformed DIALOG resource at offset 4: extended template "
+              "version 2");
+}
+
+}  // namespace
