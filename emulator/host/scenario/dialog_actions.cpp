@@ -91,7 +91,8 @@ std::vector<Action> DialogActions() {
         On(Where::kPanel, "type N TEXT",
            "the user types TEXT in field N and presses Return: the text is read in the field's "
            "unit (decimal comma or point, an optional unit suffix `mm`, `cm`, `in`, `po`, `\"` "
-           "or `pt`, spaces around), kept within the field's bounds, and the field notifies. "
+           "or `pt` in any case, spaces around), kept within the field's bounds, and the field "
+           "notifies. "
            "Text that is not a number changes nothing and sends nothing",
            ReadType),
         On(Where::kPanel, "choose N INDEX", "the user picks entry INDEX (from 0) of popup N",
