@@ -66,6 +66,24 @@ class CheckLayers(unittest.TestCase):
             "plug-in",
         ])
 
+    def test_folders_of_one_layer_that_include_each_other_are_told(self):
+        with tree({
+            "plugin/menus.cpp": ["panel/panneau.h"],
+            "panel/panneau.cpp": ["tool/outil.h"],
+            "tool/outil.cpp": ["plugin/menus.h"],
+            "tool/creation.cpp": ["tool/outil.h"],
+        }) as root:
+            code, lines = run(root)
+        self.assertEqual(code, 1)
+        self.assertEqual(lines, [
+            "panel/panneau.cpp:3: includes tool/outil.h: tool/ already includes panel/, so the "
+            "folders form a circle",
+            "plugin/menus.cpp:3: includes panel/panneau.h: panel/ already includes plugin/, so "
+            "the folders form a circle",
+            "tool/outil.cpp:3: includes plugin/menus.h: plugin/ already includes tool/, so the "
+            "folders form a circle",
+        ])
+
     def test_this_repository_keeps_its_layers(self):
         self.assertEqual(run(ROOT), (0, []))
 
