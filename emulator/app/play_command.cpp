@@ -155,7 +155,7 @@ int PlayCommand(const std::vector<std::string>& args) {
     int status = ReportAbandoned(host);
     // The host quit: what the plug-in stored is kept, even after a window was left open.
     if (!options->prefs.empty() && !SavePreferences(host, options->prefs)) return kExitFailure;
-    if (!options->json.empty() && !WriteFile(options->json, player.State().Dump()))
+    if (!options->json.empty() && !WriteFile(options->json, host::JsonFileText(player.State())))
         return kExitFailure;
     PrintSummary(*options, host);
     return status;

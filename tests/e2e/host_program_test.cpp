@@ -79,9 +79,9 @@ TEST_F(HostProgram, PlaysTheDemoAndWritesItsState) {
                    " --json " + dir_ + "/state.json --trace " + dir_ + "/trace.txt");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("(Shell)"), std::string::npos) << result.out;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["plugin"]["name"].AsString(), "Shell");
-    EXPECT_GT(state["calls"].Size(), 0u);
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("plugin").at("name").get<std::string>(), "Shell");
+    EXPECT_GT(state.at("calls").size(), 0u);
     EXPECT_NE(ReadTextFile(dir_ + "/trace.txt").find("SP Basic Suite.AcquireSuite("),
               std::string::npos);
 }
@@ -172,10 +172,10 @@ TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err,
               dir_ + "/s.scn:3: the menu item \"Parent\" opens its submenu; nothing happens\n");
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
     // Start-up, the application-started notification, shut-down: no menu command.
-    for (const host::Json& call : state["calls"].AsArray())
-        EXPECT_NE(call["caller"].AsString(), "AI Menu");
+    for (const host::Json& call : state.at("calls"))
+        EXPECT_NE(call.at("caller").get<std::string>(), "AI Menu");
 }
 
 TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
@@ -186,9 +186,9 @@ TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
         "Error: " + std::to_string(0x53214664) + ", suite: ADM Dialog Suite, version: 10!";
     EXPECT_NE(result.err.find("the alert \"" + alert + "\" was open"), std::string::npos)
         << result.err;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    ASSERT_GE(state["alerts"].Size(), 1u);
-    EXPECT_EQ(state["alerts"][0].AsString(), alert);
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    ASSERT_GE(state.at("alerts").size(), 1u);
+    EXPECT_EQ(state.at("alerts").at(0).get<std::string>(), alert);
 }
 
 TEST_F(HostProgram, PrefLinesShowInTheState) {
@@ -197,10 +197,10 @@ TEST_F(HostProgram, PrefLinesShowInTheState) {
         "pref Ortaq n int -3\npref Ortaq on bool false\nstart\n",
         "--json " + dir_ + "/state.json");
     ASSERT_EQ(result.status, 0) << result.err;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["prefs"][""].Dump(0), "{\"zoom\":1.0}\n");
-    EXPECT_EQ(state["prefs"]["Ortaq"].Dump(0),
-              "{\"Forme\":\"Parallélogramme\",\"n\":-3,\"on\":false}\n");
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("prefs").at("").dump(), "{\"zoom\":1.0}");
+    EXPECT_EQ(state.at("prefs").at("Ortaq").dump(),
+              "{\"Forme\":\"Parallélogramme\",\"n\":-3,\"on\":false}");
 }
 
 TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
@@ -212,11 +212,11 @@ TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
         Play("pref Ortaq n int 2\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.err, "");
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["prefs"]["Ortaq"]["zoom"].AsDouble(), 0.1);
-    EXPECT_EQ(state["prefs"]["Ortaq"]["n"].AsInt(), 2);
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs)).Dump(), state["prefs"].Dump());
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs + ".bak"))["Ortaq"]["n"].AsInt(), 1);
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("prefs").at("Ortaq").at("zoom").get<double>(), 0.1);
+    EXPECT_EQ(state.at("prefs").at("Ortaq").at("n").get<int64_t>(), 2);
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).dump(), state.at("prefs").dump());
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs + ".bak")).at("Ortaq").at("n").get<int64_t>(), 1);
 }
 
 TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
@@ -224,11 +224,13 @@ TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
     WriteTextFile(prefs, "{\"Ortaq\": ");
     CommandResult result = Play("pref Ortaq n int 1\nstart\n", "--prefs " + prefs);
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "ortaq-host: preferences " + prefs +
-                              " could not be read (JSON offset 10: unexpected end); moved to " +
-                              prefs + ".bad, starting empty\n");
+    EXPECT_EQ(result.err,
+              "ortaq-host: preferences " + prefs +
+                  " could not be read (JSON offset 10: unexpected end of input; expected '[', "
+                  "'{', or a literal); moved to " +
+                  prefs + ".bad, starting empty\n");
     EXPECT_EQ(ReadTextFile(prefs + ".bad"), "{\"Ortaq\": ");
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs))["Ortaq"]["n"].AsInt(), 1);
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
 }
 
 TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {

@@ -183,9 +183,11 @@ TEST_P(CorruptFiles, AreMovedAsideInOneLineAndTheStoreStartsEmpty) {
 INSTANTIATE_TEST_SUITE_P(
     PreferenceStore, CorruptFiles,
     ::testing::Values(
-        CorruptFile{"", "JSON offset 0: unexpected end"},
-        CorruptFile{"{\"Ortaq\": {\"n\": 1,}}", "JSON offset 18: expected a string"},
-        CorruptFile{"{\"Ortaq\": {\"r\": 1e999}}", "JSON offset 21: bad number"},
+        CorruptFile{"", "JSON offset 0: unexpected end of input; expected '[', '{', or a literal"},
+        CorruptFile{"{\"Ortaq\": {\"n\": 1,}}",
+                    "JSON offset 18: unexpected '}'; expected string literal"},
+        CorruptFile{"{\"Ortaq\": {\"r\": 1e999}}",
+                    "JSON offset 20: number overflow parsing '1e999'"},
         CorruptFile{"[1, 2]", "not an object of prefixes"},
         CorruptFile{"{\"Ortaq\": 3}", "prefix \"Ortaq\" is not an object of keys"},
         CorruptFile{"{\"Ortaq\": {\"a\": 1, \"n\": null}}",
@@ -208,7 +210,7 @@ TEST_F(PreferenceFile, ASecondBadFileDoesNotReplaceTheFirst) {
     store.Load(path_);
     WriteTextFile(path_, "second");
     EXPECT_EQ(store.Load(path_),
-              SetAsideLine("JSON offset 0: unexpected character", path_ + ".bad.2"));
+              SetAsideLine("JSON offset 0: invalid literal; last read: 's'", path_ + ".bad.2"));
     EXPECT_EQ(ReadTextFile(path_ + ".bad"), "first");
     EXPECT_EQ(ReadTextFile(path_ + ".bad.2"), "second");
 }

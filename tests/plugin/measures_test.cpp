@@ -106,7 +106,7 @@ TEST_F(Measures, TheKindIsTheFirstFlagSetInOrder) {
 
 TEST_F(Measures, NamingTheGroupFollowsTheKindAndReplacesTheUsersName) {
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
-    auto groupName = [&] { return LayerState(0)["art"][0]["name"].AsString(); };
+    auto groupName = [&] { return LayerState(0).at("art").at(0).at("name").get<std::string>(); };
     EXPECT_EQ(groupName(), "Quadrilatère");
 
     struct {
@@ -132,7 +132,7 @@ TEST_F(Measures, NamingADeletedGroupWithTheCheckChangesNothing) {
     sAIArt()->DisposeArt(group);
     host::Json before = Document();
     EXPECT_EQ(NommerGroupe(true), kHostErrBadHandle);
-    EXPECT_EQ(Document().Dump(), before.Dump());
+    EXPECT_EQ(Document().dump(), before.dump());
 }
 
 }  // namespace

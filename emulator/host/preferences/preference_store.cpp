@@ -30,7 +30,7 @@ std::optional<std::string> PreferenceStore::Load(const std::string& path) {
     prefixes_.clear();
     try {
         if (std::optional<std::string> text = ReadFileIfPresent(path))
-            *this = PreferencesFromJson(Json::Parse(*text));
+            *this = PreferencesFromJson(ParseJson(*text));
         return std::nullopt;
     } catch (const std::runtime_error& error) {
         std::string aside = SetAside(path, ".bad");
@@ -40,7 +40,7 @@ std::optional<std::string> PreferenceStore::Load(const std::string& path) {
 }
 
 void PreferenceStore::Save(const std::string& path) const {
-    ReplaceFile(path, PreferencesJson(*this).Dump());
+    ReplaceFile(path, JsonFileText(PreferencesJson(*this)));
 }
 
 }  // namespace host
