@@ -1,9 +1,13 @@
 // ortaq-host as a user runs it: exit statuses, messages and files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "emulator/host/json.h"
+#include "tests/support/case_name.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -16,9 +20,11 @@ class HostProgram : public ::testing::Test {
     void SetUp() override { dir_ = TemporaryDirectory(); }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
+    // A run that hangs is stopped after a minute, with status 124.
     CommandResult Play(const std::string& scenario, const std::string& options = "") {
         WriteTextFile(dir_ + "/s.scn", scenario);
-        return RunCommand(kHost + " play " + dir_ + "/s.scn --plugin " + kPlugin + " " + options);
+        return RunCommand("timeout 60 " + kHost + " play " + dir_ + "/s.scn --plugin " + kPlugin +
+                          " " + options);
     }
 
     std::string dir_;
@@ -232,6 +238,39 @@ TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
     EXPECT_EQ(ReadTextFile(prefs + ".bad"), "{\"Ortaq\": ");
     EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
 }
+
+struct PlaceOfPreferences {
+    const char* name;
+    std::function<void(const std::string& path)> make;
+};
+
+class PreferencesInPlaceOfAFile : public HostProgram,
+                                  public ::testing::WithParamInterface<PlaceOfPreferences> {};
+
+TEST_P(PreferencesInPlaceOfAFile, StopTheRunWithStatus1AndAreLeftAsTheyWere) {
+    const std::string prefs = dir_ + "/prefs.json";
+    GetParam().make(prefs);
+    const std::filesystem::file_type type = std::filesystem::symlink_status(prefs).type();
+    CommandResult result =
+        Play("pref Ortaq n int 1\nstart\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: cannot read " + prefs + " (not a regular file)\n");
+    EXPECT_EQ(std::filesystem::symlink_status(prefs).type(), type);
+    EXPECT_FALSE(std::filesystem::exists(prefs + ".bad"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ + "/state.json"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preferences, PreferencesInPlaceOfAFile,
+    ::testing::Values(PlaceOfPreferences{"Folder",
+                                         [](const std::string& path) {
+                                             std::filesystem::create_directory(path);
+                                         }},
+                      PlaceOfPreferences{"Fifo",  // opening it to read would wait for a writer
+                                         [](const std::string& path) {
+                                             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+                                         }}),
+    CaseName<PlaceOfPreferences>);
 
 TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
     const std::string prefs = dir_ + "/missing/prefs.json";
