@@ -4,6 +4,7 @@
 
 #include "emulator/host/dialogs/dialog_state.h"
 #include "emulator/host/preferences/preference_json.h"
+#include "emulator/host/text_encoding.h"
 #include "host/ai_art.h"
 
 namespace host {
@@ -19,8 +20,8 @@ std::string Fnv1a(const unsigned char* data, uint32_t size) {
 
 Json PluginState(const Host& host) {
     Json plugin = Json::object();
-    plugin["path"] = host.plugin.Path();
-    plugin["name"] = host.plugin.Name().empty() ? Json() : Json(host.plugin.Name());
+    plugin["path"] = RepairUtf8(host.plugin.Path());  // a file name: any bytes
+    plugin["name"] = host.plugin.Name().empty() ? Json() : Json(Cp1252ToUtf8(host.plugin.Name()));
     plugin["loaded"] = host.plugin.Loaded();
     plugin["started"] = host.Started();
     plugin["globals_slot_set"] = host.plugin.GlobalsSlot() != nullptr;
@@ -31,8 +32,9 @@ Json CallsState(const Host& host) {
     Json calls = Json::array();
     for (const CallRecord& call : host.plugin.Calls()) {
         Json entry = Json::object();
-        entry["caller"] = call.caller;
-        entry["selector"] = call.selector;
+        // As the plug-in was sent them: in Windows-1252.
+        entry["caller"] = Cp1252ToUtf8(call.caller);
+        entry["selector"] = Cp1252ToUtf8(call.selector);
         entry["result"] = call.result;
         entry["depth"] = call.depth;
         entry["acquired"] = call.acquired;

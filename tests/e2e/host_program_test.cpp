@@ -114,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"without-suite \"AI Menu Suite\" nine\n", "1: \"nine\" is not a whole number"},
         BadLine{"alert yes\n", "1: usage: alert ok"},
         BadLine{"call \"SP Interface\" \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
+        BadLine{"layer \"Calque\"\nlayer \"\xE9t\xE9\"\n", "2: the line is not UTF-8 text"},
         BadLine{"start\nalert ok\n", "2: no alert is on screen"},
         BadLine{"start\nstart\n", "2: the plug-in is already started"},
         BadLine{"reload\n", "1: the plug-in is not unloaded"},
@@ -195,6 +196,19 @@ TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
     host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
     ASSERT_GE(state.at("alerts").size(), 1u);
     EXPECT_EQ(state.at("alerts").at(0).get<std::string>(), alert);
+}
+
+TEST_F(HostProgram, TheStateIsUtf8WhateverBytesNameThePlugInAndItsMessages) {
+    const std::string plugin = dir_ + "/\xFF.so";
+    std::filesystem::copy_file(kPlugin, plugin);
+    // The later --plugin is the one played.
+    CommandResult result = Play("call \"Appelant \xC3\xA9\" \"S\xC3\xA9lecteur \xE2\x82\xAC\"\n",
+                                "--plugin " + plugin + " --json " + dir_ + "/state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("plugin").at("path"), dir_ + "/\uFFFD.so");
+    EXPECT_EQ(state.at("calls").at(0).at("caller"), "Appelant é");
+    EXPECT_EQ(state.at("calls").at(0).at("selector"), "Sélecteur €");
 }
 
 TEST_F(HostProgram, PrefLinesShowInTheState) {

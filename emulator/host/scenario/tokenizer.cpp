@@ -1,5 +1,7 @@
 #include "emulator/host/scenario/tokenizer.h"
 
+#include "emulator/host/text_encoding.h"
+
 namespace host {
 namespace {
 
@@ -32,6 +34,8 @@ Word BareWord(std::string_view line, size_t& i) {
 }  // namespace
 
 std::vector<Word> SplitWords(std::string_view line) {
+    // Words reach the host's state, which is UTF-8 throughout.
+    if (!IsUtf8(line)) throw SyntaxError("the line is not UTF-8 text");
     std::vector<Word> words;
     size_t i = 0;
     while (i < line.size()) {

@@ -19,7 +19,7 @@ class SyntaxError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Throws SyntaxError for an unterminated quote.
+// Throws SyntaxError for an unterminated quote or a line that is not UTF-8.
 std::vector<Word> SplitWords(std::string_view line);
 
 }  // namespace host
