@@ -60,7 +60,7 @@ bool WriteFilesAtTheEnd(const PlayOptions& options, const host::Host& host,
     bool written = true;
     if (!options.prefs.empty()) written = SavePreferences(host, options.prefs) && written;
     if (!options.json.empty())
-        written = WriteOutput(options.json, player.State().Dump()) && written;
+        written = WriteOutput(options.json, host::JsonFileText(player.State())) && written;
     return written;
 }
 

@@ -2,324 +2,144 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <optional>
 #include <stdexcept>
+#include <unordered_map>
+#include <vector>
 
 namespace host {
 namespace {
 
-std::string RealText(double value) {
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text = ec == std::errc() ? std::string(buffer, end) : "0";
-    if (text.find_first_of(".e") == std::string::npos) text += ".0";
-    return text;
+[[noreturn]] void Fail(size_t offset, const std::string& reason) {
+    throw std::runtime_error("JSON offset " + std::to_string(offset) + ": " + reason);
 }
 
-void EscapeTo(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char code[8];
-                    std::snprintf(code, sizeof code, "\\u%04x", c);
-                    out += code;
-                } else {
-                    out += c;
-                }
+// nlohmann's message without its exception's id and, for a syntax error, without the line,
+// column and "syntax error while parsing value - ": the offset says where.
+std::string Reason(const Json::exception& error) {
+    std::string_view text = error.what();
+    text.remove_prefix(text.find("] ") + 2);
+    if (text.starts_with("parse error")) text.remove_prefix(text.find(": ") + 2);
+    if (text.starts_with("syntax error")) text.remove_prefix(text.find(" - ") + 3);
+    return std::string(text);
+}
+
+// The offset of the first bracket nested deeper than kJsonMaxDepth, if any. Found before
+// reading, so that no value deeper than that is ever built; brackets in strings do not count.
+std::optional<size_t> TooDeep(std::string_view text) {
+    int depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kJsonMaxDepth) return i;
+        } else if (c == ']' || c == '}') {
+            --depth;
         }
     }
-    out += '"';
+    return std::nullopt;
 }
 
-class Parser {
+// Builds the value as nlohmann's own reader does, except that a key is looked for in an
+// index of its object rather than by a search through it, so that an object of n keys is
+// read in linear time.
+class ValueBuilder final : public nlohmann::json_sax<Json> {
   public:
-    explicit Parser(std::string_view text) : text_(text) {}
+    Json Take() { return std::move(root_); }
 
-    Json Document() {
-        Json value = Value();
-        SkipSpace();
-        if (pos_ != text_.size()) Fail("text after the value");
-        return value;
-    }
+    bool null() override { return Add(nullptr); }
+    bool boolean(bool value) override { return Add(value); }
+    bool number_integer(number_integer_t value) override { return Add(value); }
+    bool number_unsigned(number_unsigned_t value) override { return Add(value); }
+    bool number_float(number_float_t value, const string_t&) override { return Add(value); }
+    bool string(string_t& value) override { return Add(std::move(value)); }
+    bool binary(binary_t& value) override { return Add(Json::binary(std::move(value))); }
+    bool start_object(std::size_t) override { return Open(Json::object()); }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override { return Open(Json::array()); }
+    bool end_array() override { return Close(); }
 
-  private:
-    std::string_view text_;
-    size_t pos_ = 0;
-
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw std::runtime_error("JSON offset " + std::to_string(pos_) + ": " + what);
-    }
-    void SkipSpace() {
-        while (pos_ < text_.size() &&
-               std::string_view(" \t\r\n").find(text_[pos_]) != std::string_view::npos)
-            ++pos_;
-    }
-    bool Take(char c) {
-        SkipSpace();
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-    void Expect(char c) {
-        if (!Take(c)) Fail(std::string("expected '") + c + "'");
-    }
-    bool TakeWord(std::string_view word) {
-        if (text_.substr(pos_, word.size()) != word) return false;
-        pos_ += word.size();
+    bool key(string_t& name) override {
+        Container& object = open_.back();
+        auto& members = object.value->get_ref<Json::object_t&>();
+        auto [place, added] = object.places.try_emplace(name, members.size());
+        if (added) AppendMember(*object.value, std::move(name), nullptr);
+        object.member = &(members.begin() + static_cast<std::ptrdiff_t>(place->second))->second;
         return true;
     }
 
-    Json Value() {
-        SkipSpace();
-        if (pos_ >= text_.size()) Fail("unexpected end");
-        char c = text_[pos_];
-        if (c == '{') return ObjectValue();
-        if (c == '[') return ArrayValue();
-        if (c == '"') return Json(String());
-        if (TakeWord("true")) return Json(true);
-        if (TakeWord("false")) return Json(false);
-        if (TakeWord("null")) return Json();
-        return NumberValue();
+    bool parse_error(std::size_t position, const std::string&,
+                     const Json::exception& error) override {
+        Fail(position - 1, Reason(error));  // POSITION counts the faulty character
     }
-    Json ObjectValue() {
-        Expect('{');
-        Json object = Json::MakeObject();
-        if (Take('}')) return object;
-        do {
-            SkipSpace();
-            std::string key = String();
-            Expect(':');
-            object.Set(key, Value());
-        } while (Take(','));
-        Expect('}');
-        return object;
+
+  private:
+    // An array or object still open. Its parents receive nothing until it closes, so the
+    // pointers into them stay valid.
+    struct Container {
+        Json* value;
+        std::unordered_map<std::string, size_t> places;  // an object's keys, by position
+        Json* member = nullptr;  // in an object, where the value of the last key goes
+    };
+
+    // Puts VALUE where the text has it; answers where it now is.
+    Json& Place(Json value) {
+        if (open_.empty()) return root_ = std::move(value);
+        Container& parent = open_.back();
+        if (!parent.value->is_array()) return *parent.member = std::move(value);
+        parent.value->push_back(std::move(value));
+        return parent.value->back();
     }
-    Json ArrayValue() {
-        Expect('[');
-        Json array = Json::MakeArray();
-        if (Take(']')) return array;
-        do array.Push(Value());
-        while (Take(','));
-        Expect(']');
-        return array;
+    bool Add(Json value) {
+        Place(std::move(value));
+        return true;
     }
-    std::string String() {
-        if (pos_ >= text_.size() || text_[pos_] != '"') Fail("expected a string");
-        ++pos_;
-        std::string out;
-        while (pos_ < text_.size() && text_[pos_] != '"') {
-            char c = text_[pos_++];
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= text_.size()) Fail("unfinished escape");
-            char e = text_[pos_++];
-            switch (e) {
-                case 'n':
-                    out += '\n';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'u':
-                    out += UnicodeEscape();
-                    break;
-                default:
-                    out += e;
-            }
-        }
-        if (pos_ >= text_.size()) Fail("unfinished string");
-        ++pos_;
-        return out;
+    bool Open(Json container) {
+        open_.push_back({&Place(std::move(container)), {}});
+        return true;
     }
-    std::string UnicodeEscape() {
-        if (pos_ + 4 > text_.size()) Fail("short \\u escape");
-        unsigned code = 0;
-        std::from_chars(text_.data() + pos_, text_.data() + pos_ + 4, code, 16);
-        pos_ += 4;
-        std::string out;
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-        return out;
+    bool Close() {
+        open_.pop_back();
+        return true;
     }
-    Json NumberValue() {
-        size_t start = pos_;
-        while (pos_ < text_.size() &&
-               std::string_view("+-0123456789.eE").find(text_[pos_]) != std::string_view::npos)
-            ++pos_;
-        std::string_view digits = text_.substr(start, pos_ - start);
-        if (digits.empty()) Fail("unexpected character");
-        int64_t whole = 0;
-        auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
-        if (ec == std::errc() && end == digits.data() + digits.size()) return Json(whole);
-        double real = 0;
-        auto [rend, rec] = std::from_chars(digits.data(), digits.data() + digits.size(), real);
-        if (rec != std::errc() || rend != digits.data() + digits.size()) Fail("bad number");
-        return Json(real);
-    }
+
+    Json root_;
+    std::vector<Container> open_;
 };
 
 }  // namespace
 
-Json::Json(double value) {
-    if (std::isfinite(value)) value_ = Number{RealText(value)};
+Json JsonFloat(float value) {
+    if (!std::isfinite(value)) return nullptr;
+    // The double nearest the float's shortest decimal prints as that decimal.
+    char text[32];
+    auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    double widened = 0;
+    std::from_chars(text, end, widened);
+    return widened;
 }
 
-Json Json::Float(float value) {
-    Json json;
-    if (!std::isfinite(value)) return json;
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    json.value_ = Number{ec == std::errc() ? std::string(buffer, end) : "0"};
-    return json;
+void AppendMember(Json& object, std::string key, Json value) {
+    object.get_ref<Json::object_t&>().push_back({std::move(key), std::move(value)});
 }
 
-Json& Json::Push(Json item) {
-    if (IsNull()) value_ = Array{};
-    std::get<Array>(value_).push_back(std::move(item));
-    return std::get<Array>(value_).back();
+Json ParseJson(std::string_view text) {
+    if (std::optional<size_t> offset = TooDeep(text))
+        Fail(*offset, "nested deeper than " + std::to_string(kJsonMaxDepth) + " levels");
+    ValueBuilder builder;
+    Json::sax_parse(text, &builder);
+    return builder.Take();
 }
 
-Json& Json::Set(const std::string& key, Json value) {
-    if (IsNull()) value_ = Object{};
-    auto& members = std::get<Object>(value_);
-    for (auto& [name, member] : members)
-        if (name == key) return member = std::move(value);
-    members.emplace_back(key, std::move(value));
-    return members.back().second;
-}
-
-const Json* Json::Find(std::string_view key) const {
-    for (const auto& [name, member] : AsObject())
-        if (name == key) return &member;
-    return nullptr;
-}
-
-const Json& Json::operator[](std::string_view key) const {
-    const Json* member = Find(key);
-    if (member == nullptr) throw std::out_of_range("no key \"" + std::string(key) + "\"");
-    return *member;
-}
-
-const Json& Json::operator[](size_t index) const {
-    return AsArray().at(index);
-}
-
-size_t Json::Size() const {
-    return IsArray() ? AsArray().size() : AsObject().size();
-}
-
-bool Json::AsBool() const {
-    return std::get<bool>(value_);
-}
-
-int64_t Json::AsInt() const {
-    if (const auto* whole = std::get_if<int64_t>(&value_)) return *whole;
-    return static_cast<int64_t>(AsDouble());
-}
-
-double Json::AsDouble() const {
-    if (const auto* whole = std::get_if<int64_t>(&value_)) return static_cast<double>(*whole);
-    const std::string& text = std::get<Number>(value_).text;
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-const std::string& Json::AsString() const {
-    return std::get<std::string>(value_);
-}
-const Json::Array& Json::AsArray() const {
-    return std::get<Array>(value_);
-}
-const Json::Object& Json::AsObject() const {
-    return std::get<Object>(value_);
-}
-
-std::string Json::Dump(int indent) const {
-    std::string out;
-    DumpTo(out, indent, 0);
-    out += '\n';
-    return out;
-}
-
-void Json::DumpTo(std::string& out, int indent, int depth) const {
-    auto newline = [&](int level) {
-        if (indent == 0) return;
-        out += '\n';
-        out.append(static_cast<size_t>(indent * level), ' ');
-    };
-    std::visit(
-        [&](const auto& v) {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::monostate>) {
-                out += "null";
-            } else if constexpr (std::is_same_v<T, bool>) {
-                out += v ? "true" : "false";
-            } else if constexpr (std::is_same_v<T, int64_t>) {
-                out += std::to_string(v);
-            } else if constexpr (std::is_same_v<T, Number>) {
-                out += v.text;
-            } else if constexpr (std::is_same_v<T, std::string>) {
-                EscapeTo(out, v);
-            } else if constexpr (std::is_same_v<T, Array>) {
-                out += '[';
-                for (size_t i = 0; i < v.size(); ++i) {
-                    if (i > 0) out += ',';
-                    newline(depth + 1);
-                    v[i].DumpTo(out, indent, depth + 1);
-                }
-                if (!v.empty()) newline(depth);
-                out += ']';
-            } else {
-                out += '{';
-                for (size_t i = 0; i < v.size(); ++i) {
-                    if (i > 0) out += ',';
-                    newline(depth + 1);
-                    EscapeTo(out, v[i].first);
-                    out += indent == 0 ? ":" : ": ";
-                    v[i].second.DumpTo(out, indent, depth + 1);
-                }
-                if (!v.empty()) newline(depth);
-                out += '}';
-            }
-        },
-        value_);
-}
-
-Json Json::Parse(std::string_view text) {
-    return Parser(text).Document();
+std::string JsonFileText(const Json& value) {
+    return value.dump(2) + '\n';
 }
 
 }  // namespace host

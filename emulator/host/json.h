@@ -1,75 +1,36 @@
-// A small JSON value: built by the emulator for its state file, read back by tests.
+// JSON values: nlohmann's, with object keys in the order they were added, and what the
+// emulator's files need beside them.
 #pragma once
 
-#include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <variant>
-#include <vector>
 
 namespace host {
 
-class Json {
-  public:
-    using Array = std::vector<Json>;
-    using Object = std::vector<std::pair<std::string, Json>>;  // keeps insertion order
+using Json = nlohmann::ordered_json;
 
-    Json() = default;  // null
-    Json(bool value) : value_(value) {}
-    Json(int value) : value_(static_cast<int64_t>(value)) {}
-    Json(int64_t value) : value_(value) {}
-    Json(uint32_t value) : value_(static_cast<int64_t>(value)) {}
-    // A real, written as the shortest decimal that reads back to the same double, with ".0"
-    // after a whole number so that it reads back as a real too. Null when not finite.
-    Json(double value);
-    Json(const char* text) : value_(std::string(text)) {}
-    Json(std::string text) : value_(std::move(text)) {}
-    Json(Array items) : value_(std::move(items)) {}
-    Json(Object members) : value_(std::move(members)) {}
+// The deepest nesting of arrays and objects that ParseJson accepts: far more than any file
+// of the emulator holds, and little enough that nothing recursive over a value runs out of
+// stack.
+constexpr int kJsonMaxDepth = 256;
 
-    // The shortest decimal that reads back to the same float32.
-    static Json Float(float value);
-    static Json MakeArray() { return Json(Array{}); }
-    static Json MakeObject() { return Json(Object{}); }
+// A float32 as a JSON real that prints as the shortest decimal reading back to the same
+// float (0.1f as 0.1, not 0.10000000149011612); null when it is not finite. Like every real,
+// it prints with a decimal point or an exponent (1.0, never 1).
+Json JsonFloat(float value);
 
-    bool IsNull() const { return std::holds_alternative<std::monostate>(value_); }
-    bool IsBool() const { return std::holds_alternative<bool>(value_); }
-    bool IsInteger() const { return std::holds_alternative<int64_t>(value_); }
-    bool IsReal() const { return std::holds_alternative<Number>(value_); }
-    bool IsString() const { return std::holds_alternative<std::string>(value_); }
-    bool IsObject() const { return std::holds_alternative<Object>(value_); }
-    bool IsArray() const { return std::holds_alternative<Array>(value_); }
+// Adds KEY, which OBJECT does not hold yet, at the end of OBJECT without searching for it
+// first as operator[] does: filling an object of n keys this way takes linear time.
+void AppendMember(Json& object, std::string key, Json value);
 
-    // Appends to an array.
-    Json& Push(Json item);
-    // Sets a member of an object, replacing one of the same key.
-    Json& Set(const std::string& key, Json value);
+// TEXT read as strict JSON: no comments, trailing commas, leading zeros, unknown escapes,
+// raw control characters, ill-formed UTF-8 or lone surrogates, numbers that overflow, nor
+// anything after the value; arrays and objects nested at most kJsonMaxDepth deep. A key
+// given twice keeps its last value. Throws std::runtime_error "JSON offset N: reason".
+Json ParseJson(std::string_view text);
 
-    // Reading, for tests and tools. A missing key or a value of another kind throws.
-    const Json& operator[](std::string_view key) const;
-    const Json& operator[](size_t index) const;
-    const Json* Find(std::string_view key) const;
-    size_t Size() const;
-    bool AsBool() const;
-    int64_t AsInt() const;
-    double AsDouble() const;
-    const std::string& AsString() const;
-    const Array& AsArray() const;
-    const Object& AsObject() const;
-
-    std::string Dump(int indent = 2) const;
-
-    // Throws std::runtime_error naming the offset of the first fault.
-    static Json Parse(std::string_view text);
-
-  private:
-    struct Number {
-        std::string text;  // exactly as it will be written
-    };
-    std::variant<std::monostate, bool, int64_t, Number, std::string, Array, Object> value_;
-
-    void DumpTo(std::string& out, int indent, int depth) const;
-};
+// VALUE as the emulator's files hold it: two spaces of indentation and a final newline.
+std::string JsonFileText(const Json& value);
 
 }  // namespace host

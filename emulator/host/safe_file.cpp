@@ -1,6 +1,7 @@
 #include "emulator/host/safe_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +14,12 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& what, int error) {
     throw std::runtime_error(what + " (" + std::strerror(error) + ")");
+}
+
+// A folder, a FIFO or a device is refused: reading one would fail, block or never end.
+void RequireRegularFile(const std::string& path, const struct stat& status) {
+    if (!S_ISREG(status.st_mode))
+        throw std::runtime_error("cannot read " + path + " (not a regular file)");
 }
 
 // Owns a file descriptor.
@@ -76,11 +83,16 @@ int SyncFolder(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> ReadFileIfPresent(const std::string& path) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
         if (errno == ENOENT) return std::nullopt;
-        throw std::runtime_error(std::strerror(errno));
+        Fail("cannot read " + path, errno);
     }
+    RequireRegularFile(path, status);
+    // Without blocking, should a FIFO have taken the file's place since.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) Fail("cannot read " + path, errno);
+    RequireRegularFile(path, status);
     std::string text;
     char chunk[65536];
     for (;;) {
@@ -89,7 +101,7 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path) {
         if (count > 0)
             text.append(chunk, static_cast<size_t>(count));
         else if (errno != EINTR)
-            throw std::runtime_error(std::strerror(errno));
+            Fail("cannot read " + path, errno);
     }
 }
 

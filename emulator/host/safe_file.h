@@ -8,8 +8,9 @@
 
 namespace host {
 
-// The bytes of PATH, or nothing when there is no such file. Throws std::runtime_error
-// giving the system's reason when the file is there but cannot be read.
+// The bytes of the regular file PATH, or nothing when there is no such file. Throws
+// std::runtime_error "cannot read PATH (reason)" for anything else at PATH (a folder, a FIFO,
+// a device) and for a file that cannot be read; nothing at PATH is changed.
 std::optional<std::string> ReadFileIfPresent(const std::string& path);
 
 // What a replacement does with the file PATH held before.

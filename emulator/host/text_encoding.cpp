@@ -12,6 +12,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
 char32_t DecodeByte(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) {
         char32_t mapped = kHighControls[byte - 0x80];
@@ -38,10 +40,11 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Reads one UTF-8 character at text[i], advancing i; nothing when the bytes are invalid.
+// Reads one UTF-8 character at text[i], advancing i; nothing when the bytes there are not
+// one: a stray or cut-short sequence, an overlong form (C0 A2 for '"'), a surrogate or a code
+// point past U+10FFFF.
 std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
-    // The smallest code point each length may carry: anything less is an overlong form.
-    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};  // by continuation bytes
     auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80) return lead;
     int extra = lead >= 0xF8 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
@@ -52,8 +55,7 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
         if ((next & 0xC0) != 0x80) return std::nullopt;
         c = (c << 6) | (next & 0x3F);
     }
-    bool surrogate = c >= 0xD800 && c < 0xE000;
-    if (c < kSmallest[extra] || surrogate || c > 0x10FFFF) return std::nullopt;
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return std::nullopt;
     return c;
 }
 
@@ -76,7 +78,7 @@ char32_t NextUtf16CodePoint(std::u16string_view text, size_t& i) {
     char16_t unit = text[i++];
     if (IsHighSurrogate(unit) && i < text.size() && IsLowSurrogate(text[i]))
         return 0x10000 + ((unit - 0xD800) << 10) + (text[i++] - 0xDC00);
-    if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) return 0xFFFD;
+    if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) return kReplacementCharacter;
     return unit;
 }
 
@@ -105,6 +107,21 @@ bool IsUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();)
         if (!NextCodePoint(text, i)) return false;
     return true;
+}
+
+std::string RepairUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        size_t start = i;
+        if (NextCodePoint(text, i)) {
+            out.append(text.substr(start, i - start));
+        } else {
+            AppendUtf8(out, kReplacementCharacter);
+            i = start + 1;
+        }
+    }
+    return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {

@@ -79,9 +79,9 @@ TEST_F(DamagedResources, ADamagedAboutBoxTemplateIsReportedAndTheBoxNotMade) {
         Run("play " + dir_ + "/s.scn --plugin " + plugin + " --json " + dir_ + "/state.json");
     // No box was left open on screen at the end.
     EXPECT_EQ(result.status, 0) << result.err;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    ASSERT_EQ(state["errors"].Size(), 1u) << state["errors"].Dump();
-    EXPECT_EQ(state["errors"][0].AsString(),
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    ASSERT_EQ(state.at("errors").size(), 1u) << state.at("errors").dump();
+    EXPECT_EQ(state.at("errors").at(0).get<std::string>(),
               "ADM Dialog Suite.Modal: malformed DIALOG resource at offset 4: extended template "
               "version 2");
 }

@@ -30,15 +30,15 @@ TEST_P(UnansweredPairs, AnswerZeroAndLeaveTheRecordAlone) {
                                     StartUpOnly);
     auto calls = CallsTo(state, route.caller, route.selector);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0]["result"].AsInt(), 0);
-    EXPECT_EQ(calls[0]["acquired"].AsInt(), route.acquisitions);
-    EXPECT_EQ(calls[0]["released"].AsInt(), route.acquisitions);
+    EXPECT_EQ(calls.at(0).at("result").get<int64_t>(), 0);
+    EXPECT_EQ(calls.at(0).at("acquired").get<int64_t>(), route.acquisitions);
+    EXPECT_EQ(calls.at(0).at("released").get<int64_t>(), route.acquisitions);
 
-    const host::Json& before = state["snapshots"]["before"];
-    const host::Json& after = state["snapshots"]["after"];
-    EXPECT_EQ(after["suites"]["held"].AsInt(), 0);
-    EXPECT_EQ(after["memory"].Dump(), before["memory"].Dump());
-    EXPECT_EQ(state["errors"].Size(), 0u);
+    const host::Json& before = state.at("snapshots").at("before");
+    const host::Json& after = state.at("snapshots").at("after");
+    EXPECT_EQ(after.at("suites").at("held").get<int64_t>(), 0);
+    EXPECT_EQ(after.at("memory").dump(), before.at("memory").dump());
+    EXPECT_EQ(state.at("errors").size(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, UnansweredPairs,
@@ -64,13 +64,14 @@ TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
     auto nested = CallsTo(state, "SP Interface", "Nested");
     ASSERT_EQ(startup.size(), 1u);
     ASSERT_EQ(nested.size(), 1u);
-    EXPECT_EQ(nested[0]["depth"].AsInt(), 1);
-    EXPECT_EQ(nested[0]["acquired"].AsInt(), 0);
-    EXPECT_EQ(nested[0]["released"].AsInt(), 0);
+    EXPECT_EQ(nested.at(0).at("depth").get<int64_t>(), 1);
+    EXPECT_EQ(nested.at(0).at("acquired").get<int64_t>(), 0);
+    EXPECT_EQ(nested.at(0).at("released").get<int64_t>(), 0);
     // Start-up's own acquisitions, the suite table's and its menu helper's, all given back.
-    EXPECT_GE(startup[0]["acquired"].AsInt(), kSuiteRows);
-    EXPECT_EQ(startup[0]["released"].AsInt(), startup[0]["acquired"].AsInt());
-    EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
+    EXPECT_GE(startup.at(0).at("acquired").get<int64_t>(), kSuiteRows);
+    EXPECT_EQ(startup.at(0).at("released").get<int64_t>(),
+              startup.at(0).at("acquired").get<int64_t>());
+    EXPECT_EQ(state.at("suites").at("held").get<int64_t>(), 0);
 }
 
 TEST(Dispatch, CallerAndSelectorAreComparedThroughTheHost) {

@@ -13,8 +13,8 @@ TEST(DocumentSetup, LayersAreAddedAboveAllAndTheirFlagsSet) {
         "layer-lock \"Calque 1\"\n"  // the first in order: the one just added
         "layer-unlock \"Fond\"\n"
         "layer-current \"Fond\"\n");
-    const host::Json& layers = state["document"]["layers"];
-    ASSERT_EQ(layers.Size(), 4u);
+    const host::Json& layers = state.at("document").at("layers");
+    ASSERT_EQ(layers.size(), 4u);
     struct Expected {
         const char* title;
         bool locked, current;
@@ -23,22 +23,22 @@ TEST(DocumentSetup, LayersAreAddedAboveAllAndTheirFlagsSet) {
                     {"Fond", false, true},
                     {"Calque 1", false, false}};
     for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(layers[i]["title"].AsString(), expected[i].title) << i;
-        EXPECT_EQ(layers[i]["locked"].AsBool(), expected[i].locked) << i;
-        EXPECT_EQ(layers[i]["current"].AsBool(), expected[i].current) << i;
-        EXPECT_TRUE(layers[i]["visible"].AsBool());
-        EXPECT_EQ(layers[i]["color"].Size(), 3u);
-        EXPECT_EQ(layers[i]["art"].Size(), 0u);
+        EXPECT_EQ(layers.at(i).at("title").get<std::string>(), expected[i].title) << i;
+        EXPECT_EQ(layers.at(i).at("locked").get<bool>(), expected[i].locked) << i;
+        EXPECT_EQ(layers.at(i).at("current").get<bool>(), expected[i].current) << i;
+        EXPECT_TRUE(layers.at(i).at("visible").get<bool>());
+        EXPECT_EQ(layers.at(i).at("color").size(), 3u);
+        EXPECT_EQ(layers.at(i).at("art").size(), 0u);
     }
-    EXPECT_TRUE(state["cursor"].IsNull());
+    EXPECT_TRUE(state.at("cursor").is_null());
 }
 
 TEST(DocumentSetup, ANewDocumentHasOneEditableCurrentLayer) {
-    host::Json layers = PlayScenario("")["document"]["layers"];
-    ASSERT_EQ(layers.Size(), 1u);
-    EXPECT_EQ(layers[0].Dump(0),
+    host::Json layers = PlayScenario("").at("document").at("layers");
+    ASSERT_EQ(layers.size(), 1u);
+    EXPECT_EQ(layers.at(0).dump(),
               "{\"title\":\"Calque 1\",\"locked\":false,\"visible\":true,\"current\":true,"
-              "\"color\":[20303,32896,65535],\"art\":[]}\n");
+              "\"color\":[20303,32896,65535],\"art\":[]}");
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // ortaq-host as a user runs it: exit statuses, messages and files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "emulator/host/json.h"
+#include "tests/support/case_name.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -16,9 +20,11 @@ class HostProgram : public ::testing::Test {
     void SetUp() override { dir_ = TemporaryDirectory(); }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
+    // A run that hangs is stopped after a minute, with status 124.
     CommandResult Play(const std::string& scenario, const std::string& options = "") {
         WriteTextFile(dir_ + "/s.scn", scenario);
-        return RunCommand(kHost + " play " + dir_ + "/s.scn --plugin " + kPlugin + " " + options);
+        return RunCommand("timeout 60 " + kHost + " play " + dir_ + "/s.scn --plugin " + kPlugin +
+                          " " + options);
     }
 
     std::string dir_;
@@ -79,9 +85,9 @@ TEST_F(HostProgram, PlaysTheDemoAndWritesItsState) {
                    " --json " + dir_ + "/state.json --trace " + dir_ + "/trace.txt");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("(Shell)"), std::string::npos) << result.out;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["plugin"]["name"].AsString(), "Shell");
-    EXPECT_GT(state["calls"].Size(), 0u);
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("plugin").at("name").get<std::string>(), "Shell");
+    EXPECT_GT(state.at("calls").size(), 0u);
     EXPECT_NE(ReadTextFile(dir_ + "/trace.txt").find("SP Basic Suite.AcquireSuite("),
               std::string::npos);
 }
@@ -117,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "1: the host sends \"SP Access\"/\"Unload\" itself: use unload"},
         BadLine{"call \"SP Access\" Reload\n",
                 "1: the host sends \"SP Access\"/\"Reload\" itself: use reload"},
+        BadLine{"layer \"Calque\"\nlayer \"\xE9t\xE9\"\n", "2: the line is not valid UTF-8"},
         BadLine{"start\nalert ok\n", "2: no alert is on screen"},
         BadLine{"start\nstart\n", "2: the plug-in is already started"},
         BadLine{"reload\n", "1: the plug-in is not unloaded"},
@@ -181,10 +188,10 @@ TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err,
               dir_ + "/s.scn:3: the menu item \"Parent\" opens its submenu; nothing happens\n");
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
     // Start-up, the application-started notification, shut-down: no menu command.
-    for (const host::Json& call : state["calls"].AsArray())
-        EXPECT_NE(call["caller"].AsString(), "AI Menu");
+    for (const host::Json& call : state.at("calls"))
+        EXPECT_NE(call.at("caller").get<std::string>(), "AI Menu");
 }
 
 TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
@@ -195,9 +202,22 @@ TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
         "Error: " + std::to_string(0x53214664) + ", suite: ADM Dialog Suite, version: 10!";
     EXPECT_NE(result.err.find("the alert \"" + alert + "\" was open"), std::string::npos)
         << result.err;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    ASSERT_GE(state["alerts"].Size(), 1u);
-    EXPECT_EQ(state["alerts"][0].AsString(), alert);
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    ASSERT_GE(state.at("alerts").size(), 1u);
+    EXPECT_EQ(state.at("alerts").at(0).get<std::string>(), alert);
+}
+
+TEST_F(HostProgram, TheStateIsUtf8WhateverBytesNameThePlugInAndItsMessages) {
+    const std::string plugin = dir_ + "/\xFF.so";
+    std::filesystem::copy_file(kPlugin, plugin);
+    // The later --plugin is the one played.
+    CommandResult result = Play("call \"Appelant \xC3\xA9\" \"S\xC3\xA9lecteur \xE2\x82\xAC\"\n",
+                                "--plugin " + plugin + " --json " + dir_ + "/state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("plugin").at("path"), dir_ + "/\uFFFD.so");
+    EXPECT_EQ(state.at("calls").at(0).at("caller"), "Appelant é");
+    EXPECT_EQ(state.at("calls").at(0).at("selector"), "Sélecteur €");
 }
 
 TEST_F(HostProgram, PrefLinesShowInTheState) {
@@ -206,12 +226,12 @@ TEST_F(HostProgram, PrefLinesShowInTheState) {
         "pref Ortaq n int -3\npref Ortaq on bool false\nstart\n",
         "--json " + dir_ + "/state.json");
     ASSERT_EQ(result.status, 0) << result.err;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["prefs"][""].Dump(0), "{\"zoom\":1.0}\n");
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("prefs").at("").dump(), "{\"zoom\":1.0}");
     // The panel's docking keys join them when the host quits.
-    EXPECT_EQ(state["prefs"]["Ortaq"].Dump(0),
+    EXPECT_EQ(state.at("prefs").at("Ortaq").dump(),
               "{\"Forme\":\"Parallélogramme\",\"kADM_DPDockCodeStr\":7168,"
-              "\"kADM_DPDockGroupStr\":\"SDK Dialogs\",\"n\":-3,\"on\":false}\n");
+              "\"kADM_DPDockGroupStr\":\"SDK Dialogs\",\"n\":-3,\"on\":false}");
 }
 
 TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
@@ -223,11 +243,11 @@ TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
         Play("pref Ortaq n int 2\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.err, "");
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["prefs"]["Ortaq"]["zoom"].AsDouble(), 0.1);
-    EXPECT_EQ(state["prefs"]["Ortaq"]["n"].AsInt(), 2);
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs)).Dump(), state["prefs"].Dump());
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs + ".bak"))["Ortaq"]["n"].AsInt(), 1);
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("prefs").at("Ortaq").at("zoom").get<double>(), 0.1);
+    EXPECT_EQ(state.at("prefs").at("Ortaq").at("n").get<int64_t>(), 2);
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).dump(), state.at("prefs").dump());
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs + ".bak")).at("Ortaq").at("n").get<int64_t>(), 1);
 }
 
 TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
@@ -235,12 +255,47 @@ TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
     WriteTextFile(prefs, "{\"Ortaq\": ");
     CommandResult result = Play("pref Ortaq n int 1\nstart\n", "--prefs " + prefs);
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "ortaq-host: preferences " + prefs +
-                              " could not be read (JSON offset 10: unexpected end); moved to " +
-                              prefs + ".bad, starting empty\n");
+    EXPECT_EQ(result.err,
+              "ortaq-host: preferences " + prefs +
+                  " could not be read (JSON offset 10: unexpected end of input; expected '[', "
+                  "'{', or a literal); moved to " +
+                  prefs + ".bad, starting empty\n");
     EXPECT_EQ(ReadTextFile(prefs + ".bad"), "{\"Ortaq\": ");
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs))["Ortaq"]["n"].AsInt(), 1);
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
 }
+
+struct PlaceOfPreferences {
+    const char* name;
+    std::function<void(const std::string& path)> make;
+};
+
+class PreferencesInPlaceOfAFile : public HostProgram,
+                                  public ::testing::WithParamInterface<PlaceOfPreferences> {};
+
+TEST_P(PreferencesInPlaceOfAFile, StopTheRunWithStatus1AndAreLeftAsTheyWere) {
+    const std::string prefs = dir_ + "/prefs.json";
+    GetParam().make(prefs);
+    const std::filesystem::file_type type = std::filesystem::symlink_status(prefs).type();
+    CommandResult result =
+        Play("pref Ortaq n int 1\nstart\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "ortaq-host: cannot read " + prefs + " (not a regular file)\n");
+    EXPECT_EQ(std::filesystem::symlink_status(prefs).type(), type);
+    EXPECT_FALSE(std::filesystem::exists(prefs + ".bad"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ + "/state.json"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preferences, PreferencesInPlaceOfAFile,
+    ::testing::Values(PlaceOfPreferences{"Folder",
+                                         [](const std::string& path) {
+                                             std::filesystem::create_directory(path);
+                                         }},
+                      PlaceOfPreferences{"Fifo",  // opening it to read would wait for a writer
+                                         [](const std::string& path) {
+                                             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+                                         }}),
+    CaseName<PlaceOfPreferences>);
 
 TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
     const std::string prefs = dir_ + "/missing/prefs.json";
@@ -248,7 +303,10 @@ TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: cannot write " + prefs + " (No such file or directory)\n");
     // The other files are still written.
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["plugin"]["name"].AsString(),
+    EXPECT_EQ(host::ParseJson(ReadTextFile(dir_ + "/state.json"))
+                  .at("plugin")
+                  .at("name")
+                  .get<std::string>(),
               "Shell");
 }
 
@@ -258,8 +316,12 @@ TEST_F(HostProgram, APanelPictureWithNoPanelStillLeavesThePreferencesAndTheState
                                                             "/state.json --panel-svg " + svg);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: there is no panel to draw in " + svg + "\n");
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(prefs))["Ortaq"]["n"].AsInt(), 1);
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["prefs"]["Ortaq"]["n"].AsInt(),
+    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
+    EXPECT_EQ(host::ParseJson(ReadTextFile(dir_ + "/state.json"))
+                  .at("prefs")
+                  .at("Ortaq")
+                  .at("n")
+                  .get<int64_t>(),
               1);
     EXPECT_FALSE(std::filesystem::exists(svg));
 }
@@ -316,7 +378,10 @@ TEST_F(HostProgram, OptionsTakeTheirValueAfterAnEqualSignToo) {
     CommandResult result = RunCommand(kHost + " play --plugin=" + kPlugin + " --json=" + dir_ +
                                       "/state.json " + dir_ + "/s.scn");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(host::Json::Parse(ReadTextFile(dir_ + "/state.json"))["plugin"]["name"].AsString(),
+    EXPECT_EQ(host::ParseJson(ReadTextFile(dir_ + "/state.json"))
+                  .at("plugin")
+                  .at("name")
+                  .get<std::string>(),
               "Shell");
 }
 
@@ -362,10 +427,10 @@ TEST_F(HostProgram, APluginNamedWithoutAFolderIsTheFileInTheCurrentOne) {
     CommandResult result = RunCommand("cd " + dir_ + " && env -u LD_LIBRARY_PATH " + kHost +
                                       " play s.scn --plugin libcopy.so --json state.json");
     ASSERT_EQ(result.status, 0) << result.err;
-    host::Json state = host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state["plugin"]["path"].AsString(),
+    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("plugin").at("path").get<std::string>(),
               (std::filesystem::canonical(dir_) / "libcopy.so").string());
-    EXPECT_TRUE(state["plugin"]["loaded"].AsBool());
+    EXPECT_TRUE(state.at("plugin").at("loaded").get<bool>());
 }
 
 TEST_F(HostProgram, AMissingScenarioIsOneClearLine) {

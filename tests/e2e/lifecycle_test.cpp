@@ -13,11 +13,11 @@ namespace {
 
 TEST(Lifecycle, StartUpAllocatesOneRecordAndShutDownFreesIt) {
     host::Json state = PlayScenario("start\nsnapshot started\nquit\n");
-    const host::Json& blocks = state["snapshots"]["started"]["memory"]["blocks"];
-    ASSERT_EQ(blocks.Size(), 1u);
-    EXPECT_EQ(blocks[0]["size"].AsInt(), static_cast<int64_t>(sizeof(Globals)));
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
-    EXPECT_EQ(state["errors"].Size(), 0u);
+    const host::Json& blocks = state.at("snapshots").at("started").at("memory").at("blocks");
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks.at(0).at("size").get<int64_t>(), static_cast<int64_t>(sizeof(Globals)));
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_EQ(state.at("errors").size(), 0u);
 }
 
 // Without its notifiers the plug-in makes no panel, so nothing keeps its code loaded.
@@ -28,25 +28,26 @@ TEST(Lifecycle, UnloadAndReloadKeepTheRecordAndAcquireAgain) {
         PlayScenario(std::string(kStartWithoutPanel) +
                      "snapshot before\nunload\nsnapshot unloaded\nreload\nsnapshot reloaded\n"
                      "call \"SP Interface\" \"Anything\"\nquit\n");
-    const host::Json& snapshots = state["snapshots"];
-    EXPECT_FALSE(snapshots["unloaded"]["plugin"]["loaded"].AsBool());
-    EXPECT_TRUE(snapshots["unloaded"]["plugin"]["globals_slot_set"].AsBool());
-    EXPECT_EQ(snapshots["reloaded"]["memory"].Dump(), snapshots["before"]["memory"].Dump());
+    const host::Json& snapshots = state.at("snapshots");
+    EXPECT_FALSE(snapshots.at("unloaded").at("plugin").at("loaded").get<bool>());
+    EXPECT_TRUE(snapshots.at("unloaded").at("plugin").at("globals_slot_set").get<bool>());
+    EXPECT_EQ(snapshots.at("reloaded").at("memory").dump(),
+              snapshots.at("before").at("memory").dump());
 
     auto after = CallsTo(state, "SP Interface", "Anything");
     ASSERT_EQ(after.size(), 1u);
-    EXPECT_EQ(after[0]["acquired"].AsInt(), 119);
+    EXPECT_EQ(after.at(0).at("acquired").get<int64_t>(), 119);
     // Shut-down after the reload frees the very block start-up allocated.
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
-    EXPECT_EQ(state["errors"].Size(), 0u);
-    EXPECT_FALSE(state["plugin"]["globals_slot_set"].AsBool());
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_EQ(state.at("errors").size(), 0u);
+    EXPECT_FALSE(state.at("plugin").at("globals_slot_set").get<bool>());
 }
 
 TEST(Lifecycle, TheHostQuittingShutsDownAnUnloadedPlugin) {
     host::Json state = PlayScenario(std::string(kStartWithoutPanel) + "unload\n");
     EXPECT_EQ(CallsTo(state, "SP Access", "Reload").size(), 1u);
     EXPECT_EQ(CallsTo(state, "SP Interface", "Shutdown").size(), 1u);
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
 }
 
 TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
@@ -54,9 +55,9 @@ TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
         host.Start();
         host.plugin.SendEmpty("SP Interface", "Startup");  // behind the host's back
     });
-    EXPECT_EQ(state["snapshots"]["s"]["memory"]["blocks"].Size(), 1u);
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
-    EXPECT_EQ(state["errors"].Size(), 0u);
+    EXPECT_EQ(state.at("snapshots").at("s").at("memory").at("blocks").size(), 1u);
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_EQ(state.at("errors").size(), 0u);
 }
 
 // Messages the host would not send before start-up or after shut-down, sent straight to the
@@ -78,13 +79,14 @@ TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
                                         {"AI Tool", "AI Select"}})
             host.plugin.SendEmpty(caller, selector);
     });
-    for (const host::Json& call : state["calls"].AsArray())
-        EXPECT_EQ(call["result"].AsInt(), 0) << call.Dump();
-    EXPECT_EQ(state["errors"].Size(), 0u);
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
-    EXPECT_FALSE(state["plugin"]["globals_slot_set"].AsBool());
-    EXPECT_EQ(state["suites"]["held"].AsInt(), before["suites"]["held"].AsInt());
-    EXPECT_EQ(state["dialogs"].Dump(), before["dialogs"].Dump());
+    for (const host::Json& call : state.at("calls"))
+        EXPECT_EQ(call.at("result").get<int64_t>(), 0) << call.dump();
+    EXPECT_EQ(state.at("errors").size(), 0u);
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_FALSE(state.at("plugin").at("globals_slot_set").get<bool>());
+    EXPECT_EQ(state.at("suites").at("held").get<int64_t>(),
+              before.at("suites").at("held").get<int64_t>());
+    EXPECT_EQ(state.at("dialogs").dump(), before.at("dialogs").dump());
 }
 
 // Before start-up, and after a shut-down.
@@ -112,19 +114,20 @@ TEST(Lifecycle, StartNotifiesTheApplicationStartedNotifiersOnly) {
         AddNotifier(host, kAIApplicationStartedNotifier);
     });
     // The two added here, then the plug-in's own; never the selection notifiers.
-    const host::Json& calls = state["calls"];
-    ASSERT_EQ(calls.Size(), 5u);
-    EXPECT_EQ(calls[0]["selector"].AsString(), "Startup");
-    for (size_t i = 1; i <= 3; ++i) EXPECT_EQ(calls[i]["caller"].AsString(), "AI Notifier");
-    EXPECT_EQ(calls[4]["selector"].AsString(), "Shutdown");
+    const host::Json& calls = state.at("calls");
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls.at(0).at("selector").get<std::string>(), "Startup");
+    for (size_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(calls.at(i).at("caller").get<std::string>(), "AI Notifier");
+    EXPECT_EQ(calls.at(4).at("selector").get<std::string>(), "Shutdown");
 }
 
 TEST(Lifecycle, AFailedStartUpSendsNoNotification) {
     host::Json state =
         PlayScenario("without-suite \"ADM Item Suite\" 7\nstart\nalert ok\n",
                      [](host::Host& host) { AddNotifier(host, kAIApplicationStartedNotifier); });
-    ASSERT_EQ(state["calls"].Size(), 1u);
-    EXPECT_FALSE(state["plugin"]["started"].AsBool());
+    ASSERT_EQ(state.at("calls").size(), 1u);
+    EXPECT_FALSE(state.at("plugin").at("started").get<bool>());
 }
 
 }  // namespace

@@ -49,11 +49,11 @@ TEST(MenuChoice, SendsGoWithTheFirstItemReadingTheText) {
         &notices);
     auto calls = CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0]["result"].AsInt(), 0);
-    EXPECT_EQ(calls[0]["depth"].AsInt(), 0);
+    EXPECT_EQ(calls.at(0).at("result").get<int64_t>(), 0);
+    EXPECT_EQ(calls.at(0).at("depth").get<int64_t>(), 0);
     EXPECT_EQ(sent, std::vector<HostMenuItemHandle>{added[1]});
     EXPECT_TRUE(notices.empty());
-    EXPECT_TRUE(state["errors"].AsArray().empty());
+    EXPECT_TRUE(state.at("errors").empty());
 }
 
 TEST(MenuChoice, ADisabledItemSendsNothingAndSaysSo) {
@@ -67,8 +67,8 @@ TEST(MenuChoice, ADisabledItemSendsNothingAndSaysSo) {
                            "scenario:2: the menu item \"Masquer KVT.Ortaq\" is disabled; "
                            "nothing happens"});
     // The run went on past the notice.
-    EXPECT_TRUE(state["snapshots"]["after"].IsObject());
-    EXPECT_FALSE(state["menus"]["groups"][0]["items"][0]["enabled"].AsBool());
+    EXPECT_TRUE(state.at("snapshots").at("after").is_object());
+    EXPECT_FALSE(state.at("menus").at("groups").at(0).at("items").at(0).at("enabled").get<bool>());
 }
 
 TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
@@ -81,11 +81,11 @@ TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
         "start\n"
         "menu \"KVT.Outils\"\n",
         {}, &notices);
-    EXPECT_EQ(state["menus"].Dump(0),
+    EXPECT_EQ(state.at("menus").dump(),
               "{\"groups\":[{\"name\":\"About\",\"items\":[]},"
               "{\"name\":\"Tool Palettes\",\"items\":[{\"name\":\"\",\"text\":\"KVT.Outils\","
               "\"enabled\":true,\"checked\":false,\"submenu\":\"KVTOutils\"}]},"
-              "{\"name\":\"KVTAutre\",\"items\":[]},{\"name\":\"KVTOutils\",\"items\":[]}]}\n");
+              "{\"name\":\"KVTAutre\",\"items\":[]},{\"name\":\"KVTOutils\",\"items\":[]}]}");
     EXPECT_TRUE(CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem).empty());
     EXPECT_EQ(notices, std::vector<std::string>{"scenario:5: the menu item \"KVT.Outils\" opens "
                                                 "its submenu; nothing happens"});

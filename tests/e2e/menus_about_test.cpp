@@ -8,18 +8,21 @@ namespace {
 // "GROUP > text" for every item of every group, in order.
 std::vector<std::string> MenuItems(const host::Json& state) {
     std::vector<std::string> items;
-    for (const host::Json& group : state["menus"]["groups"].AsArray())
-        for (const host::Json& item : group["items"].AsArray()) {
-            std::string line = group["name"].AsString() + " > " + item["text"].AsString();
-            if (!item["submenu"].IsNull()) line += " >> " + item["submenu"].AsString();
+    for (const host::Json& group : state.at("menus").at("groups"))
+        for (const host::Json& item : group.at("items")) {
+            std::string line =
+                group.at("name").get<std::string>() + " > " + item.at("text").get<std::string>();
+            if (!item.at("submenu").is_null())
+                line += " >> " + item.at("submenu").get<std::string>();
             items.push_back(line);
         }
     return items;
 }
 
 bool PanelVisible(const host::Json& state) {
-    for (const host::Json& dialog : state["dialogs"].AsArray())
-        if (dialog["name"].AsString() == "KVTOrtaq") return dialog["visible"].AsBool();
+    for (const host::Json& dialog : state.at("dialogs"))
+        if (dialog.at("name").get<std::string>() == "KVTOrtaq")
+            return dialog.at("visible").get<bool>();
     throw std::runtime_error("no panel");
 }
 
@@ -33,7 +36,7 @@ class MakersMenus : public ::testing::TestWithParam<MenuSetUp> {};
 
 TEST_P(MakersMenus, ExistOnceWhoeverMadeThemFirst) {
     host::Json state = PlayScenario(std::string(GetParam().scenario) + "start\nsnapshot s\n");
-    EXPECT_EQ(MenuItems(state["snapshots"]["s"]), GetParam().items) << GetParam().name;
+    EXPECT_EQ(MenuItems(state.at("snapshots").at("s")), GetParam().items) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,14 +60,14 @@ TEST(ShowHideItem, ReadsWhatItWillDoAndTogglesThePanel) {
         "pref KVTOrtaq kADM_DPVisibleStr bool false\nstart\nsnapshot hidden\n"
         "menu \"Afficher KVT.Ortaq\"\nsnapshot shown\nmenu \"Masquer KVT.Ortaq\"\nsnapshot "
         "again\n");
-    const host::Json& s = state["snapshots"];
+    const host::Json& s = state.at("snapshots");
     auto item = [](const host::Json& snapshot) { return MenuItems(snapshot).back(); };
-    EXPECT_FALSE(PanelVisible(s["hidden"]));
-    EXPECT_EQ(item(s["hidden"]), "KVTOutils > Afficher KVT.Ortaq");
-    EXPECT_TRUE(PanelVisible(s["shown"]));
-    EXPECT_EQ(item(s["shown"]), "KVTOutils > Masquer KVT.Ortaq");
-    EXPECT_FALSE(PanelVisible(s["again"]));
-    EXPECT_EQ(item(s["again"]), "KVTOutils > Afficher KVT.Ortaq");
+    EXPECT_FALSE(PanelVisible(s.at("hidden")));
+    EXPECT_EQ(item(s.at("hidden")), "KVTOutils > Afficher KVT.Ortaq");
+    EXPECT_TRUE(PanelVisible(s.at("shown")));
+    EXPECT_EQ(item(s.at("shown")), "KVTOutils > Masquer KVT.Ortaq");
+    EXPECT_FALSE(PanelVisible(s.at("again")));
+    EXPECT_EQ(item(s.at("again")), "KVTOutils > Afficher KVT.Ortaq");
 }
 
 struct AboutPath {
@@ -79,26 +82,26 @@ TEST_P(AboutBox, OpensWithItsItemsAndClosesFromItsButton) {
     host::Json state = PlayScenario(std::string("start\n") + GetParam().open +
                                     "\nsnapshot open\ndialog click 1\nsnapshot closed\n");
     host::Json box;
-    for (const host::Json& dialog : state["snapshots"]["open"]["dialogs"].AsArray())
-        if (dialog["kind"].AsString() == "modal") box = dialog;
-    ASSERT_TRUE(box.IsObject());
-    EXPECT_EQ(box["name"].AsString(), GetParam().name);
-    EXPECT_EQ(box["resource"].AsInt(), GetParam().resource);
-    EXPECT_EQ(box["title"].AsString(), "À propos de KVT.Ortaq");
+    for (const host::Json& dialog : state.at("snapshots").at("open").at("dialogs"))
+        if (dialog.at("kind").get<std::string>() == "modal") box = dialog;
+    ASSERT_TRUE(box.is_object());
+    EXPECT_EQ(box.at("name").get<std::string>(), GetParam().name);
+    EXPECT_EQ(box.at("resource").get<int64_t>(), GetParam().resource);
+    EXPECT_EQ(box.at("title").get<std::string>(), "À propos de KVT.Ortaq");
     // 420 × 398, centred, a third of the way down the 1920 × 1080 screen.
-    EXPECT_EQ(box["rect"].Dump(0), "[750,227,1170,625]\n");
-    const host::Json& items = box["items"];
-    ASSERT_EQ(items.Size(), 3u);
-    EXPECT_EQ(items[0]["text"].AsString(), "KVT.Ortaq 3.0 (février 2013)");
-    EXPECT_EQ(items[1]["text"].AsString(), "http://www.kvt-outils.example/ortaq");
-    EXPECT_EQ(items[2]["type"].AsString(), "ADM Text Push Button Type");
-    EXPECT_EQ(items[2]["text"].AsString(), "Contact : ortaq@kvt-outils.example");
+    EXPECT_EQ(box.at("rect").dump(), "[750,227,1170,625]");
+    const host::Json& items = box.at("items");
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items.at(0).at("text").get<std::string>(), "KVT.Ortaq 3.0 (février 2013)");
+    EXPECT_EQ(items.at(1).at("text").get<std::string>(), "http://www.kvt-outils.example/ortaq");
+    EXPECT_EQ(items.at(2).at("type").get<std::string>(), "ADM Text Push Button Type");
+    EXPECT_EQ(items.at(2).at("text").get<std::string>(), "Contact : ortaq@kvt-outils.example");
     EXPECT_NE(
-        box["drawing"].Dump(0).find("{\"op\":\"picture\",\"coords\":[41,50],\"picture\":162}"),
+        box.at("drawing").dump().find("{\"op\":\"picture\",\"coords\":[41,50],\"picture\":162}"),
         std::string::npos);
     // The button closed it: only the panel is left.
-    EXPECT_EQ(state["snapshots"]["closed"]["dialogs"].Size(), 1u);
-    EXPECT_TRUE(state["errors"].AsArray().empty());
+    EXPECT_EQ(state.at("snapshots").at("closed").at("dialogs").size(), 1u);
+    EXPECT_TRUE(state.at("errors").empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Menus, AboutBox,

@@ -28,16 +28,17 @@ TEST_P(MissingAfterAlertSuite, ShowsTheErrorAndFailsTheCall) {
     std::string expected = "Error: " + std::to_string(kHostErrSuiteNotFound) +
                            ", suite: " + suite.name +
                            ", version: " + std::to_string(suite.version) + "!";
-    ASSERT_EQ(state["alerts"].Size(), 2u);
-    for (const host::Json& alert : state["alerts"].AsArray()) EXPECT_EQ(alert.AsString(), expected);
-    for (const host::Json& call : state["calls"].AsArray())
-        EXPECT_EQ(call["result"].AsInt(), kHostErrSuiteNotFound) << call.Dump();
+    ASSERT_EQ(state.at("alerts").size(), 2u);
+    for (const host::Json& alert : state.at("alerts"))
+        EXPECT_EQ(alert.get<std::string>(), expected);
+    for (const host::Json& call : state.at("calls"))
+        EXPECT_EQ(call.at("result").get<int64_t>(), kHostErrSuiteNotFound) << call.dump();
     // What was acquired before the failure is given back; start-up never ran, so the host
     // does not count the plug-in as started.
-    EXPECT_FALSE(state["plugin"]["started"].AsBool());
-    EXPECT_EQ(state["suites"]["held"].AsInt(), 0);
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
-    EXPECT_EQ(state["errors"].Size(), 0u);
+    EXPECT_FALSE(state.at("plugin").at("started").get<bool>());
+    EXPECT_EQ(state.at("suites").at("held").get<int64_t>(), 0);
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_EQ(state.at("errors").size(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingAfterAlertSuite,
@@ -57,13 +58,13 @@ TEST_P(MissingBeforeAlertSuite, GoesOnWithoutAlert) {
                                     "call \"SP Interface\" \"Anything\"\n"
                                     "call \"AI Menu\" \"AI Update\"\n"
                                     "quit\n");
-    EXPECT_EQ(state["alerts"].Size(), 0u);
-    for (const host::Json& call : state["calls"].AsArray())
-        EXPECT_EQ(call["result"].AsInt(), 0) << call.Dump();
-    EXPECT_EQ(state["snapshots"]["started"]["memory"]["blocks"].Size(), 1u);
-    EXPECT_EQ(state["memory"]["blocks"].Size(), 0u);
+    EXPECT_EQ(state.at("alerts").size(), 0u);
+    for (const host::Json& call : state.at("calls"))
+        EXPECT_EQ(call.at("result").get<int64_t>(), 0) << call.dump();
+    EXPECT_EQ(state.at("snapshots").at("started").at("memory").at("blocks").size(), 1u);
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
     // No release of a suite that was never acquired, no call into a missing one.
-    EXPECT_EQ(state["errors"].Size(), 0u);
+    EXPECT_EQ(state.at("errors").size(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingBeforeAlertSuite,
@@ -78,13 +79,15 @@ INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingBeforeAlertSuite,
 TEST(MissingMenuSuite, StillMakesThePanel) {
     host::Json state =
         PlayScenario(WithoutSuite({"AI Menu Suite", 9}) + "start\nsnapshot started\n");
-    const host::Json& started = state["snapshots"]["started"];
+    const host::Json& started = state.at("snapshots").at("started");
     std::vector<std::string> dialogs;
-    for (const host::Json& dialog : started["dialogs"].AsArray())
-        dialogs.push_back(dialog["name"].AsString() + (dialog["visible"].AsBool() ? " shown" : ""));
+    for (const host::Json& dialog : started.at("dialogs"))
+        dialogs.push_back(dialog.at("name").get<std::string>() +
+                          (dialog.at("visible").get<bool>() ? " shown" : ""));
     EXPECT_EQ(dialogs, std::vector<std::string>{"KVTOrtaq shown"});
-    EXPECT_EQ(started["suites"]["held"].AsInt(), 119);  // the panel's hold, the menu suite aside
-    EXPECT_EQ(state["errors"].Size(), 0u);
+    EXPECT_EQ(started.at("suites").at("held").get<int64_t>(),
+              119);  // the panel's hold, the menu suite aside
+    EXPECT_EQ(state.at("errors").size(), 0u);
 }
 
 }  // namespace

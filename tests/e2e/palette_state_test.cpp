@@ -21,7 +21,7 @@ class PaletteState : public ::testing::Test {
                                           "/s.scn --plugin " + ORTAQ_PLUGIN_PATH + " --prefs " +
                                           dir_ + "/prefs.json --json " + dir_ + "/state.json");
         EXPECT_EQ(result.status, 0) << result.err;
-        return host::Json::Parse(ReadTextFile(dir_ + "/state.json"));
+        return host::ParseJson(ReadTextFile(dir_ + "/state.json"));
     }
 
     std::string dir_;
@@ -30,15 +30,24 @@ class PaletteState : public ::testing::Test {
 TEST_F(PaletteState, APanelHiddenWhenTheHostQuitsComesBackHidden) {
     host::Json first = Play("start\nmenu \"Masquer KVT.Ortaq\"\n");
     // Saved at shut-down, when the plug-in destroys its panel.
-    EXPECT_FALSE(first["prefs"]["KVTOrtaq"]["kADM_DPVisibleStr"].AsBool());
-    EXPECT_EQ(first["prefs"]["Ortaq"]["kADM_DPDockGroupStr"].AsString(), "SDK Dialogs");
-    EXPECT_EQ(first["prefs"]["Ortaq"]["kADM_DPDockCodeStr"].AsInt(), 7168);
+    EXPECT_FALSE(first.at("prefs").at("KVTOrtaq").at("kADM_DPVisibleStr").get<bool>());
+    EXPECT_EQ(first.at("prefs").at("Ortaq").at("kADM_DPDockGroupStr").get<std::string>(),
+              "SDK Dialogs");
+    EXPECT_EQ(first.at("prefs").at("Ortaq").at("kADM_DPDockCodeStr").get<int64_t>(), 7168);
 
     host::Json second = Play("start\nsnapshot s\n");
-    const host::Json& panel = second["snapshots"]["s"]["dialogs"][0];
-    ASSERT_EQ(panel["name"].AsString(), "KVTOrtaq");
-    EXPECT_FALSE(panel["visible"].AsBool());
-    EXPECT_EQ(second["snapshots"]["s"]["menus"]["groups"][3]["items"][0]["text"].AsString(),
+    const host::Json& panel = second.at("snapshots").at("s").at("dialogs").at(0);
+    ASSERT_EQ(panel.at("name").get<std::string>(), "KVTOrtaq");
+    EXPECT_FALSE(panel.at("visible").get<bool>());
+    EXPECT_EQ(second.at("snapshots")
+                  .at("s")
+                  .at("menus")
+                  .at("groups")
+                  .at(3)
+                  .at("items")
+                  .at(0)
+                  .at("text")
+                  .get<std::string>(),
               "Afficher KVT.Ortaq");
 }
 

@@ -9,14 +9,14 @@
 namespace {
 
 host::Json Panel(const host::Json& state) {
-    for (const host::Json& dialog : state["dialogs"].AsArray())
-        if (dialog["name"].AsString() == "KVTOrtaq") return dialog;
+    for (const host::Json& dialog : state.at("dialogs"))
+        if (dialog.at("name").get<std::string>() == "KVTOrtaq") return dialog;
     throw std::runtime_error("no panel");
 }
 
 std::optional<host::Json> ItemOf(const host::Json& panel, int id) {
-    for (const host::Json& item : panel["items"].AsArray())
-        if (item["id"].AsInt() == id) return item;
+    for (const host::Json& item : panel.at("items"))
+        if (item.at("id").get<int64_t>() == id) return item;
     return std::nullopt;
 }
 
@@ -30,24 +30,24 @@ class PanelAfterStart : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { state_ = new host::Json(PlayScenario("start\nsnapshot s\n")); }
     static void TearDownTestSuite() { delete state_; }
-    static host::Json Started() { return Panel((*state_)["snapshots"]["s"]); }
+    static host::Json Started() { return Panel(state_->at("snapshots").at("s")); }
     static host::Json* state_;
 };
 host::Json* PanelAfterStart::state_ = nullptr;
 
 TEST_F(PanelAfterStart, IsTheDockedFloatingDialog) {
     host::Json panel = Started();
-    EXPECT_EQ(panel["kind"].AsString(), "floating");
-    EXPECT_EQ(panel["resource"].AsInt(), 16400);
-    EXPECT_EQ(panel["style"].AsInt(), 3);
-    EXPECT_EQ(panel["title"].AsString(), "Ortaquine 3.0");
-    EXPECT_TRUE(panel["visible"].AsBool());  // a first launch stores the panel as shown
-    const host::Json& rect = panel["rect"];
-    EXPECT_EQ(rect[2].AsInt() - rect[0].AsInt(), 206);
-    EXPECT_EQ(rect[3].AsInt() - rect[1].AsInt(), 226);
-    EXPECT_EQ(panel["dock_group"].AsString(), "SDK Dialogs");
-    EXPECT_EQ(panel["dock_code"].AsInt(), 7168);
-    EXPECT_EQ(panel["icons"].Dump(0), "[409,410]\n");
+    EXPECT_EQ(panel.at("kind").get<std::string>(), "floating");
+    EXPECT_EQ(panel.at("resource").get<int64_t>(), 16400);
+    EXPECT_EQ(panel.at("style").get<int64_t>(), 3);
+    EXPECT_EQ(panel.at("title").get<std::string>(), "Ortaquine 3.0");
+    EXPECT_TRUE(panel.at("visible").get<bool>());  // a first launch stores the panel as shown
+    const host::Json& rect = panel.at("rect");
+    EXPECT_EQ(rect.at(2).get<int64_t>() - rect.at(0).get<int64_t>(), 206);
+    EXPECT_EQ(rect.at(3).get<int64_t>() - rect.at(1).get<int64_t>(), 226);
+    EXPECT_EQ(panel.at("dock_group").get<std::string>(), "SDK Dialogs");
+    EXPECT_EQ(panel.at("dock_code").get<int64_t>(), 7168);
+    EXPECT_EQ(panel.at("icons").dump(), "[409,410]");
 }
 
 struct ItemCase {
@@ -62,11 +62,11 @@ class PanelItems : public PanelAfterStart, public ::testing::WithParamInterface<
 TEST_P(PanelItems, HaveTheirTypeRectangleAndTip) {
     const ItemCase& c = GetParam();
     host::Json item = Item(Started(), c.id);
-    EXPECT_EQ(item["type"].AsString(), c.type);
-    EXPECT_EQ(item["rect"].Dump(0),
+    EXPECT_EQ(item.at("type").get<std::string>(), c.type);
+    EXPECT_EQ(item.at("rect").dump(),
               "[" + std::to_string(c.rect[0]) + "," + std::to_string(c.rect[1]) + "," +
-                  std::to_string(c.rect[2]) + "," + std::to_string(c.rect[3]) + "]\n");
-    EXPECT_EQ(item["tip"].AsString(), c.tip);
+                  std::to_string(c.rect[2]) + "," + std::to_string(c.rect[3]) + "]");
+    EXPECT_EQ(item.at("tip").get<std::string>(), c.tip);
 }
 
 constexpr const char* kPictureStatic = "ADM Picture Static Type";
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PanelAfterStart, ItemsComeInTheirCreationOrder) {
     std::vector<int64_t> ids;
     host::Json panel = Started();
-    for (const host::Json& item : panel["items"].AsArray()) ids.push_back(item["id"].AsInt());
+    for (const host::Json& item : panel.at("items")) ids.push_back(item.at("id").get<int64_t>());
     EXPECT_EQ(ids, (std::vector<int64_t>{-5, 29, 1,  2,  28, 3,  4,  5,  6,  7,   8,   9,
                                          10, 11, 12, 26, 13, 14, 27, 15, 16, 17,  18,  21,
                                          20, 19, 22, 23, 24, 25, 80, 81, 82, 136, 137, 138}));
@@ -134,39 +134,39 @@ TEST_F(PanelAfterStart, ItemsComeInTheirCreationOrder) {
 TEST_F(PanelAfterStart, LengthFieldsStartAtZeroInMillimetres) {
     for (int id : {3, 5, 7, 9, 11, 13}) {
         host::Json field = Item(Started(), id);
-        EXPECT_EQ(field["text"].AsString(), "0,00") << id;
-        EXPECT_EQ(field["unit"].AsString(), "mm") << id;
-        EXPECT_EQ(field["precision"].AsInt(), 2) << id;
-        EXPECT_EQ(field["min"].AsDouble(), 0) << id;
-        EXPECT_FLOAT_EQ(static_cast<float>(field["small_step"].AsDouble()), 2.8346457f) << id;
-        EXPECT_FLOAT_EQ(static_cast<float>(field["large_step"].AsDouble()), 28.346457f) << id;
+        EXPECT_EQ(field.at("text").get<std::string>(), "0,00") << id;
+        EXPECT_EQ(field.at("unit").get<std::string>(), "mm") << id;
+        EXPECT_EQ(field.at("precision").get<int64_t>(), 2) << id;
+        EXPECT_EQ(field.at("min").get<double>(), 0) << id;
+        EXPECT_FLOAT_EQ(static_cast<float>(field.at("small_step").get<double>()), 2.8346457f) << id;
+        EXPECT_FLOAT_EQ(static_cast<float>(field.at("large_step").get<double>()), 28.346457f) << id;
     }
     host::Json position = Item(Started(), 22);
-    EXPECT_EQ(position["unit"].AsString(), "pt");
-    EXPECT_EQ(position["precision"].AsInt(), 0);
+    EXPECT_EQ(position.at("unit").get<std::string>(), "pt");
+    EXPECT_EQ(position.at("precision").get<int64_t>(), 0);
     host::Json slider = Item(Started(), 15);
-    EXPECT_EQ(slider["min"].AsDouble(), -180);
-    EXPECT_EQ(slider["max"].AsDouble(), 180);
-    EXPECT_EQ(slider["value"].AsDouble(), 0);
+    EXPECT_EQ(slider.at("min").get<double>(), -180);
+    EXPECT_EQ(slider.at("max").get<double>(), 180);
+    EXPECT_EQ(slider.at("value").get<double>(), 0);
 }
 
 TEST_F(PanelAfterStart, TheUnitsPopupIsOnMillimetres) {
     host::Json units = Item(Started(), 28);
-    EXPECT_EQ(units["text"].AsString(), "mm");
+    EXPECT_EQ(units.at("text").get<std::string>(), "mm");
     std::vector<std::string> texts;
-    for (const host::Json& entry : units["entries"].AsArray())
-        texts.push_back(entry["text"].AsString());
+    for (const host::Json& entry : units.at("entries"))
+        texts.push_back(entry.at("text").get<std::string>());
     EXPECT_EQ(texts, (std::vector<std::string>{"mm", "cm", "po (décimal)", "Point"}));
 }
 
 TEST_F(PanelAfterStart, TheScalePopupListsTheRatiosWithOneSelected) {
     host::Json scale = Item(Started(), 20);
     std::string listed;
-    for (const host::Json& entry : scale["entries"].AsArray()) {
-        listed += std::to_string(entry["id"].AsInt()) + "=" +
-                  (entry["separator"].AsBool() ? "-" : entry["text"].AsString());
-        if (entry["checked"].AsBool()) listed += "[checked]";
-        if (entry["selected"].AsBool()) listed += "[selected]";
+    for (const host::Json& entry : scale.at("entries")) {
+        listed += std::to_string(entry.at("id").get<int64_t>()) + "=" +
+                  (entry.at("separator").get<bool>() ? "-" : entry.at("text").get<std::string>());
+        if (entry.at("checked").get<bool>()) listed += "[checked]";
+        if (entry.at("selected").get<bool>()) listed += "[selected]";
         listed += " ";
     }
     EXPECT_EQ(
@@ -174,37 +174,38 @@ TEST_F(PanelAfterStart, TheScalePopupListsTheRatiosWithOneSelected) {
         "0=1/100 1=1/50 2=1/25 3=1/10 4=1/5 5=1/4 6=1/3 7=1/2 8=- 9=1[checked][selected] 10=- "
         "11=2/1 12=3/1 13=4/1 14=5/1 15=10/1 16=25/1 17=50/1 18=100/1 19=- 20=Éch. Perso… "
         "21=3/7 ");
-    EXPECT_EQ(scale["text"].AsString(), "1");
-    EXPECT_FALSE(Item(Started(), 19)["shown"].AsBool());
+    EXPECT_EQ(scale.at("text").get<std::string>(), "1");
+    EXPECT_FALSE(Item(Started(), 19).at("shown").get<bool>());
 }
 
 TEST_F(PanelAfterStart, WhileTheToolIsNotSelectedEveryFieldIsDisabledAndBothDiagonalsShown) {
     host::Json panel = Started();
     for (int id : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
                    14, 15, 16, 17, 18, 20, 21, 22, 24, 26, 27, 28})
-        EXPECT_FALSE(Item(panel, id)["enabled"].AsBool()) << id;
-    for (int id : {11, 12, 13, 14}) EXPECT_TRUE(Item(panel, id)["shown"].AsBool()) << id;
+        EXPECT_FALSE(Item(panel, id).at("enabled").get<bool>()) << id;
+    for (int id : {11, 12, 13, 14}) EXPECT_TRUE(Item(panel, id).at("shown").get<bool>()) << id;
     // The click area covers the whole panel and takes the user's click.
-    EXPECT_TRUE(Item(panel, 29)["enabled"].AsBool());
-    EXPECT_EQ(Item(panel, 29)["rect"].Dump(0), "[0,0,206,226]\n");
+    EXPECT_TRUE(Item(panel, 29).at("enabled").get<bool>());
+    EXPECT_EQ(Item(panel, 29).at("rect").dump(), "[0,0,206,226]");
 }
 
 TEST_F(PanelAfterStart, TheFlyoutMenuComesFromMenuResource128) {
     host::Json menu = Item(Started(), -5);
     std::vector<std::string> texts;
-    for (const host::Json& entry : menu["entries"].AsArray())
-        texts.push_back(entry["separator"].AsBool() ? "-" : entry["text"].AsString());
+    for (const host::Json& entry : menu.at("entries"))
+        texts.push_back(entry.at("separator").get<bool>() ? "-"
+                                                          : entry.at("text").get<std::string>());
     EXPECT_EQ(texts, (std::vector<std::string>{"Quelconque", "Carré", "Rectangle", "Losange",
                                                "Parallélogramme", "-", "Préférences...", "-",
                                                "Afficher l'aide"}));
-    for (const host::Json& entry : menu["entries"].AsArray())
-        if (!entry["separator"].AsBool()) {
-            EXPECT_FALSE(entry["enabled"].AsBool());
+    for (const host::Json& entry : menu.at("entries"))
+        if (!entry.at("separator").get<bool>()) {
+            EXPECT_FALSE(entry.at("enabled").get<bool>());
         }
 }
 
 TEST_F(PanelAfterStart, ItsDrawingShowsTheInclinationTheInactiveDiagonalAndTheFigure) {
-    std::string drawing = Started()["drawing"].Dump(0);
+    std::string drawing = Started().at("drawing").dump();
     EXPECT_NE(drawing.find("{\"op\":\"picture\",\"coords\":[4,70],\"picture\":411}"),
               std::string::npos)
         << drawing;
@@ -230,10 +231,10 @@ class StoredPanelSettings : public ::testing::TestWithParam<StoredSetting> {};
 
 TEST_P(StoredPanelSettings, DecideVisibilityAndDocking) {
     host::Json state = PlayScenario(std::string(GetParam().prefs) + "start\nsnapshot s\n");
-    host::Json panel = Panel(state["snapshots"]["s"]);
-    EXPECT_EQ(panel["visible"].AsBool(), GetParam().visible);
-    EXPECT_EQ(panel["dock_group"].AsString(), GetParam().group);
-    EXPECT_EQ(panel["dock_code"].AsInt(), GetParam().code);
+    host::Json panel = Panel(state.at("snapshots").at("s"));
+    EXPECT_EQ(panel.at("visible").get<bool>(), GetParam().visible);
+    EXPECT_EQ(panel.at("dock_group").get<std::string>(), GetParam().group);
+    EXPECT_EQ(panel.at("dock_code").get<int64_t>(), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -271,16 +272,16 @@ TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
     EXPECT_EQ(notices,
               (std::vector<std::string>{"scenario:2: item 3 is disabled; nothing happens",
                                         "scenario:3: item 4 is disabled; nothing happens"}));
-    EXPECT_EQ(Item(Panel(state["snapshots"]["s"]), 3)["text"].AsString(), "0,00");
+    EXPECT_EQ(Item(Panel(state.at("snapshots").at("s")), 3).at("text").get<std::string>(), "0,00");
 }
 
 TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
     // The position's zones keep their state when the panel is activated: they take clicks.
     host::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n");
-    host::Json panel = Panel(state["snapshots"]["s"]);
-    EXPECT_EQ(panel["focused"].AsInt(), 22);
-    EXPECT_TRUE(Item(panel, 22)["text_selected"].AsBool());
-    EXPECT_FALSE(Item(panel, 24)["text_selected"].AsBool());
+    host::Json panel = Panel(state.at("snapshots").at("s"));
+    EXPECT_EQ(panel.at("focused").get<int64_t>(), 22);
+    EXPECT_TRUE(Item(panel, 22).at("text_selected").get<bool>());
+    EXPECT_FALSE(Item(panel, 24).at("text_selected").get<bool>());
 }
 
 TEST(PanelActions, TheWebLinkOpensTheMakersPage) {
@@ -291,7 +292,7 @@ TEST(PanelActions, TheWebLinkOpensTheMakersPage) {
             host.dialogs.RedrawDirty();
         });
     });
-    EXPECT_EQ(state["pages_opened"].Dump(0), "[\"http://www.kvt-outils.example/ortaq\"]\n");
+    EXPECT_EQ(state.at("pages_opened").dump(), "[\"http://www.kvt-outils.example/ortaq\"]");
 }
 
 }  // namespace

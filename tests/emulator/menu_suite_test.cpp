@@ -32,7 +32,7 @@ class MenuSuite : public ::testing::Test {
     }
 
     // The groups as the JSON state shows them.
-    host::Json Groups() const { return host::HostState(host)["menus"]["groups"]; }
+    host::Json Groups() const { return host::HostState(host).at("menus").at("groups"); }
 
     // Menus need no plug-in code: the host serves them on the plug-in's behalf.
     host::Host host{"no-plugin.so"};
@@ -48,12 +48,12 @@ TEST_F(MenuSuite, AddsItemsAtTheEndOfAKnownGroupOnly) {
               kHostErrNotFound);
     EXPECT_EQ(lost, nullptr);
 
-    EXPECT_EQ(Groups().Dump(0),
+    EXPECT_EQ(Groups().dump(),
               std::string("[{\"name\":\"About\",\"items\":[{\"name\":\"\",\"text\":\"") +
                   kAboutTextUtf8 + "\",\"enabled\":true,\"checked\":false,\"submenu\":null}," +
                   "{\"name\":\"KVTOutils\",\"text\":\"KVT.Outils\",\"enabled\":true," +
                   "\"checked\":false,\"submenu\":null}]}," +
-                  "{\"name\":\"Tool Palettes\",\"items\":[]}]\n");
+                  "{\"name\":\"Tool Palettes\",\"items\":[]}]");
     EXPECT_TRUE(host.Errors().empty());
 }
 
@@ -85,11 +85,12 @@ TEST_F(MenuSuite, MakesSubmenusThatTheGroupListShows) {
     EXPECT_EQ(none, nullptr);
 
     host::Json groups = Groups();
-    ASSERT_EQ(groups.Size(), 3u);
-    EXPECT_EQ(groups[0]["items"][0]["submenu"].AsString(), "SDKAboutPluginsGroupName");
-    EXPECT_TRUE(groups[0]["items"][1]["submenu"].IsNull());
-    EXPECT_EQ(groups[2]["name"].AsString(), "SDKAboutPluginsGroupName");
-    EXPECT_EQ(groups[2]["items"][0]["text"].AsString(), "KVT.Ortaq…");
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(groups.at(0).at("items").at(0).at("submenu").get<std::string>(),
+              "SDKAboutPluginsGroupName");
+    EXPECT_TRUE(groups.at(0).at("items").at(1).at("submenu").is_null());
+    EXPECT_EQ(groups.at(2).at("name").get<std::string>(), "SDKAboutPluginsGroupName");
+    EXPECT_EQ(groups.at(2).at("items").at(0).at("text").get<std::string>(), "KVT.Ortaq…");
     EXPECT_TRUE(host.Errors().empty());
 }
 
@@ -101,14 +102,14 @@ TEST_F(MenuSuite, ChangesTheTextAndMarksOfItsOwnItems) {
     char text[64];
     ASSERT_EQ(suite->GetItemText(item, text, sizeof text), kHostNoError);
     EXPECT_STREQ(text, kAboutText);
-    EXPECT_EQ(Groups()[1]["items"][0].Dump(0),
+    EXPECT_EQ(Groups().at(1).at("items").at(0).dump(),
               std::string("{\"name\":\"Outil9\",\"text\":\"") + kAboutTextUtf8 +
-                  "\",\"enabled\":false,\"checked\":true,\"submenu\":null}\n");
+                  "\",\"enabled\":false,\"checked\":true,\"submenu\":null}");
 
     ASSERT_EQ(suite->EnableItem(item, 1), kHostNoError);
     ASSERT_EQ(suite->CheckItem(item, 0), kHostNoError);
-    EXPECT_TRUE(Groups()[1]["items"][0]["enabled"].AsBool());
-    EXPECT_FALSE(Groups()[1]["items"][0]["checked"].AsBool());
+    EXPECT_TRUE(Groups().at(1).at("items").at(0).at("enabled").get<bool>());
+    EXPECT_FALSE(Groups().at(1).at("items").at(0).at("checked").get<bool>());
 }
 
 // A text copied out is cut to the buffer's size, zero-terminated, in Windows-1252 bytes,
@@ -147,9 +148,9 @@ TEST_P(NullArguments, AreRefused) {
     HostMenuItemHandle item = AddItem("About", "Texte");
     HostMenuGroupHandle group = nullptr;
     ASSERT_EQ(suite->GetNthMenuGroup(0, &group), kHostNoError);
-    std::string before = Groups().Dump();
+    std::string before = Groups().dump();
     EXPECT_EQ(GetParam()(*suite, host.plugin.Ref(), item, group), kHostErrBadParameter);
-    EXPECT_EQ(Groups().Dump(), before);
+    EXPECT_EQ(Groups().dump(), before);
     EXPECT_TRUE(host.Errors().empty());
 }
 
@@ -236,11 +237,11 @@ TEST_P(ItemsNotThePluginsOwn, AreRefusedAndRecorded) {
         stranger == Stranger::GroupHandle
             ? reinterpret_cast<HostMenuItemHandle>(menus.HandleOf(*menus.GroupAt(0)))
             : menus.HandleOf(menus.AddItem(*menus.GroupAt(0), host::MenuItem{"", "Hôte"}));
-    std::string before = Groups().Dump();
+    std::string before = Groups().dump();
     EXPECT_EQ(function.call(*suite, item), kHostErrBadHandle);
-    EXPECT_EQ(Groups().Dump(), before);
+    EXPECT_EQ(Groups().dump(), before);
     ASSERT_EQ(host.Errors().size(), 1u);
-    EXPECT_TRUE(host.Errors()[0].starts_with(function.name)) << host.Errors()[0];
+    EXPECT_TRUE(host.Errors().at(0).starts_with(function.name)) << host.Errors().at(0);
 }
 
 INSTANTIATE_TEST_SUITE_P(MenuSuite, ItemsNotThePluginsOwn,
@@ -258,7 +259,7 @@ TEST_F(MenuSuite, AForeignPluginOrAnUnknownGroupIsRefusedAndRecorded) {
     auto itemAsGroup = reinterpret_cast<HostMenuGroupHandle>(AddItem("About", "Texte"));
     EXPECT_EQ(suite->GetMenuGroupName(itemAsGroup, name, sizeof name), kHostErrBadHandle);
     EXPECT_EQ(host.Errors().size(), 2u);
-    EXPECT_EQ(Groups()[0]["items"].Size(), 1u);
+    EXPECT_EQ(Groups().at(0).at("items").size(), 1u);
 }
 
 }  // namespace

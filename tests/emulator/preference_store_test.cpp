@@ -1,15 +1,18 @@
 #include "emulator/host/preferences/preference_store.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <vector>
 
+#include "tests/support/case_name.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -78,6 +81,27 @@ INSTANTIATE_TEST_SUITE_P(
                       PreferenceValue(-std::numeric_limits<double>::infinity()),
                       PreferenceValue(std::string("Δ")),            // not in Windows-1252
                       PreferenceValue(std::string("\xE9t\xE9"))));  // not UTF-8
+
+struct RefusedName {
+    std::string prefix;
+    std::string key;
+};
+
+class RefusedNames : public ::testing::TestWithParam<RefusedName> {};
+
+TEST_P(RefusedNames, AreNotStoredAndLeaveTheStoreAsItWas) {
+    PreferenceStore store;
+    store.Put("Ortaq", "k", int32_t{1});
+    const PreferenceStore::Prefixes before = store.All();
+    EXPECT_THROW(store.Put(GetParam().prefix, GetParam().key, int32_t{2}), std::invalid_argument);
+    EXPECT_EQ(store.All(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(PreferenceStore, RefusedNames,
+                         ::testing::Values(RefusedName{"Ortaq", "Δ"},  // not in Windows-1252
+                                           RefusedName{"Ortaq", "\xE9t\xE9"},  // not UTF-8
+                                           RefusedName{"Ortaq", "\xC2\x81"},   // undefined there
+                                           RefusedName{"Δ", "k"}, RefusedName{"\xC0\xA2", "k"}));
 
 class PreferenceFile : public ::testing::Test {
   protected:
@@ -164,7 +188,7 @@ TEST_F(PreferenceFile, AMissingFileIsAnEmptyStoreWithoutAWord) {
 }
 
 struct CorruptFile {
-    const char* text;
+    std::string text;
     const char* reason;
 };
 
@@ -183,23 +207,99 @@ TEST_P(CorruptFiles, AreMovedAsideInOneLineAndTheStoreStartsEmpty) {
 INSTANTIATE_TEST_SUITE_P(
     PreferenceStore, CorruptFiles,
     ::testing::Values(
-        CorruptFile{"", "JSON offset 0: unexpected end"},
-        CorruptFile{"{\"Ortaq\": {\"n\": 1,}}", "JSON offset 18: expected a string"},
-        CorruptFile{"{\"Ortaq\": {\"r\": 1e999}}", "JSON offset 21: bad number"},
+        CorruptFile{"", "JSON offset 0: unexpected end of input; expected '[', '{', or a literal"},
+        CorruptFile{"{\"Ortaq\": {\"n\": 1,}}",
+                    "JSON offset 18: unexpected '}'; expected string literal"},
+        CorruptFile{"{\"Ortaq\": {\"r\": 1e999}}",
+                    "JSON offset 20: number overflow parsing '1e999'"},
         CorruptFile{"[1, 2]", "not an object of prefixes"},
         CorruptFile{"{\"Ortaq\": 3}", "prefix \"Ortaq\" is not an object of keys"},
         CorruptFile{"{\"Ortaq\": {\"a\": 1, \"n\": null}}",
                     "key \"n\" of prefix \"Ortaq\" is not a truth value, number or text"},
         CorruptFile{"{\"Ortaq\": {\"n\": 2147483648}}",
                     "key \"n\" of prefix \"Ortaq\" does not fit in 32 bits"},
+        CorruptFile{"{\"Ortaq\": {\"n\": 18446744073709551615}}",
+                    "key \"n\" of prefix \"Ortaq\" does not fit in 32 bits"},
         CorruptFile{"{\"Ortaq\": {\"s\": \"\\u0394\"}}",
-                    "key \"s\" of prefix \"Ortaq\": the text has a character Windows-1252 lacks"}));
+                    "key \"s\" of prefix \"Ortaq\": the text has a character Windows-1252 lacks"},
+        CorruptFile{"{\"Ortaq\": {\"\\u0394\": 1}}",
+                    "key \"Δ\" of prefix \"Ortaq\": the key has a character Windows-1252 lacks"},
+        CorruptFile{"{\"\\u0394\": {\"n\": 1}}",
+                    "key \"n\" of prefix \"Δ\": the prefix has a character Windows-1252 lacks"},
+        CorruptFile{std::string(17000, '['), "JSON offset 256: nested deeper than 256 levels"},
+        CorruptFile{"{\"Ortaq\": {\"s\": \"\\q\"}}",
+                    "JSON offset 18: invalid string: forbidden character after backslash; last "
+                    "read: '\"\\q'"},
+        CorruptFile{"{\"Ortaq\": {\"s\": \"a\nb\"}}",
+                    "JSON offset 18: invalid string: control character U+000A (LF) must be "
+                    "escaped to \\u000A or \\n; last read: '\"a<U+000A>'"},
+        CorruptFile{"{\"Ortaq\": {\"n\": 01}}",
+                    "JSON offset 17: unexpected number literal; expected '}'"},
+        CorruptFile{"{\"Ortaq\": {\"s\": \"\\ud800\"}}",
+                    "JSON offset 23: invalid string: surrogate U+D800..U+DBFF must be followed by "
+                    "U+DC00..U+DFFF; last read: '\"\\ud800\"'"}));
 
-TEST_F(PreferenceFile, AFileThatCannotBeReadIsMovedAsideWithTheSystemsReason) {
-    std::filesystem::create_directory(path_);
+struct UnreadablePlace {
+    const char* name;
+    std::function<void(const std::string& path)> make;
+    const char* reason;
+    bool onlyPermissionsStopIt = false;  // root reads it all the same
+};
+
+class UnreadablePlaces : public PreferenceFile,
+                         public ::testing::WithParamInterface<UnreadablePlace> {};
+
+TEST_P(UnreadablePlaces, StopTheLoadLeavingTheStoreAndThePlaceAsTheyWere) {
+    if (GetParam().onlyPermissionsStopIt && ::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root from reading";
+    GetParam().make(path_);
+    const std::vector<std::string> before = Files();
     PreferenceStore store;
-    EXPECT_EQ(store.Load(path_), SetAsideLine("Is a directory", path_ + ".bad"));
-    EXPECT_EQ(Files(), std::vector<std::string>{"prefs.json.bad"});
+    store.Put("Ortaq", "kept", true);
+    try {
+        store.Load(path_);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(error.what(), "cannot read " + path_ + " (" + GetParam().reason + ")");
+    }
+    EXPECT_NE(store.Find<bool>("Ortaq", "kept"), nullptr);
+    EXPECT_EQ(Files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PreferenceStore, UnreadablePlaces,
+    ::testing::Values(
+        UnreadablePlace{"Folder",
+                        [](const std::string& path) { std::filesystem::create_directory(path); },
+                        "not a regular file"},
+        UnreadablePlace{
+            "Device",
+            [](const std::string& path) { std::filesystem::create_symlink("/dev/null", path); },
+            "not a regular file"},
+        UnreadablePlace{
+            "LinkToItself",
+            [](const std::string& path) { std::filesystem::create_symlink("prefs.json", path); },
+            "Too many levels of symbolic links"},
+        UnreadablePlace{"FileWhoseReadFails",  // the process's memory has nothing at address 0
+                        [](const std::string& path) {
+                            std::filesystem::create_symlink("/proc/self/mem", path);
+                        },
+                        "Input/output error"},
+        UnreadablePlace{"FileWithoutReadPermission",
+                        [](const std::string& path) {
+                            WriteTextFile(path, "{}");
+                            std::filesystem::permissions(path, std::filesystem::perms::none);
+                        },
+                        "Permission denied", true}),
+    CaseName<UnreadablePlace>);
+
+TEST_F(PreferenceFile, FiftyThousandKeysReadBackEveryOne) {
+    PreferenceStore store;
+    for (int i = 0; i < 50000; ++i) store.Put("Ortaq", "key " + std::to_string(i), int32_t{i});
+    store.Save(path_);
+    PreferenceStore back;
+    EXPECT_EQ(back.Load(path_), std::nullopt);
+    EXPECT_EQ(back.All(), store.All());
 }
 
 TEST_F(PreferenceFile, ASecondBadFileDoesNotReplaceTheFirst) {
@@ -208,7 +308,7 @@ TEST_F(PreferenceFile, ASecondBadFileDoesNotReplaceTheFirst) {
     store.Load(path_);
     WriteTextFile(path_, "second");
     EXPECT_EQ(store.Load(path_),
-              SetAsideLine("JSON offset 0: unexpected character", path_ + ".bad.2"));
+              SetAsideLine("JSON offset 0: invalid literal; last read: 's'", path_ + ".bad.2"));
     EXPECT_EQ(ReadTextFile(path_ + ".bad"), "first");
     EXPECT_EQ(ReadTextFile(path_ + ".bad.2"), "second");
 }

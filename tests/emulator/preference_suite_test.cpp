@@ -118,11 +118,16 @@ TEST_F(PreferenceSuite, RefusesArgumentsItCannotUseAndStoresNothing) {
         {"put of no text", [&] { return suite_->PutStringPreference("Ortaq", "s", nullptr); }},
         {"put of not a number", [&] { return suite_->PutRealPreference("Ortaq", "r", NAN); }},
         {"put of infinity", [&] { return suite_->PutRealPreference("Ortaq", "r", INFINITY); }},
+        {"put under a key with a byte Windows-1252 leaves undefined",
+         [&] { return suite_->PutIntegerPreference("Ortaq", "\x81", 1); }},
+        {"put under a prefix with such a byte",
+         [&] { return suite_->PutIntegerPreference("\x8D", "n", 1); }},
     };
     ASSERT_EQ(suite_->PutStringPreference("Ortaq", "s", "stored"), kHostNoError);
     for (const auto& [what, call] : calls) EXPECT_EQ(call(), kHostErrBadParameter) << what;
     EXPECT_EQ(whole, 7);
     EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(host_.preferences.All().size(), 1u);
     EXPECT_EQ(host_.preferences.All().at("Ortaq").size(), 1u);
     EXPECT_TRUE(host_.Errors().empty());
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
+
 namespace {
 
 struct EncodingCase {
@@ -27,8 +29,42 @@ INSTANTIATE_TEST_SUITE_P(TextEncoding, Encodings,
 
 TEST(TextEncoding, RefusesWhatWindows1252CannotHold) {
     EXPECT_FALSE(host::Utf8ToCp1252("Δ"));
-    EXPECT_FALSE(host::Utf8ToCp1252("\xC3"));      // cut short
-    EXPECT_FALSE(host::Utf8ToCp1252("\xC3\x28"));  // bad continuation
+    EXPECT_FALSE(host::Utf8ToCp1252("\xC2\x81"));  // a byte Windows-1252 leaves undefined
+    EXPECT_TRUE(host::IsUtf8("Δ \xC2\x81"));
+}
+
+struct Malformed {
+    const char* name;
+    std::string bytes;
+};
+
+class MalformedUtf8 : public ::testing::TestWithParam<Malformed> {};
+
+TEST_P(MalformedUtf8, IsNeitherUtf8NorConvertedAndIsRepairedByteByByte) {
+    const std::string& bytes = GetParam().bytes;
+    EXPECT_FALSE(host::IsUtf8(bytes));
+    EXPECT_FALSE(host::Utf8ToCp1252(bytes));
+    std::string replacements;
+    for (size_t i = 0; i < bytes.size(); ++i) replacements += "\uFFFD";
+    EXPECT_EQ(host::RepairUtf8("a" + bytes + "é"), "a" + replacements + "é");
+}
+
+INSTANTIATE_TEST_SUITE_P(TextEncoding, MalformedUtf8,
+                         ::testing::Values(Malformed{"CutShort", "\xC3"},
+                                           Malformed{"StrayContinuation", "\xA9"},
+                                           Malformed{"OverlongQuote", "\xC0\xA2"},
+                                           Malformed{"OverlongEAcute", "\xE0\x83\xA9"},
+                                           Malformed{"OverlongEuroSign", "\xF0\x82\x82\xAC"},
+                                           Malformed{"Surrogate", "\xED\xA0\x80"},
+                                           Malformed{"PastU10FFFF", "\xF4\x90\x80\x80"},
+                                           Malformed{"FiveByteLead", "\xF8\x88\x80\x80"},
+                                           Malformed{"LeadFF", "\xFF"}),
+                         CaseName<Malformed>);
+
+TEST(TextEncoding, KeepsWellFormedCharactersOfEveryLength) {
+    const std::string text = "a é € \U0001F30D \U0010FFFF \uD7FF \uE000";
+    EXPECT_TRUE(host::IsUtf8(text));
+    EXPECT_EQ(host::RepairUtf8(text), text);
 }
 
 TEST(TextEncoding, TellsWellFormedUtf8) {

@@ -26,11 +26,14 @@ class Commit : public PluginInProcess {
         globals.Inclinaison = Inclinaison(AncresDe(globals.Sommets));
         ASSERT_EQ(EcritTrace(), kHostNoError);
     }
-    host::Json Path(size_t group = 0) const { return LayerState(0)["art"][group]["art"][0]; }
+    host::Json Path(size_t group = 0) const {
+        return LayerState(0).at("art").at(group).at("art").at(0);
+    }
     static std::vector<std::pair<double, double>> Anchors(const host::Json& path) {
         std::vector<std::pair<double, double>> anchors;
-        for (const host::Json& segment : path["segments"].AsArray())
-            anchors.emplace_back(segment["p"][0].AsDouble(), segment["p"][1].AsDouble());
+        for (const host::Json& segment : path.at("segments"))
+            anchors.emplace_back(segment.at("p").at(0).get<double>(),
+                                 segment.at("p").at(1).get<double>());
         return anchors;
     }
 };
@@ -38,14 +41,14 @@ class Commit : public PluginInProcess {
 TEST_F(Commit, TheToolsPathIsClosedTaggedAndHoldsTheVertices) {
     MakeQuadrilateral({0, 0}, {100, 0}, {100, 50}, {0, 50});
     host::Json path = Path();
-    EXPECT_EQ(path["type"].AsString(), "path");
-    EXPECT_TRUE(path["closed"].AsBool());
-    EXPECT_FALSE(path["guide"].AsBool());
-    EXPECT_EQ(path["tags"]["qqq"].AsString(), "jj");
+    EXPECT_EQ(path.at("type").get<std::string>(), "path");
+    EXPECT_TRUE(path.at("closed").get<bool>());
+    EXPECT_FALSE(path.at("guide").get<bool>());
+    EXPECT_EQ(path.at("tags").at("qqq").get<std::string>(), "jj");
     EXPECT_EQ(Anchors(path),
               (std::vector<std::pair<double, double>>{{0, 0}, {100, 0}, {100, 50}, {0, 50}}));
-    for (const host::Json& segment : path["segments"].AsArray())
-        EXPECT_EQ(segment["in"].Dump(), segment["p"].Dump());
+    for (const host::Json& segment : path.at("segments"))
+        EXPECT_EQ(segment.at("in").dump(), segment.at("p").dump());
     EXPECT_FLOAT_EQ(globals.AirePoints, 5000);
 }
 
@@ -82,7 +85,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     host::Json before = Path();
     EXPECT_EQ(Construire(Longueur::Cote2), kHostNoError);
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Construction impossible !"});
-    EXPECT_EQ(Path().Dump(), before.Dump());
+    EXPECT_EQ(Path().dump(), before.dump());
 
     // The same figure with side 2 at 100 again: vertex 2 is recomputed at (100, 0), on the
     // side of diagonal 1 where it stood, and diagonal 2 follows.
@@ -105,12 +108,12 @@ TEST_F(Commit, NonFiniteVerticesAreNeverWritten) {
          {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
         globals.Sommets[2].p.h = bad;
         EXPECT_EQ(EcritTrace(), kHostNoError);
-        EXPECT_EQ(Path().Dump(), before.Dump());
+        EXPECT_EQ(Path().dump(), before.dump());
         globals.Sommets[2].p.h = 100;
     }
     globals.Inclinaison = std::numeric_limits<float>::quiet_NaN();
     EXPECT_EQ(EcritTrace(), kHostNoError);
-    EXPECT_EQ(Path().Dump(), before.Dump());
+    EXPECT_EQ(Path().dump(), before.dump());
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>(3, "Construction impossible !"));
 }
 
@@ -120,7 +123,7 @@ TEST_F(Commit, ADeletedPathIsLeftAloneAndTheCommitSucceeds) {
     host::Json before = Document();
     globals.Constructible = 0;  // not even the refusal is shown
     EXPECT_EQ(EcritTrace(), kHostNoError);
-    EXPECT_EQ(Document().Dump(), before.Dump());
+    EXPECT_EQ(Document().dump(), before.dump());
     EXPECT_TRUE(host.AlertsShown().empty());
     EXPECT_TRUE(host.Errors().empty());
 }
@@ -135,7 +138,7 @@ TEST_F(Commit, ALastClickWithoutAPreparedGroupMakesNoPathAndSparesTheOlderOne) {
     EXPECT_EQ(globals.TraceCourant, nullptr);
     PlaceVertices({5, 5}, {50, 5}, {50, 50}, {5, 50});
     EXPECT_EQ(EcritTrace(), kHostNoError);
-    EXPECT_EQ(Document().Dump(), before.Dump());
+    EXPECT_EQ(Document().dump(), before.dump());
 }
 
 TEST_F(Commit, EachGestureMakesOnePath) {
@@ -143,7 +146,7 @@ TEST_F(Commit, EachGestureMakesOnePath) {
     HostArtHandle first = globals.TraceCourant;
     CreeTrace();  // the same gesture: TraceCree is set
     EXPECT_EQ(globals.TraceCourant, first);
-    EXPECT_EQ(LayerState(0)["art"][0]["art"].Size(), 1u);
+    EXPECT_EQ(LayerState(0).at("art").at(0).at("art").size(), 1u);
 }
 
 TEST_F(Commit, DisposingArtChecksItFirst) {

@@ -61,11 +61,11 @@ TEST_F(Preferences, AFirstLaunchWritesTheDefaults) {
     EXPECT_FALSE(globals.Calque);
     EXPECT_EQ(globals.EchelleNumPersoReal, 3);
     EXPECT_EQ(globals.EchelleDenPersoReal, 7);
-    host::Json stored = host::HostState(host)["prefs"]["KVTOrtaq"];
-    EXPECT_EQ(stored.Dump(0),
+    host::Json stored = host::HostState(host).at("prefs").at("KVTOrtaq");
+    EXPECT_EQ(stored.dump(),
               "{\"Calque\":false,\"EchelleDen\":1.0,\"EchelleDenPersoReal\":7.0,\"EchelleNum\":1.0,"
               "\"EchelleNumPersoReal\":3.0,\"MontreAnno\":true,\"OutilsGroupe\":false,\"Son\":true,"
-              "\"TaillePalette\":1,\"kADM_DPVisibleStr\":true}\n");
+              "\"TaillePalette\":1,\"kADM_DPVisibleStr\":true}");
 }
 
 TEST_F(Preferences, StoredSwitchesAreReadAndMissingOnesTakeTheirDefaults) {
@@ -78,7 +78,7 @@ TEST_F(Preferences, StoredSwitchesAreReadAndMissingOnesTakeTheirDefaults) {
     EXPECT_FALSE(globals.Calque);
     EXPECT_EQ(globals.EchelleNum, 1);
     // Not a first launch: nothing is written.
-    EXPECT_EQ(host::HostState(host)["prefs"]["KVTOrtaq"].Size(), 2u);
+    EXPECT_EQ(host::HostState(host).at("prefs").at("KVTOrtaq").size(), 2u);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ class PrepareGroup : public PluginInProcess {
     std::vector<std::string> Titles() const {
         std::vector<std::string> titles;
         host::Json document = Document();
-        for (const host::Json& layer : document["layers"].AsArray())
-            titles.push_back(layer["title"].AsString());
+        for (const host::Json& layer : document.at("layers"))
+            titles.push_back(layer.at("title").get<std::string>());
         return titles;
     }
     // Starts the next quadrilateral, as a completed creation or the tool's selection does.
@@ -30,14 +30,14 @@ class PrepareGroup : public PluginInProcess {
 TEST_F(PrepareGroup, MakesANamedGroupOnTopOfTheCurrentLayer) {
     EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
     EXPECT_TRUE(globals.GroupePret);
-    host::Json art = LayerState(0)["art"];
-    ASSERT_EQ(art.Size(), 1u);
-    EXPECT_EQ(art[0]["type"].AsString(), "group");
-    EXPECT_EQ(art[0]["name"].AsString(), "Quadrilatère");
+    host::Json art = LayerState(0).at("art");
+    ASSERT_EQ(art.size(), 1u);
+    EXPECT_EQ(art.at(0).at("type").get<std::string>(), "group");
+    EXPECT_EQ(art.at(0).at("name").get<std::string>(), "Quadrilatère");
 
     // Prepared already: nothing more is made.
     EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
-    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
+    EXPECT_EQ(LayerState(0).at("art").size(), 1u);
 }
 
 TEST_F(PrepareGroup, TheSeparateLayerIsInsertedAboveAllThenReused) {
@@ -45,8 +45,8 @@ TEST_F(PrepareGroup, TheSeparateLayerIsInsertedAboveAllThenReused) {
     AddLayer("Dessus");
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"KVT.Ortaq", "Dessus", "Calque 1"}));
-    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
-    EXPECT_FALSE(LayerState(0)["current"].AsBool());
+    EXPECT_EQ(LayerState(0).at("art").size(), 1u);
+    EXPECT_FALSE(LayerState(0).at("current").get<bool>());
 
     NextQuadrilateral();
     // The first group holds a path now, so it stays.
@@ -54,7 +54,7 @@ TEST_F(PrepareGroup, TheSeparateLayerIsInsertedAboveAllThenReused) {
                      &globals.TraceCourant);
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
     EXPECT_EQ(Titles().size(), 3u);
-    EXPECT_EQ(LayerState(0)["art"].Size(), 2u);
+    EXPECT_EQ(LayerState(0).at("art").size(), 2u);
 }
 
 TEST_F(PrepareGroup, TheFirstOfTwoSeparateLayersIsUsed) {
@@ -63,8 +63,8 @@ TEST_F(PrepareGroup, TheFirstOfTwoSeparateLayersIsUsed) {
     AddLayer("Milieu");
     AddLayer("KVT.Ortaq");
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
-    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
-    EXPECT_EQ(LayerState(2)["art"].Size(), 0u);
+    EXPECT_EQ(LayerState(0).at("art").size(), 1u);
+    EXPECT_EQ(LayerState(2).at("art").size(), 0u);
     EXPECT_EQ(Titles().size(), 4u);
 }
 
@@ -96,7 +96,7 @@ TEST_P(LockedLayers, AreRefusedWithTheAlertAndNothingIsMade) {
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Impossible. Calque verrouillé."});
     EXPECT_FALSE(globals.AlerteOuverte);
     EXPECT_FALSE(globals.GroupePret);
-    EXPECT_EQ(Document().Dump(), before.Dump()) << c.name;
+    EXPECT_EQ(Document().dump(), before.dump()) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tool, LockedLayers,
@@ -111,13 +111,13 @@ TEST_F(PrepareGroup, AnAbandonedEmptyGroupIsDisposedOfAtTheNextPreparation) {
     NextQuadrilateral();
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
     EXPECT_FALSE(sAIArt()->ValidArt(abandoned, true));
-    EXPECT_EQ(LayerState(0)["art"].Size(), 1u);
+    EXPECT_EQ(LayerState(0).at("art").size(), 1u);
     EXPECT_NE(globals.GroupeCourant, abandoned);
 }
 
 TEST_F(PrepareGroup, NamingTheGroupFollowsTheKindAndReplacesTheUsersName) {
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
-    auto groupName = [&] { return LayerState(0)["art"][0]["name"].AsString(); };
+    auto groupName = [&] { return LayerState(0).at("art").at(0).at("name").get<std::string>(); };
     EXPECT_EQ(groupName(), "Quadrilatère");
 
     struct {
@@ -143,13 +143,13 @@ TEST_F(PrepareGroup, NamingADeletedGroupWithTheCheckChangesNothing) {
     sAIArt()->DisposeArt(group);
     host::Json before = Document();
     EXPECT_EQ(NommerGroupe(true), kHostErrBadHandle);
-    EXPECT_EQ(Document().Dump(), before.Dump());
+    EXPECT_EQ(Document().dump(), before.dump());
 }
 
 TEST_F(PrepareGroup, GroupsAreNamedAfterTheKindInForce) {
     globals.FormeLosange = 1;
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
-    EXPECT_EQ(LayerState(0)["art"][0]["name"].AsString(), "Losange");
+    EXPECT_EQ(LayerState(0).at("art").at(0).at("name").get<std::string>(), "Losange");
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ void PluginInProcess::PlaceVertices(HostRealPoint v1, HostRealPoint v2, HostReal
 }
 
 host::Json PluginInProcess::Document() const {
-    return host::HostState(host)["document"];
+    return host::HostState(host).at("document");
 }
 
 void PluginInProcess::AnswerNextAlert(std::function<void()> check) {

@@ -22,7 +22,7 @@ class PluginInProcess : public ::testing::Test {
     // The document as the JSON state shows it.
     host::Json Document() const;
     // The layer at INDEX of the document state.
-    host::Json LayerState(size_t index) const { return Document()["layers"][index]; }
+    host::Json LayerState(size_t index) const { return Document().at("layers").at(index); }
 
     // Answers the next alert after running CHECK while it is on screen.
     void AnswerNextAlert(std::function<void()> check = {});

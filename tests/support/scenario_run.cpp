@@ -21,8 +21,9 @@ host::Json PlayScenario(const std::string& scenario,
 std::vector<host::Json> CallsTo(const host::Json& state, const std::string& caller,
                                 const std::string& selector) {
     std::vector<host::Json> found;
-    for (const host::Json& call : state["calls"].AsArray())
-        if (call["caller"].AsString() == caller && call["selector"].AsString() == selector)
+    for (const host::Json& call : state.at("calls"))
+        if (call.at("caller").get<std::string>() == caller &&
+            call.at("selector").get<std::string>() == selector)
             found.push_back(call);
     return found;
 }

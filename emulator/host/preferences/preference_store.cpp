@@ -10,27 +10,37 @@
 namespace host {
 namespace {
 
+// Refuses TEXT (a prefix, key or value, named by WHAT) unless a plug-in could be handed it:
+// UTF-8 holding only characters Windows-1252 has.
+void CheckText(const std::string& text, const char* what) {
+    if (!Utf8ToCp1252(text))
+        throw std::invalid_argument(std::string("the ") + what +
+                                    " has a character Windows-1252 lacks");
+}
+
 // Refuses what the file could not hold or a plug-in could not be handed.
-void Check(const PreferenceValue& value) {
+void Check(const std::string& prefix, const std::string& key, const PreferenceValue& value) {
+    CheckText(prefix, "prefix");
+    CheckText(key, "key");
     if (const auto* real = std::get_if<double>(&value); real && !std::isfinite(*real))
         throw std::invalid_argument("a real must be finite");
-    if (const auto* text = std::get_if<std::string>(&value); text && !Utf8ToCp1252(*text))
-        throw std::invalid_argument("the text has a character Windows-1252 lacks");
+    if (const auto* text = std::get_if<std::string>(&value)) CheckText(*text, "text");
 }
 
 }  // namespace
 
 void PreferenceStore::Put(const std::string& prefix, const std::string& key,
                           PreferenceValue value) {
-    Check(value);
+    Check(prefix, key, value);
     prefixes_[prefix][key] = std::move(value);
 }
 
 std::optional<std::string> PreferenceStore::Load(const std::string& path) {
+    std::optional<std::string> text = ReadFileIfPresent(path);
     prefixes_.clear();
+    if (!text) return std::nullopt;
     try {
-        if (std::optional<std::string> text = ReadFileIfPresent(path))
-            *this = PreferencesFromJson(Json::Parse(*text));
+        *this = PreferencesFromJson(ParseJson(*text));
         return std::nullopt;
     } catch (const std::runtime_error& error) {
         std::string aside = SetAside(path, ".bad");
@@ -40,7 +50,7 @@ std::optional<std::string> PreferenceStore::Load(const std::string& path) {
 }
 
 void PreferenceStore::Save(const std::string& path) const {
-    ReplaceFile(path, PreferencesJson(*this).Dump());
+    ReplaceFile(path, JsonFileText(PreferencesJson(*this)));
 }
 
 }  // namespace host

@@ -10,8 +10,8 @@
 
 namespace host {
 
-// Text is UTF-8 here and holds only characters Windows-1252 has, since plug-ins read it in
-// that encoding. Reals are 64-bit and finite.
+// Text, prefixes and keys are UTF-8 here and hold only characters Windows-1252 has, since
+// plug-ins read them in that encoding. Reals are 64-bit and finite.
 using PreferenceValue = std::variant<bool, int32_t, double, std::string>;
 
 class PreferenceStore {
@@ -31,16 +31,19 @@ class PreferenceStore {
     }
 
     // Stores VALUE under PREFIX and KEY, replacing whatever was there. Throws
-    // std::invalid_argument, leaving the store unchanged, for a value no plug-in could be
-    // handed: a real that is not finite, or text with a character Windows-1252 lacks.
+    // std::invalid_argument, leaving the store unchanged, for what no plug-in could be handed:
+    // a prefix, key or text that is not UTF-8 or has a character Windows-1252 lacks, or a
+    // real that is not finite.
     void Put(const std::string& prefix, const std::string& key, PreferenceValue value);
 
     const Prefixes& All() const { return prefixes_; }
 
     // Replaces the contents with those of the file PATH; a missing file leaves the store
-    // empty. A file that cannot be read or understood is moved aside to PATH.bad so that
-    // nothing in it is lost, and the store starts empty: the answer is then the line to
-    // tell the user. Throws std::runtime_error when the file cannot even be moved aside.
+    // empty. A file that does not hold preferences is moved aside to PATH.bad so that
+    // nothing in it is lost, and the store starts empty: the answer is then the line to tell
+    // the user. Throws std::runtime_error, changing neither the store nor PATH, when PATH is
+    // not a regular file (a folder, a FIFO, a device) or cannot be read: the run must stop
+    // rather than lose it. Throws too when a bad file cannot be moved aside.
     std::optional<std::string> Load(const std::string& path);
 
     // Writes every value to PATH atomically, keeping the previous file as PATH.bak. Throws

@@ -61,9 +61,9 @@ void Player::Play(const std::function<void()>& beforeQuitting) {
 
 Json Player::State() const {
     Json state = HostState(host_);
-    Json snapshots = Json::MakeObject();
-    for (const auto& [name, snapshot] : snapshots_) snapshots.Set(name, snapshot);
-    state.Set("snapshots", std::move(snapshots));
+    Json snapshots = Json::object();
+    for (const auto& [name, snapshot] : snapshots_) snapshots[name] = snapshot;
+    state["snapshots"] = std::move(snapshots);
     return state;
 }
 

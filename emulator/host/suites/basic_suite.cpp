@@ -27,7 +27,7 @@ HostErr HOST_API ReleaseSuite(const char* name, int32_t version) {
             if (name == nullptr) return kHostErrBadParameter;
             HostErr result = host.suites.Release(name, version);
             if (result != kHostNoError)
-                host.Misuse("release of a suite that is not held: " + std::string(name) + " " +
+                host.Misuse("release of a suite that is not held: " + Cp1252ToUtf8(name) + " " +
                             std::to_string(version));
             return result;
         });
