@@ -4,12 +4,12 @@
 
 #include <stdexcept>
 
-#include "emulator/host/host.h"
+#include "emulator/core/host.h"
 
 namespace {
 
 void OutermostMessage(benchmark::State& state) {
-    host::Host host(ORTAQ_PLUGIN_PATH);
+    emulator::Host host(ORTAQ_PLUGIN_PATH);
     std::string error;
     if (!host.LoadPlugin(error)) throw std::runtime_error(error);
     // Start-up alone: the application-started step would make the panel, which keeps the

@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "emulator/host/preferences/preference_store.h"
+#include "emulator/models/preferences/preference_store.h"
 
 namespace {
 
 void LoadPreferences(benchmark::State& state) {
     const std::string path = "/tmp/ortaq-bench-prefs-" + std::to_string(::getpid()) + ".json";
-    host::PreferenceStore written;
+    emulator::PreferenceStore written;
     for (int i = 0; i < state.range(0); ++i)
         written.Put("Ortaq", "key " + std::to_string(i), int32_t{i});
     written.Save(path);
-    host::PreferenceStore read;
+    emulator::PreferenceStore read;
     for (auto _ : state) benchmark::DoNotOptimize(read.Load(path));
     state.SetComplexityN(state.range(0));
     ::unlink(path.c_str());

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "emulator/app/exit_codes.h"
-#include "emulator/host/scenario/host_actions.h"
+#include "emulator/drivers/scenario/host_actions.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ CLI::App* AddActionsCommand(CLI::App& app) {
 
 int ActionsCommand() {
     std::cout << "| action | what happens |\n|---|---|\n";
-    for (const host::Action& action : host::HostActions().Actions())
+    for (const emulator::Action& action : emulator::HostActions().Actions())
         std::cout << "| `" << Cell(action.usage) << "` | " << Cell(action.summary) << " |\n";
     return std::cout ? kExitOk : kExitFailure;
 }

@@ -7,11 +7,11 @@
 
 #include "emulator/app/default_paths.h"
 #include "emulator/app/exit_codes.h"
-#include "emulator/host/dialogs/dialog_svg.h"
-#include "emulator/host/host.h"
-#include "emulator/host/resources/elf_section.h"
-#include "emulator/host/safe_file.h"
-#include "emulator/host/scenario/player.h"
+#include "emulator/common/safe_file.h"
+#include "emulator/core/host.h"
+#include "emulator/drivers/scenario/player.h"
+#include "emulator/models/resources/elf_section.h"
+#include "emulator/output/dialog_svg.h"
 
 namespace {
 
@@ -29,42 +29,42 @@ bool Written(const std::function<void()>& write) {
 // An output replaces the earlier one in one step, so that no reader finds it half written.
 // Every run makes it again: the earlier one is not kept.
 bool WriteOutput(const std::string& path, const std::string& text) {
-    return Written([&] { host::ReplaceFile(path, text, host::PreviousFile::kDropped); });
+    return Written([&] { emulator::ReplaceFile(path, text, emulator::PreviousFile::kDropped); });
 }
 
 // A file that had to be set aside is told in one line; the run goes on with no preferences.
-void LoadPreferences(host::Host& host, const std::string& path) {
+void LoadPreferences(emulator::Host& host, const std::string& path) {
     if (std::optional<std::string> warning = host.preferences.Load(path))
         std::cerr << "ortaq-host: " << *warning << '\n';
 }
 
-bool SavePreferences(const host::Host& host, const std::string& path) {
+bool SavePreferences(const emulator::Host& host, const std::string& path) {
     return Written([&] { host.preferences.Save(path); });
 }
 
 // The panel as the user left it, before the host quits.
-bool WritePanelPicture(const host::Host& host, const std::string& path) {
-    const host::Dialog* panel = host.dialogs.Panel();
+bool WritePanelPicture(const emulator::Host& host, const std::string& path) {
+    const emulator::Dialog* panel = host.dialogs.Panel();
     if (panel == nullptr) {
         std::cerr << "ortaq-host: there is no panel to draw in " << path << '\n';
         return false;
     }
-    return WriteOutput(path, host::DialogSvg(*panel, host.plugin.Resources()));
+    return WriteOutput(path, emulator::DialogSvg(*panel, host.plugin.Resources()));
 }
 
 // The files written once the host quit: what the plug-in stored is kept, even after a window
 // was left open, and a file that cannot be written costs no other. False when one could not
 // be written.
-bool WriteFilesAtTheEnd(const PlayOptions& options, const host::Host& host,
-                        const host::Player& player) {
+bool WriteFilesAtTheEnd(const PlayOptions& options, const emulator::Host& host,
+                        const emulator::Player& player) {
     bool written = true;
     if (!options.prefs.empty()) written = SavePreferences(host, options.prefs) && written;
     if (!options.json.empty())
-        written = WriteOutput(options.json, host::JsonFileText(player.State())) && written;
+        written = WriteOutput(options.json, emulator::JsonFileText(player.State())) && written;
     return written;
 }
 
-void PrintSummary(const PlayOptions& options, const host::Host& host) {
+void PrintSummary(const PlayOptions& options, const emulator::Host& host) {
     std::cout << "Played " << options.scenario << " with " << host.plugin.Path() << " ("
               << host.plugin.Name() << ")\n"
               << "  messages to the plug-in: " << host.plugin.Calls().size() << '\n'
@@ -79,7 +79,7 @@ void PrintSummary(const PlayOptions& options, const host::Host& host) {
         std::cout << "  picture of the panel written to " << options.panelSvg << '\n';
 }
 
-int ReportAbandoned(const host::Host& host) {
+int ReportAbandoned(const emulator::Host& host) {
     for (const auto& window : host.modals.Abandoned())
         std::cerr << "ortaq-host: the scenario ended while the " << window.kind << " \""
                   << window.title << "\" was open; it was closed\n";
@@ -123,18 +123,18 @@ CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
 int PlayCommand(const PlayOptions& options) {
     std::string text;
     try {
-        text = host::ReadWholeFile(options.scenario);
+        text = emulator::ReadWholeFile(options.scenario);
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host: " << error.what() << '\n';
         return kExitFailure;
     }
 
-    host::Host host(options.plugin);
+    emulator::Host host(options.plugin);
     if (!options.trace.empty() && !host.trace.OpenFile(options.trace)) {
         std::cerr << "ortaq-host: cannot write " << options.trace << '\n';
         return kExitFailure;
     }
-    host::Player player(host);
+    emulator::Player player(host);
     bool pictured = true;
     try {
         player.Load(options.scenario, text);
@@ -147,7 +147,7 @@ int PlayCommand(const PlayOptions& options) {
         player.Play([&] {
             if (!options.panelSvg.empty()) pictured = WritePanelPicture(host, options.panelSvg);
         });
-    } catch (const host::ScenarioError& error) {
+    } catch (const emulator::ScenarioError& error) {
         std::cerr << error.what() << '\n';
         return kExitBadScenario;
     }

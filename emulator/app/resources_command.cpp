@@ -5,13 +5,13 @@
 #include <iostream>
 
 #include "emulator/app/exit_codes.h"
-#include "emulator/host/resources/picture_resource.h"
-#include "emulator/host/resources/resource_file.h"
+#include "emulator/models/resources/picture_resource.h"
+#include "emulator/models/resources/resource_file.h"
 
 namespace {
 
-void List(const host::ResourceFile& file) {
-    for (const host::Resource& resource : file.All()) {
+void List(const emulator::ResourceFile& file) {
+    for (const emulator::Resource& resource : file.All()) {
         std::cout << resource.type.TypeName() << ' '
                   << (resource.name.number ? std::to_string(*resource.name.number)
                                            : resource.name.text)
@@ -20,20 +20,21 @@ void List(const host::ResourceFile& file) {
 }
 
 // What --extract writes: a bitmap as a .bmp file a viewer opens, anything else as stored.
-std::vector<unsigned char> ExtractedBytes(const host::Resource& resource) {
-    if (resource.type == host::ResourceId::ParseType("BITMAP"))
-        return host::ReadBitmapResource(resource.data).file;
+std::vector<unsigned char> ExtractedBytes(const emulator::Resource& resource) {
+    if (resource.type == emulator::ResourceId::ParseType("BITMAP"))
+        return emulator::ReadBitmapResource(resource.data).file;
     return resource.data;
 }
 
-int Extract(const host::ResourceFile& file, const std::string& type, const std::string& number) {
+int Extract(const emulator::ResourceFile& file, const std::string& type,
+            const std::string& number) {
     uint16_t id = 0;
     auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), id);
     if (ec != std::errc() || end != number.data() + number.size()) {
         std::cerr << "ortaq-host resources: \"" << number << "\" is not a resource number\n";
         return kExitFailure;
     }
-    const host::Resource* resource = file.Find(host::ResourceId::ParseType(type), id);
+    const emulator::Resource* resource = file.Find(emulator::ResourceId::ParseType(type), id);
     if (resource == nullptr) {
         std::cerr << "ortaq-host resources: no resource " << type << ' ' << number << '\n';
         return kExitFailure;
@@ -62,7 +63,7 @@ CLI::App* AddResourcesCommand(CLI::App& app, ResourcesOptions& options) {
 
 int ResourcesCommand(const ResourcesOptions& options) {
     try {
-        host::ResourceFile file = host::LoadPluginResources(options.plugin);
+        emulator::ResourceFile file = emulator::LoadPluginResources(options.plugin);
         if (options.extract.empty()) {
             List(file);
             return kExitOk;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "emulator/host/json.h"
-#include "emulator/host/resources/elf_section.h"
+#include "emulator/common/json.h"
+#include "emulator/models/resources/elf_section.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -20,8 +20,8 @@ class DamagedResources : public ::testing::Test {
 
     // A copy of the plug-in library whose resource section EDIT changed.
     std::string DamagedPlugin(const std::function<void(std::string& section)>& edit) {
-        std::string library = host::ReadWholeFile(ORTAQ_PLUGIN_PATH);
-        std::string_view found = *host::FindElfSection(library, ".ortaq_resources");
+        std::string library = emulator::ReadWholeFile(ORTAQ_PLUGIN_PATH);
+        std::string_view found = *emulator::FindElfSection(library, ".ortaq_resources");
         size_t offset = static_cast<size_t>(found.data() - library.data());
         std::string section(found);
         edit(section);
@@ -79,7 +79,7 @@ TEST_F(DamagedResources, ADamagedAboutBoxTemplateIsReportedAndTheBoxNotMade) {
         Run("play " + dir_ + "/s.scn --plugin " + plugin + " --json " + dir_ + "/state.json");
     // No box was left open on screen at the end.
     EXPECT_EQ(result.status, 0) << result.err;
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     ASSERT_EQ(state.at("errors").size(), 1u) << state.at("errors").dump();
     EXPECT_EQ(state.at("errors").at(0).get<std::string>(),
               "ADM Dialog Suite.Modal: malformed DIALOG resource at offset 4: extended template "

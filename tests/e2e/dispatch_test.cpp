@@ -1,7 +1,7 @@
 // Routing of host messages through the real plug-in library.
 #include <gtest/gtest.h>
 
-#include "emulator/host/suites/serve.h"
+#include "emulator/core/suites/serve.h"
 #include "tests/support/scenario_run.h"
 
 namespace {
@@ -11,7 +11,7 @@ constexpr int kSuiteRows = 120;
 // Start-up alone, sent straight to the plug-in without the host's start and its
 // application-started notification: no panel is made, so the suites are not held between
 // messages.
-void StartUpOnly(host::Host& host) {
+void StartUpOnly(emulator::Host& host) {
     host.plugin.SendEmpty("SP Interface", "Startup");
 }
 
@@ -25,17 +25,18 @@ class UnansweredPairs : public ::testing::TestWithParam<RouteCase> {};
 
 TEST_P(UnansweredPairs, AnswerZeroAndLeaveTheRecordAlone) {
     const RouteCase& route = GetParam();
-    host::Json state = PlayScenario(std::string("snapshot before\n") + "call \"" + route.caller +
-                                        "\" \"" + route.selector + "\"\nsnapshot after\n",
-                                    StartUpOnly);
+    emulator::Json state =
+        PlayScenario(std::string("snapshot before\n") + "call \"" + route.caller + "\" \"" +
+                         route.selector + "\"\nsnapshot after\n",
+                     StartUpOnly);
     auto calls = CallsTo(state, route.caller, route.selector);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls.at(0).at("result").get<int64_t>(), 0);
     EXPECT_EQ(calls.at(0).at("acquired").get<int64_t>(), route.acquisitions);
     EXPECT_EQ(calls.at(0).at("released").get<int64_t>(), route.acquisitions);
 
-    const host::Json& before = state.at("snapshots").at("before");
-    const host::Json& after = state.at("snapshots").at("after");
+    const emulator::Json& before = state.at("snapshots").at("before");
+    const emulator::Json& after = state.at("snapshots").at("after");
     EXPECT_EQ(after.at("suites").at("held").get<int64_t>(), 0);
     EXPECT_EQ(after.at("memory").dump(), before.at("memory").dump());
     EXPECT_EQ(state.at("errors").size(), 0u);
@@ -52,12 +53,13 @@ INSTANTIATE_TEST_SUITE_P(Dispatch, UnansweredPairs,
 TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
     // While start-up allocates its record, the host sends another message, as a dialog
     // callback would.
-    host::Json state = PlayScenario("", [](host::Host& host) {
-        host.trace.AddListener([&host, sent = false](const host::SuiteCallRecord& call) mutable {
-            if (call.function != "AllocateBlock" || sent) return;
-            sent = true;
-            host.Call("SP Interface", "Nested");
-        });
+    emulator::Json state = PlayScenario("", [](emulator::Host& host) {
+        host.trace.AddListener(
+            [&host, sent = false](const emulator::SuiteCallRecord& call) mutable {
+                if (call.function != "AllocateBlock" || sent) return;
+                sent = true;
+                host.Call("SP Interface", "Nested");
+            });
         StartUpOnly(host);
     });
     auto startup = CallsTo(state, "SP Interface", "Startup");
@@ -76,8 +78,8 @@ TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
 
 TEST(Dispatch, CallerAndSelectorAreComparedThroughTheHost) {
     std::vector<std::string> comparisons;
-    PlayScenario("start\n", [&](host::Host& host) {
-        host.trace.AddListener([&](const host::SuiteCallRecord& call) {
+    PlayScenario("start\n", [&](emulator::Host& host) {
+        host.trace.AddListener([&](const emulator::SuiteCallRecord& call) {
             if (call.function == "IsEqual") comparisons.push_back(call.arguments);
         });
     });

@@ -6,14 +6,14 @@
 namespace {
 
 TEST(DocumentSetup, LayersAreAddedAboveAllAndTheirFlagsSet) {
-    host::Json state = PlayScenario(
+    emulator::Json state = PlayScenario(
         "layer \"Fond\" locked\n"
         "layer \"Dessus\" current\n"
         "layer \"Calque 1\"\n"
         "layer-lock \"Calque 1\"\n"  // the first in order: the one just added
         "layer-unlock \"Fond\"\n"
         "layer-current \"Fond\"\n");
-    const host::Json& layers = state.at("document").at("layers");
+    const emulator::Json& layers = state.at("document").at("layers");
     ASSERT_EQ(layers.size(), 4u);
     struct Expected {
         const char* title;
@@ -34,7 +34,7 @@ TEST(DocumentSetup, LayersAreAddedAboveAllAndTheirFlagsSet) {
 }
 
 TEST(DocumentSetup, ANewDocumentHasOneEditableCurrentLayer) {
-    host::Json layers = PlayScenario("").at("document").at("layers");
+    emulator::Json layers = PlayScenario("").at("document").at("layers");
     ASSERT_EQ(layers.size(), 1u);
     EXPECT_EQ(layers.at(0).dump(),
               "{\"title\":\"Calque 1\",\"locked\":false,\"visible\":true,\"current\":true,"

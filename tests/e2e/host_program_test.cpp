@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "emulator/host/json.h"
+#include "emulator/common/json.h"
 #include "tests/support/case_name.h"
 #include "tests/support/run_command.h"
 
@@ -85,7 +85,7 @@ TEST_F(HostProgram, PlaysTheDemoAndWritesItsState) {
                    " --json " + dir_ + "/state.json --trace " + dir_ + "/trace.txt");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("(Shell)"), std::string::npos) << result.out;
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     EXPECT_EQ(state.at("plugin").at("name").get<std::string>(), "Shell");
     EXPECT_GT(state.at("calls").size(), 0u);
     EXPECT_NE(ReadTextFile(dir_ + "/trace.txt").find("SP Basic Suite.AcquireSuite("),
@@ -188,9 +188,9 @@ TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err,
               dir_ + "/s.scn:3: the menu item \"Parent\" opens its submenu; nothing happens\n");
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     // Start-up, the application-started notification, shut-down: no menu command.
-    for (const host::Json& call : state.at("calls"))
+    for (const emulator::Json& call : state.at("calls"))
         EXPECT_NE(call.at("caller").get<std::string>(), "AI Menu");
 }
 
@@ -202,7 +202,7 @@ TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
         "Error: " + std::to_string(0x53214664) + ", suite: ADM Dialog Suite, version: 10!";
     EXPECT_NE(result.err.find("the alert \"" + alert + "\" was open"), std::string::npos)
         << result.err;
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     ASSERT_GE(state.at("alerts").size(), 1u);
     EXPECT_EQ(state.at("alerts").at(0).get<std::string>(), alert);
 }
@@ -214,7 +214,7 @@ TEST_F(HostProgram, TheStateIsUtf8WhateverBytesNameThePlugInAndItsMessages) {
     CommandResult result = Play("call \"Appelant \xC3\xA9\" \"S\xC3\xA9lecteur \xE2\x82\xAC\"\n",
                                 "--plugin " + plugin + " --json " + dir_ + "/state.json");
     ASSERT_EQ(result.status, 0) << result.err;
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     EXPECT_EQ(state.at("plugin").at("path"), dir_ + "/\uFFFD.so");
     EXPECT_EQ(state.at("calls").at(0).at("caller"), "Appelant é");
     EXPECT_EQ(state.at("calls").at(0).at("selector"), "Sélecteur €");
@@ -226,7 +226,7 @@ TEST_F(HostProgram, PrefLinesShowInTheState) {
         "pref Ortaq n int -3\npref Ortaq on bool false\nstart\n",
         "--json " + dir_ + "/state.json");
     ASSERT_EQ(result.status, 0) << result.err;
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     EXPECT_EQ(state.at("prefs").at("").dump(), "{\"zoom\":1.0}");
     // The panel's docking keys join them when the host quits.
     EXPECT_EQ(state.at("prefs").at("Ortaq").dump(),
@@ -243,11 +243,12 @@ TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
         Play("pref Ortaq n int 2\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.err, "");
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     EXPECT_EQ(state.at("prefs").at("Ortaq").at("zoom").get<double>(), 0.1);
     EXPECT_EQ(state.at("prefs").at("Ortaq").at("n").get<int64_t>(), 2);
-    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).dump(), state.at("prefs").dump());
-    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs + ".bak")).at("Ortaq").at("n").get<int64_t>(), 1);
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(prefs)).dump(), state.at("prefs").dump());
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(prefs + ".bak")).at("Ortaq").at("n").get<int64_t>(),
+              1);
 }
 
 TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
@@ -261,7 +262,7 @@ TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
                   "'{', or a literal); moved to " +
                   prefs + ".bad, starting empty\n");
     EXPECT_EQ(ReadTextFile(prefs + ".bad"), "{\"Ortaq\": ");
-    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
 }
 
 struct PlaceOfPreferences {
@@ -303,7 +304,7 @@ TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: cannot write " + prefs + " (No such file or directory)\n");
     // The other files are still written.
-    EXPECT_EQ(host::ParseJson(ReadTextFile(dir_ + "/state.json"))
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(dir_ + "/state.json"))
                   .at("plugin")
                   .at("name")
                   .get<std::string>(),
@@ -316,8 +317,8 @@ TEST_F(HostProgram, APanelPictureWithNoPanelStillLeavesThePreferencesAndTheState
                                                             "/state.json --panel-svg " + svg);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ortaq-host: there is no panel to draw in " + svg + "\n");
-    EXPECT_EQ(host::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
-    EXPECT_EQ(host::ParseJson(ReadTextFile(dir_ + "/state.json"))
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(prefs)).at("Ortaq").at("n").get<int64_t>(), 1);
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(dir_ + "/state.json"))
                   .at("prefs")
                   .at("Ortaq")
                   .at("n")
@@ -378,7 +379,7 @@ TEST_F(HostProgram, OptionsTakeTheirValueAfterAnEqualSignToo) {
     CommandResult result = RunCommand(kHost + " play --plugin=" + kPlugin + " --json=" + dir_ +
                                       "/state.json " + dir_ + "/s.scn");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(host::ParseJson(ReadTextFile(dir_ + "/state.json"))
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(dir_ + "/state.json"))
                   .at("plugin")
                   .at("name")
                   .get<std::string>(),
@@ -427,7 +428,7 @@ TEST_F(HostProgram, APluginNamedWithoutAFolderIsTheFileInTheCurrentOne) {
     CommandResult result = RunCommand("cd " + dir_ + " && env -u LD_LIBRARY_PATH " + kHost +
                                       " play s.scn --plugin libcopy.so --json state.json");
     ASSERT_EQ(result.status, 0) << result.err;
-    host::Json state = host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     EXPECT_EQ(state.at("plugin").at("path").get<std::string>(),
               (std::filesystem::canonical(dir_) / "libcopy.so").string());
     EXPECT_TRUE(state.at("plugin").at("loaded").get<bool>());

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "emulator/host/state.h"
+#include "emulator/output/state.h"
 #include "host/ai_application.h"
 #include "settings/globals.h"
 #include "tests/support/scenario_run.h"
@@ -12,8 +12,8 @@
 namespace {
 
 TEST(Lifecycle, StartUpAllocatesOneRecordAndShutDownFreesIt) {
-    host::Json state = PlayScenario("start\nsnapshot started\nquit\n");
-    const host::Json& blocks = state.at("snapshots").at("started").at("memory").at("blocks");
+    emulator::Json state = PlayScenario("start\nsnapshot started\nquit\n");
+    const emulator::Json& blocks = state.at("snapshots").at("started").at("memory").at("blocks");
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_EQ(blocks.at(0).at("size").get<int64_t>(), static_cast<int64_t>(sizeof(Globals)));
     EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
@@ -24,11 +24,11 @@ TEST(Lifecycle, StartUpAllocatesOneRecordAndShutDownFreesIt) {
 constexpr const char* kStartWithoutPanel = "without-suite \"AI Notifier Suite\" 2\nstart\n";
 
 TEST(Lifecycle, UnloadAndReloadKeepTheRecordAndAcquireAgain) {
-    host::Json state =
+    emulator::Json state =
         PlayScenario(std::string(kStartWithoutPanel) +
                      "snapshot before\nunload\nsnapshot unloaded\nreload\nsnapshot reloaded\n"
                      "call \"SP Interface\" \"Anything\"\nquit\n");
-    const host::Json& snapshots = state.at("snapshots");
+    const emulator::Json& snapshots = state.at("snapshots");
     EXPECT_FALSE(snapshots.at("unloaded").at("plugin").at("loaded").get<bool>());
     EXPECT_TRUE(snapshots.at("unloaded").at("plugin").at("globals_slot_set").get<bool>());
     EXPECT_EQ(snapshots.at("reloaded").at("memory").dump(),
@@ -44,14 +44,14 @@ TEST(Lifecycle, UnloadAndReloadKeepTheRecordAndAcquireAgain) {
 }
 
 TEST(Lifecycle, TheHostQuittingShutsDownAnUnloadedPlugin) {
-    host::Json state = PlayScenario(std::string(kStartWithoutPanel) + "unload\n");
+    emulator::Json state = PlayScenario(std::string(kStartWithoutPanel) + "unload\n");
     EXPECT_EQ(CallsTo(state, "SP Access", "Reload").size(), 1u);
     EXPECT_EQ(CallsTo(state, "SP Interface", "Shutdown").size(), 1u);
     EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
 }
 
 TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
-    host::Json state = PlayScenario("snapshot s\n", [](host::Host& host) {
+    emulator::Json state = PlayScenario("snapshot s\n", [](emulator::Host& host) {
         host.Start();
         host.plugin.SendEmpty("SP Interface", "Startup");  // behind the host's back
     });
@@ -65,13 +65,13 @@ TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
 class MessagesWithoutRecord : public ::testing::TestWithParam<bool> {};  // started and quit
 
 TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
-    host::Json before;
-    host::Json state = PlayScenario("", [&](host::Host& host) {
+    emulator::Json before;
+    emulator::Json state = PlayScenario("", [&](emulator::Host& host) {
         if (GetParam()) {
             host.Start();
             host.Quit();
         }
-        before = host::HostState(host);
+        before = emulator::HostState(host);
         for (auto [caller, selector] : {std::pair{"SP Interface", "Shutdown"},
                                         {"SP Access", "Unload"},
                                         {"SP Access", "Reload"},
@@ -79,7 +79,7 @@ TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
                                         {"AI Tool", "AI Select"}})
             host.plugin.SendEmpty(caller, selector);
     });
-    for (const host::Json& call : state.at("calls"))
+    for (const emulator::Json& call : state.at("calls"))
         EXPECT_EQ(call.at("result").get<int64_t>(), 0) << call.dump();
     EXPECT_EQ(state.at("errors").size(), 0u);
     EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Lifecycle, MessagesWithoutRecord, ::testing::Bool());
 namespace {
 
 // Adds a notifier for TYPE on the plug-in's behalf, as it would through the notifier suite.
-void AddNotifier(host::Host& host, const char* type) {
+void AddNotifier(emulator::Host& host, const char* type) {
     const void* table = nullptr;
     ASSERT_EQ(host.BasicSuite()->AcquireSuite(kAINotifierSuite, kAINotifierSuiteVersion, &table),
               kHostNoError);
@@ -108,13 +108,13 @@ void AddNotifier(host::Host& host, const char* type) {
 }
 
 TEST(Lifecycle, StartNotifiesTheApplicationStartedNotifiersOnly) {
-    host::Json state = PlayScenario("start\n", [](host::Host& host) {
+    emulator::Json state = PlayScenario("start\n", [](emulator::Host& host) {
         AddNotifier(host, kAIArtSelectionChangedNotifier);
         AddNotifier(host, kAIApplicationStartedNotifier);
         AddNotifier(host, kAIApplicationStartedNotifier);
     });
     // The two added here, then the plug-in's own; never the selection notifiers.
-    const host::Json& calls = state.at("calls");
+    const emulator::Json& calls = state.at("calls");
     ASSERT_EQ(calls.size(), 5u);
     EXPECT_EQ(calls.at(0).at("selector").get<std::string>(), "Startup");
     for (size_t i = 1; i <= 3; ++i)
@@ -123,9 +123,9 @@ TEST(Lifecycle, StartNotifiesTheApplicationStartedNotifiersOnly) {
 }
 
 TEST(Lifecycle, AFailedStartUpSendsNoNotification) {
-    host::Json state =
-        PlayScenario("without-suite \"ADM Item Suite\" 7\nstart\nalert ok\n",
-                     [](host::Host& host) { AddNotifier(host, kAIApplicationStartedNotifier); });
+    emulator::Json state = PlayScenario(
+        "without-suite \"ADM Item Suite\" 7\nstart\nalert ok\n",
+        [](emulator::Host& host) { AddNotifier(host, kAIApplicationStartedNotifier); });
     ASSERT_EQ(state.at("calls").size(), 1u);
     EXPECT_FALSE(state.at("plugin").at("started").get<bool>());
 }

@@ -12,7 +12,7 @@
 namespace {
 
 // Adds an item for the plug-in through the menu suite, as it would; DISABLE greys it.
-HostMenuItemHandle AddPluginItem(host::Host& host, const char* group, const char* text,
+HostMenuItemHandle AddPluginItem(emulator::Host& host, const char* group, const char* text,
                                  bool disable = false) {
     const void* table = nullptr;
     EXPECT_EQ(host.BasicSuite()->AcquireSuite(kAIMenuSuite, kAIMenuSuiteVersion, &table),
@@ -28,8 +28,8 @@ HostMenuItemHandle AddPluginItem(host::Host& host, const char* group, const char
 }
 
 // The menu items of every "AI Menu" message, in order.
-void ListenForMenuItems(host::Host& host, std::vector<HostMenuItemHandle>& sent) {
-    host.trace.AddMessageListener([&sent](const host::MessageRecord& message) {
+void ListenForMenuItems(emulator::Host& host, std::vector<HostMenuItemHandle>& sent) {
+    host.trace.AddMessageListener([&sent](const emulator::MessageRecord& message) {
         if (std::string(message.caller) != kCallerAIMenu) return;
         sent.push_back(reinterpret_cast<const AIMenuMessage*>(message.record)->menuItem);
     });
@@ -38,9 +38,9 @@ void ListenForMenuItems(host::Host& host, std::vector<HostMenuItemHandle>& sent)
 TEST(MenuChoice, SendsGoWithTheFirstItemReadingTheText) {
     std::vector<HostMenuItemHandle> added, sent;
     std::vector<std::string> notices;
-    host::Json state = PlayScenario(
+    emulator::Json state = PlayScenario(
         "start\nmenu \"Afficher KVT.Ortaq\"\n",
-        [&](host::Host& host) {
+        [&](emulator::Host& host) {
             // The same text twice: the group made first wins, not the item added first.
             added.push_back(AddPluginItem(host, "Tool Palettes", "Afficher KVT.Ortaq"));
             added.push_back(AddPluginItem(host, "About", "Afficher KVT.Ortaq"));
@@ -58,9 +58,9 @@ TEST(MenuChoice, SendsGoWithTheFirstItemReadingTheText) {
 
 TEST(MenuChoice, ADisabledItemSendsNothingAndSaysSo) {
     std::vector<std::string> notices;
-    host::Json state = PlayScenario(
+    emulator::Json state = PlayScenario(
         "start\nmenu \"Masquer KVT.Ortaq\"\nsnapshot after\n",
-        [](host::Host& host) { AddPluginItem(host, "About", "Masquer KVT.Ortaq", true); },
+        [](emulator::Host& host) { AddPluginItem(host, "About", "Masquer KVT.Ortaq", true); },
         &notices);
     EXPECT_TRUE(CallsTo(state, kCallerAIMenu, kSelectorAIGoMenuItem).empty());
     EXPECT_EQ(notices, std::vector<std::string>{
@@ -73,7 +73,7 @@ TEST(MenuChoice, ADisabledItemSendsNothingAndSaysSo) {
 
 TEST(MenuSetUp, GroupsOfOtherProgramsShowInTheStateAndTheirItemsSendNothing) {
     std::vector<std::string> notices;
-    host::Json state = PlayScenario(
+    emulator::Json state = PlayScenario(
         // Without the menu suite the plug-in adds no item of its own.
         "without-suite \"AI Menu Suite\" 9\n"
         "menu-group \"KVTAutre\"\n"

@@ -6,10 +6,10 @@
 namespace {
 
 // "GROUP > text" for every item of every group, in order.
-std::vector<std::string> MenuItems(const host::Json& state) {
+std::vector<std::string> MenuItems(const emulator::Json& state) {
     std::vector<std::string> items;
-    for (const host::Json& group : state.at("menus").at("groups"))
-        for (const host::Json& item : group.at("items")) {
+    for (const emulator::Json& group : state.at("menus").at("groups"))
+        for (const emulator::Json& item : group.at("items")) {
             std::string line =
                 group.at("name").get<std::string>() + " > " + item.at("text").get<std::string>();
             if (!item.at("submenu").is_null())
@@ -19,8 +19,8 @@ std::vector<std::string> MenuItems(const host::Json& state) {
     return items;
 }
 
-bool PanelVisible(const host::Json& state) {
-    for (const host::Json& dialog : state.at("dialogs"))
+bool PanelVisible(const emulator::Json& state) {
+    for (const emulator::Json& dialog : state.at("dialogs"))
         if (dialog.at("name").get<std::string>() == "KVTOrtaq")
             return dialog.at("visible").get<bool>();
     throw std::runtime_error("no panel");
@@ -35,7 +35,7 @@ struct MenuSetUp {
 class MakersMenus : public ::testing::TestWithParam<MenuSetUp> {};
 
 TEST_P(MakersMenus, ExistOnceWhoeverMadeThemFirst) {
-    host::Json state = PlayScenario(std::string(GetParam().scenario) + "start\nsnapshot s\n");
+    emulator::Json state = PlayScenario(std::string(GetParam().scenario) + "start\nsnapshot s\n");
     EXPECT_EQ(MenuItems(state.at("snapshots").at("s")), GetParam().items) << GetParam().name;
 }
 
@@ -56,12 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
              "KVTOutils > Masquer KVT.Ortaq"}}));
 
 TEST(ShowHideItem, ReadsWhatItWillDoAndTogglesThePanel) {
-    host::Json state = PlayScenario(
+    emulator::Json state = PlayScenario(
         "pref KVTOrtaq kADM_DPVisibleStr bool false\nstart\nsnapshot hidden\n"
         "menu \"Afficher KVT.Ortaq\"\nsnapshot shown\nmenu \"Masquer KVT.Ortaq\"\nsnapshot "
         "again\n");
-    const host::Json& s = state.at("snapshots");
-    auto item = [](const host::Json& snapshot) { return MenuItems(snapshot).back(); };
+    const emulator::Json& s = state.at("snapshots");
+    auto item = [](const emulator::Json& snapshot) { return MenuItems(snapshot).back(); };
     EXPECT_FALSE(PanelVisible(s.at("hidden")));
     EXPECT_EQ(item(s.at("hidden")), "KVTOutils > Afficher KVT.Ortaq");
     EXPECT_TRUE(PanelVisible(s.at("shown")));
@@ -79,10 +79,10 @@ struct AboutPath {
 class AboutBox : public ::testing::TestWithParam<AboutPath> {};
 
 TEST_P(AboutBox, OpensWithItsItemsAndClosesFromItsButton) {
-    host::Json state = PlayScenario(std::string("start\n") + GetParam().open +
-                                    "\nsnapshot open\ndialog click 1\nsnapshot closed\n");
-    host::Json box;
-    for (const host::Json& dialog : state.at("snapshots").at("open").at("dialogs"))
+    emulator::Json state = PlayScenario(std::string("start\n") + GetParam().open +
+                                        "\nsnapshot open\ndialog click 1\nsnapshot closed\n");
+    emulator::Json box;
+    for (const emulator::Json& dialog : state.at("snapshots").at("open").at("dialogs"))
         if (dialog.at("kind").get<std::string>() == "modal") box = dialog;
     ASSERT_TRUE(box.is_object());
     EXPECT_EQ(box.at("name").get<std::string>(), GetParam().name);
@@ -90,7 +90,7 @@ TEST_P(AboutBox, OpensWithItsItemsAndClosesFromItsButton) {
     EXPECT_EQ(box.at("title").get<std::string>(), "À propos de KVT.Ortaq");
     // 420 × 398, centred, a third of the way down the 1920 × 1080 screen.
     EXPECT_EQ(box.at("rect").dump(), "[750,227,1170,625]");
-    const host::Json& items = box.at("items");
+    const emulator::Json& items = box.at("items");
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items.at(0).at("text").get<std::string>(), "KVT.Ortaq 3.0 (février 2013)");
     EXPECT_EQ(items.at(1).at("text").get<std::string>(), "http://www.kvt-outils.example/ortaq");

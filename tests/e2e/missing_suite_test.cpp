@@ -22,16 +22,16 @@ class MissingAfterAlertSuite : public ::testing::TestWithParam<MissingSuite> {};
 
 TEST_P(MissingAfterAlertSuite, ShowsTheErrorAndFailsTheCall) {
     const MissingSuite& suite = GetParam();
-    host::Json state = PlayScenario(WithoutSuite(suite) +
-                                    "start\nalert ok\n"
-                                    "call \"SP Interface\" \"Anything\"\nalert ok\n");
+    emulator::Json state = PlayScenario(WithoutSuite(suite) +
+                                        "start\nalert ok\n"
+                                        "call \"SP Interface\" \"Anything\"\nalert ok\n");
     std::string expected = "Error: " + std::to_string(kHostErrSuiteNotFound) +
                            ", suite: " + suite.name +
                            ", version: " + std::to_string(suite.version) + "!";
     ASSERT_EQ(state.at("alerts").size(), 2u);
-    for (const host::Json& alert : state.at("alerts"))
+    for (const emulator::Json& alert : state.at("alerts"))
         EXPECT_EQ(alert.get<std::string>(), expected);
-    for (const host::Json& call : state.at("calls"))
+    for (const emulator::Json& call : state.at("calls"))
         EXPECT_EQ(call.at("result").get<int64_t>(), kHostErrSuiteNotFound) << call.dump();
     // What was acquired before the failure is given back; start-up never ran, so the host
     // does not count the plug-in as started.
@@ -53,13 +53,13 @@ INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingAfterAlertSuite,
 class MissingBeforeAlertSuite : public ::testing::TestWithParam<MissingSuite> {};
 
 TEST_P(MissingBeforeAlertSuite, GoesOnWithoutAlert) {
-    host::Json state = PlayScenario(WithoutSuite(GetParam()) +
-                                    "start\nsnapshot started\n"
-                                    "call \"SP Interface\" \"Anything\"\n"
-                                    "call \"AI Menu\" \"AI Update\"\n"
-                                    "quit\n");
+    emulator::Json state = PlayScenario(WithoutSuite(GetParam()) +
+                                        "start\nsnapshot started\n"
+                                        "call \"SP Interface\" \"Anything\"\n"
+                                        "call \"AI Menu\" \"AI Update\"\n"
+                                        "quit\n");
     EXPECT_EQ(state.at("alerts").size(), 0u);
-    for (const host::Json& call : state.at("calls"))
+    for (const emulator::Json& call : state.at("calls"))
         EXPECT_EQ(call.at("result").get<int64_t>(), 0) << call.dump();
     EXPECT_EQ(state.at("snapshots").at("started").at("memory").at("blocks").size(), 1u);
     EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
@@ -77,11 +77,11 @@ INSTANTIATE_TEST_SUITE_P(MissingSuites, MissingBeforeAlertSuite,
 // Only the show/hide item's text needs the menu suite: without it the panel is still made,
 // shown as a first launch stores it, and there is no item to name.
 TEST(MissingMenuSuite, StillMakesThePanel) {
-    host::Json state =
+    emulator::Json state =
         PlayScenario(WithoutSuite({"AI Menu Suite", 9}) + "start\nsnapshot started\n");
-    const host::Json& started = state.at("snapshots").at("started");
+    const emulator::Json& started = state.at("snapshots").at("started");
     std::vector<std::string> dialogs;
-    for (const host::Json& dialog : started.at("dialogs"))
+    for (const emulator::Json& dialog : started.at("dialogs"))
         dialogs.push_back(dialog.at("name").get<std::string>() +
                           (dialog.at("visible").get<bool>() ? " shown" : ""));
     EXPECT_EQ(dialogs, std::vector<std::string>{"KVTOrtaq shown"});

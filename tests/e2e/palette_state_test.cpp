@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "emulator/host/json.h"
+#include "emulator/common/json.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -15,28 +15,28 @@ class PaletteState : public ::testing::Test {
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
     // Plays SCENARIO with the preference file of the test; the final state.
-    host::Json Play(const std::string& scenario) {
+    emulator::Json Play(const std::string& scenario) {
         WriteTextFile(dir_ + "/s.scn", scenario);
         CommandResult result = RunCommand(std::string(ORTAQ_HOST_PATH) + " play " + dir_ +
                                           "/s.scn --plugin " + ORTAQ_PLUGIN_PATH + " --prefs " +
                                           dir_ + "/prefs.json --json " + dir_ + "/state.json");
         EXPECT_EQ(result.status, 0) << result.err;
-        return host::ParseJson(ReadTextFile(dir_ + "/state.json"));
+        return emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
     }
 
     std::string dir_;
 };
 
 TEST_F(PaletteState, APanelHiddenWhenTheHostQuitsComesBackHidden) {
-    host::Json first = Play("start\nmenu \"Masquer KVT.Ortaq\"\n");
+    emulator::Json first = Play("start\nmenu \"Masquer KVT.Ortaq\"\n");
     // Saved at shut-down, when the plug-in destroys its panel.
     EXPECT_FALSE(first.at("prefs").at("KVTOrtaq").at("kADM_DPVisibleStr").get<bool>());
     EXPECT_EQ(first.at("prefs").at("Ortaq").at("kADM_DPDockGroupStr").get<std::string>(),
               "SDK Dialogs");
     EXPECT_EQ(first.at("prefs").at("Ortaq").at("kADM_DPDockCodeStr").get<int64_t>(), 7168);
 
-    host::Json second = Play("start\nsnapshot s\n");
-    const host::Json& panel = second.at("snapshots").at("s").at("dialogs").at(0);
+    emulator::Json second = Play("start\nsnapshot s\n");
+    const emulator::Json& panel = second.at("snapshots").at("s").at("dialogs").at(0);
     ASSERT_EQ(panel.at("name").get<std::string>(), "KVTOrtaq");
     EXPECT_FALSE(panel.at("visible").get<bool>());
     EXPECT_EQ(second.at("snapshots")

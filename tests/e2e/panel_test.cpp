@@ -8,19 +8,19 @@
 
 namespace {
 
-host::Json Panel(const host::Json& state) {
-    for (const host::Json& dialog : state.at("dialogs"))
+emulator::Json Panel(const emulator::Json& state) {
+    for (const emulator::Json& dialog : state.at("dialogs"))
         if (dialog.at("name").get<std::string>() == "KVTOrtaq") return dialog;
     throw std::runtime_error("no panel");
 }
 
-std::optional<host::Json> ItemOf(const host::Json& panel, int id) {
-    for (const host::Json& item : panel.at("items"))
+std::optional<emulator::Json> ItemOf(const emulator::Json& panel, int id) {
+    for (const emulator::Json& item : panel.at("items"))
         if (item.at("id").get<int64_t>() == id) return item;
     return std::nullopt;
 }
 
-host::Json Item(const host::Json& panel, int id) {
+emulator::Json Item(const emulator::Json& panel, int id) {
     auto item = ItemOf(panel, id);
     if (!item) throw std::runtime_error("no item " + std::to_string(id));
     return *item;
@@ -28,21 +28,23 @@ host::Json Item(const host::Json& panel, int id) {
 
 class PanelAfterStart : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { state_ = new host::Json(PlayScenario("start\nsnapshot s\n")); }
+    static void SetUpTestSuite() {
+        state_ = new emulator::Json(PlayScenario("start\nsnapshot s\n"));
+    }
     static void TearDownTestSuite() { delete state_; }
-    static host::Json Started() { return Panel(state_->at("snapshots").at("s")); }
-    static host::Json* state_;
+    static emulator::Json Started() { return Panel(state_->at("snapshots").at("s")); }
+    static emulator::Json* state_;
 };
-host::Json* PanelAfterStart::state_ = nullptr;
+emulator::Json* PanelAfterStart::state_ = nullptr;
 
 TEST_F(PanelAfterStart, IsTheDockedFloatingDialog) {
-    host::Json panel = Started();
+    emulator::Json panel = Started();
     EXPECT_EQ(panel.at("kind").get<std::string>(), "floating");
     EXPECT_EQ(panel.at("resource").get<int64_t>(), 16400);
     EXPECT_EQ(panel.at("style").get<int64_t>(), 3);
     EXPECT_EQ(panel.at("title").get<std::string>(), "Ortaquine 3.0");
     EXPECT_TRUE(panel.at("visible").get<bool>());  // a first launch stores the panel as shown
-    const host::Json& rect = panel.at("rect");
+    const emulator::Json& rect = panel.at("rect");
     EXPECT_EQ(rect.at(2).get<int64_t>() - rect.at(0).get<int64_t>(), 206);
     EXPECT_EQ(rect.at(3).get<int64_t>() - rect.at(1).get<int64_t>(), 226);
     EXPECT_EQ(panel.at("dock_group").get<std::string>(), "SDK Dialogs");
@@ -61,7 +63,7 @@ class PanelItems : public PanelAfterStart, public ::testing::WithParamInterface<
 
 TEST_P(PanelItems, HaveTheirTypeRectangleAndTip) {
     const ItemCase& c = GetParam();
-    host::Json item = Item(Started(), c.id);
+    emulator::Json item = Item(Started(), c.id);
     EXPECT_EQ(item.at("type").get<std::string>(), c.type);
     EXPECT_EQ(item.at("rect").dump(),
               "[" + std::to_string(c.rect[0]) + "," + std::to_string(c.rect[1]) + "," +
@@ -124,8 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PanelAfterStart, ItemsComeInTheirCreationOrder) {
     std::vector<int64_t> ids;
-    host::Json panel = Started();
-    for (const host::Json& item : panel.at("items")) ids.push_back(item.at("id").get<int64_t>());
+    emulator::Json panel = Started();
+    for (const emulator::Json& item : panel.at("items"))
+        ids.push_back(item.at("id").get<int64_t>());
     EXPECT_EQ(ids, (std::vector<int64_t>{-5, 29, 1,  2,  28, 3,  4,  5,  6,  7,   8,   9,
                                          10, 11, 12, 26, 13, 14, 27, 15, 16, 17,  18,  21,
                                          20, 19, 22, 23, 24, 25, 80, 81, 82, 136, 137, 138}));
@@ -133,7 +136,7 @@ TEST_F(PanelAfterStart, ItemsComeInTheirCreationOrder) {
 
 TEST_F(PanelAfterStart, LengthFieldsStartAtZeroInMillimetres) {
     for (int id : {3, 5, 7, 9, 11, 13}) {
-        host::Json field = Item(Started(), id);
+        emulator::Json field = Item(Started(), id);
         EXPECT_EQ(field.at("text").get<std::string>(), "0,00") << id;
         EXPECT_EQ(field.at("unit").get<std::string>(), "mm") << id;
         EXPECT_EQ(field.at("precision").get<int64_t>(), 2) << id;
@@ -141,28 +144,28 @@ TEST_F(PanelAfterStart, LengthFieldsStartAtZeroInMillimetres) {
         EXPECT_FLOAT_EQ(static_cast<float>(field.at("small_step").get<double>()), 2.8346457f) << id;
         EXPECT_FLOAT_EQ(static_cast<float>(field.at("large_step").get<double>()), 28.346457f) << id;
     }
-    host::Json position = Item(Started(), 22);
+    emulator::Json position = Item(Started(), 22);
     EXPECT_EQ(position.at("unit").get<std::string>(), "pt");
     EXPECT_EQ(position.at("precision").get<int64_t>(), 0);
-    host::Json slider = Item(Started(), 15);
+    emulator::Json slider = Item(Started(), 15);
     EXPECT_EQ(slider.at("min").get<double>(), -180);
     EXPECT_EQ(slider.at("max").get<double>(), 180);
     EXPECT_EQ(slider.at("value").get<double>(), 0);
 }
 
 TEST_F(PanelAfterStart, TheUnitsPopupIsOnMillimetres) {
-    host::Json units = Item(Started(), 28);
+    emulator::Json units = Item(Started(), 28);
     EXPECT_EQ(units.at("text").get<std::string>(), "mm");
     std::vector<std::string> texts;
-    for (const host::Json& entry : units.at("entries"))
+    for (const emulator::Json& entry : units.at("entries"))
         texts.push_back(entry.at("text").get<std::string>());
     EXPECT_EQ(texts, (std::vector<std::string>{"mm", "cm", "po (décimal)", "Point"}));
 }
 
 TEST_F(PanelAfterStart, TheScalePopupListsTheRatiosWithOneSelected) {
-    host::Json scale = Item(Started(), 20);
+    emulator::Json scale = Item(Started(), 20);
     std::string listed;
-    for (const host::Json& entry : scale.at("entries")) {
+    for (const emulator::Json& entry : scale.at("entries")) {
         listed += std::to_string(entry.at("id").get<int64_t>()) + "=" +
                   (entry.at("separator").get<bool>() ? "-" : entry.at("text").get<std::string>());
         if (entry.at("checked").get<bool>()) listed += "[checked]";
@@ -179,7 +182,7 @@ TEST_F(PanelAfterStart, TheScalePopupListsTheRatiosWithOneSelected) {
 }
 
 TEST_F(PanelAfterStart, WhileTheToolIsNotSelectedEveryFieldIsDisabledAndBothDiagonalsShown) {
-    host::Json panel = Started();
+    emulator::Json panel = Started();
     for (int id : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
                    14, 15, 16, 17, 18, 20, 21, 22, 24, 26, 27, 28})
         EXPECT_FALSE(Item(panel, id).at("enabled").get<bool>()) << id;
@@ -190,15 +193,15 @@ TEST_F(PanelAfterStart, WhileTheToolIsNotSelectedEveryFieldIsDisabledAndBothDiag
 }
 
 TEST_F(PanelAfterStart, TheFlyoutMenuComesFromMenuResource128) {
-    host::Json menu = Item(Started(), -5);
+    emulator::Json menu = Item(Started(), -5);
     std::vector<std::string> texts;
-    for (const host::Json& entry : menu.at("entries"))
+    for (const emulator::Json& entry : menu.at("entries"))
         texts.push_back(entry.at("separator").get<bool>() ? "-"
                                                           : entry.at("text").get<std::string>());
     EXPECT_EQ(texts, (std::vector<std::string>{"Quelconque", "Carré", "Rectangle", "Losange",
                                                "Parallélogramme", "-", "Préférences...", "-",
                                                "Afficher l'aide"}));
-    for (const host::Json& entry : menu.at("entries"))
+    for (const emulator::Json& entry : menu.at("entries"))
         if (!entry.at("separator").get<bool>()) {
             EXPECT_FALSE(entry.at("enabled").get<bool>());
         }
@@ -230,8 +233,8 @@ struct StoredSetting {
 class StoredPanelSettings : public ::testing::TestWithParam<StoredSetting> {};
 
 TEST_P(StoredPanelSettings, DecideVisibilityAndDocking) {
-    host::Json state = PlayScenario(std::string(GetParam().prefs) + "start\nsnapshot s\n");
-    host::Json panel = Panel(state.at("snapshots").at("s"));
+    emulator::Json state = PlayScenario(std::string(GetParam().prefs) + "start\nsnapshot s\n");
+    emulator::Json panel = Panel(state.at("snapshots").at("s"));
     EXPECT_EQ(panel.at("visible").get<bool>(), GetParam().visible);
     EXPECT_EQ(panel.at("dock_group").get<std::string>(), GetParam().group);
     EXPECT_EQ(panel.at("dock_code").get<int64_t>(), GetParam().code);
@@ -247,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                       true, "Mes panneaux", 42}));
 
 TEST(PanelCreation, HappensOnceAndOnlyForTheApplicationStartedNotifier) {
-    host::Host host(ORTAQ_PLUGIN_PATH);
+    emulator::Host host(ORTAQ_PLUGIN_PATH);
     std::string error;
     ASSERT_TRUE(host.LoadPlugin(error)) << error;
     host.loop.Close();
@@ -267,7 +270,7 @@ TEST(PanelCreation, HappensOnceAndOnlyForTheApplicationStartedNotifier) {
 
 TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
     std::vector<std::string> notices;
-    host::Json state =
+    emulator::Json state =
         PlayScenario("start\npanel type 3 12\npanel click 4\nsnapshot s\n", {}, &notices);
     EXPECT_EQ(notices,
               (std::vector<std::string>{"scenario:2: item 3 is disabled; nothing happens",
@@ -277,18 +280,18 @@ TEST(PanelActions, ADisabledItemDoesNothingAndSaysSo) {
 
 TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
     // The position's zones keep their state when the panel is activated: they take clicks.
-    host::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n");
-    host::Json panel = Panel(state.at("snapshots").at("s"));
+    emulator::Json state = PlayScenario("start\npanel click 23\nsnapshot s\n");
+    emulator::Json panel = Panel(state.at("snapshots").at("s"));
     EXPECT_EQ(panel.at("focused").get<int64_t>(), 22);
     EXPECT_TRUE(Item(panel, 22).at("text_selected").get<bool>());
     EXPECT_FALSE(Item(panel, 24).at("text_selected").get<bool>());
 }
 
 TEST(PanelActions, TheWebLinkOpensTheMakersPage) {
-    host::Json state = PlayScenario("start\npanel click 2\n", [](host::Host& host) {
+    emulator::Json state = PlayScenario("start\npanel click 2\n", [](emulator::Host& host) {
         host.loop.SetIdle([&host] {
-            if (host::Dialog* panel = host.dialogs.Panel())
-                if (host::Item* link = panel->Find(2)) link->enabled = true;
+            if (emulator::Dialog* panel = host.dialogs.Panel())
+                if (emulator::Item* link = panel->Find(2)) link->enabled = true;
             host.dialogs.RedrawDirty();
         });
     });

@@ -1,7 +1,7 @@
 // The built plug-in library as the host and the linker see it.
 #include <gtest/gtest.h>
 
-#include "emulator/host/plugin_library.h"
+#include "emulator/core/plugin_library.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -16,7 +16,7 @@ TEST(PluginLibrary, ExportsPluginMainOnly) {
 }
 
 TEST(PluginLibrary, LoadsAndResolvesTheEntry) {
-    host::PluginLibrary library(ORTAQ_PLUGIN_PATH);
+    emulator::PluginLibrary library(ORTAQ_PLUGIN_PATH);
     std::string error;
     ASSERT_TRUE(library.Load(error)) << error;
     EXPECT_NE(library.Entry(), nullptr);
@@ -25,7 +25,7 @@ TEST(PluginLibrary, LoadsAndResolvesTheEntry) {
 }
 
 TEST(PluginLibrary, AFileThatIsNotALibraryIsRefusedWithAReason) {
-    host::PluginLibrary library(std::string(ORTAQ_SOURCE_DIR) + "/README.md");
+    emulator::PluginLibrary library(std::string(ORTAQ_SOURCE_DIR) + "/README.md");
     std::string error;
     EXPECT_FALSE(library.Load(error));
     EXPECT_NE(error.find("cannot load plug-in"), std::string::npos) << error;

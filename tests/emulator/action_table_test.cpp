@@ -1,5 +1,5 @@
 // How the action table reads a line's words: which action, which arguments, which message.
-#include "emulator/host/scenario/action_table.h"
+#include "emulator/drivers/scenario/action_table.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,10 @@
 namespace {
 
 // An action that keeps the arguments it was given in SEEN and expects COUNT of them.
-host::Action Recording(const std::string& name, const std::string& usage, size_t count,
-                       std::vector<std::string>& seen) {
-    return {name, usage, "", [count, &seen](const host::ActionArguments& args) -> host::Effect {
+emulator::Action Recording(const std::string& name, const std::string& usage, size_t count,
+                           std::vector<std::string>& seen) {
+    return {name, usage, "",
+            [count, &seen](const emulator::ActionArguments& args) -> emulator::Effect {
                 args.ExpectCount(count);
                 seen.clear();
                 for (size_t i = 0; i < args.Count(); ++i) seen.push_back(args.Text(i));
@@ -22,22 +23,22 @@ host::Action Recording(const std::string& name, const std::string& usage, size_t
 
 class Table : public ::testing::Test {
   protected:
-    host::ActionTable table{{Recording("wait", "wait SECONDS", 1, seen),
-                             Recording("box tick", "box tick N", 1, seen),
-                             Recording("box clear", "box clear", 0, seen)}};
+    emulator::ActionTable table{{Recording("wait", "wait SECONDS", 1, seen),
+                                 Recording("box tick", "box tick N", 1, seen),
+                                 Recording("box clear", "box clear", 0, seen)}};
     std::vector<std::string> seen;
 
     std::optional<std::string> RefusalOf(const std::string& line) {
-        return RuntimeErrorOf([&] { table.Compile(host::SplitWords(line)); });
+        return RuntimeErrorOf([&] { table.Compile(emulator::SplitWords(line)); });
     }
 };
 
 TEST_F(Table, GivesEachActionTheWordsAfterItsName) {
-    table.Compile(host::SplitWords("wait 3"));
+    table.Compile(emulator::SplitWords("wait 3"));
     EXPECT_EQ(seen, std::vector<std::string>{"3"});
-    table.Compile(host::SplitWords("box tick 7"));
+    table.Compile(emulator::SplitWords("box tick 7"));
     EXPECT_EQ(seen, std::vector<std::string>{"7"});
-    table.Compile(host::SplitWords("box clear"));
+    table.Compile(emulator::SplitWords("box clear"));
     EXPECT_EQ(seen, std::vector<std::string>{});
 }
 

@@ -2,7 +2,7 @@
 // handle, or a handle of another kind, is refused and recorded, never dereferenced.
 #include <gtest/gtest.h>
 
-#include "emulator/host/host.h"
+#include "emulator/core/host.h"
 #include "host/ai_art.h"
 
 namespace {
@@ -23,7 +23,7 @@ class ArtHandles : public ::testing::Test {
         return made;
     }
 
-    host::Host host{"no-plugin.so"};
+    emulator::Host host{"no-plugin.so"};
     const AIArtSuite14* art = nullptr;
 };
 

@@ -1,41 +1,41 @@
 // The dialog manager's own handling of the user's actions, without a plug-in.
-#include "emulator/host/dialogs/dialog_manager.h"
+#include "emulator/models/dialogs/dialog_manager.h"
 
 #include <gtest/gtest.h>
 
-#include "emulator/host/host.h"
+#include "emulator/core/host.h"
 #include "tests/support/case_name.h"
 
-namespace host {
+namespace emulator {
 
 void PrintTo(const ActionOutcome& outcome, std::ostream* out) {
     *out << (outcome.done ? "done" : "nothing happens: " + outcome.notice);
 }
 
-}  // namespace host
+}  // namespace emulator
 
 namespace {
 
-const host::ActionOutcome kDone = host::ActionOutcome::Done();
+const emulator::ActionOutcome kDone = emulator::ActionOutcome::Done();
 
-host::ActionOutcome NothingHappens(const char* why) {
-    return host::ActionOutcome::NothingHappens(why);
+emulator::ActionOutcome NothingHappens(const char* why) {
+    return emulator::ActionOutcome::NothingHappens(why);
 }
 
 class Dialogs : public ::testing::Test {
   protected:
     Dialogs() { host.loop.Close(); }
 
-    host::Item& Add(host::Dialog& dialog, int32_t id, const char* type) {
+    emulator::Item& Add(emulator::Dialog& dialog, int32_t id, const char* type) {
         return *host.dialogs.AddItem(dialog, id, type, {0, 0, 10, 10});
     }
 
-    host::Host host{"unused"};
+    emulator::Host host{"unused"};
 };
 
 TEST_F(Dialogs, TypingAFieldStoresPointsWithinItsBounds) {
-    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
-    host::Item& field = Add(panel, 3, kADMSpinEditType);
+    emulator::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& field = Add(panel, 3, kADMSpinEditType);
     field.units = kADMMillimeterUnits;
     field.precision = 2;
     field.minimum = 0;
@@ -50,8 +50,8 @@ TEST_F(Dialogs, TypingAFieldStoresPointsWithinItsBounds) {
 }
 
 TEST_F(Dialogs, ActionsOnDisabledOrHiddenItemsDoNothing) {
-    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
-    host::Item& box = Add(panel, 7, kADMTextCheckBoxType);
+    emulator::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& box = Add(panel, 7, kADMTextCheckBoxType);
     box.enabled = false;
     EXPECT_EQ(host.dialogs.Click(panel, 7), NothingHappens("item 7 is disabled; nothing happens"));
     EXPECT_FALSE(box.on);
@@ -64,7 +64,7 @@ TEST_F(Dialogs, ActionsOnDisabledOrHiddenItemsDoNothing) {
 }
 
 TEST_F(Dialogs, ActionsAnItemCannotTakeStopTheRun) {
-    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    emulator::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
     Add(panel, 5, kADMTextStaticType);
     EXPECT_THROW(host.dialogs.Type(panel, 5, "1"), std::runtime_error);
     EXPECT_THROW(host.dialogs.Choose(panel, 5, 0), std::runtime_error);
@@ -75,8 +75,8 @@ TEST_F(Dialogs, ActionsAnItemCannotTakeStopTheRun) {
 }
 
 TEST_F(Dialogs, APopupSelectsAnEnabledEntryOnly) {
-    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
-    host::Item& popup = Add(panel, 20, kADMPopupListType);
+    emulator::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& popup = Add(panel, 20, kADMPopupListType);
     for (int i = 0; i < 3; ++i)
         host.dialogs.InsertEntry(*popup.list, i)->text = "e" + std::to_string(i);
     popup.list->entries[1]->separator = true;
@@ -92,8 +92,8 @@ TEST_F(Dialogs, APopupSelectsAnEnabledEntryOnly) {
 }
 
 TEST_F(Dialogs, TheSliderKeepsWithinItsBounds) {
-    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
-    host::Item& slider = Add(panel, 15, kADMSliderType);
+    emulator::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& slider = Add(panel, 15, kADMSliderType);
     slider.minimum = -180;
     slider.maximum = 180;
     EXPECT_EQ(host.dialogs.Slide(panel, 15, 45.5f), kDone);
@@ -104,7 +104,7 @@ TEST_F(Dialogs, TheSliderKeepsWithinItsBounds) {
 
 TEST_F(Dialogs, DefaultAndCancelButtonsCloseAModalDialog) {
     for (int32_t button : {1, 2}) {
-        host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+        emulator::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
         Add(dialog, 3, kADMTextPushButtonType);
         Add(dialog, button, kADMTextPushButtonType);
         host.loop.Post({1, [&] { host.dialogs.Click(*host.dialogs.ModalOnScreen(), 3); }});
@@ -116,7 +116,7 @@ TEST_F(Dialogs, DefaultAndCancelButtonsCloseAModalDialog) {
 }
 
 TEST_F(Dialogs, AModalLeftOpenIsClosedThroughItsCancelButton) {
-    host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+    emulator::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
     Add(dialog, 1, kADMTextPushButtonType);
     Add(dialog, 2, kADMTextPushButtonType);
     EXPECT_EQ(host.dialogs.RunModal(dialog), 2);
@@ -125,8 +125,8 @@ TEST_F(Dialogs, AModalLeftOpenIsClosedThroughItsCancelButton) {
 }
 
 TEST_F(Dialogs, AFloatingDialogHasAFlyoutMenuAndACloseHitHidesIt) {
-    host::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
-    host::Item* menu = panel.Find(kADMMenuItemID);
+    emulator::Dialog& panel = *host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item* menu = panel.Find(kADMMenuItemID);
     ASSERT_NE(menu, nullptr);
     ASSERT_NE(menu->list, nullptr);
     panel.visible = true;
@@ -135,8 +135,8 @@ TEST_F(Dialogs, AFloatingDialogHasAFlyoutMenuAndACloseHitHidesIt) {
 }
 
 TEST_F(Dialogs, DestroyedObjectsAreFreedAndNeverFoundAgain) {
-    host::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
-    host::Item& popup = Add(*panel, 20, kADMPopupListType);
+    emulator::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& popup = Add(*panel, 20, kADMPopupListType);
     HostDialogRef dialog = host.dialogs.HandleOf(panel);
     HostItemRef item = host.dialogs.HandleOf(&popup);
     HostListRef list = host.dialogs.HandleOf(popup.list.get());
@@ -144,8 +144,8 @@ TEST_F(Dialogs, DestroyedObjectsAreFreedAndNeverFoundAgain) {
     host.dialogs.Destroy(*panel);
     EXPECT_TRUE(host.dialogs.Dialogs().empty());
     // Newer objects of every kind never take the old handles.
-    host::Dialog* again = host.dialogs.Create("panel", 1, 3, false);
-    host::Item& newer = Add(*again, 20, kADMPopupListType);
+    emulator::Dialog* again = host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& newer = Add(*again, 20, kADMPopupListType);
     host.dialogs.InsertEntry(*newer.list, 0);
     EXPECT_EQ(host.dialogs.FindDialog(dialog), nullptr);
     EXPECT_EQ(host.dialogs.FindItem(item), nullptr);
@@ -154,8 +154,8 @@ TEST_F(Dialogs, DestroyedObjectsAreFreedAndNeverFoundAgain) {
 }
 
 TEST_F(Dialogs, AHandleOfOneKindIsNotFoundAsAnother) {
-    host::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
-    host::Item& popup = Add(*panel, 20, kADMPopupListType);
+    emulator::Dialog* panel = host.dialogs.Create("panel", 1, 3, false);
+    emulator::Item& popup = Add(*panel, 20, kADMPopupListType);
     auto as = [](auto handle) { return reinterpret_cast<uintptr_t>(handle); };
     uintptr_t dialog = as(host.dialogs.HandleOf(panel));
     uintptr_t item = as(host.dialogs.HandleOf(&popup));
@@ -179,12 +179,12 @@ class PaletteState : public Dialogs, public ::testing::WithParamInterface<Palett
 TEST_P(PaletteState, IsSavedWhenAFloatingDialogIsDestroyed) {
     if (*GetParam().readFrom != '\0')
         host.dialogs.NotePreferenceRead(GetParam().readFrom, "kADM_DPDockCodeStr");
-    host::Dialog& panel = *host.dialogs.Create("Panel", 1, 3, false);
+    emulator::Dialog& panel = *host.dialogs.Create("Panel", 1, 3, false);
     panel.visible = false;
     panel.dockGroup = "Group";
     panel.dockCode = 42;
     host.dialogs.Destroy(panel);
-    const host::PreferenceStore& store = host.preferences;
+    const emulator::PreferenceStore& store = host.preferences;
     ASSERT_NE(store.Find<bool>("Panel", "kADM_DPVisibleStr"), nullptr);
     EXPECT_FALSE(*store.Find<bool>("Panel", "kADM_DPVisibleStr"));
     ASSERT_NE(store.Find<std::string>(GetParam().dockPrefix, "kADM_DPDockGroupStr"), nullptr);
@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, PaletteState,
                          CaseName<PaletteCase>);
 
 TEST_F(Dialogs, AModalDialogLeavesNoPaletteState) {
-    host::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
+    emulator::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
     Add(dialog, 1, kADMTextPushButtonType);
     host.dialogs.RunModal(dialog);
     EXPECT_TRUE(host.preferences.All().empty());

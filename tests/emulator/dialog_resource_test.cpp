@@ -1,10 +1,10 @@
-#include "emulator/host/resources/dialog_resource.h"
+#include "emulator/models/resources/dialog_resource.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
-#include "emulator/host/resources/resource_file.h"
+#include "emulator/models/resources/resource_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/runtime_error.h"
 
@@ -21,12 +21,13 @@ std::vector<unsigned char> Words(std::initializer_list<uint16_t> words) {
 }
 
 TEST(DialogResource, ThePluginsTemplatesAreEmptyAndUntitled) {
-    host::ResourceFile file = host::LoadPluginResources(ORTAQ_PLUGIN_PATH);
+    emulator::ResourceFile file = emulator::LoadPluginResources(ORTAQ_PLUGIN_PATH);
     for (uint16_t number : {16400, 16800, 16900, 17100, 20000}) {
         SCOPED_TRACE("DIALOG " + std::to_string(number));
-        const host::Resource* dialog = file.Find(host::ResourceId::ParseType("DIALOG"), number);
+        const emulator::Resource* dialog =
+            file.Find(emulator::ResourceId::ParseType("DIALOG"), number);
         ASSERT_NE(dialog, nullptr);
-        host::DialogTemplate form = host::ParseDialogResource(dialog->data);
+        emulator::DialogTemplate form = emulator::ParseDialogResource(dialog->data);
         EXPECT_EQ(form.itemCount, 0);
         EXPECT_EQ(form.title, "");
     }
@@ -41,7 +42,7 @@ TEST(DialogResource, AStandardTemplateReadsItsTitleAndItems) {
         4,      4,      40,  12,  1,      // x, y, width, height; number 1
         0xFFFF, 0x0080, 'O', 'K', 0,  0,  // a button reading "OK"; no creation data
     });
-    host::DialogTemplate form = host::ParseDialogResource(data);
+    emulator::DialogTemplate form = emulator::ParseDialogResource(data);
     EXPECT_EQ(form.title, "Ab");
     EXPECT_EQ(form.itemCount, 1);
 }
@@ -61,7 +62,7 @@ TEST(DialogResource, AnExtendedTemplateReadsItsFontAndItemsOnFourBytes) {
         1,      1,      10,  10,  8,      0,  // number 8
         'C',    0,      0,   2,   0xABCD,     // class "C", no text, two bytes of data
     });
-    host::DialogTemplate form = host::ParseDialogResource(data);
+    emulator::DialogTemplate form = emulator::ParseDialogResource(data);
     EXPECT_EQ(form.title, "T");
     EXPECT_EQ(form.itemCount, 2);
 }
@@ -76,7 +77,7 @@ class BadTemplates : public ::testing::TestWithParam<BadTemplate> {};
 
 TEST_P(BadTemplates, AreRefusedWithAReason) {
     std::optional<std::string> message =
-        RuntimeErrorOf([this] { host::ParseDialogResource(GetParam().data); });
+        RuntimeErrorOf([this] { emulator::ParseDialogResource(GetParam().data); });
     ASSERT_TRUE(message) << "accepted";
     EXPECT_NE(message->find("malformed DIALOG resource"), std::string::npos) << *message;
     EXPECT_NE(message->find(GetParam().reason), std::string::npos) << *message;

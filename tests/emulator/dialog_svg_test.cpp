@@ -1,6 +1,6 @@
 // The picture of a dialog: painted in the order a dialog manager paints, disabled pictures
 // greyed, and always well-formed XML whatever text the plug-in set.
-#include "emulator/host/dialogs/dialog_svg.h"
+#include "emulator/output/dialog_svg.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 namespace {
 
-host::Item& AddItem(host::Dialog& dialog, int32_t id, const char* type, HostRect rect) {
-    auto item = std::make_unique<host::Item>();
+emulator::Item& AddItem(emulator::Dialog& dialog, int32_t id, const char* type, HostRect rect) {
+    auto item = std::make_unique<emulator::Item>();
     item->dialog = &dialog;
     item->id = id;
     item->type = type;
@@ -18,25 +18,25 @@ host::Item& AddItem(host::Dialog& dialog, int32_t id, const char* type, HostRect
     return *dialog.items.back();
 }
 
-host::Dialog Panel() {
-    host::Dialog dialog;
+emulator::Dialog Panel() {
+    emulator::Dialog dialog;
     dialog.bounds = {0, 0, 200, 100};
     return dialog;
 }
 
-const host::ResourceFile& PluginResources() {
-    static const host::ResourceFile file = host::LoadPluginResources(ORTAQ_PLUGIN_PATH);
+const emulator::ResourceFile& PluginResources() {
+    static const emulator::ResourceFile file = emulator::LoadPluginResources(ORTAQ_PLUGIN_PATH);
     return file;
 }
 
 TEST(DialogSvg, ItemsLieOverWhatTheDialogDrewAfterItsDefaultDrawing) {
-    host::Dialog dialog = Panel();
+    emulator::Dialog dialog = Panel();
     AddItem(dialog, 13, kADMSpinEditType, {35, 21, 95, 40});
-    host::DrawOp box("fill");
+    emulator::DrawOp box("fill");
     box.coords = {35, 21, 95, 40};
     box.color = kADMButtonFaceColor;
-    dialog.drawing = {host::DrawOp("items"), box};
-    std::string svg = host::DialogSvg(dialog, PluginResources());
+    dialog.drawing = {emulator::DrawOp("items"), box};
+    std::string svg = emulator::DialogSvg(dialog, PluginResources());
     size_t boxAt = svg.find("<rect x=\"35\" y=\"21\" width=\"60\" height=\"19\" fill=\"#d4d0c8\"");
     size_t fieldAt =
         svg.find("<rect x=\"35\" y=\"21\" width=\"60\" height=\"19\" fill=\"#ffffff\"");
@@ -46,11 +46,11 @@ TEST(DialogSvg, ItemsLieOverWhatTheDialogDrewAfterItsDefaultDrawing) {
 }
 
 TEST(DialogSvg, TheDefaultDrawingPaintsOverWhatWasDrawnBeforeIt) {
-    host::Dialog dialog = Panel();
-    host::DrawOp early("fill");
+    emulator::Dialog dialog = Panel();
+    emulator::DrawOp early("fill");
     early.coords = {1, 2, 3, 4};
-    dialog.drawing = {early, host::DrawOp("items")};
-    std::string svg = host::DialogSvg(dialog, PluginResources());
+    dialog.drawing = {early, emulator::DrawOp("items")};
+    std::string svg = emulator::DialogSvg(dialog, PluginResources());
     size_t earlyAt = svg.find("<rect x=\"1\" y=\"2\"");
     size_t backgroundAt = svg.rfind("<rect x=\"0\" y=\"0\" width=\"200\" height=\"100\"");
     ASSERT_NE(earlyAt, std::string::npos);
@@ -58,13 +58,13 @@ TEST(DialogSvg, TheDefaultDrawingPaintsOverWhatWasDrawnBeforeIt) {
 }
 
 TEST(DialogSvg, OnlyDisabledPicturesAreGreyed) {
-    host::Dialog dialog = Panel();
-    host::Item& on = AddItem(dialog, 1, kADMPicturePushButtonType, {0, 0, 20, 20});
-    host::Item& off = AddItem(dialog, 2, kADMPictureStaticType, {30, 0, 40, 10});
+    emulator::Dialog dialog = Panel();
+    emulator::Item& on = AddItem(dialog, 1, kADMPicturePushButtonType, {0, 0, 20, 20});
+    emulator::Item& off = AddItem(dialog, 2, kADMPictureStaticType, {30, 0, 40, 10});
     on.picture = 128;
     off.picture = 500;
     off.enabled = false;
-    std::string svg = host::DialogSvg(dialog, PluginResources());
+    std::string svg = emulator::DialogSvg(dialog, PluginResources());
     auto image = [&](const char* at) {
         size_t start = svg.find(std::string("<image ") + at);
         return start == std::string::npos ? "" : svg.substr(start, svg.find("href", start) - start);
@@ -85,13 +85,13 @@ bool HasForbiddenCharacter(const std::string& xml) {
 }
 
 TEST(DialogSvg, ControlCharactersInTextsAreShownAsTheirPictures) {
-    host::Dialog dialog = Panel();
+    emulator::Dialog dialog = Panel();
     dialog.title =
         "A\x01"
         "B\r";
-    host::Item& text = AddItem(dialog, 5, kADMTextStaticType, {0, 0, 100, 20});
+    emulator::Item& text = AddItem(dialog, 5, kADMTextStaticType, {0, 0, 100, 20});
     text.text = "x\x1Fy\x7F";
-    std::string svg = host::DialogSvg(dialog, PluginResources());
+    std::string svg = emulator::DialogSvg(dialog, PluginResources());
     EXPECT_FALSE(HasForbiddenCharacter(svg));
     EXPECT_NE(svg.find(">A\u2401B\u240D</text>"), std::string::npos) << svg;
     EXPECT_NE(svg.find(">x\u241Fy\x7F</text>"), std::string::npos) << svg;

@@ -1,4 +1,4 @@
-#include "emulator/host/document/document.h"
+#include "emulator/models/document/document.h"
 
 #include <gtest/gtest.h>
 
@@ -6,16 +6,16 @@
 
 namespace {
 
-std::vector<std::string> Titles(const host::Document& document) {
+std::vector<std::string> Titles(const emulator::Document& document) {
     std::vector<std::string> titles;
     for (size_t i = 0; i < document.LayerCount(); ++i) titles.push_back(document.LayerAt(i)->title);
     return titles;
 }
 
 TEST(Document, StartsWithOneCurrentEditableLayer) {
-    host::Document document;
+    emulator::Document document;
     ASSERT_EQ(document.LayerCount(), 1u);
-    const host::Layer* layer = document.LayerAt(0);
+    const emulator::Layer* layer = document.LayerAt(0);
     EXPECT_EQ(layer->title, "Calque 1");
     EXPECT_EQ(document.Current(), layer);
     EXPECT_TRUE(layer->Editable());
@@ -23,8 +23,8 @@ TEST(Document, StartsWithOneCurrentEditableLayer) {
 }
 
 TEST(Document, InsertsLayersWhereTheOrderSays) {
-    host::Document document;
-    host::Layer* first = document.LayerAt(0);
+    emulator::Document document;
+    emulator::Layer* first = document.LayerAt(0);
     document.InsertLayer(nullptr, kHostPlaceAboveAll);  // Calque 2 on top
     document.InsertLayer(first, kHostPlaceAbove);       // Calque 3 above Calque 1
     document.InsertLayer(nullptr, kHostPlaceBelowAll);  // Calque 4 at the bottom
@@ -37,25 +37,25 @@ TEST(Document, InsertsLayersWhereTheOrderSays) {
 }
 
 TEST(Document, PlacesNewArtByPaintOrder) {
-    host::Document document;
+    emulator::Document document;
     HostErr error = kHostNoError;
-    host::Art* top = document.LayerAt(0)->group;
-    host::Art* a = document.NewArt(kHostGroupArt, kHostPlaceAboveAll, nullptr, error);
-    host::Art* b = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
-    host::Art* c = document.NewArt(kHostPathArt, kHostPlaceBelow, b, error);
-    host::Art* d = document.NewArt(kHostPathArt, kHostPlaceInsideOnBottom, a, error);
-    host::Art* e = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, a, error);
+    emulator::Art* top = document.LayerAt(0)->group;
+    emulator::Art* a = document.NewArt(kHostGroupArt, kHostPlaceAboveAll, nullptr, error);
+    emulator::Art* b = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
+    emulator::Art* c = document.NewArt(kHostPathArt, kHostPlaceBelow, b, error);
+    emulator::Art* d = document.NewArt(kHostPathArt, kHostPlaceInsideOnBottom, a, error);
+    emulator::Art* e = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, a, error);
     ASSERT_EQ(error, kHostNoError);
-    EXPECT_EQ(top->children, (std::vector<host::Art*>{b, c, a}));
-    EXPECT_EQ(a->children, (std::vector<host::Art*>{e, d}));
+    EXPECT_EQ(top->children, (std::vector<emulator::Art*>{b, c, a}));
+    EXPECT_EQ(a->children, (std::vector<emulator::Art*>{e, d}));
     EXPECT_EQ(e->parent, a);
 }
 
 TEST(Document, RefusesArtItCannotPlace) {
-    host::Document document;
+    emulator::Document document;
     HostErr error = kHostNoError;
-    host::Art* top = document.LayerAt(0)->group;
-    host::Art* path = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
+    emulator::Art* top = document.LayerAt(0)->group;
+    emulator::Art* path = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
     EXPECT_EQ(document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, path, error), nullptr);
     EXPECT_EQ(error, kHostErrBadParameter);
     EXPECT_EQ(document.NewArt(7, kHostPlaceInsideOnTop, top, error), nullptr);
@@ -67,11 +67,11 @@ TEST(Document, RefusesArtItCannotPlace) {
 }
 
 TEST(Document, DisposedArtIsFreedAndItsHandlesNeverDesignateNewerArt) {
-    host::Document document;
+    emulator::Document document;
     HostErr error = kHostNoError;
-    host::Art* top = document.LayerAt(0)->group;
-    host::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
-    host::Art* inner = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
+    emulator::Art* top = document.LayerAt(0)->group;
+    emulator::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
+    emulator::Art* inner = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
     HostArtHandle groupHandle = document.HandleOf(group);
     HostArtHandle innerHandle = document.HandleOf(inner);
     size_t before = document.ArtCount();
@@ -79,7 +79,7 @@ TEST(Document, DisposedArtIsFreedAndItsHandlesNeverDesignateNewerArt) {
     EXPECT_EQ(document.ArtCount(), before - 2);  // the group and what it held
     EXPECT_TRUE(top->children.empty());
     for (int i = 0; i < 20; ++i) {
-        host::Art* fresh = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
+        emulator::Art* fresh = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, top, error);
         EXPECT_NE(document.HandleOf(fresh), groupHandle);
         EXPECT_NE(document.HandleOf(fresh), innerHandle);
     }
@@ -89,8 +89,8 @@ TEST(Document, DisposedArtIsFreedAndItsHandlesNeverDesignateNewerArt) {
 }
 
 TEST(Document, AHandleOfOneKindIsNotFoundAsAnother) {
-    host::Document document;
-    host::Layer* layer = document.LayerAt(0);
+    emulator::Document document;
+    emulator::Layer* layer = document.LayerAt(0);
     HostLayerHandle layerHandle = document.HandleOf(layer);
     HostArtHandle groupHandle = document.HandleOf(layer->group);
     EXPECT_EQ(document.Find(layerHandle), layer);
@@ -102,11 +102,11 @@ TEST(Document, AHandleOfOneKindIsNotFoundAsAnother) {
 }
 
 TEST(Document, TransformsEveryPointOfTheArtInside) {
-    host::Document document;
+    emulator::Document document;
     HostErr error = kHostNoError;
-    host::Art* top = document.LayerAt(0)->group;
-    host::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
-    host::Art* path = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
+    emulator::Art* top = document.LayerAt(0)->group;
+    emulator::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
+    emulator::Art* path = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
     path->segments = {{{1, 2}, {3, 4}, {5, 6}, 1}};
     document.Transform(*group, HostRealMatrix{0, 1, -1, 0, 10, 20});  // quarter turn, then move
     const HostPathSegment& s = path->segments[0];

@@ -1,14 +1,14 @@
-#include "emulator/host/event_loop.h"
+#include "emulator/core/event_loop.h"
 
 #include <gtest/gtest.h>
 
-#include "emulator/host/modals.h"
+#include "emulator/core/modals.h"
 
 namespace {
 
 TEST(EventLoop, AModalRunsLaterEventsInsideItsNestedLoop) {
-    host::EventLoop loop;
-    host::Modals modals(loop);
+    emulator::EventLoop loop;
+    emulator::Modals modals(loop);
     std::vector<std::string> order;
     loop.Post({1, [&] {
                    order.push_back("open");
@@ -25,8 +25,8 @@ TEST(EventLoop, AModalRunsLaterEventsInsideItsNestedLoop) {
 }
 
 TEST(EventLoop, AModalStillOpenWhenTheInputEndsIsClosedAndRecorded) {
-    host::EventLoop loop;
-    host::Modals modals(loop);
+    emulator::EventLoop loop;
+    emulator::Modals modals(loop);
     bool answered = true;
     loop.Post({1, [&] { answered = modals.RunModal("alert", "Left open"); }});
     loop.Close();
@@ -38,11 +38,11 @@ TEST(EventLoop, AModalStillOpenWhenTheInputEndsIsClosedAndRecorded) {
 }
 
 TEST(EventLoop, AnInputErrorInsideAModalStopsEveryLoop) {
-    host::EventLoop loop;
-    host::Modals modals(loop);
+    emulator::EventLoop loop;
+    emulator::Modals modals(loop);
     bool ranAfter = false;
     loop.Post({1, [&] { modals.RunModal("alert", "Nested"); }});
-    loop.Post({2, [&] { throw host::InputError(2, "bad action"); }});
+    loop.Post({2, [&] { throw emulator::InputError(2, "bad action"); }});
     loop.Post({3, [&] { ranAfter = true; }});
     loop.Close();
     loop.Run();

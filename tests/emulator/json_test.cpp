@@ -1,4 +1,4 @@
-#include "emulator/host/json.h"
+#include "emulator/common/json.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,10 @@ struct FloatCase {
 class ShortestFloat : public ::testing::TestWithParam<FloatCase> {};
 
 TEST_P(ShortestFloat, PrintsTheShortestTextThatReadsBackAsAReal) {
-    std::string text = host::JsonFloat(GetParam().value).dump();
+    std::string text = emulator::JsonFloat(GetParam().value).dump();
     EXPECT_EQ(text, GetParam().text);
     EXPECT_EQ(std::strtof(text.c_str(), nullptr), GetParam().value);
-    EXPECT_TRUE(host::ParseJson(text).is_number_float());
+    EXPECT_TRUE(emulator::ParseJson(text).is_number_float());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +56,7 @@ TEST(Json, AnyFloatReadsBackToItselfAndAlmostAlwaysPrintsItsShortestText) {
         ++floats;
         char shortest[32];
         auto end = std::to_chars(shortest, shortest + sizeof shortest, value).ptr;
-        std::string text = host::JsonFloat(value).dump();
+        std::string text = emulator::JsonFloat(value).dump();
         ASSERT_EQ(std::strtof(text.c_str(), nullptr), value) << text;
         if (SignificantDigits(text) != SignificantDigits(std::string(shortest, end))) ++longer;
     }
@@ -71,9 +71,9 @@ struct RealCase {
 class Reals : public ::testing::TestWithParam<RealCase> {};
 
 TEST_P(Reals, KeepADecimalPointAndReadBackBitForBit) {
-    std::string text = host::Json(GetParam().value).dump();
+    std::string text = emulator::Json(GetParam().value).dump();
     EXPECT_EQ(text, GetParam().text);
-    host::Json back = host::ParseJson(text);
+    emulator::Json back = emulator::ParseJson(text);
     ASSERT_TRUE(back.is_number_float());
     EXPECT_EQ(std::bit_cast<uint64_t>(back.get<double>()),
               std::bit_cast<uint64_t>(GetParam().value));
@@ -87,36 +87,37 @@ INSTANTIATE_TEST_SUITE_P(
                       RealCase{std::numeric_limits<double>::max(), "1.7976931348623157e+308"}));
 
 TEST(Json, NonFiniteNumbersAreWrittenAsNull) {
-    EXPECT_TRUE(host::JsonFloat(std::numeric_limits<float>::quiet_NaN()).is_null());
-    EXPECT_TRUE(host::JsonFloat(-std::numeric_limits<float>::infinity()).is_null());
-    EXPECT_EQ(host::Json(std::numeric_limits<double>::infinity()).dump(), "null");
+    EXPECT_TRUE(emulator::JsonFloat(std::numeric_limits<float>::quiet_NaN()).is_null());
+    EXPECT_TRUE(emulator::JsonFloat(-std::numeric_limits<float>::infinity()).is_null());
+    EXPECT_EQ(emulator::Json(std::numeric_limits<double>::infinity()).dump(), "null");
 }
 
 TEST(Json, FileTextIsIndentedByTwoInInsertionOrderAndEndsWithANewline) {
-    host::Json document = host::Json::object();
+    emulator::Json document = emulator::Json::object();
     document["z"] = 1;
-    document["a"] = host::Json::array({host::JsonFloat(0.5f), "é"});
-    document["empty"] = host::Json::object();
-    EXPECT_EQ(host::JsonFileText(document),
+    document["a"] = emulator::Json::array({emulator::JsonFloat(0.5f), "é"});
+    document["empty"] = emulator::Json::object();
+    EXPECT_EQ(emulator::JsonFileText(document),
               "{\n  \"z\": 1,\n  \"a\": [\n    0.5,\n    \"é\"\n  ],\n  \"empty\": {}\n}\n");
-    EXPECT_EQ(host::ParseJson(host::JsonFileText(document)), document);
+    EXPECT_EQ(emulator::ParseJson(emulator::JsonFileText(document)), document);
 }
 
 TEST(Json, AppendedMembersComeInOrderAndReadBack) {
-    host::Json object = host::Json::object();
-    host::AppendMember(object, "b", 1);
-    host::AppendMember(object, "a", 2);
+    emulator::Json object = emulator::Json::object();
+    emulator::AppendMember(object, "b", 1);
+    emulator::AppendMember(object, "a", 2);
     EXPECT_EQ(object.dump(), "{\"b\":1,\"a\":2}");
     EXPECT_EQ(object.at("a"), 2);
 }
 
 TEST(Json, ParseKeepsKeyOrderAndTheLastOfARepeatedKeyInItsFirstPlace) {
-    host::Json object = host::ParseJson("{\"b\": 1, \"a\": [true, {\"x\": null}], \"b\": 3}");
+    emulator::Json object =
+        emulator::ParseJson("{\"b\": 1, \"a\": [true, {\"x\": null}], \"b\": 3}");
     EXPECT_EQ(object.dump(), "{\"b\":3,\"a\":[true,{\"x\":null}]}");
 }
 
 TEST(Json, ParseKeepsTheKindOfEachValue) {
-    host::Json values = host::ParseJson("[true, 1, 1.0, \"1\", null, -1]");
+    emulator::Json values = emulator::ParseJson("[true, 1, 1.0, \"1\", null, -1]");
     EXPECT_TRUE(values.at(0).is_boolean());
     EXPECT_TRUE(values.at(1).is_number_integer());
     EXPECT_TRUE(values.at(2).is_number_float());
@@ -130,9 +131,10 @@ std::string Nested(int depth) {
 }
 
 TEST(Json, ParseTakesNestingUpToItsLimit) {
-    host::Json value = host::ParseJson(Nested(host::kJsonMaxDepth));
-    for (int depth = 1; depth < host::kJsonMaxDepth; ++depth) value = host::Json(value.at(0));
-    EXPECT_EQ(value, host::Json::array());
+    emulator::Json value = emulator::ParseJson(Nested(emulator::kJsonMaxDepth));
+    for (int depth = 1; depth < emulator::kJsonMaxDepth; ++depth)
+        value = emulator::Json(value.at(0));
+    EXPECT_EQ(value, emulator::Json::array());
 }
 
 struct Refused {
@@ -145,7 +147,7 @@ class RefusedText : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(RefusedText, IsNamedByItsOffsetAndReason) {
     try {
-        host::ParseJson(GetParam().text);
+        emulator::ParseJson(GetParam().text);
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()), GetParam().error);
@@ -182,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "JSON offset 2: invalid string: ill-formed UTF-8 byte; last read: '\"\xC0'"},
         Refused{"NumberTooLarge", "[1e999]", "JSON offset 5: number overflow parsing '1e999'"},
         Refused{"Comment", "// note\n1", "JSON offset 0: invalid literal; last read: '/'"},
-        Refused{"OneLevelTooDeep", Nested(host::kJsonMaxDepth + 1),
+        Refused{"OneLevelTooDeep", Nested(emulator::kJsonMaxDepth + 1),
                 "JSON offset 256: nested deeper than 256 levels"},
         Refused{"SeventeenThousandOpenBrackets", std::string(17000, '['),
                 "JSON offset 256: nested deeper than 256 levels"},

@@ -1,11 +1,11 @@
-#include "emulator/host/resources/menu_resource.h"
+#include "emulator/models/resources/menu_resource.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <iterator>
 
-#include "emulator/host/resources/resource_file.h"
+#include "emulator/models/resources/resource_file.h"
 #include "tests/support/case_name.h"
 #include "tests/support/runtime_error.h"
 
@@ -29,17 +29,17 @@ struct ExpectedEntry {
 };
 
 TEST(MenuResource, ThePluginsDialogListMenuReadsEntryByEntry) {
-    host::ResourceFile file = host::LoadPluginResources(ORTAQ_PLUGIN_PATH);
-    const host::Resource* resource = file.Find(host::ResourceId::ParseType("MENU"), 128);
+    emulator::ResourceFile file = emulator::LoadPluginResources(ORTAQ_PLUGIN_PATH);
+    const emulator::Resource* resource = file.Find(emulator::ResourceId::ParseType("MENU"), 128);
     ASSERT_NE(resource, nullptr);
     EXPECT_EQ(resource->language, 1033);
 
-    std::vector<host::MenuEntry> menu = host::ParseMenuResource(resource->data);
+    std::vector<emulator::MenuEntry> menu = emulator::ParseMenuResource(resource->data);
     ASSERT_EQ(menu.size(), 1u);
-    const host::MenuEntry& popup = menu[0];
+    const emulator::MenuEntry& popup = menu[0];
     EXPECT_TRUE(popup.IsPopup());
     EXPECT_EQ(popup.text, "Dialog List");
-    EXPECT_EQ(popup.flags, host::kMenuPopup | host::kMenuLastEntry);
+    EXPECT_EQ(popup.flags, emulator::kMenuPopup | emulator::kMenuLastEntry);
 
     const ExpectedEntry expected[] = {
         {1, "Quelconque", 0x0002, false},      {2, "Carré", 0x0002, false},
@@ -51,7 +51,7 @@ TEST(MenuResource, ThePluginsDialogListMenuReadsEntryByEntry) {
     ASSERT_EQ(popup.entries.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
         SCOPED_TRACE("entry " + std::to_string(i));
-        const host::MenuEntry& entry = popup.entries[i];
+        const emulator::MenuEntry& entry = popup.entries[i];
         EXPECT_EQ(entry.id, expected[i].id);
         EXPECT_EQ(entry.text, expected[i].text);
         EXPECT_EQ(entry.flags, expected[i].flags);
@@ -71,7 +71,7 @@ TEST(MenuResource, TheLastEntryOfANestedPopupEndsOnlyItsOwnList) {
         0x80, 3,   'Q', 0,  //   "Q", ID 3, last of "F"
         0x80, 4,   'H', 0,  // "H", ID 4, last of the menu
     });
-    std::vector<host::MenuEntry> menu = host::ParseMenuResource(data);
+    std::vector<emulator::MenuEntry> menu = emulator::ParseMenuResource(data);
     ASSERT_EQ(menu.size(), 2u);
     ASSERT_EQ(menu[0].entries.size(), 4u);
     EXPECT_EQ(menu[0].entries[1].text, "R");
@@ -93,7 +93,7 @@ class BadMenus : public ::testing::TestWithParam<BadMenu> {};
 
 TEST_P(BadMenus, AreRefusedWithAReason) {
     std::optional<std::string> message =
-        RuntimeErrorOf([this] { host::ParseMenuResource(GetParam().data); });
+        RuntimeErrorOf([this] { emulator::ParseMenuResource(GetParam().data); });
     ASSERT_TRUE(message) << "accepted";
     EXPECT_NE(message->find("malformed MENU resource"), std::string::npos) << *message;
     EXPECT_NE(message->find(GetParam().reason), std::string::npos) << *message;

@@ -5,8 +5,8 @@
 #include <string>
 #include <tuple>
 
-#include "emulator/host/host.h"
-#include "emulator/host/state.h"
+#include "emulator/core/host.h"
+#include "emulator/output/state.h"
 #include "host/ai_application.h"
 
 namespace {
@@ -32,10 +32,10 @@ class MenuSuite : public ::testing::Test {
     }
 
     // The groups as the JSON state shows them.
-    host::Json Groups() const { return host::HostState(host).at("menus").at("groups"); }
+    emulator::Json Groups() const { return emulator::HostState(host).at("menus").at("groups"); }
 
     // Menus need no plug-in code: the host serves them on the plug-in's behalf.
-    host::Host host{"no-plugin.so"};
+    emulator::Host host{"no-plugin.so"};
     const AIMenuSuite9* suite = nullptr;
 };
 
@@ -84,7 +84,7 @@ TEST_F(MenuSuite, MakesSubmenusThatTheGroupListShows) {
     EXPECT_EQ(suite->AddMenuGroupAsSubMenu("Autre", 1, parent, &none), kHostErrBadParameter);
     EXPECT_EQ(none, nullptr);
 
-    host::Json groups = Groups();
+    emulator::Json groups = Groups();
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups.at(0).at("items").at(0).at("submenu").get<std::string>(),
               "SDKAboutPluginsGroupName");
@@ -232,11 +232,11 @@ class ItemsNotThePluginsOwn
 
 TEST_P(ItemsNotThePluginsOwn, AreRefusedAndRecorded) {
     const auto& [function, stranger] = GetParam();
-    host::Menus& menus = host.menus;
+    emulator::Menus& menus = host.menus;
     HostMenuItemHandle item =
         stranger == Stranger::GroupHandle
             ? reinterpret_cast<HostMenuItemHandle>(menus.HandleOf(*menus.GroupAt(0)))
-            : menus.HandleOf(menus.AddItem(*menus.GroupAt(0), host::MenuItem{"", "Hôte"}));
+            : menus.HandleOf(menus.AddItem(*menus.GroupAt(0), emulator::MenuItem{"", "Hôte"}));
     std::string before = Groups().dump();
     EXPECT_EQ(function.call(*suite, item), kHostErrBadHandle);
     EXPECT_EQ(Groups().dump(), before);

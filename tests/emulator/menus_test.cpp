@@ -1,23 +1,23 @@
-#include "emulator/host/menus.h"
+#include "emulator/models/menus.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<std::string> GroupNames(const host::Menus& menus) {
+std::vector<std::string> GroupNames(const emulator::Menus& menus) {
     std::vector<std::string> names;
     for (size_t i = 0; i < menus.GroupCount(); ++i) names.push_back(menus.GroupAt(i)->name);
     return names;
 }
 
-host::MenuItem Reading(const std::string& text) {
-    host::MenuItem item;
+emulator::MenuItem Reading(const std::string& text) {
+    emulator::MenuItem item;
     item.text = text;
     return item;
 }
 
 TEST(Menus, StartWithTheHostsOwnEmptyGroups) {
-    host::Menus menus;
+    emulator::Menus menus;
     EXPECT_EQ(GroupNames(menus), (std::vector<std::string>{"About", "Tool Palettes"}));
     EXPECT_TRUE(menus.GroupAt(0)->items.empty());
     EXPECT_TRUE(menus.GroupAt(1)->items.empty());
@@ -25,13 +25,13 @@ TEST(Menus, StartWithTheHostsOwnEmptyGroups) {
 }
 
 TEST(Menus, AddItemsAtTheEndOfTheirGroupAndSubmenusAsNewGroups) {
-    host::Menus menus;
-    host::MenuGroup& palettes = *menus.GroupNamed("Tool Palettes");
-    host::MenuItem& first = menus.AddItem(palettes, Reading("Un"));
-    host::MenuItem& second = menus.AddItem(palettes, Reading("Deux"));
-    EXPECT_EQ(palettes.items, (std::vector<host::MenuItem*>{&first, &second}));
+    emulator::Menus menus;
+    emulator::MenuGroup& palettes = *menus.GroupNamed("Tool Palettes");
+    emulator::MenuItem& first = menus.AddItem(palettes, Reading("Un"));
+    emulator::MenuItem& second = menus.AddItem(palettes, Reading("Deux"));
+    EXPECT_EQ(palettes.items, (std::vector<emulator::MenuItem*>{&first, &second}));
 
-    host::MenuGroup* submenu = menus.AddGroup("KVTOutils", &second);
+    emulator::MenuGroup* submenu = menus.AddGroup("KVTOutils", &second);
     ASSERT_NE(submenu, nullptr);
     EXPECT_EQ(second.submenu, submenu);
     EXPECT_EQ(first.submenu, nullptr);
@@ -46,9 +46,9 @@ TEST(Menus, AddItemsAtTheEndOfTheirGroupAndSubmenusAsNewGroups) {
 }
 
 TEST(Menus, HandOutHandlesThatFindTheirObjectsOnly) {
-    host::Menus menus;
-    host::MenuGroup& about = *menus.GroupAt(0);
-    host::MenuItem& item = menus.AddItem(about, Reading("Un"));
+    emulator::Menus menus;
+    emulator::MenuGroup& about = *menus.GroupAt(0);
+    emulator::MenuItem& item = menus.AddItem(about, Reading("Un"));
     EXPECT_EQ(menus.Find(menus.HandleOf(about)), &about);
     EXPECT_EQ(menus.Find(menus.HandleOf(item)), &item);
     // A group's address is no item, nor the reverse.
@@ -58,12 +58,12 @@ TEST(Menus, HandOutHandlesThatFindTheirObjectsOnly) {
 }
 
 TEST(Menus, FindTheFirstItemReadingATextGroupsFirstThenItems) {
-    host::Menus menus;
-    host::MenuGroup& about = *menus.GroupNamed("About");
-    host::MenuGroup& palettes = *menus.GroupNamed("Tool Palettes");
+    emulator::Menus menus;
+    emulator::MenuGroup& about = *menus.GroupNamed("About");
+    emulator::MenuGroup& palettes = *menus.GroupNamed("Tool Palettes");
     menus.AddItem(palettes, Reading("Même"));  // made first, but in the later group
-    host::MenuItem& other = menus.AddItem(about, Reading("Autre"));
-    host::MenuItem& same = menus.AddItem(about, Reading("Même"));
+    emulator::MenuItem& other = menus.AddItem(about, Reading("Autre"));
+    emulator::MenuItem& same = menus.AddItem(about, Reading("Même"));
     EXPECT_EQ(menus.FirstItemReading("Même"), &same);
     EXPECT_EQ(menus.FirstItemReading("Autre"), &other);
     EXPECT_EQ(menus.FirstItemReading("autre"), nullptr);

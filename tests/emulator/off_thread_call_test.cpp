@@ -4,12 +4,12 @@
 
 #include <thread>
 
-#include "emulator/host/host.h"
+#include "emulator/core/host.h"
 
 namespace {
 
 TEST(OffThreadCall, IsRefusedAndRecordedAsMisuse) {
-    host::Host host("unused");
+    emulator::Host host("unused");
     void* block = nullptr;
     HostErr result = kHostNoError;
     std::thread other([&] { result = host.BasicSuite()->AllocateBlock(16, &block); });

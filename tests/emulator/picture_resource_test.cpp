@@ -1,4 +1,4 @@
-#include "emulator/host/resources/picture_resource.h"
+#include "emulator/models/resources/picture_resource.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,14 @@
 
 namespace {
 
-const host::ResourceFile& PluginResources() {
-    static const host::ResourceFile file = host::LoadPluginResources(ORTAQ_PLUGIN_PATH);
+const emulator::ResourceFile& PluginResources() {
+    static const emulator::ResourceFile file = emulator::LoadPluginResources(ORTAQ_PLUGIN_PATH);
     return file;
 }
 
-const host::Resource& PluginResource(const char* type, uint16_t number) {
-    const host::Resource* resource =
-        PluginResources().Find(host::ResourceId::ParseType(type), number);
+const emulator::Resource& PluginResource(const char* type, uint16_t number) {
+    const emulator::Resource* resource =
+        PluginResources().Find(emulator::ResourceId::ParseType(type), number);
     if (resource == nullptr)
         throw std::runtime_error(std::string("the plug-in carries no ") + type + ' ' +
                                  std::to_string(number));
@@ -41,9 +41,9 @@ struct PictureCase {
 class PluginPictures : public ::testing::TestWithParam<PictureCase> {};
 
 TEST_P(PluginPictures, AreCarriedWithTheirSize) {
-    const host::Resource& resource = PluginResource(GetParam().type, GetParam().number);
+    const emulator::Resource& resource = PluginResource(GetParam().type, GetParam().number);
     EXPECT_EQ(resource.language, 1033);
-    host::Picture picture = host::ReadPictureResource(resource);
+    emulator::Picture picture = emulator::ReadPictureResource(resource);
     EXPECT_EQ(picture.width, GetParam().width);
     EXPECT_EQ(picture.height, GetParam().height);
 }
@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(PictureResource, ABitmapBecomesAFileAViewerOpens) {
-    const host::Resource& resource = PluginResource("BITMAP", 128);
-    host::Picture picture = host::ReadBitmapResource(resource.data);
+    const emulator::Resource& resource = PluginResource("BITMAP", 128);
+    emulator::Picture picture = emulator::ReadBitmapResource(resource.data);
     EXPECT_EQ(picture.mimeType, "image/bmp");
     ASSERT_EQ(picture.file.size(), 14 + resource.data.size());
     EXPECT_EQ(picture.file[0], 'B');
@@ -79,15 +79,15 @@ TEST(PictureResource, ABitmapBecomesAFileAViewerOpens) {
 }
 
 TEST(PictureResource, APngIsItsOwnFile) {
-    const host::Resource& resource = PluginResource("PNG", 411);
-    host::Picture picture = host::ReadPngResource(resource.data);
+    const emulator::Resource& resource = PluginResource("PNG", 411);
+    emulator::Picture picture = emulator::ReadPngResource(resource.data);
     EXPECT_EQ(picture.mimeType, "image/png");
     EXPECT_EQ(picture.file, resource.data);
 }
 
 TEST(PictureResource, OnlyBitmapsAndPngsArePictures) {
     std::optional<std::string> message =
-        RuntimeErrorOf([] { host::ReadPictureResource(PluginResource("MENU", 128)); });
+        RuntimeErrorOf([] { emulator::ReadPictureResource(PluginResource("MENU", 128)); });
     EXPECT_EQ(message, "MENU is not a picture resource");
 }
 
@@ -124,16 +124,17 @@ std::vector<unsigned char> Dib(const DibFields& fields) {
 }
 
 TEST(PictureResource, TheFileHeaderPointsPastTheColourTable) {
-    host::Picture everyColour = host::ReadBitmapResource(Dib({.bitCount = 8, .tailBytes = 1032}));
+    emulator::Picture everyColour =
+        emulator::ReadBitmapResource(Dib({.bitCount = 8, .tailBytes = 1032}));
     EXPECT_EQ(U32At(everyColour.file, 10), 14u + 40u + 256u * 4u);
-    host::Picture twoColours =
-        host::ReadBitmapResource(Dib({.bitCount = 1, .coloursUsed = 2, .tailBytes = 16}));
+    emulator::Picture twoColours =
+        emulator::ReadBitmapResource(Dib({.bitCount = 1, .coloursUsed = 2, .tailBytes = 16}));
     EXPECT_EQ(U32At(twoColours.file, 10), 14u + 40u + 2u * 4u);
 }
 
 TEST(PictureResource, ATopDownBitmapHasAPositiveHeight) {
-    host::Picture picture =
-        host::ReadBitmapResource(Dib({.width = 1, .height = -2, .tailBytes = 8}));
+    emulator::Picture picture =
+        emulator::ReadBitmapResource(Dib({.width = 1, .height = -2, .tailBytes = 8}));
     EXPECT_EQ(picture.width, 1u);
     EXPECT_EQ(picture.height, 2u);
 }
@@ -148,7 +149,7 @@ class BadBitmaps : public ::testing::TestWithParam<BadBitmap> {};
 
 TEST_P(BadBitmaps, AreRefusedWithAReason) {
     std::optional<std::string> message =
-        RuntimeErrorOf([this] { host::ReadBitmapResource(GetParam().data); });
+        RuntimeErrorOf([this] { emulator::ReadBitmapResource(GetParam().data); });
     ASSERT_TRUE(message) << "accepted";
     EXPECT_NE(message->find("malformed BITMAP resource"), std::string::npos) << *message;
     EXPECT_NE(message->find(GetParam().reason), std::string::npos) << *message;
@@ -188,7 +189,8 @@ class BadPngs : public ::testing::TestWithParam<BadPng> {};
 TEST_P(BadPngs, AreRefusedWithAReason) {
     std::vector<unsigned char> data = PluginResource("PNG", 411).data;
     GetParam().spoil(data);
-    std::optional<std::string> message = RuntimeErrorOf([&data] { host::ReadPngResource(data); });
+    std::optional<std::string> message =
+        RuntimeErrorOf([&data] { emulator::ReadPngResource(data); });
     ASSERT_TRUE(message) << "accepted";
     EXPECT_NE(message->find("malformed PNG resource"), std::string::npos) << *message;
     EXPECT_NE(message->find(GetParam().reason), std::string::npos) << *message;

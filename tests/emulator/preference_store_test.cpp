@@ -1,4 +1,4 @@
-#include "emulator/host/preferences/preference_store.h"
+#include "emulator/models/preferences/preference_store.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -17,8 +17,8 @@
 
 namespace {
 
-using host::PreferenceStore;
-using host::PreferenceValue;
+using emulator::PreferenceStore;
+using emulator::PreferenceValue;
 
 // Which gets find the value under PREFIX and KEY: as a truth value, whole number, real, text.
 std::vector<bool> FoundAs(const PreferenceStore& store, const std::string& prefix,

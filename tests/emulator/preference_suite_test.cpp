@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "emulator/host/host.h"
+#include "emulator/core/host.h"
 #include "host/ai_application.h"
 
 namespace {
@@ -24,7 +24,7 @@ class PreferenceSuite : public ::testing::Test {
         host_.BasicSuite()->ReleaseSuite(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
     }
 
-    host::Host host_{ORTAQ_PLUGIN_PATH};
+    emulator::Host host_{ORTAQ_PLUGIN_PATH};
     const AIPreferenceSuite4* suite_ = nullptr;
 };
 

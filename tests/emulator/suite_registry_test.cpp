@@ -1,4 +1,4 @@
-#include "emulator/host/suite_registry.h"
+#include "emulator/core/suite_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace {
 
 TEST(SuiteRegistry, ServesEveryDistinctSuiteOfTheTable) {
-    host::SuiteRegistry suites;
+    emulator::SuiteRegistry suites;
     // 120 rows, two of which repeat a suite already in the table.
     EXPECT_EQ(suites.ServedCount(), 118u);
     EXPECT_TRUE(suites.Serves("ADM Icon Suite", 1));
@@ -24,7 +24,7 @@ struct UnknownSuite {
 class UnknownSuites : public ::testing::TestWithParam<UnknownSuite> {};
 
 TEST_P(UnknownSuites, AnswerAnErrorAndNoTable) {
-    host::SuiteRegistry suites;
+    emulator::SuiteRegistry suites;
     const void* table = &suites;
     EXPECT_EQ(suites.Acquire(GetParam().name, GetParam().version, &table), kHostErrSuiteNotFound);
     EXPECT_EQ(table, nullptr);
@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(SuiteRegistry, UnknownSuites,
                                            UnknownSuite{"adm basic suite", 11}));
 
 TEST(SuiteRegistry, CountsAcquisitionsAndReleases) {
-    host::SuiteRegistry suites;
+    emulator::SuiteRegistry suites;
     const void* first = nullptr;
     const void* second = nullptr;
     ASSERT_EQ(suites.Acquire(kADMBasicSuite, kADMBasicSuiteVersion, &first), kHostNoError);
@@ -55,7 +55,7 @@ TEST(SuiteRegistry, CountsAcquisitionsAndReleases) {
 }
 
 TEST(SuiteRegistry, LeavesOutOneSuiteOnRequest) {
-    host::SuiteRegistry suites;
+    emulator::SuiteRegistry suites;
     EXPECT_FALSE(suites.LeaveOut("AI Menu Suite", 8));
     ASSERT_TRUE(suites.LeaveOut("AI Menu Suite", 9));
     const void* table = nullptr;

@@ -1,4 +1,4 @@
-#include "emulator/host/text_encoding.h"
+#include "emulator/common/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ struct EncodingCase {
 class Encodings : public ::testing::TestWithParam<EncodingCase> {};
 
 TEST_P(Encodings, ConvertBothWays) {
-    EXPECT_EQ(host::Cp1252ToUtf8(GetParam().cp1252), GetParam().utf8);
-    EXPECT_EQ(host::Utf8ToCp1252(GetParam().utf8), std::string(GetParam().cp1252));
+    EXPECT_EQ(emulator::Cp1252ToUtf8(GetParam().cp1252), GetParam().utf8);
+    EXPECT_EQ(emulator::Utf8ToCp1252(GetParam().utf8), std::string(GetParam().cp1252));
 }
 
 INSTANTIATE_TEST_SUITE_P(TextEncoding, Encodings,
@@ -28,9 +28,9 @@ INSTANTIATE_TEST_SUITE_P(TextEncoding, Encodings,
                                            EncodingCase{"\x80 \x9C \xFF", "€ œ ÿ"}));
 
 TEST(TextEncoding, RefusesWhatWindows1252CannotHold) {
-    EXPECT_FALSE(host::Utf8ToCp1252("Δ"));
-    EXPECT_FALSE(host::Utf8ToCp1252("\xC2\x81"));  // a byte Windows-1252 leaves undefined
-    EXPECT_TRUE(host::IsUtf8("Δ \xC2\x81"));
+    EXPECT_FALSE(emulator::Utf8ToCp1252("Δ"));
+    EXPECT_FALSE(emulator::Utf8ToCp1252("\xC2\x81"));  // a byte Windows-1252 leaves undefined
+    EXPECT_TRUE(emulator::IsUtf8("Δ \xC2\x81"));
 }
 
 struct Malformed {
@@ -42,11 +42,11 @@ class MalformedUtf8 : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedUtf8, IsNeitherUtf8NorConvertedAndIsRepairedByteByByte) {
     const std::string& bytes = GetParam().bytes;
-    EXPECT_FALSE(host::IsUtf8(bytes));
-    EXPECT_FALSE(host::Utf8ToCp1252(bytes));
+    EXPECT_FALSE(emulator::IsUtf8(bytes));
+    EXPECT_FALSE(emulator::Utf8ToCp1252(bytes));
     std::string replacements;
     for (size_t i = 0; i < bytes.size(); ++i) replacements += "\uFFFD";
-    EXPECT_EQ(host::RepairUtf8("a" + bytes + "é"), "a" + replacements + "é");
+    EXPECT_EQ(emulator::RepairUtf8("a" + bytes + "é"), "a" + replacements + "é");
 }
 
 INSTANTIATE_TEST_SUITE_P(TextEncoding, MalformedUtf8,
@@ -63,13 +63,13 @@ INSTANTIATE_TEST_SUITE_P(TextEncoding, MalformedUtf8,
 
 TEST(TextEncoding, KeepsWellFormedCharactersOfEveryLength) {
     const std::string text = "a é € \U0001F30D \U0010FFFF \uD7FF \uE000";
-    EXPECT_TRUE(host::IsUtf8(text));
-    EXPECT_EQ(host::RepairUtf8(text), text);
+    EXPECT_TRUE(emulator::IsUtf8(text));
+    EXPECT_EQ(emulator::RepairUtf8(text), text);
 }
 
 TEST(TextEncoding, TellsWellFormedUtf8) {
     for (const char* good : {"", "plain", "Parallélogramme", "€ 🌍", "\xF4\x8F\xBF\xBF"})
-        EXPECT_TRUE(host::IsUtf8(good)) << good;
+        EXPECT_TRUE(emulator::IsUtf8(good)) << good;
     for (const char* bad : {
              "s\xC3",             // cut short
              "\xC3\x28",          // bad continuation
@@ -80,18 +80,18 @@ TEST(TextEncoding, TellsWellFormedUtf8) {
              "\xF4\x90\x80\x80",  // beyond U+10FFFF
              "\xF8\x90\x80\x80",  // no such lead byte
          })
-        EXPECT_FALSE(host::IsUtf8(bad)) << ::testing::PrintToString(std::string(bad));
-    EXPECT_FALSE(host::Utf8ToCp1252("\xC1\x81"));  // an overlong "A" is no "A"
+        EXPECT_FALSE(emulator::IsUtf8(bad)) << ::testing::PrintToString(std::string(bad));
+    EXPECT_FALSE(emulator::Utf8ToCp1252("\xC1\x81"));  // an overlong "A" is no "A"
 }
 
 TEST(TextEncoding, ReadsUtf16AsResourcesStoreIt) {
-    EXPECT_EQ(host::Utf16ToUtf8(u"Préférences..."), "Préférences...");
-    EXPECT_EQ(host::Utf16ToUtf8(u"\u2212 \U0001F30D"), "− 🌍");  // a surrogate pair
-    EXPECT_EQ(host::Utf16ToUtf8(std::u16string{u'a', 0xD83C, u'b', 0xDF0D}), "a\uFFFDb\uFFFD");
+    EXPECT_EQ(emulator::Utf16ToUtf8(u"Préférences..."), "Préférences...");
+    EXPECT_EQ(emulator::Utf16ToUtf8(u"\u2212 \U0001F30D"), "− 🌍");  // a surrogate pair
+    EXPECT_EQ(emulator::Utf16ToUtf8(std::u16string{u'a', 0xD83C, u'b', 0xDF0D}), "a\uFFFDb\uFFFD");
 }
 
 TEST(TextEncoding, KeepsUndefinedBytesAsTheirControlCodes) {
-    EXPECT_EQ(host::Cp1252ToUtf8("\x81"), "\xC2\x81");
+    EXPECT_EQ(emulator::Cp1252ToUtf8("\x81"), "\xC2\x81");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "emulator/host/scenario/tokenizer.h"
+#include "emulator/drivers/scenario/tokenizer.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ class Split : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(Split, GivesTheWords) {
     std::vector<std::string> texts;
-    for (const host::Word& word : host::SplitWords(GetParam().line)) texts.push_back(word.text);
+    for (const emulator::Word& word : emulator::SplitWords(GetParam().line))
+        texts.push_back(word.text);
     EXPECT_EQ(texts, GetParam().words);
 }
 
@@ -29,19 +30,19 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"glued\"quoted\"", {"glued", "quoted"}}));
 
 TEST(Tokenizer, MarksQuotedWords) {
-    auto words = host::SplitWords("a \"b\"");
+    auto words = emulator::SplitWords("a \"b\"");
     ASSERT_EQ(words.size(), 2u);
     EXPECT_FALSE(words[0].quoted);
     EXPECT_TRUE(words[1].quoted);
 }
 
 TEST(Tokenizer, RefusesAnUnterminatedQuote) {
-    EXPECT_THROW(host::SplitWords("call \"SP Interface"), host::SyntaxError);
+    EXPECT_THROW(emulator::SplitWords("call \"SP Interface"), emulator::SyntaxError);
 }
 
 TEST(Tokenizer, RefusesALineThatIsNotUtf8) {
-    EXPECT_THROW(host::SplitWords("snapshot \"s\xC3\""), host::SyntaxError);
-    EXPECT_THROW(host::SplitWords("layer \xC0\xA2 # comment \xFF"), host::SyntaxError);
+    EXPECT_THROW(emulator::SplitWords("snapshot \"s\xC3\""), emulator::SyntaxError);
+    EXPECT_THROW(emulator::SplitWords("layer \xC0\xA2 # comment \xFF"), emulator::SyntaxError);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The trace file: calls in the order they start, nested ones indented under their caller,
 // each with what it answered.
-#include "emulator/host/trace.h"
+#include "emulator/core/trace.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +19,16 @@ class TraceFile : public ::testing::Test {
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string Written() {
-        trace_ = host::Trace();  // closes the file
+        trace_ = emulator::Trace();  // closes the file
         return ReadTextFile(dir_ + "/trace.txt");
     }
 
-    static host::SuiteCallRecord Call(const char* function, const char* answer) {
+    static emulator::SuiteCallRecord Call(const char* function, const char* answer) {
         return {"S", function, "x=1", kHostNoError, answer};
     }
 
     std::string dir_;
-    host::Trace trace_;
+    emulator::Trace trace_;
 };
 
 TEST_F(TraceFile, ACallWithoutNestedCallsTakesOneLine) {
@@ -38,7 +38,7 @@ TEST_F(TraceFile, ACallWithoutNestedCallsTakesOneLine) {
 }
 
 TEST_F(TraceFile, NestedCallsComeAfterTheirCallerAndIndented) {
-    host::MessageRecord message{"SP Interface", "Startup", nullptr};
+    emulator::MessageRecord message{"SP Interface", "Startup", nullptr};
     trace_.Message(message);
     trace_.Begin(Call("Create", ""));
     trace_.Begin(Call("SetText", ""));
@@ -61,7 +61,7 @@ TEST_F(TraceFile, NestedCallsComeAfterTheirCallerAndIndented) {
 
 TEST_F(TraceFile, ListenersHearOfEachCallWhenItEnds) {
     std::vector<std::string> heard;
-    trace_.AddListener([&](const host::SuiteCallRecord& call) {
+    trace_.AddListener([&](const emulator::SuiteCallRecord& call) {
         heard.push_back(call.function + " " + call.answer);
     });
     trace_.Begin(Call("Outer", ""));

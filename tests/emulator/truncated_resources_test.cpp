@@ -5,12 +5,12 @@
 
 #include <stdexcept>
 
-#include "emulator/host/resources/dialog_resource.h"
-#include "emulator/host/resources/elf_section.h"
-#include "emulator/host/resources/menu_resource.h"
-#include "emulator/host/resources/picture_resource.h"
-#include "emulator/host/resources/property_list.h"
-#include "emulator/host/resources/resource_file.h"
+#include "emulator/models/resources/dialog_resource.h"
+#include "emulator/models/resources/elf_section.h"
+#include "emulator/models/resources/menu_resource.h"
+#include "emulator/models/resources/picture_resource.h"
+#include "emulator/models/resources/property_list.h"
+#include "emulator/models/resources/resource_file.h"
 
 namespace {
 
@@ -29,13 +29,14 @@ size_t RefusedPrefixes(const std::vector<unsigned char>& bytes, Parse parse) {
     return refused;
 }
 
-const host::ResourceFile& PluginResources() {
-    static const host::ResourceFile file = host::LoadPluginResources(ORTAQ_PLUGIN_PATH);
+const emulator::ResourceFile& PluginResources() {
+    static const emulator::ResourceFile file = emulator::LoadPluginResources(ORTAQ_PLUGIN_PATH);
     return file;
 }
 
-const host::Resource& Resource(const char* type, uint16_t number) {
-    const host::Resource* found = PluginResources().Find(host::ResourceId::ParseType(type), number);
+const emulator::Resource& Resource(const char* type, uint16_t number) {
+    const emulator::Resource* found =
+        PluginResources().Find(emulator::ResourceId::ParseType(type), number);
     if (found == nullptr) throw std::logic_error("missing resource");
     return *found;
 }
@@ -43,25 +44,26 @@ const host::Resource& Resource(const char* type, uint16_t number) {
 TEST(TruncatedResources, TheMenuIsReadWholeOrRefused) {
     const auto& data = Resource("MENU", 128).data;
     // Only the whole template is a menu: every shorter prefix misses its last entry.
-    EXPECT_EQ(RefusedPrefixes(data, [](const auto& bytes) { host::ParseMenuResource(bytes); }),
+    EXPECT_EQ(RefusedPrefixes(data, [](const auto& bytes) { emulator::ParseMenuResource(bytes); }),
               data.size());
 }
 
 TEST(TruncatedResources, TheDialogTemplateIsReadWholeOrRefused) {
     const auto& data = Resource("DIALOG", 16400).data;
-    EXPECT_EQ(RefusedPrefixes(data, [](const auto& bytes) { host::ParseDialogResource(bytes); }),
-              data.size());
+    EXPECT_EQ(
+        RefusedPrefixes(data, [](const auto& bytes) { emulator::ParseDialogResource(bytes); }),
+        data.size());
 }
 
 TEST(TruncatedResources, PicturesAreReadWholeOrRefused) {
     for (auto [type, number] :
          {std::pair{"BITMAP", 407}, std::pair{"BITMAP", 128}, std::pair{"PNG", 411}}) {
-        host::Resource resource = Resource(type, static_cast<uint16_t>(number));
+        emulator::Resource resource = Resource(type, static_cast<uint16_t>(number));
         const std::vector<unsigned char> whole = resource.data;
         EXPECT_EQ(RefusedPrefixes(whole,
                                   [&](const auto& bytes) {
                                       resource.data = bytes;
-                                      host::ReadPictureResource(resource);
+                                      emulator::ReadPictureResource(resource);
                                   }),
                   whole.size())
             << type << " " << number;
@@ -72,19 +74,19 @@ TEST(TruncatedResources, ThePropertyListNeverReadsPastItsEnd) {
     const auto& data = Resource("PIPL", 16000).data;
     for (size_t length = 0; length < data.size(); ++length) {
         std::vector<unsigned char> prefix(data.begin(), data.begin() + static_cast<long>(length));
-        EXPECT_FALSE(host::PropertyListName(prefix)) << length;
+        EXPECT_FALSE(emulator::PropertyListName(prefix)) << length;
     }
 }
 
 TEST(TruncatedResources, TheResourceFileIsReadOrRefusedAtEveryLength) {
-    std::string library = host::ReadWholeFile(ORTAQ_PLUGIN_PATH);
-    std::string_view section = *host::FindElfSection(library, ".ortaq_resources");
-    size_t whole = host::ResourceFile::Parse(section).All().size();
+    std::string library = emulator::ReadWholeFile(ORTAQ_PLUGIN_PATH);
+    std::string_view section = *emulator::FindElfSection(library, ".ortaq_resources");
+    size_t whole = emulator::ResourceFile::Parse(section).All().size();
     // The start of the file, where the headers are, byte by byte; the rest in steps. A
     // prefix that is read holds no resource the whole file lacks.
     for (size_t length = 0; length < section.size(); length += length < 4096 ? 1 : 509) {
         try {
-            EXPECT_LE(host::ResourceFile::Parse(section.substr(0, length)).All().size(), whole);
+            EXPECT_LE(emulator::ResourceFile::Parse(section.substr(0, length)).All().size(), whole);
         } catch (const std::runtime_error&) {
         }
     }

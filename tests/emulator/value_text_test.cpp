@@ -1,4 +1,4 @@
-#include "emulator/host/dialogs/value_text.h"
+#include "emulator/models/dialogs/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ class ShownFieldValues : public ::testing::TestWithParam<ShownCase> {};
 
 TEST_P(ShownFieldValues, AreInTheUnitWithTheirDecimalsAndAComma) {
     const ShownCase& c = GetParam();
-    EXPECT_EQ(host::FormatValue(c.points, c.units, c.decimals), c.text);
+    EXPECT_EQ(emulator::FormatValue(c.points, c.units, c.decimals), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, ShownFieldValues,
@@ -40,7 +40,7 @@ class TypedFieldTexts : public ::testing::TestWithParam<TypedCase> {};
 
 TEST_P(TypedFieldTexts, AreReadBackInPoints) {
     const TypedCase& c = GetParam();
-    std::optional<float> read = host::ParseValue(c.typed, c.units);
+    std::optional<float> read = emulator::ParseValue(c.typed, c.units);
     ASSERT_EQ(read.has_value(), c.points.has_value()) << c.typed;
     if (read) {
         EXPECT_FLOAT_EQ(*read, *c.points) << c.typed;

@@ -49,7 +49,7 @@ class CheckLayers(unittest.TestCase):
             "plugin/hote/ecran.cpp": ["geometry/vecteurs.h"],
             "panel/champs.cpp": ["panel/panneau.h"],
             "plugin/menus.cpp": ["plugin/lifecycle.h"],
-            "settings/echelle.cpp": ["emulator/host/host.h"],
+            "settings/echelle.cpp": ["emulator/core/host.h"],
         }) as root:
             code, lines = run(root)
         self.assertEqual(code, 1)
@@ -62,7 +62,7 @@ class CheckLayers(unittest.TestCase):
             "plugin/hote/ecran.cpp:3: includes geometry/vecteurs.h (geometry core) from host "
             "access: points sideways",
             "plugin/menus.cpp:3: includes plugin/lifecycle.h (entry) from behaviours: points up",
-            "settings/echelle.cpp:3: includes emulator/host/host.h, which is in no layer of the "
+            "settings/echelle.cpp:3: includes emulator/core/host.h, which is in no layer of the "
             "plug-in",
         ])
 

@@ -26,12 +26,12 @@ class Commit : public PluginInProcess {
         globals.Inclinaison = Inclinaison(AncresDe(globals.Sommets));
         ASSERT_EQ(EcritTrace(), kHostNoError);
     }
-    host::Json Path(size_t group = 0) const {
+    emulator::Json Path(size_t group = 0) const {
         return LayerState(0).at("art").at(group).at("art").at(0);
     }
-    static std::vector<std::pair<double, double>> Anchors(const host::Json& path) {
+    static std::vector<std::pair<double, double>> Anchors(const emulator::Json& path) {
         std::vector<std::pair<double, double>> anchors;
-        for (const host::Json& segment : path.at("segments"))
+        for (const emulator::Json& segment : path.at("segments"))
             anchors.emplace_back(segment.at("p").at(0).get<double>(),
                                  segment.at("p").at(1).get<double>());
         return anchors;
@@ -40,14 +40,14 @@ class Commit : public PluginInProcess {
 
 TEST_F(Commit, TheToolsPathIsClosedTaggedAndHoldsTheVertices) {
     MakeQuadrilateral({0, 0}, {100, 0}, {100, 50}, {0, 50});
-    host::Json path = Path();
+    emulator::Json path = Path();
     EXPECT_EQ(path.at("type").get<std::string>(), "path");
     EXPECT_TRUE(path.at("closed").get<bool>());
     EXPECT_FALSE(path.at("guide").get<bool>());
     EXPECT_EQ(path.at("tags").at("qqq").get<std::string>(), "jj");
     EXPECT_EQ(Anchors(path),
               (std::vector<std::pair<double, double>>{{0, 0}, {100, 0}, {100, 50}, {0, 50}}));
-    for (const host::Json& segment : path.at("segments"))
+    for (const emulator::Json& segment : path.at("segments"))
         EXPECT_EQ(segment.at("in").dump(), segment.at("p").dump());
     EXPECT_FLOAT_EQ(globals.AirePoints, 5000);
 }
@@ -82,7 +82,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     globals.Cote2 = 300;
     globals.Cote3 = globals.Cote4 = 100;
     globals.Diagonale1Active = 1;
-    host::Json before = Path();
+    emulator::Json before = Path();
     EXPECT_EQ(Construire(Longueur::Cote2), kHostNoError);
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Construction impossible !"});
     EXPECT_EQ(Path().dump(), before.dump());
@@ -103,7 +103,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
 
 TEST_F(Commit, NonFiniteVerticesAreNeverWritten) {
     MakeQuadrilateral({0, 0}, {100, 0}, {100, 100}, {0, 100});
-    host::Json before = Path();
+    emulator::Json before = Path();
     for (float bad :
          {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
         globals.Sommets[2].p.h = bad;
@@ -120,7 +120,7 @@ TEST_F(Commit, NonFiniteVerticesAreNeverWritten) {
 TEST_F(Commit, ADeletedPathIsLeftAloneAndTheCommitSucceeds) {
     MakeQuadrilateral({0, 0}, {100, 0}, {100, 100}, {0, 100});
     sAIArt()->DisposeArt(globals.TraceCourant);
-    host::Json before = Document();
+    emulator::Json before = Document();
     globals.Constructible = 0;  // not even the refusal is shown
     EXPECT_EQ(EcritTrace(), kHostNoError);
     EXPECT_EQ(Document().dump(), before.dump());
@@ -130,7 +130,7 @@ TEST_F(Commit, ADeletedPathIsLeftAloneAndTheCommitSucceeds) {
 
 TEST_F(Commit, ALastClickWithoutAPreparedGroupMakesNoPathAndSparesTheOlderOne) {
     MakeQuadrilateral({0, 0}, {100, 0}, {100, 100}, {0, 100});
-    host::Json before = Document();
+    emulator::Json before = Document();
     // The next creation's group could not be prepared (a locked layer refused it).
     globals.GroupePret = 0;
     globals.TraceCree = 0;

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "emulator/host/state.h"
+#include "emulator/output/state.h"
 #include "tests/support/plugin_in_process.h"
 
 namespace {
@@ -61,7 +61,7 @@ TEST_F(Preferences, AFirstLaunchWritesTheDefaults) {
     EXPECT_FALSE(globals.Calque);
     EXPECT_EQ(globals.EchelleNumPersoReal, 3);
     EXPECT_EQ(globals.EchelleDenPersoReal, 7);
-    host::Json stored = host::HostState(host).at("prefs").at("KVTOrtaq");
+    emulator::Json stored = emulator::HostState(host).at("prefs").at("KVTOrtaq");
     EXPECT_EQ(stored.dump(),
               "{\"Calque\":false,\"EchelleDen\":1.0,\"EchelleDenPersoReal\":7.0,\"EchelleNum\":1.0,"
               "\"EchelleNumPersoReal\":3.0,\"MontreAnno\":true,\"OutilsGroupe\":false,\"Son\":true,"
@@ -78,7 +78,7 @@ TEST_F(Preferences, StoredSwitchesAreReadAndMissingOnesTakeTheirDefaults) {
     EXPECT_FALSE(globals.Calque);
     EXPECT_EQ(globals.EchelleNum, 1);
     // Not a first launch: nothing is written.
-    EXPECT_EQ(host::HostState(host).at("prefs").at("KVTOrtaq").size(), 2u);
+    EXPECT_EQ(emulator::HostState(host).at("prefs").at("KVTOrtaq").size(), 2u);
 }
 
 }  // namespace

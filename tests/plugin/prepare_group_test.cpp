@@ -10,16 +10,16 @@ namespace {
 
 class PrepareGroup : public PluginInProcess {
   protected:
-    host::Layer& AddLayer(const std::string& title, bool locked = false) {
-        host::Layer* layer = host.document.InsertLayer(nullptr, kHostPlaceAboveAll);
+    emulator::Layer& AddLayer(const std::string& title, bool locked = false) {
+        emulator::Layer* layer = host.document.InsertLayer(nullptr, kHostPlaceAboveAll);
         layer->title = title;
         layer->locked = locked;
         return *layer;
     }
     std::vector<std::string> Titles() const {
         std::vector<std::string> titles;
-        host::Json document = Document();
-        for (const host::Json& layer : document.at("layers"))
+        emulator::Json document = Document();
+        for (const emulator::Json& layer : document.at("layers"))
             titles.push_back(layer.at("title").get<std::string>());
         return titles;
     }
@@ -30,7 +30,7 @@ class PrepareGroup : public PluginInProcess {
 TEST_F(PrepareGroup, MakesANamedGroupOnTopOfTheCurrentLayer) {
     EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
     EXPECT_TRUE(globals.GroupePret);
-    host::Json art = LayerState(0).at("art");
+    emulator::Json art = LayerState(0).at("art");
     ASSERT_EQ(art.size(), 1u);
     EXPECT_EQ(art.at(0).at("type").get<std::string>(), "group");
     EXPECT_EQ(art.at(0).at("name").get<std::string>(), "Quadrilatère");
@@ -82,7 +82,7 @@ TEST_P(LockedLayers, AreRefusedWithTheAlertAndNothingIsMade) {
     globals.Calque = c.separateLayer;
     if (c.separateLayer) AddLayer("KVT.Ortaq", c.separateLocked);
     host.document.LayerTitled("Calque 1")->locked = c.currentLocked;
-    host::Json before = Document();
+    emulator::Json before = Document();
 
     bool alertSeen = false;
     AnswerNextAlert([&] {
@@ -141,7 +141,7 @@ TEST_F(PrepareGroup, NamingADeletedGroupWithTheCheckChangesNothing) {
     ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
     HostArtHandle group = globals.GroupeCourant;
     sAIArt()->DisposeArt(group);
-    host::Json before = Document();
+    emulator::Json before = Document();
     EXPECT_EQ(NommerGroupe(true), kHostErrBadHandle);
     EXPECT_EQ(Document().dump(), before.dump());
 }

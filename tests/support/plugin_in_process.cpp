@@ -1,6 +1,6 @@
 #include "tests/support/plugin_in_process.h"
 
-#include "emulator/host/state.h"
+#include "emulator/output/state.h"
 #include "geometry/quadrilatere.h"
 #include "plugin/hote/suites.h"
 
@@ -29,8 +29,8 @@ void PluginInProcess::PlaceVertices(HostRealPoint v1, HostRealPoint v2, HostReal
     for (int i = 0; i < 4; ++i) PlacerSommet(globals.Sommets[i], points[i]);
 }
 
-host::Json PluginInProcess::Document() const {
-    return host::HostState(host).at("document");
+emulator::Json PluginInProcess::Document() const {
+    return emulator::HostState(host).at("document");
 }
 
 void PluginInProcess::AnswerNextAlert(std::function<void()> check) {

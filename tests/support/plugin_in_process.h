@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "emulator/host/host.h"
-#include "emulator/host/json.h"
+#include "emulator/common/json.h"
+#include "emulator/core/host.h"
 #include "host/messages.h"
 #include "settings/globals.h"
 
@@ -20,14 +20,14 @@ class PluginInProcess : public ::testing::Test {
     void PlaceVertices(HostRealPoint v1, HostRealPoint v2, HostRealPoint v3, HostRealPoint v4);
 
     // The document as the JSON state shows it.
-    host::Json Document() const;
+    emulator::Json Document() const;
     // The layer at INDEX of the document state.
-    host::Json LayerState(size_t index) const { return Document().at("layers").at(index); }
+    emulator::Json LayerState(size_t index) const { return Document().at("layers").at(index); }
 
     // Answers the next alert after running CHECK while it is on screen.
     void AnswerNextAlert(std::function<void()> check = {});
 
-    host::Host host{ORTAQ_PLUGIN_PATH};
+    emulator::Host host{ORTAQ_PLUGIN_PATH};
     Globals globals{};
     AIToolMessage message{};
 };

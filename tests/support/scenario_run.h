@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "emulator/host/host.h"
-#include "emulator/host/json.h"
+#include "emulator/common/json.h"
+#include "emulator/core/host.h"
 
 // PREPARE runs on the host before the scenario starts (to add a trace listener, say).
 // NOTICES, when given, receives what the run said without stopping.
-host::Json PlayScenario(const std::string& scenario,
-                        const std::function<void(host::Host&)>& prepare = {},
-                        std::vector<std::string>* notices = nullptr);
+emulator::Json PlayScenario(const std::string& scenario,
+                            const std::function<void(emulator::Host&)>& prepare = {},
+                            std::vector<std::string>* notices = nullptr);
 
 // The calls made to the plug-in with CALLER and SELECTOR, from a state's "calls".
-std::vector<host::Json> CallsTo(const host::Json& state, const std::string& caller,
-                                const std::string& selector);
+std::vector<emulator::Json> CallsTo(const emulator::Json& state, const std::string& caller,
+                                    const std::string& selector);

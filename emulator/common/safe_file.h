@@ -1,0 +1,30 @@
+// Files the user keeps between runs: read with the reason when they cannot be, replaced
+// so that a crash at any moment leaves either the old file or the new one, never a mix.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace emulator {
+
+// The bytes of the regular file PATH, or nothing when there is no such file. Throws
+// std::runtime_error "cannot read PATH (reason)" for anything else at PATH (a folder, a FIFO,
+// a device) and for a file that cannot be read; nothing at PATH is changed.
+std::optional<std::string> ReadFileIfPresent(const std::string& path);
+
+// What a replacement does with the file PATH held before.
+enum class PreviousFile { kKeptAsBackup, kDropped };
+
+// Writes TEXT to a temporary file beside PATH, flushes it to disk and renames it over PATH,
+// keeping the previous PATH as PATH.bak if asked. Throws std::runtime_error naming PATH and
+// the reason when it cannot; PATH is then as it was.
+void ReplaceFile(const std::string& path, std::string_view text,
+                 PreviousFile previous = PreviousFile::kKeptAsBackup);
+
+// Renames PATH to PATH + SUFFIX, or to PATH + SUFFIX + ".2", ".3"... when earlier ones are
+// there, so that nothing set aside before is lost. Answers the new path; throws
+// std::runtime_error when the rename fails.
+std::string SetAside(const std::string& path, const std::string& suffix);
+
+}  // namespace emulator

@@ -1,0 +1,96 @@
+// The emulated host application: one plug-in, the services it calls, and the user's
+// actions on it. One Host exists at a time; the suites find it through Host::Current().
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "emulator/core/action_outcome.h"
+#include "emulator/core/block_allocator.h"
+#include "emulator/core/event_loop.h"
+#include "emulator/core/handle_table.h"
+#include "emulator/core/modals.h"
+#include "emulator/core/plugin_connection.h"
+#include "emulator/core/suite_registry.h"
+#include "emulator/core/trace.h"
+#include "emulator/models/dialogs/dialog_manager.h"
+#include "emulator/models/dialogs/icon.h"
+#include "emulator/models/document/document.h"
+#include "emulator/models/menus.h"
+#include "emulator/models/notifiers.h"
+#include "emulator/models/preferences/preference_store.h"
+
+namespace emulator {
+
+class Host {
+  public:
+    explicit Host(const std::string& pluginPath);
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The host the suites serve, or null.
+    static Host* Current();
+
+    // Loads the plug-in's code. False with one line in ERROR when it cannot.
+    bool LoadPlugin(std::string& error);
+
+    // What the user and the application do to the plug-in. Each throws std::runtime_error
+    // when the plug-in is not in a state where the host would do it.
+    void Start();   // start-up, then the application-started notification if it succeeded
+    void Quit();    // shut-down
+    void Unload();  // unload message, then the code is dropped
+    void Reload();  // the code is loaded again, then the reload message
+    void About();
+    HostErr Call(const std::string& caller, const std::string& selector);
+    // The user chooses ITEM: its owner receives "AI Menu"/"AI Go". Nothing happens for a
+    // disabled item, one that opens a submenu or one that no plug-in of ours owns.
+    ActionOutcome ChooseMenuItem(const MenuItem& item);
+    // The input is over: a started plug-in is shut down as when the host quits.
+    void Finish();
+
+    bool Started() const { return started_; }
+    // The code was dropped by an unload (the host loads it before anything plays).
+    bool Unloaded() const { return !plugin.Loaded(); }
+
+    // The plug-in asks for an alert: it stays on screen until answered.
+    void ShowAlert(const std::string& utf8Text);
+    // Answers the alert on top of the screen; throws when there is none.
+    void AnswerAlert();
+    const std::vector<std::string>& AlertsShown() const { return alertsShown_; }
+
+    // Something the plug-in did that a real host would not accept.
+    void Misuse(const std::string& what);
+    const std::vector<std::string>& Errors() const { return errors_; }
+
+    SPBasicSuite* BasicSuite();
+
+    Trace trace;
+    BlockAllocator blocks;
+    SuiteRegistry suites;
+    EventLoop loop;
+    Modals modals{loop};
+    Notifiers notifiers;
+    Menus menus;
+    PluginConnection plugin;
+    Document document;
+    HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8
+    std::optional<int32_t> cursor;                           // the cursor resource last set
+    PreferenceStore preferences;
+    DialogManager dialogs{*this};
+    HandleTable<HostIconRef, Icon> icons;
+    int64_t appContextDepth = 0;
+    std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
+
+  private:
+    void RequireLoadedCode() const;
+    void RequireNoCallUnderWay() const;
+
+    bool started_ = false;
+    std::vector<std::string> alertsShown_;
+    std::vector<std::string> errors_;
+};
+
+}  // namespace emulator

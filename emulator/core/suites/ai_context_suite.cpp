@@ -1,0 +1,47 @@
+// The application context the plug-in enters for work outside a message.
+#include "emulator/core/suites/catalogue.h"
+#include "emulator/core/suites/serve.h"
+#include "host/ai_application.h"
+
+namespace emulator {
+namespace {
+
+constexpr const char* kSuite = kAIContextSuite;
+
+HostErr HOST_API PushAppContext(HostPluginRef plugin, HostAppContextRef* context) {
+    return Serve(
+        kSuite, "PushAppContext", [] { return Arguments(); },
+        [&](Host& host) -> HostErr {
+            if (context == nullptr) return kHostErrBadParameter;
+            if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
+            ++host.appContextDepth;
+            // The depth reached is the context's identity, checked when it is left.
+            *context =
+                reinterpret_cast<HostAppContextRef>(static_cast<intptr_t>(host.appContextDepth));
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API PopAppContext(HostAppContextRef context) {
+    return Serve(
+        kSuite, "PopAppContext", [] { return Arguments(); },
+        [&](Host& host) -> HostErr {
+            if (reinterpret_cast<intptr_t>(context) != host.appContextDepth ||
+                host.appContextDepth == 0) {
+                host.Misuse("PopAppContext of a context that is not the innermost");
+                return kHostErrBadParameter;
+            }
+            --host.appContextDepth;
+            return kHostNoError;
+        });
+}
+
+const AIContextSuite4 gTable = {.PushAppContext = PushAppContext, .PopAppContext = PopAppContext};
+
+}  // namespace
+
+const void* AiContextSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace emulator

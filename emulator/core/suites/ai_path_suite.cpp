@@ -1,0 +1,121 @@
+// Path geometry: segments, closed and guide flags.
+#include "emulator/core/suites/catalogue.h"
+#include "emulator/core/suites/lookup.h"
+#include "emulator/core/suites/serve.h"
+#include "host/ai_art.h"
+
+namespace emulator {
+namespace {
+
+constexpr const char* kSuite = kAIPathSuite;
+
+bool InRange(const Art& path, int16_t first, int16_t count) {
+    return first >= 0 && count >= 0 && first + count <= static_cast<int>(path.segments.size());
+}
+
+HostErr HOST_API SetPathSegmentCount(HostArtHandle path, int16_t count) {
+    return Serve(
+        kSuite, "SetPathSegmentCount",
+        [&] { return Arguments().Add("path", path).Add("count", count); },
+        [&](Host& host) -> HostErr {
+            Art* found = FindPath(host, path, "SetPathSegmentCount");
+            if (found == nullptr) return kHostErrBadHandle;
+            if (count < 0) return kHostErrBadParameter;
+            found->segments.resize(static_cast<size_t>(count), HostPathSegment{{}, {}, {}, 1});
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API GetPathSegmentCount(HostArtHandle path, int16_t* count) {
+    return Serve(
+        kSuite, "GetPathSegmentCount", [&] { return Arguments().Add("path", path); },
+        [&](Host& host) -> HostErr {
+            if (count == nullptr) return kHostErrBadParameter;
+            Art* found = FindPath(host, path, "GetPathSegmentCount");
+            if (found == nullptr) return kHostErrBadHandle;
+            *count = static_cast<int16_t>(found->segments.size());
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API SetPathSegments(HostArtHandle path, int16_t first, int16_t count,
+                                 const HostPathSegment* segments) {
+    return Serve(
+        kSuite, "SetPathSegments",
+        [&] {
+            Arguments args;
+            args.Add("path", path).Add("first", first).Add("count", count);
+            if (segments != nullptr && count > 0)
+                args.Add("p0.h", segments[0].p.h).Add("p0.v", segments[0].p.v);
+            return args;
+        },
+        [&](Host& host) -> HostErr {
+            Art* found = FindPath(host, path, "SetPathSegments");
+            if (found == nullptr) return kHostErrBadHandle;
+            if (segments == nullptr || !InRange(*found, first, count)) return kHostErrBadParameter;
+            std::copy(segments, segments + count, found->segments.begin() + first);
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API GetPathSegments(HostArtHandle path, int16_t first, int16_t count,
+                                 HostPathSegment* segments) {
+    return Serve(
+        kSuite, "GetPathSegments",
+        [&] { return Arguments().Add("path", path).Add("first", first).Add("count", count); },
+        [&](Host& host) -> HostErr {
+            Art* found = FindPath(host, path, "GetPathSegments");
+            if (found == nullptr) return kHostErrBadHandle;
+            if (segments == nullptr || !InRange(*found, first, count)) return kHostErrBadParameter;
+            std::copy_n(found->segments.begin() + first, count, segments);
+            return kHostNoError;
+        });
+}
+
+template <bool Art::*Flag>
+HostErr SetFlag(const char* function, HostArtHandle path, HostBool32 value) {
+    return Serve(
+        kSuite, function, [&] { return Arguments().Add("path", path).Add("value", value); },
+        [&](Host& host) -> HostErr {
+            Art* found = FindPath(host, path, function);
+            if (found == nullptr) return kHostErrBadHandle;
+            found->*Flag = value != 0;
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API SetPathClosed(HostArtHandle path, HostBool32 closed) {
+    return SetFlag<&Art::closed>("SetPathClosed", path, closed);
+}
+
+HostErr HOST_API GetPathClosed(HostArtHandle path, HostBool32* closed) {
+    return Serve(
+        kSuite, "GetPathClosed", [&] { return Arguments().Add("path", path); },
+        [&](Host& host) -> HostErr {
+            if (closed == nullptr) return kHostErrBadParameter;
+            Art* found = FindPath(host, path, "GetPathClosed");
+            if (found == nullptr) return kHostErrBadHandle;
+            *closed = found->closed;
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API SetPathGuide(HostArtHandle path, HostBool32 guide) {
+    return SetFlag<&Art::guide>("SetPathGuide", path, guide);
+}
+
+const AIPathSuite8 gTable = {.SetPathSegmentCount = SetPathSegmentCount,
+                             .GetPathSegmentCount = GetPathSegmentCount,
+                             .SetPathSegments = SetPathSegments,
+                             .GetPathSegments = GetPathSegments,
+                             .SetPathClosed = SetPathClosed,
+                             .GetPathClosed = GetPathClosed,
+                             .SetPathGuide = SetPathGuide};
+
+}  // namespace
+
+const void* AiPathSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace emulator

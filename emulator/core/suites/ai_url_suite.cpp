@@ -1,0 +1,38 @@
+// The web browser: the host records the pages it is asked to open.
+#include "emulator/core/suites/catalogue.h"
+#include "emulator/core/suites/serve.h"
+#include "host/ai_application.h"
+
+namespace emulator {
+namespace {
+
+constexpr const char* kSuite = kAIURLSuite;
+
+HostBool32 HOST_API IsBrowserAvailable() {
+    return ServeAnswer(
+        kSuite, "IsBrowserAvailable", HostBool32{0}, [] { return Arguments(); },
+        [](Host&, HostBool32& available) {
+            available = 1;
+            return kHostNoError;
+        });
+}
+
+HostErr HOST_API OpenURL(const char* url) {
+    return Serve(
+        kSuite, "OpenURL", [&] { return Arguments().Add("url", url); },
+        [&](Host& host) -> HostErr {
+            if (url == nullptr) return kHostErrBadParameter;
+            host.pagesOpened.push_back(Cp1252ToUtf8(url));
+            return kHostNoError;
+        });
+}
+
+const AIURLSuite1 gTable = {.IsBrowserAvailable = IsBrowserAvailable, .OpenURL = OpenURL};
+
+}  // namespace
+
+const void* AiUrlSuiteTable() {
+    return &gTable;
+}
+
+}  // namespace emulator

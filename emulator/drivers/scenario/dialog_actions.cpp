@@ -1,0 +1,118 @@
+// What the user does in the panel and in the modal dialog on screen.
+#include <stdexcept>
+
+#include "emulator/core/host.h"
+#include "emulator/drivers/scenario/host_actions.h"
+
+namespace emulator {
+namespace {
+
+// One user's action on a dialog, its arguments read.
+using UserAction = std::function<ActionOutcome(DialogManager&, Dialog&)>;
+using UserActionReader = UserAction (*)(const ActionArguments&);
+
+enum class Where { kPanel, kModalDialog };
+
+Dialog& DialogAt(Host& host, Where where) {
+    Dialog* dialog = where == Where::kPanel ? host.dialogs.Panel() : host.dialogs.ModalOnScreen();
+    if (dialog == nullptr)
+        throw std::runtime_error(where == Where::kPanel ? "there is no panel"
+                                                        : "no dialog is on screen");
+    return *dialog;
+}
+
+// The action "panel FORM ..." or "dialog FORM ...": FORM is the usage after the verb.
+Action On(Where where, const std::string& form, const std::string& summary, UserActionReader read) {
+    std::string verb = where == Where::kPanel ? "panel" : "dialog";
+    return {verb + " " + form.substr(0, form.find(' ')), verb + " " + form, summary,
+            [where, read](const ActionArguments& args) -> Effect {
+                return [where, act = read(args)](Host& host, ActionContext& context) {
+                    ActionOutcome outcome = act(host.dialogs, DialogAt(host, where));
+                    if (!outcome.done) context.Notice(outcome.notice);
+                };
+            }};
+}
+
+UserAction ReadClick(const ActionArguments& args) {
+    args.ExpectCount(1);
+    return [id = args.Integer(0)](DialogManager& m, Dialog& d) { return m.Click(d, id); };
+}
+
+UserAction ReadType(const ActionArguments& args) {
+    args.ExpectCount(2);
+    return [id = args.Integer(0), text = args.Text(1)](DialogManager& m, Dialog& d) {
+        return m.Type(d, id, text);
+    };
+}
+
+UserAction ReadChoose(const ActionArguments& args) {
+    args.ExpectCount(2);
+    return [id = args.Integer(0), index = args.Integer(1)](DialogManager& m, Dialog& d) {
+        return m.Choose(d, id, index);
+    };
+}
+
+UserAction ReadSlide(const ActionArguments& args) {
+    args.ExpectCount(2);
+    return [id = args.Integer(0), value = args.Real(1)](DialogManager& m, Dialog& d) {
+        return m.Slide(d, id, static_cast<float>(value));
+    };
+}
+
+UserAction ReadPress(const ActionArguments& args) {
+    bool shift = args.Count() == 2 && args.Reads(1, "shift");
+    if (args.Count() != 1 && !shift) args.BadUsage();
+    return [id = args.Integer(0), shift](DialogManager& m, Dialog& d) {
+        return m.Press(d, id, shift);
+    };
+}
+
+UserAction ReadFlyoutChoice(const ActionArguments& args) {
+    args.ExpectCount(1);
+    return
+        [index = args.Integer(0)](DialogManager& m, Dialog& d) { return m.ChooseMenu(d, index); };
+}
+
+UserAction ReadCheck(const ActionArguments& args) {
+    bool on = args.Reads(1, "on");
+    if (args.Count() != 2 || (!on && !args.Reads(1, "off"))) args.BadUsage();
+    return [id = args.Integer(0), on](DialogManager& m, Dialog& d) { return m.Check(d, id, on); };
+}
+
+}  // namespace
+
+std::vector<Action> DialogActions() {
+    return {
+        On(Where::kPanel, "click N",
+           "the user clicks item N of the panel: a push button is pressed and released, a check "
+           "box toggles, a radio button turns on, a field takes the caret, any other item "
+           "notifies its procedure",
+           ReadClick),
+        On(Where::kPanel, "type N TEXT",
+           "the user types TEXT in field N and presses Return: the text is read in the field's "
+           "unit (decimal comma or point, an optional unit suffix `mm`, `cm`, `in`, `po`, `\"` "
+           "or `pt` in any case, spaces around), kept within the field's bounds, and the field "
+           "notifies. "
+           "Text that is not a number changes nothing and sends nothing",
+           ReadType),
+        On(Where::kPanel, "choose N INDEX", "the user picks entry INDEX (from 0) of popup N",
+           ReadChoose),
+        On(Where::kPanel, "slide N VALUE", "the user drags slider N to VALUE", ReadSlide),
+        On(Where::kPanel, "press N [shift]",
+           "a tracked click on push button N, SHIFT held if asked: its track procedure decides "
+           "whether it is a click, which then notifies",
+           ReadPress),
+        On(Where::kPanel, "menu INDEX", "the user picks entry INDEX of the panel's flyout menu",
+           ReadFlyoutChoice),
+        On(Where::kModalDialog, "click N",
+           "the same as `panel click`, in the modal dialog on screen", ReadClick),
+        On(Where::kModalDialog, "type N TEXT",
+           "the same as `panel type`, in the modal dialog on screen", ReadType),
+        On(Where::kModalDialog, "check N on|off",
+           "the user sets check box N of the modal dialog on screen (a click when it is not "
+           "already so)",
+           ReadCheck),
+    };
+}
+
+}  // namespace emulator

@@ -1,0 +1,123 @@
+#include "emulator/models/document/document.h"
+
+#include <algorithm>
+#include <array>
+
+#include "host/ai_art.h"
+
+namespace emulator {
+namespace {
+
+// The colours new layers take in turn (8-bit components, widened to 16 bits).
+constexpr std::array<std::array<int, 3>, 6> kLayerColours = {
+    {{79, 128, 255}, {255, 79, 79}, {79, 255, 79}, {79, 79, 255}, {255, 255, 79}, {255, 79, 255}}};
+
+HostRealPoint Apply(const HostRealMatrix& m, HostRealPoint p) {
+    return {static_cast<float>(double{m.a} * p.h + double{m.c} * p.v + m.tx),
+            static_cast<float>(double{m.b} * p.h + double{m.d} * p.v + m.ty)};
+}
+
+}  // namespace
+
+Document::Document() {
+    current_ = MakeLayer();
+}
+
+Layer* Document::LayerAt(size_t index) const {
+    return index < order_.size() ? order_[index] : nullptr;
+}
+
+Layer* Document::LayerTitled(const std::string& title) const {
+    for (Layer* layer : order_)
+        if (layer->title == title) return layer;
+    return nullptr;
+}
+
+Layer* Document::MakeLayer() {
+    auto layer = std::make_unique<Layer>();
+    const auto& rgb = kLayerColours[layersMade_ % kLayerColours.size()];
+    ++layersMade_;
+    layer->title = "Calque " + std::to_string(layersMade_);
+    layer->color = {static_cast<uint16_t>(rgb[0] * 257), static_cast<uint16_t>(rgb[1] * 257),
+                    static_cast<uint16_t>(rgb[2] * 257)};
+    layer->group = MakeArt(kHostGroupArt, layer.get());
+    order_.insert(order_.begin(), layer.get());
+    return layers_.Find(layers_.Add(std::move(layer)));
+}
+
+Layer* Document::InsertLayer(const Layer* reference, int32_t order) {
+    bool relative = order == kHostPlaceAbove || order == kHostPlaceBelow;
+    if (relative && reference == nullptr) return nullptr;
+    if (!relative && order != kHostPlaceAboveAll && order != kHostPlaceBelowAll) return nullptr;
+    Layer* layer = MakeLayer();  // made on top, then moved where it belongs
+    order_.erase(order_.begin());
+    auto at = order_.begin();
+    if (order == kHostPlaceBelowAll) at = order_.end();
+    if (relative) {
+        at = std::find(order_.begin(), order_.end(), reference);
+        if (order == kHostPlaceBelow) ++at;
+    }
+    order_.insert(at, layer);
+    return layer;
+}
+
+Art* Document::MakeArt(int32_t type, Layer* layer) {
+    auto art = std::make_unique<Art>();
+    art->type = type;
+    art->layer = layer;
+    return arts_.Find(arts_.Add(std::move(art)));
+}
+
+Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& error) {
+    error = kHostErrBadParameter;
+    if (type != kHostGroupArt && type != kHostPathArt) return nullptr;
+    bool toAll = order == kHostPlaceAboveAll || order == kHostPlaceBelowAll;
+    if (reference == nullptr && toAll) reference = current_->group;
+    if (reference == nullptr) return nullptr;
+
+    bool inside = order == kHostPlaceInsideOnTop || order == kHostPlaceInsideOnBottom || toAll;
+    Art* parent = inside ? reference : reference->parent;
+    if (toAll) parent = reference->layer->group;
+    if (parent == nullptr || parent->type != kHostGroupArt) return nullptr;
+    if (order < kHostPlaceAbove || order > kHostPlaceBelowAll) return nullptr;
+    if (!parent->layer->Editable()) {
+        error = kHostErrLayerLocked;
+        return nullptr;
+    }
+
+    auto& siblings = parent->children;
+    auto at = siblings.begin();  // the top
+    if (order == kHostPlaceInsideOnBottom || order == kHostPlaceBelowAll) at = siblings.end();
+    if (order == kHostPlaceAbove || order == kHostPlaceBelow) {
+        at = std::find(siblings.begin(), siblings.end(), reference);
+        if (order == kHostPlaceBelow) ++at;
+    }
+    Art* art = MakeArt(type, parent->layer);
+    art->parent = parent;
+    siblings.insert(at, art);
+    error = kHostNoError;
+    return art;
+}
+
+void Document::Free(Art& art) {
+    for (Art* child : art.children) Free(*child);
+    arts_.Remove(HandleOf(&art));
+}
+
+void Document::Dispose(Art& art) {
+    if (art.parent == nullptr) return;  // a layer's own group goes only with its layer
+    auto& siblings = art.parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), &art));
+    Free(art);
+}
+
+void Document::Transform(Art& art, const HostRealMatrix& matrix) {
+    for (HostPathSegment& segment : art.segments) {
+        segment.p = Apply(matrix, segment.p);
+        segment.in = Apply(matrix, segment.in);
+        segment.out = Apply(matrix, segment.out);
+    }
+    for (Art* child : art.children) Transform(*child, matrix);
+}
+
+}  // namespace emulator
