@@ -6,8 +6,18 @@
 
 namespace emulator {
 
-PluginLibrary::PluginLibrary(const std::string& path)
-    : path_(std::filesystem::absolute(path).string()) {}
+namespace {
+
+// An empty path has no absolute form; it stays as it is, and loading it then fails.
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+}  // namespace
+
+PluginLibrary::PluginLibrary(const std::string& path) : path_(Absolute(path)) {}
 
 bool PluginLibrary::Load(std::string& error) {
     if (Loaded()) return true;
