@@ -1,4 +1,5 @@
 // The toolbox, the keyboard's modifier keys and the mouse over the artwork.
+#include <optional>
 #include <stdexcept>
 
 #include "emulator/core/host.h"
@@ -54,11 +55,11 @@ Action KeyAction(const std::string& name, const std::string& summary, bool down)
                 args.ExpectCount(1);
                 std::optional<ModifierKey> key = ModifierKeyNamed(args.Text(0));
                 if (!key) args.BadUsage();
-                return [down, key = *key](Host& host, ActionContext&) {
+                return [down, pressed = *key](Host& host, ActionContext&) {
                     if (down)
-                        host.keyboard.Hold(key);
+                        host.keyboard.Hold(pressed);
                     else
-                        host.keyboard.Release(key);
+                        host.keyboard.Release(pressed);
                 };
             }};
 }

@@ -1,6 +1,7 @@
 // The modifier keys the user holds down.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>

@@ -18,9 +18,10 @@ struct Tool {
     AIToolType group = kNoTool;
     AIToolType toolset = kNoTool;
     int32_t options = 0;
-    std::optional<int32_t> icon;          // resource numbers of the owner's icons
-    std::optional<int32_t> rolloverIcon;  //
-    HostPluginRef owner = nullptr;        // null: the host's, or another program's
+    // Resource numbers of the owner's icons: its button, and the button under the pointer.
+    std::optional<int32_t> icon;
+    std::optional<int32_t> rolloverIcon;
+    HostPluginRef owner = nullptr;  // null: the host's, or another program's
 };
 
 class Toolbox {
