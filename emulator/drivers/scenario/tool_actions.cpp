@@ -100,11 +100,16 @@ Action MouseAction(const std::string& name, const std::string& summary,
                                     static_cast<HostReal>(args.Real(1))};
                 return [name, steps, point](Host& host, ActionContext& context) {
                     RequireButton(host.mouseButtonDown, steps, name);
+                    // The button moves whether or not a tool hears it; one notice tells
+                    // that the whole action reached nothing.
+                    ActionOutcome outcome = ActionOutcome::Done();
                     for (const MouseStep& step : steps) {
                         if (step.after != Button::kAny)
                             host.mouseButtonDown = step.after == Button::kDown;
-                        Report(host.SendToCurrentTool(step.selector, point), context);
+                        ActionOutcome sent = host.SendToCurrentTool(step.selector, point);
+                        if (outcome.done) outcome = sent;
                     }
+                    Report(outcome, context);
                 };
             }};
 }
