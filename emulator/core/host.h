@@ -21,6 +21,9 @@
 #include "emulator/models/menus.h"
 #include "emulator/models/notifiers.h"
 #include "emulator/models/preferences/preference_store.h"
+#include "emulator/models/resources/cursor_resource.h"
+#include "emulator/models/tools/keyboard.h"
+#include "emulator/models/tools/toolbox.h"
 
 namespace emulator {
 
@@ -48,6 +51,13 @@ class Host {
     // The user chooses ITEM: its owner receives "AI Menu"/"AI Go". Nothing happens for a
     // disabled item, one that opens a submenu or one that no plug-in of ours owns.
     ActionOutcome ChooseMenuItem(const MenuItem& item);
+    // The user clicks TOOL's button: the current tool receives "AI Tool"/"AI Deselect" and
+    // TOOL "AI Tool"/"AI Select", each only when the plug-in owns it. Nothing happens when
+    // TOOL is already current.
+    ActionOutcome SelectTool(Tool& tool);
+    // "AI Tool"/SELECTOR to the current tool, with POINTER (artwork points) and the held
+    // keys. Nothing happens when the current tool is not the plug-in's.
+    ActionOutcome SendToCurrentTool(const char* selector, HostRealPoint pointer);
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();
 
@@ -78,15 +88,21 @@ class Host {
     Document document;
     HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8
     std::optional<int32_t> cursor;                           // the cursor resource last set
+    std::optional<CursorImage> cursorImage;  // its image, when the plug-in has that resource
     PreferenceStore preferences;
     DialogManager dialogs{*this};
     HandleTable<HostIconRef, Icon> icons;
     int64_t appContextDepth = 0;
     std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
+    Toolbox toolbox;
+    Keyboard keyboard;
+    bool mouseButtonDown = false;  // between a mouse down and its mouse up
+    std::vector<BeepSound> beeps;
 
   private:
     void RequireLoadedCode() const;
     void RequireNoCallUnderWay() const;
+    HostErr SendToolMessage(const Tool& tool, const char* selector, HostRealPoint pointer);
 
     bool started_ = false;
     std::vector<std::string> alertsShown_;

@@ -178,6 +178,36 @@ Json MenusState(const Menus& menus) {
     return state;
 }
 
+Json OptionalNumber(const std::optional<int32_t>& number) {
+    return number ? Json(*number) : Json();
+}
+
+Json ToolsState(const Host& host) {
+    Json tools = Json::array();
+    for (size_t i = 0; i < host.toolbox.Count(); ++i) {
+        const Tool& tool = *host.toolbox.At(i);
+        Json entry = Json::object();
+        entry["number"] = tool.number;
+        entry["name"] = tool.name;
+        entry["tip"] = tool.tip;
+        entry["group"] = tool.group;
+        entry["toolset"] = tool.toolset;
+        entry["options"] = tool.options;
+        entry["icon"] = OptionalNumber(tool.icon);
+        entry["rollover_icon"] = OptionalNumber(tool.rolloverIcon);
+        entry["owner"] = tool.owner == host.plugin.Ref() ? "plug-in" : "host";
+        entry["current"] = &tool == &host.toolbox.Current();
+        tools.push_back(std::move(entry));
+    }
+    return tools;
+}
+
+Json BeepsState(const std::vector<BeepSound>& beeps) {
+    Json list = Json::array();
+    for (const BeepSound& beep : beeps) list.push_back({beep.hertz, beep.milliseconds});
+    return list;
+}
+
 }  // namespace
 
 Json HostState(const Host& host) {
@@ -191,9 +221,15 @@ Json HostState(const Host& host) {
     state["document"] = DocumentState(host.document);
     state["menus"] = MenusState(host.menus);
     state["cursor"] = host.cursor ? Json(*host.cursor) : Json();
+    state["cursor_hot_spot"] =
+        host.cursorImage ? Json::array({host.cursorImage->hotSpotX, host.cursorImage->hotSpotY})
+                         : Json();
     state["prefs"] = PreferencesJson(host.preferences);
     state["dialogs"] = DialogsState(host.dialogs);
     state["pages_opened"] = Strings(host.pagesOpened);
+    state["tools"] = ToolsState(host);
+    state["keys"] = Strings(host.keyboard.HeldNames());
+    state["beeps"] = BeepsState(host.beeps);
     return state;
 }
 

@@ -272,6 +272,154 @@ def inclination_buttons():
     return canvas
 
 
+# Cursors: 32 x 32 monochrome, each pixel transparent, black or white.
+CURSOR_SIZE = 32
+ARROW_HOT_SPOT = (11, 7)
+# The arrow's outline, its tip at (0, 0).
+ARROW = [(0, 0), (0, 16), (4, 12), (7, 18.5), (9.5, 17.5), (6.5, 11), (11.5, 11)]
+# Digits of 3 x 5 cells, drawn two pixels a cell.
+DIGITS = {
+    1: ['.#.', '##.', '.#.', '.#.', '###'],
+    2: ['##.', '..#', '.#.', '#..', '###'],
+    3: ['##.', '..#', '.#.', '..#', '##.'],
+    4: ['#.#', '#.#', '###', '..#', '..#'],
+}
+
+
+class MonoCanvas:
+    """Pixels that are None (transparent), 'black' or 'white'."""
+
+    def __init__(self):
+        self.pixels = [[None] * CURSOR_SIZE for _ in range(CURSOR_SIZE)]
+
+    def covered(self, shape):
+        """The pixels whose centre lies in SHAPE."""
+        return {(x, y) for y in range(CURSOR_SIZE) for x in range(CURSOR_SIZE)
+                if shape.contains(x + 0.5, y + 0.5)}
+
+    def paint_outlined(self, pixels):
+        """PIXELS in white with a one-pixel black border, inside or around them as room allows."""
+        for x, y in pixels:
+            neighbours = [(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))]
+            inner = all(n in pixels for n in neighbours)
+            self.pixels[y][x] = 'white' if inner else 'black'
+
+    def paint_ink(self, pixels):
+        """PIXELS in black, with a white halo so they show on any background."""
+        for x, y in pixels:
+            for dx in (-1, 0, 1):
+                for dy in (-1, 0, 1):
+                    hx, hy = x + dx, y + dy
+                    if 0 <= hx < CURSOR_SIZE and 0 <= hy < CURSOR_SIZE and \
+                            self.pixels[hy][hx] is None:
+                        self.pixels[hy][hx] = 'white'
+        for x, y in pixels:
+            self.pixels[y][x] = 'black'
+
+
+def arrow_cursor(tip=ARROW_HOT_SPOT):
+    canvas = MonoCanvas()
+    outline = [(tip[0] + x, tip[1] + y) for x, y in ARROW]
+    canvas.paint_outlined(canvas.covered(polygon(outline)))
+    return canvas
+
+
+def digit_cursor(digit):
+    canvas = arrow_cursor()
+    cells = {(22 + 2 * i + dx, 19 + 2 * j + dy)
+             for j, row in enumerate(DIGITS[digit]) for i, cell in enumerate(row) if cell == '#'
+             for dx in (0, 1) for dy in (0, 1)}
+    canvas.paint_ink(cells)
+    return canvas
+
+
+def barred_circle_cursor():
+    canvas = arrow_cursor((11, 8))
+    ring = canvas.covered(ellipse_ring(25, 24, 4.5, 4.5, 1.6))
+    bar = canvas.covered(line([(22, 21), (28, 27)], 1.6))
+    canvas.paint_ink(ring | bar)
+    return canvas
+
+
+def marked_cursor():
+    canvas = arrow_cursor()
+    canvas.paint_ink(canvas.covered(rect(23, 22, 27, 26)))
+    return canvas
+
+
+def cross_hair_cursor():
+    canvas = MonoCanvas()
+    cx, cy = 15, 14
+    arms = set()
+    for d in range(3, 12):
+        arms |= {(cx - d, cy), (cx + d, cy), (cx, cy - d), (cx, cy + d)}
+    canvas.paint_ink(arms | {(cx, cy)})
+    return canvas
+
+
+def cur_bytes(canvas, hot_spot):
+    """A Windows cursor file: one 1-bit image, its colour (XOR) rows then its mask (AND) rows,
+    both bottom-up with 4-byte rows; white is colour 1 of a black-and-white palette."""
+    size = CURSOR_SIZE
+
+    def rows(bit):
+        data = b''
+        for row in reversed(canvas.pixels):
+            bits = 0
+            for pixel in row:
+                bits = (bits << 1) | bit(pixel)
+            data += struct.pack('>I', bits)
+        return data
+
+    xor = rows(lambda pixel: 1 if pixel == 'white' else 0)
+    mask = rows(lambda pixel: 1 if pixel is None else 0)
+    info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, len(xor) + len(mask),
+                       0, 0, 2, 0)
+    palette = bytes((0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0))
+    image = info + palette + xor + mask
+    header = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, hot_spot[0], hot_spot[1], len(image),
+                        6 + 16)
+    return header + entry + image
+
+
+def ico_bytes(canvas):
+    """A Windows icon file: one 32-bit image with its alpha, and the 1-bit mask after it."""
+    size = canvas.width
+    pixels = b''.join(bytes((b, g, r, 0xFF)) for row in reversed(canvas.pixels) for r, g, b in row)
+    mask = b'\0' * (4 * size)  # every pixel opaque
+    info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask),
+                       0, 0, 0, 0)
+    image = info + pixels + mask
+    header = struct.pack('<HHH', 0, 1, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32, len(image), 6 + 16)
+    return header + entry + image
+
+
+def tool_icon(colour):
+    """The tool's icon: a quadrilateral, grey for the button and in colour for rollover."""
+    canvas = Canvas(32, 32, BUTTON_FACE)
+    corners = [(5, 25), (10, 6), (27, 9), (23, 27)]
+    dark = tuple(c * 2 // 3 for c in colour)
+    canvas.paint(polygon(corners), colour, 0.35)
+    canvas.paint(line(corners, 2, closed=True), dark)
+    for x, y in corners:
+        canvas.paint(disc(x, y, 2), dark)
+    return canvas
+
+
+CURSORS = {
+    'cross-hair.cur': (cross_hair_cursor, (15, 14)),
+    'barred-circle.cur': (barred_circle_cursor, (11, 8)),
+    'vertex-1.cur': (lambda: digit_cursor(1), ARROW_HOT_SPOT),
+    'vertex-2.cur': (lambda: digit_cursor(2), ARROW_HOT_SPOT),
+    'vertex-3.cur': (lambda: digit_cursor(3), ARROW_HOT_SPOT),
+    'vertex-4.cur': (lambda: digit_cursor(4), ARROW_HOT_SPOT),
+    'tool.cur': (marked_cursor, ARROW_HOT_SPOT),
+    'empty.cur': (MonoCanvas, ARROW_HOT_SPOT),
+    'arrow.cur': (arrow_cursor, ARROW_HOT_SPOT),
+}
+
 IMAGES = {
     'logo.bmp': lambda: logo(20, (0x1F, 0x7A, 0x8C), WHITE),
     'logo-pressed.bmp': lambda: logo(17, (0x12, 0x4C, 0x58), (0xD8, 0xD8, 0xD8)),
@@ -285,15 +433,20 @@ IMAGES = {
     'web-link.bmp': globe,
     'about.bmp': about_picture,
     'inclination-buttons.png': inclination_buttons,
+    'tool-icon.ico': lambda: tool_icon((0x70, 0x70, 0x70)),
+    'tool-icon-rollover.ico': lambda: tool_icon((0x2E, 0x7C, 0xD0)),
 }
 
 
 def main():
     folder = os.path.dirname(os.path.abspath(__file__))
+    encoders = {'.png': png_bytes, '.bmp': bmp_bytes, '.ico': ico_bytes}
     for name, draw in IMAGES.items():
-        encode = png_bytes if name.endswith('.png') else bmp_bytes
         with open(os.path.join(folder, name), 'wb') as out:
-            out.write(encode(draw()))
+            out.write(encoders[os.path.splitext(name)[1]](draw()))
+    for name, (draw, hot_spot) in CURSORS.items():
+        with open(os.path.join(folder, name), 'wb') as out:
+            out.write(cur_bytes(draw(), hot_spot))
 
 
 if __name__ == '__main__':

@@ -35,7 +35,9 @@ HostErr HOST_API SetPlatformCursor(HostPluginRef plugin, int32_t cursorId) {
                 host.Misuse("SetPlatformCursor with a foreign plug-in reference");
                 return kHostErrBadHandle;
             }
+            host.cursorImage.reset();
             host.cursor = cursorId;
+            host.cursorImage = ReadCursor(host.plugin.Resources(), static_cast<uint16_t>(cursorId));
             return kHostNoError;
         });
 }

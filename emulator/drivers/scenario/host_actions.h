@@ -22,5 +22,7 @@ std::vector<Action> MenuActions();
 std::vector<Action> PreferenceActions();
 // The user's actions in the panel and in the modal dialog on screen.
 std::vector<Action> DialogActions();
+// The toolbox, the modifier keys and the mouse over the artwork.
+std::vector<Action> ToolActions();
 
 }  // namespace emulator

@@ -209,6 +209,15 @@ typedef struct ADMItemSuite7 {
 /* The type GetType answers for an icon whose resource could not be found. */
 enum { kADMUnknownIconType = 7 };
 
+typedef struct ADMIconSuite1 {
+    /* The icon resource ICONID of PLUGIN (a Windows group icon, as the toolbox shows it). A
+       missing resource still gives an icon, of type kADMUnknownIconType. The caller owns it
+       until Destroy. */
+    HostIconRef(HOST_API* GetFromResource)(HostPluginRef plugin, int32_t iconId);
+    int32_t(HOST_API* GetType)(HostIconRef icon);
+    void(HOST_API* Destroy)(HostIconRef icon);
+} ADMIconSuite1;
+
 typedef struct ADMIconSuite2 {
     /* The picture resource ICONID of PLUGIN (a bitmap or PNG image). A missing resource
        still gives an icon, of type kADMUnknownIconType. The caller owns it until Destroy;

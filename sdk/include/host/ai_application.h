@@ -105,6 +105,61 @@ typedef struct AIMenuSuite9 {
 #define kAIToolSuite "AI Tool Suite"
 #define kAIToolSuiteVersion 10
 
+/* A tool's number in the toolbox: signed 16-bit, given by the host when the tool is
+   added. */
+typedef int16_t AIToolType;
+/* The number that stands for no tool: a new group, or a toolset of the tool's own. */
+enum { kNoTool = -2 };
+
+/* What the toolbox shows for a tool being added. */
+typedef struct AIAddToolData {
+    const char* title;        /* Windows-1252 */
+    const char* tooltip;      /* Windows-1252 */
+    HostIconRef icon;         /* from the icon suite, version 1; may be null */
+    AIToolType sameGroupAs;   /* the tool whose toolbox group is joined, or kNoTool */
+    AIToolType sameToolsetAs; /* the tool whose toolset (fly-out) is joined, or kNoTool */
+} AIAddToolData;
+
+/* Options of AddTool. */
+enum { kToolWantsToTrackCursorOption = 1 };
+
+/*
+ * The toolbox: the host's own tools, other plug-ins' tools and the caller's. A tool is
+ * owned by the host until it quits; its handle stays valid until then. The plug-in that
+ * added a tool receives the "AI Tool" messages for it (selection, deselection, options,
+ * cursor tracking when asked for, mouse down, drag and up). Names are Windows-1252. Any
+ * message context.
+ */
+typedef struct AIToolSuite10 {
+    /* Adds a tool named NAME, owned by PLUGIN, described by DATA, with OPTIONS
+       (kToolWantsToTrackCursorOption). *tool receives its handle. The icon stays the
+       caller's. Null name, data, title or tool, a name already in the toolbox, or a group
+       or toolset number of no tool: kHostErrBadParameter. PLUGIN other than the caller's
+       own reference: kHostErrBadHandle. */
+    HostErr(HOST_API* AddTool)(HostPluginRef plugin, const char* name, const AIAddToolData* data,
+                               int32_t options, HostToolHandle* tool);
+
+    /* *number receives the number of the tool named NAME. Null arguments:
+       kHostErrBadParameter. No tool of that name: kHostErrNotFound, *number untouched. */
+    HostErr(HOST_API* GetToolNumberFromName)(const char* name, AIToolType* number);
+
+    /* *number receives the number of TOOL. Null number: kHostErrBadParameter. A tool the
+       host does not know: kHostErrBadHandle. */
+    HostErr(HOST_API* GetToolNumberFromHandle)(HostToolHandle tool, AIToolType* number);
+
+    /* The icon the toolbox shows while the pointer is over TOOL's button, a tool of the
+       caller. The icon stays the caller's. Null icon or one the host does not know:
+       kHostErrBadParameter. A tool the host does not know or of another plug-in:
+       kHostErrBadHandle. */
+    HostErr(HOST_API* SetToolRolloverIcon)(HostToolHandle tool, HostIconRef icon);
+
+    /* Makes TOOL the current tool, as a click on its button: the tool that was current
+       receives "AI Deselect" and TOOL "AI Select" (each only if a plug-in owns it), before
+       this returns. Nothing happens when TOOL is already current. A tool the host does not
+       know: kHostErrBadHandle. */
+    HostErr(HOST_API* SetSelectedTool)(HostToolHandle tool);
+} AIToolSuite10;
+
 #define kAINotifierSuite "AI Notifier Suite"
 #define kAINotifierSuiteVersion 2
 

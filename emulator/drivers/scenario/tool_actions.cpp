@@ -1,0 +1,153 @@
+// The toolbox, the keyboard's modifier keys and the mouse over the artwork.
+#include <optional>
+#include <stdexcept>
+
+#include "emulator/core/host.h"
+#include "emulator/drivers/scenario/host_actions.h"
+#include "host/messages.h"
+
+namespace emulator {
+namespace {
+
+void Report(const ActionOutcome& outcome, ActionContext& context) {
+    if (!outcome.done) context.Notice(outcome.notice);
+}
+
+Effect CompileToolInstalled(const ActionArguments& args) {
+    args.ExpectCount(1);
+    return [name = args.HostReadableText(0)](Host& host, ActionContext&) {
+        if (host.Started() || !host.plugin.Calls().empty())
+            throw std::runtime_error("tool-installed must come before start");
+        Tool tool;
+        tool.name = name;
+        tool.tip = name;
+        try {
+            host.toolbox.Add(std::move(tool));
+        } catch (const std::invalid_argument& refused) {
+            throw std::runtime_error(refused.what());
+        }
+    };
+}
+
+Effect CompileSelectTool(const ActionArguments& args) {
+    if (args.Count() > 1) args.BadUsage();
+    std::optional<std::string> name;
+    if (args.Count() == 1) name = args.Text(0);
+    return [name](Host& host, ActionContext& context) {
+        Tool* tool = name ? host.toolbox.Named(*name) : host.toolbox.OwnedBy(host.plugin.Ref());
+        if (tool == nullptr)
+            throw std::runtime_error(name ? "no tool is named \"" + *name + "\""
+                                          : std::string("the plug-in has added no tool"));
+        Report(host.SelectTool(*tool), context);
+    };
+}
+
+Effect CompileOptions(const ActionArguments& args) {
+    args.ExpectCount(0);
+    return [](Host& host, ActionContext& context) {
+        Report(host.SendToCurrentTool(kSelectorAIEditToolOptions, {}), context);
+    };
+}
+
+// hold KEY or release KEY.
+Action KeyAction(const std::string& name, const std::string& summary, bool down) {
+    return {name, name + " alt|shift", summary, [down](const ActionArguments& args) -> Effect {
+                args.ExpectCount(1);
+                std::optional<ModifierKey> key = ModifierKeyNamed(args.Text(0));
+                if (!key) args.BadUsage();
+                return [down, pressed = *key](Host& host, ActionContext&) {
+                    if (down)
+                        host.keyboard.Hold(pressed);
+                    else
+                        host.keyboard.Release(pressed);
+                };
+            }};
+}
+
+// What a mouse action needs of the button before it, and leaves after it.
+enum class Button { kUp, kDown, kAny };
+
+struct MouseStep {
+    const char* selector;
+    Button needed;  // the button's state the step requires
+    Button after;   // its state after the step (kAny: unchanged)
+};
+
+// Refuses ACTION before any message is sent when one of its STEPS would find the button in
+// the wrong state.
+void RequireButton(bool buttonDown, const std::vector<MouseStep>& steps,
+                   const std::string& action) {
+    for (const MouseStep& step : steps) {
+        if (step.needed == Button::kDown && !buttonDown)
+            throw std::runtime_error(action + " comes only between down and up");
+        if (step.needed == Button::kUp && buttonDown)
+            throw std::runtime_error(action + " cannot come while the button is down: up first");
+        if (step.after != Button::kAny) buttonDown = step.after == Button::kDown;
+    }
+}
+
+constexpr MouseStep kMove{kSelectorAITrackToolCursor, Button::kAny, Button::kAny};
+constexpr MouseStep kDown{kSelectorAIToolMouseDown, Button::kUp, Button::kDown};
+constexpr MouseStep kDrag{kSelectorAIToolMouseDrag, Button::kDown, Button::kAny};
+constexpr MouseStep kUp{kSelectorAIToolMouseUp, Button::kDown, Button::kUp};
+
+// An action of the mouse at X Y: each step's message to the current tool, in order.
+Action MouseAction(const std::string& name, const std::string& summary,
+                   std::vector<MouseStep> steps) {
+    return {name, name + " X Y", summary, [name, steps](const ActionArguments& args) -> Effect {
+                args.ExpectCount(2);
+                HostRealPoint point{static_cast<HostReal>(args.Real(0)),
+                                    static_cast<HostReal>(args.Real(1))};
+                return [name, steps, point](Host& host, ActionContext& context) {
+                    RequireButton(host.mouseButtonDown, steps, name);
+                    // The button moves whether or not a tool hears it; one notice tells
+                    // that the whole action reached nothing.
+                    ActionOutcome outcome = ActionOutcome::Done();
+                    for (const MouseStep& step : steps) {
+                        if (step.after != Button::kAny)
+                            host.mouseButtonDown = step.after == Button::kDown;
+                        ActionOutcome sent = host.SendToCurrentTool(step.selector, point);
+                        if (outcome.done) outcome = sent;
+                    }
+                    Report(outcome, context);
+                };
+            }};
+}
+
+}  // namespace
+
+std::vector<Action> ToolActions() {
+    return {
+        {"tool-installed", "tool-installed \"NAME\"",
+         "before start: the toolbox holds a tool named NAME, as another plug-in would have added "
+         "it, after the host's own (\"Adobe Selection Tool\", current, and \"Adobe Pen Tool\")",
+         CompileToolInstalled},
+        {"select-tool", "select-tool [\"NAME\"]",
+         "the user clicks the button of the tool named NAME, or without NAME the plug-in's "
+         "tool: the tool that was current receives \"AI Tool\"/\"AI Deselect\" and the new one "
+         "\"AI Tool\"/\"AI Select\", each only when it is the plug-in's",
+         CompileSelectTool},
+        {"options", "options",
+         "the user presses Return: the current tool receives \"AI Tool\"/\"AI Edit Options\"",
+         CompileOptions},
+        KeyAction("hold",
+                  "the user holds the key down until `release`: GetAsyncKeyState reports it "
+                  "and the tool messages carry it among their modifiers",
+                  true),
+        KeyAction("release", "the user lets the key go", false),
+        MouseAction("move",
+                    "the pointer moves to the artwork point (X, Y), vertical axis up: the current "
+                    "tool receives \"AI Tool\"/\"AI Track Cursor\"",
+                    {kMove}),
+        MouseAction("down", "the button goes down at (X, Y): \"AI Tool\"/\"AI Mouse Down\"",
+                    {kDown}),
+        MouseAction("drag",
+                    "with the button down, the pointer moves to (X, Y): \"AI Tool\"/\"AI Mouse "
+                    "Drag\"; refused outside `down` ... `up`",
+                    {kDrag}),
+        MouseAction("up", "the button goes up at (X, Y): \"AI Tool\"/\"AI Mouse Up\"", {kUp}),
+        MouseAction("click", "`move`, `down` and `up` at (X, Y)", {kMove, kDown, kUp}),
+    };
+}
+
+}  // namespace emulator
