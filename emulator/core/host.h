@@ -21,6 +21,7 @@
 #include "emulator/models/menus.h"
 #include "emulator/models/notifiers.h"
 #include "emulator/models/preferences/preference_store.h"
+#include "host/ai_art.h"
 
 namespace emulator {
 
@@ -81,6 +82,7 @@ class Host {
     PreferenceStore preferences;
     DialogManager dialogs{*this};
     HandleTable<HostIconRef, Icon> icons;
+    HandleTable<HostHitRef, HostToolHitData> hits;  // hit tests not yet released
     int64_t appContextDepth = 0;
     std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
 

@@ -41,6 +41,8 @@ const void* AiPathSuiteTable();
 const void* AiRealMathSuiteTable();
 const void* AiTagSuiteTable();
 const void* AiTransformArtSuiteTable();
+const void* AiDocumentViewSuiteTable();
+const void* AiHitTestSuiteTable();
 const void* AiUnicodeStringSuiteTable();
 const void* AiPreferenceSuiteTable();
 
