@@ -30,7 +30,8 @@ std::optional<AnchorHit> NearestAnchor(Art& path, HostRealPoint point, double ra
     double bestDistance = radius;
     for (size_t i = 0; i < path.segments.size(); ++i) {
         double distance = Distance(path.segments[i].p, point);
-        if (distance > bestDistance || (best && distance == bestDistance)) continue;
+        // Written so that an anchor off the plane (a NaN distance) is never taken.
+        if (!(distance <= bestDistance) || (best && distance == bestDistance)) continue;
         best = AnchorHit{&path, i, path.segments[i].p};
         bestDistance = distance;
     }
