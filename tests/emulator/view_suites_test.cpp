@@ -40,8 +40,8 @@ class ViewSuites : public ::testing::Test {
     }
 
     emulator::Host host{"no-plugin.so"};
-    const AIDocumentViewSuite10* views = Acquire<AIDocumentViewSuite10>(
-        host, kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
+    const AIDocumentViewSuite10* views =
+        Acquire<AIDocumentViewSuite10>(host, kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
     const AIHitTestSuite3* hits =
         Acquire<AIHitTestSuite3>(host, kAIHitTestSuite, kAIHitTestSuiteVersion);
 };

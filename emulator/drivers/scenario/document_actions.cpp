@@ -88,8 +88,8 @@ Effect CompileDeleteArt(const ActionArguments& args) {
 
 Effect CompileMoveArt(const ActionArguments& args) {
     args.ExpectCount(3);
-    HostRealMatrix move{1, 0, 0, 1, static_cast<HostReal>(args.Real(1)),
-                        static_cast<HostReal>(args.Real(2))};
+    HostRealMatrix move{
+        1, 0, 0, 1, static_cast<HostReal>(args.Real(1)), static_cast<HostReal>(args.Real(2))};
     return [n = args.Integer(0), move](Host& host, ActionContext& context) {
         Art& path = NthPath(host.document, n);
         if (Editable(*path.layer, context)) host.document.Transform(path, move);

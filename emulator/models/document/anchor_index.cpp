@@ -57,7 +57,8 @@ void AnchorIndex::Remove(const Art& path) {
 }
 
 std::vector<Anchor> AnchorIndex::Near(HostRealPoint centre, double radius) const {
-    Box box(Point(centre.h - radius, centre.v - radius), Point(centre.h + radius, centre.v + radius));
+    Box box(Point(centre.h - radius, centre.v - radius),
+            Point(centre.h + radius, centre.v + radius));
     std::vector<Entry> entries;
     tree_->rtree.query(bg::index::covered_by(box), std::back_inserter(entries));
     std::vector<Anchor> found;

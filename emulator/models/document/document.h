@@ -99,8 +99,7 @@ class Document {
     // WITHIN and what it holds (null: everything). Guides and art of locked or hidden
     // layers are never hit. The art on top wins, then its anchor nearest POINT, then the
     // lowest index.
-    std::optional<AnchorHit> HitAnchor(HostRealPoint point, double radius,
-                                       const Art* within) const;
+    std::optional<AnchorHit> HitAnchor(HostRealPoint point, double radius, const Art* within) const;
     // Whether hit tests use the anchors' index (the default) or look at every path, which
     // is kept only to measure the index against.
     void SetIndexed(bool indexed) { indexed_ = indexed; }
@@ -117,8 +116,7 @@ class Document {
     void Free(Art& art);
     std::optional<AnchorHit> HitByIndex(HostRealPoint point, double radius,
                                         const Art* within) const;
-    std::optional<AnchorHit> HitByScan(HostRealPoint point, double radius,
-                                       const Art* within) const;
+    std::optional<AnchorHit> HitByScan(HostRealPoint point, double radius, const Art* within) const;
 
     HandleTable<HostLayerHandle, Layer> layers_;
     std::vector<Layer*> order_;  // index 0 on top

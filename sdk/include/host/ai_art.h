@@ -129,8 +129,8 @@ typedef struct AIHitTestSuite3 {
        on top wins, then, within it, the anchor nearest POINT, then the lowest index.
        *hit receives a hit, made even when nothing is hit, which the caller releases. An
        unknown option or a negative tolerance: kHostErrBadParameter, no hit made. */
-    HostErr(HOST_API* HitTestEx)(HostArtHandle art, const HostRealPoint* point,
-                                 HostReal tolerance, int32_t option, HostHitRef* hit);
+    HostErr(HOST_API* HitTestEx)(HostArtHandle art, const HostRealPoint* point, HostReal tolerance,
+                                 int32_t option, HostHitRef* hit);
 
     /* Copies what HIT found into DATA, which the caller owns. */
     HostErr(HOST_API* GetHitData)(HostHitRef hit, HostToolHitData* data);
