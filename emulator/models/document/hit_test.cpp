@@ -3,7 +3,7 @@
 // lowest segment index.
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <vector>
 
 #include "emulator/models/document/document.h"
 
@@ -72,15 +72,25 @@ std::optional<AnchorHit> Document::HitByScan(HostRealPoint point, double radius,
 
 std::optional<AnchorHit> Document::HitByIndex(HostRealPoint point, double radius,
                                               const Art* within) const {
-    std::map<const Art*, std::vector<size_t>> ranks;  // only the paths found near
-    Art* top = nullptr;
+    std::vector<Art*> near;  // the paths with an anchor in reach, each once
     for (const Anchor& anchor : anchors_.Near(point, radius)) {
         if (Distance(anchor.point, point) > radius || !Hittable(*anchor.path, within)) continue;
-        auto [rank, made] = ranks.try_emplace(anchor.path);
-        if (made) rank->second = PaintRank(*anchor.path, *this);
-        if (top == nullptr || rank->second < ranks.at(top)) top = anchor.path;
+        if (std::find(near.begin(), near.end(), anchor.path) == near.end())
+            near.push_back(anchor.path);
     }
-    if (top == nullptr) return std::nullopt;
+    if (near.empty()) return std::nullopt;
+    // Ranking costs a walk through siblings: only paths competing for the point pay it.
+    Art* top = near.front();
+    if (near.size() > 1) {
+        std::vector<size_t> topRank = PaintRank(*top, *this);
+        for (Art* path : near) {
+            std::vector<size_t> rank = PaintRank(*path, *this);
+            if (rank < topRank) {
+                top = path;
+                topRank = std::move(rank);
+            }
+        }
+    }
     return NearestAnchor(*top, point, radius);
 }
 
