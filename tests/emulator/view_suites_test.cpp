@@ -125,4 +125,24 @@ TEST_F(ViewSuites, TheHitToleranceIsInPixelsOfTheFirstView) {
     EXPECT_EQ(made, nullptr);
 }
 
+TEST_F(ViewSuites, PathsChangedThroughTheSuitesAreHitWhereTheyNowAre) {
+    const auto* arts = Acquire<AIArtSuite14>(host, kAIArtSuite, kAIArtSuiteVersion);
+    const auto* paths = Acquire<AIPathSuite8>(host, kAIPathSuite, kAIPathSuiteVersion);
+    const auto* transforms =
+        Acquire<AITransformArtSuite1>(host, kAITransformArtSuite, kAITransformArtSuiteVersion);
+    HostArtHandle path = nullptr;
+    ASSERT_EQ(arts->NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, &path), kHostNoError);
+    ASSERT_EQ(paths->SetPathSegmentCount(path, 3), kHostNoError);
+    EXPECT_EQ(HitAt({0, 0}, 1).segment, 0);  // new segments are at the origin
+    HostPathSegment moved{{50, 50}, {50, 50}, {50, 50}, 1};
+    ASSERT_EQ(paths->SetPathSegments(path, 2, 1, &moved), kHostNoError);
+    EXPECT_EQ(HitAt({50, 50}, 1).segment, 2);
+    HostRealMatrix shift{1, 0, 0, 1, 0, 100};
+    ASSERT_EQ(transforms->TransformArt(path, &shift, 0, kHostTransformObjects), kHostNoError);
+    EXPECT_FALSE(HitAt({50, 50}, 1).hit);
+    EXPECT_EQ(HitAt({50, 150}, 1).segment, 2);
+    ASSERT_EQ(arts->DisposeArt(path), kHostNoError);
+    EXPECT_FALSE(HitAt({50, 150}, 1).hit);
+}
+
 }  // namespace
