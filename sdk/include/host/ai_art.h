@@ -122,6 +122,8 @@ typedef struct HostToolHitData {
     HostRealPoint point; /* the anchor hit, in artwork coordinates */
 } HostToolHitData;
 
+/* Callable in any message once the plug-in has started; a hit may be kept across
+   messages until released, but the art it names may be gone by then (check ValidArt). */
 typedef struct AIHitTestSuite3 {
     /* Looks at POINT (artwork coordinates) for what OPTION asks (kHostHitAnchorPoints),
        within TOLERANCE pixels of the document's first view at its zoom. ART limits the
