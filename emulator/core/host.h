@@ -24,6 +24,7 @@
 #include "emulator/models/resources/cursor_resource.h"
 #include "emulator/models/tools/keyboard.h"
 #include "emulator/models/tools/toolbox.h"
+#include "host/ai_art.h"
 
 namespace emulator {
 
@@ -92,6 +93,7 @@ class Host {
     PreferenceStore preferences;
     DialogManager dialogs{*this};
     HandleTable<HostIconRef, Icon> icons;
+    HandleTable<HostHitRef, HostToolHitData> hits;  // hit tests not yet released
     int64_t appContextDepth = 0;
     std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
     Toolbox toolbox;

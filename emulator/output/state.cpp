@@ -152,6 +152,13 @@ Json DocumentState(const Document& document) {
     return state;
 }
 
+Json ViewState(const View& view) {
+    Json state = Json::object();
+    state["zoom"] = JsonFloat(view.Zoom());
+    state["origin"] = PointState(view.Origin());
+    return state;
+}
+
 Json MenuItemState(const MenuItem& item) {
     Json entry = Json::object();
     entry["name"] = item.name;
@@ -219,6 +226,7 @@ Json HostState(const Host& host) {
     state["errors"] = Strings(host.Errors());
     state["memory"] = MemoryState(host.blocks);
     state["document"] = DocumentState(host.document);
+    state["view"] = ViewState(host.document.FirstView());
     state["menus"] = MenusState(host.menus);
     state["cursor"] = host.cursor ? Json(*host.cursor) : Json();
     state["cursor_hot_spot"] =

@@ -43,6 +43,8 @@ const void* AiRealMathSuiteTable();
 const void* AiTagSuiteTable();
 const void* AiToolSuiteTable();
 const void* AiTransformArtSuiteTable();
+const void* AiDocumentViewSuiteTable();
+const void* AiHitTestSuiteTable();
 const void* AiUnicodeStringSuiteTable();
 const void* AiPreferenceSuiteTable();
 

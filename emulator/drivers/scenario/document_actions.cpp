@@ -1,5 +1,7 @@
 // The document's layers, set up as the user would have left them.
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "emulator/core/host.h"
 #include "emulator/drivers/scenario/host_actions.h"
@@ -41,6 +43,59 @@ Action OnLayer(const std::string& name, const std::string& summary,
             }};
 }
 
+// The user cannot draw on, select or change art of a layer that is locked or hidden.
+bool Editable(const Layer& layer, ActionContext& context) {
+    if (layer.Editable()) return true;
+    context.Notice("the layer \"" + layer.title + "\" is locked or hidden: nothing happens");
+    return false;
+}
+
+Effect CompileAddPath(const ActionArguments& args) {
+    if (args.Count() < 4 || args.Count() % 2 != 0) args.BadUsage();
+    std::vector<HostPathSegment> segments;
+    for (size_t i = 0; i < args.Count(); i += 2) {
+        HostRealPoint anchor{static_cast<HostReal>(args.Real(i)),
+                             static_cast<HostReal>(args.Real(i + 1))};
+        segments.push_back({anchor, anchor, anchor, 1});
+    }
+    return [segments](Host& host, ActionContext& context) {
+        Document& document = host.document;
+        if (!Editable(*document.Current(), context)) return;
+        HostErr error = kHostNoError;
+        Art* path = document.NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
+        document.SetSegmentCount(*path, segments.size());
+        document.SetSegments(*path, 0, segments);
+        path->closed = true;
+    };
+}
+
+// The path the user points at: the N-th, from 1, depth-first in the state's order.
+Art& NthPath(Document& document, int32_t n) {
+    std::vector<Art*> paths = document.Paths();
+    if (n < 1 || static_cast<size_t>(n) > paths.size())
+        throw std::runtime_error("there is no path " + std::to_string(n) + ": the document has " +
+                                 std::to_string(paths.size()));
+    return *paths[static_cast<size_t>(n) - 1];
+}
+
+Effect CompileDeleteArt(const ActionArguments& args) {
+    args.ExpectCount(1);
+    return [n = args.Integer(0)](Host& host, ActionContext& context) {
+        Art& path = NthPath(host.document, n);
+        if (Editable(*path.layer, context)) host.document.Dispose(path);
+    };
+}
+
+Effect CompileMoveArt(const ActionArguments& args) {
+    args.ExpectCount(3);
+    HostRealMatrix move{
+        1, 0, 0, 1, static_cast<HostReal>(args.Real(1)), static_cast<HostReal>(args.Real(2))};
+    return [n = args.Integer(0), move](Host& host, ActionContext& context) {
+        Art& path = NthPath(host.document, n);
+        if (Editable(*path.layer, context)) host.document.Transform(path, move);
+    };
+}
+
 }  // namespace
 
 std::vector<Action> DocumentActions() {
@@ -55,6 +110,17 @@ std::vector<Action> DocumentActions() {
                 [](Document&, Layer& layer) { layer.locked = false; }),
         OnLayer("layer-current", "makes the first layer with that title the current one",
                 [](Document& document, Layer& layer) { document.SetCurrent(&layer); }),
+        {"add-path", "add-path X1 Y1 X2 Y2 ...",
+         "draws a closed path of straight sides through the points (artwork coordinates, two "
+         "at least) on top of the current layer, as another tool would",
+         CompileAddPath},
+        {"delete-art", "delete-art N",
+         "deletes the N-th path of the document, counted from 1 depth-first in the state's "
+         "order",
+         CompileDeleteArt},
+        {"move-art", "move-art N DX DY",
+         "moves the N-th path of the document (counted as delete-art counts) by DX, DY points",
+         CompileMoveArt},
     };
 }
 

@@ -16,6 +16,8 @@ const ActionTable& HostActions();
 std::vector<Action> ApplicationActions();
 // The document's layers.
 std::vector<Action> DocumentActions();
+// The document's views.
+std::vector<Action> ViewActions();
 // The host's menus.
 std::vector<Action> MenuActions();
 // The preference store.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 #include "host/ai_art.h"
 
@@ -21,6 +22,7 @@ HostRealPoint Apply(const HostRealMatrix& m, HostRealPoint p) {
 
 Document::Document() {
     current_ = MakeLayer();
+    views_.Add(std::make_unique<View>());
 }
 
 Layer* Document::LayerAt(size_t index) const {
@@ -101,6 +103,7 @@ Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& erro
 
 void Document::Free(Art& art) {
     for (Art* child : art.children) Free(*child);
+    anchors_.Remove(art);
     arts_.Remove(HandleOf(&art));
 }
 
@@ -111,12 +114,42 @@ void Document::Dispose(Art& art) {
     Free(art);
 }
 
+namespace {
+
+void CollectPaths(const Art& group, std::vector<Art*>& paths) {
+    for (Art* child : group.children) {
+        if (child->type == kHostPathArt) paths.push_back(child);
+        CollectPaths(*child, paths);
+    }
+}
+
+}  // namespace
+
+std::vector<Art*> Document::Paths() const {
+    std::vector<Art*> paths;
+    for (const Layer* layer : order_) CollectPaths(*layer->group, paths);
+    return paths;
+}
+
+void Document::SetSegmentCount(Art& path, size_t count) {
+    path.segments.resize(count, HostPathSegment{{}, {}, {}, 1});
+    anchors_.Update(path);
+}
+
+void Document::SetSegments(Art& path, size_t first, std::span<const HostPathSegment> segments) {
+    if (first + segments.size() > path.segments.size())
+        throw std::out_of_range("segments past the end of the path");
+    std::copy(segments.begin(), segments.end(), path.segments.begin() + first);
+    anchors_.Update(path);
+}
+
 void Document::Transform(Art& art, const HostRealMatrix& matrix) {
     for (HostPathSegment& segment : art.segments) {
         segment.p = Apply(matrix, segment.p);
         segment.in = Apply(matrix, segment.in);
         segment.out = Apply(matrix, segment.out);
     }
+    if (art.type == kHostPathArt) anchors_.Update(art);
     for (Art* child : art.children) Transform(*child, matrix);
 }
 

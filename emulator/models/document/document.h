@@ -1,11 +1,15 @@
-// The document the host shows: layers, each with a top-level group holding its art, and
-// the art tree of groups and paths.
+// The document the host shows: layers, each with a top-level group holding its art, the
+// art tree of groups and paths, and the views that show it.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "emulator/core/handle_table.h"
+#include "emulator/models/document/anchor_index.h"
+#include "emulator/models/view.h"
 #include "host/types.h"
 
 namespace emulator {
@@ -24,7 +28,7 @@ struct Art {
     Layer* layer = nullptr;
     Art* parent = nullptr;                  // null for a layer's top-level group
     std::vector<Art*> children;             // groups only, from top to bottom
-    std::vector<HostPathSegment> segments;  // paths only
+    std::vector<HostPathSegment> segments;  // paths only; changed through the Document
     bool closed = false;
     bool guide = false;
     std::vector<Tag> tags;
@@ -40,9 +44,16 @@ struct Layer {
     bool Editable() const { return !locked && visible; }
 };
 
+// What a hit test found: an anchor of a path.
+struct AnchorHit {
+    Art* path = nullptr;
+    size_t segment = 0;
+    HostRealPoint point{};
+};
+
 class Document {
   public:
-    // A new document: one layer, "Calque 1", current and editable.
+    // A new document: one layer, "Calque 1", current and editable, and one view.
     Document();
 
     // Layers in the host's order: index 0 is the topmost.
@@ -72,19 +83,49 @@ class Document {
     // The art the document holds, every layer's top-level group included.
     size_t ArtCount() const { return arts_.Size(); }
 
+    // Every path of the document, depth-first from the topmost layer down: the paint
+    // order, from the top.
+    std::vector<Art*> Paths() const;
+
+    // Every change of a path's segments goes through these, which keep the anchors'
+    // index. New segments are at the origin, corners.
+    void SetSegmentCount(Art& path, size_t count);
+    // Writes SEGMENTS into PATH from index FIRST on; the range must be inside the path.
+    void SetSegments(Art& path, size_t first, std::span<const HostPathSegment> segments);
     // Applies MATRIX to every anchor and handle of ART and what it holds.
     void Transform(Art& art, const HostRealMatrix& matrix);
+
+    // The anchor hit at POINT within RADIUS artwork points (edge included), searching
+    // WITHIN and what it holds (null: everything). Guides and art of locked or hidden
+    // layers are never hit. The art on top wins, then its anchor nearest POINT, then the
+    // lowest index.
+    std::optional<AnchorHit> HitAnchor(HostRealPoint point, double radius, const Art* within) const;
+    // Whether hit tests use the anchors' index (the default) or look at every path, which
+    // is kept only to measure the index against.
+    void SetIndexed(bool indexed) { indexed_ = indexed; }
+
+    // The views, in the order they were opened: the first one is made with the document.
+    View& FirstView() const { return *views_.At(0); }
+    View* ViewAt(size_t index) const { return views_.At(index); }
+    View* FindView(HostDocumentViewHandle view) const { return views_.Find(view); }
+    HostDocumentViewHandle HandleOf(const View* view) const { return views_.HandleOf(view); }
 
   private:
     Layer* MakeLayer();
     Art* MakeArt(int32_t type, Layer* layer);
     void Free(Art& art);
+    std::optional<AnchorHit> HitByIndex(HostRealPoint point, double radius,
+                                        const Art* within) const;
+    std::optional<AnchorHit> HitByScan(HostRealPoint point, double radius, const Art* within) const;
 
     HandleTable<HostLayerHandle, Layer> layers_;
     std::vector<Layer*> order_;  // index 0 on top
     HandleTable<HostArtHandle, Art> arts_;
     Layer* current_ = nullptr;
     int layersMade_ = 0;
+    AnchorIndex anchors_;
+    bool indexed_ = true;
+    HandleTable<HostDocumentViewHandle, View> views_;
 };
 
 }  // namespace emulator

@@ -107,6 +107,40 @@ typedef struct AITagSuite2 {
 #define kAIHitTestSuite "AI Hit Test Suite"
 #define kAIHitTestSuiteVersion 3
 
+/* What a hit test looks for. */
+enum {
+    /* The anchor points of paths: the hit gives the path, the anchor's segment index and
+       the anchor. Guides and art of locked or hidden layers are never hit. */
+    kHostHitAnchorPoints = 1
+};
+
+/* What a hit test found. */
+typedef struct HostToolHitData {
+    HostBool32 hit;      /* false when nothing was within the tolerance */
+    HostArtHandle art;   /* the art hit, or null */
+    int16_t segment;     /* the index of the segment whose anchor was hit */
+    HostRealPoint point; /* the anchor hit, in artwork coordinates */
+} HostToolHitData;
+
+/* Callable in any message once the plug-in has started; a hit may be kept across
+   messages until released, but the art it names may be gone by then (check ValidArt). */
+typedef struct AIHitTestSuite3 {
+    /* Looks at POINT (artwork coordinates) for what OPTION asks (kHostHitAnchorPoints),
+       within TOLERANCE pixels of the document's first view at its zoom. ART limits the
+       search to that art and what it holds; null searches the whole document. The art
+       on top wins, then, within it, the anchor nearest POINT, then the lowest index.
+       *hit receives a hit, made even when nothing is hit, which the caller releases. An
+       unknown option or a negative tolerance: kHostErrBadParameter, no hit made. */
+    HostErr(HOST_API* HitTestEx)(HostArtHandle art, const HostRealPoint* point, HostReal tolerance,
+                                 int32_t option, HostHitRef* hit);
+
+    /* Copies what HIT found into DATA, which the caller owns. */
+    HostErr(HOST_API* GetHitData)(HostHitRef hit, HostToolHitData* data);
+
+    /* Frees HIT; its handle is invalid from then on. */
+    HostErr(HOST_API* Release)(HostHitRef hit);
+} AIHitTestSuite3;
+
 #define kAITransformArtSuite "AI Transform Art Suite"
 #define kAITransformArtSuiteVersion 1
 

@@ -17,6 +17,35 @@ extern "C" {
 #define kAIDocumentViewSuite "AI Document View Suite"
 #define kAIDocumentViewSuiteVersion 10
 
+/*
+ * A view shows the artwork in whole pixels, vertical axis down; at zoom Z one artwork
+ * point is Z pixels. Wherever a view is asked for, null means the document's first view.
+ * Callable in any message once the plug-in has started.
+ */
+typedef struct AIDocumentViewSuite10 {
+    /* The document's view at INDEX; index 0 is the first. Out of range:
+       kHostErrBadParameter. The document owns the view. */
+    HostErr(HOST_API* GetNthDocumentView)(int32_t index, HostDocumentViewHandle* view);
+
+    /* The zoom of VIEW: pixels per artwork point, 1 for actual size. */
+    HostErr(HOST_API* GetDocumentViewZoom)(HostDocumentViewHandle view, HostReal* zoom);
+
+    /* Sets the zoom of VIEW, keeping the artwork point at its top-left corner. A zoom
+       outside 1/32 to 64 (or not a number): kHostErrBadParameter, the zoom unchanged. */
+    HostErr(HOST_API* SetDocumentViewZoom)(HostDocumentViewHandle view, HostReal zoom);
+
+    /* The pixel of VIEW that shows the artwork point ARTWORK, rounded to the nearest
+       pixel. */
+    HostErr(HOST_API* ArtworkPointToViewPoint)(HostDocumentViewHandle view,
+                                               const HostRealPoint* artwork,
+                                               HostViewPoint* viewPoint);
+
+    /* The artwork point that the pixel VIEWPOINT of VIEW shows (its top-left corner). */
+    HostErr(HOST_API* ViewPointToArtworkPoint)(HostDocumentViewHandle view,
+                                               const HostViewPoint* viewPoint,
+                                               HostRealPoint* artwork);
+} AIDocumentViewSuite10;
+
 #define kAILayerSuite "AI Layer Suite"
 #define kAILayerSuiteVersion 11
 

@@ -94,6 +94,7 @@ typedef struct HostAnnotator_* HostAnnotatorHandle;
 typedef struct HostArt_* HostArtHandle;
 typedef struct HostLayer_* HostLayerHandle;
 typedef struct HostDocumentView_* HostDocumentViewHandle;
+typedef struct HostHit_* HostHitRef;
 typedef struct HostDialog_* HostDialogRef;
 typedef struct HostItem_* HostItemRef;
 typedef struct HostDrawer_* HostDrawerRef;
