@@ -171,26 +171,25 @@ Construction ConstruireQuelconque(Chantier chantier, Longueur editee, bool diago
     return chantier.construction;
 }
 
-// Diagonal 1 slides vertex 3 along its direction; vertices 2 and 4 are rebuilt on it.
-Construction ConstruireDiagonale1(Chantier chantier) {
-    HostRealPoint* v = chantier.Sommets();
-    v[2] =
-        Somme(v[0], PointPolaire(chantier.DocumentDe(Longueur::Diagonale1), Direction(v[0], v[2])));
-    DeplacerSommet(chantier, 2);
-    DeplacerSommet(chantier, 4);
-    DeriverDiagonale(chantier, 2);
-    return chantier.construction;
-}
+// A typed diagonal slides its far end along the diagonal from its near end (vertex 3 from
+// vertex 1 for diagonal 1, vertex 2 from vertex 4 for diagonal 2); the two vertices off it
+// are rebuilt on it, and the other diagonal follows.
+struct Diagonale {
+    Longueur longueur;
+    int depart, bout;      // indices of the near and far ends
+    int sommetA, sommetB;  // the vertices rebuilt, numbered from 1
+    int autre;             // the other diagonal, numbered from 1
+};
+constexpr Diagonale kDiagonale1 = {Longueur::Diagonale1, 0, 2, 2, 4, 2};
+constexpr Diagonale kDiagonale2 = {Longueur::Diagonale2, 3, 1, 1, 3, 1};
 
-// Diagonal 2 slides vertex 2 along its direction from vertex 4; vertices 1 and 3 are
-// rebuilt on it.
-Construction ConstruireDiagonale2(Chantier chantier) {
+Construction ConstruireDiagonale(Chantier chantier, const Diagonale& d) {
     HostRealPoint* v = chantier.Sommets();
-    v[1] =
-        Somme(v[3], PointPolaire(chantier.DocumentDe(Longueur::Diagonale2), Direction(v[3], v[1])));
-    DeplacerSommet(chantier, 1);
-    DeplacerSommet(chantier, 3);
-    DeriverDiagonale(chantier, 1);
+    v[d.bout] = Somme(v[d.depart], PointPolaire(chantier.DocumentDe(d.longueur),
+                                                Direction(v[d.depart], v[d.bout])));
+    DeplacerSommet(chantier, d.sommetA);
+    DeplacerSommet(chantier, d.sommetB);
+    DeriverDiagonale(chantier, d.autre);
     return chantier.construction;
 }
 
@@ -211,8 +210,8 @@ Construction ConstruireForme(Figure f, Longueur editee, Forme forme, float facte
 Construction Reconstruire(const Figure& figure, Longueur editee, Forme forme, bool diagonale1Active,
                           float facteur) {
     Chantier chantier{{figure}, facteur};
-    if (editee == Longueur::Diagonale1) return ConstruireDiagonale1(chantier);
-    if (editee == Longueur::Diagonale2) return ConstruireDiagonale2(chantier);
+    if (editee == Longueur::Diagonale1) return ConstruireDiagonale(chantier, kDiagonale1);
+    if (editee == Longueur::Diagonale2) return ConstruireDiagonale(chantier, kDiagonale2);
     if (Parmi(editee, Longueur::Cote1, Longueur::Cote2) && forme != Forme::Quelconque)
         return ConstruireForme(figure, editee, forme, facteur);
     return ConstruireQuelconque(chantier, editee, diagonale1Active);

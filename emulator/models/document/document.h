@@ -44,12 +44,8 @@ struct Layer {
     bool Editable() const { return !locked && visible; }
 };
 
-// What a hit test found: an anchor of a path.
-struct AnchorHit {
-    Art* path = nullptr;
-    size_t segment = 0;
-    HostRealPoint point{};
-};
+// What a hit test found: an anchor of a path, as the index keeps it.
+using AnchorHit = Anchor;
 
 class Document {
   public:
