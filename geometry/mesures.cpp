@@ -13,6 +13,11 @@ float LongueurDiagonale(const Quadrilatere& quadrilatere, int n) {
     return Distance(quadrilatere.sommets[n - 1], quadrilatere.sommets[n + 1]);
 }
 
+float Mesure(const Quadrilatere& quadrilatere, Longueur longueur) {
+    int n = static_cast<int>(longueur);
+    return n < 4 ? LongueurCote(quadrilatere, n + 1) : LongueurDiagonale(quadrilatere, n - 3);
+}
+
 float Inclinaison(const Quadrilatere& quadrilatere) {
     return Direction(quadrilatere.sommets[0], quadrilatere.sommets[3]);
 }
@@ -31,6 +36,21 @@ float Aire(const Quadrilatere& quadrilatere) {
 
 double EnDegres(float radians) {
     return radians * 180.0 / std::numbers::pi;
+}
+
+float EnRadians(double degres) {
+    return static_cast<float>(degres * std::numbers::pi / 180.0);
+}
+
+double DegresEntiers(double degres) {
+    return std::floor(degres + kToleranceDegres);
+}
+
+float AngleApresBouton(float degres, bool plus, bool parDizaines) {
+    float pas = plus ? 1.0f : -1.0f;
+    if (!parDizaines) return degres + pas;
+    double dizaines = std::floor((double{degres} + kToleranceDegres) / 10);
+    return static_cast<float>(10 * dizaines + 10 * pas);
 }
 
 float LongueurPanneau(float distanceDocument, float facteur) {

@@ -1,5 +1,6 @@
 #include "panel/champs.h"
 
+#include "geometry/mesures.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
@@ -12,6 +13,10 @@ bool PanneauPret() {
     return gGlobals->Panneau != nullptr && SuitesPresentes(sADMDialog(), sADMItem());
 }
 
+void Ecrire(ItemPanneau id, float valeur) {
+    sADMItem()->SetFloatValue(sADMDialog()->GetItem(gGlobals->Panneau, id), valeur);
+}
+
 }  // namespace
 
 ItemPanneau ChampDe(Longueur longueur) {
@@ -19,8 +24,21 @@ ItemPanneau ChampDe(Longueur longueur) {
 }
 
 void AfficherLongueur(Longueur longueur, float valeur) {
+    if (PanneauPret()) Ecrire(ChampDe(longueur), valeur);
+}
+
+void AfficherPosition(HostRealPoint ancre) {
     if (!PanneauPret()) return;
-    sADMItem()->SetFloatValue(sADMDialog()->GetItem(gGlobals->Panneau, ChampDe(longueur)), valeur);
+    Ecrire(kChampPositionH, ancre.h);
+    Ecrire(kChampPositionV, ancre.v);
+}
+
+void AfficherInclinaison(float radians) {
+    AfficherDegres(static_cast<float>(EnDegres(radians)));
+}
+
+void AfficherDegres(float degres) {
+    if (PanneauPret()) Ecrire(kCurseurInclinaison, degres);
 }
 
 void RedessinerPanneau() {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
+#include "geometry/ecriture_nombres.h"
 #include "geometry/mesures.h"
 #include "panel/unites.h"
 #include "plugin/hote/suites.h"
@@ -23,10 +23,6 @@ constexpr int32_t kFigure[12][4] = {
     {20, 95, 72, 95},  {130, 95, 184, 95},  {20, 217, 72, 217},  {130, 217, 184, 217},
     {20, 95, 20, 154}, {20, 172, 20, 217},  {184, 95, 184, 154}, {184, 172, 184, 217},
     {20, 95, 57, 122}, {78, 138, 184, 217}, {184, 95, 147, 122}, {126, 138, 20, 217}};
-
-void RemplacerPremierPoint(char* texte) {
-    if (char* point = std::strchr(texte, '.')) *point = ',';
-}
 
 void DessinerImage(HostDrawerRef dessin) {
     HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, kImagePlusMoins);
@@ -66,7 +62,7 @@ void DessinerFigure(HostDrawerRef dessin) {
 }  // namespace
 
 void TexteInclinaison(float radians, char* texte, size_t taille) {
-    double degres = std::floor(EnDegres(radians));
+    double degres = DegresEntiers(EnDegres(radians));
     if (degres == 0) degres = 0;  // no "-0°"
     std::snprintf(texte, taille, "%g°", degres);
 }
@@ -75,7 +71,7 @@ void TexteLongueurBoite(float points, char* texte, size_t taille) {
     double x = double{points} * FacteurUnite();
     double arrondi = std::floor((x + 0.005) * 100) / 100;
     std::snprintf(texte, taille, "%g%s", arrondi, SuffixeUnite());
-    RemplacerPremierPoint(texte);
+    VirguleDecimale(texte);
 }
 
 void DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin) {

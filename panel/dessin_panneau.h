@@ -9,8 +9,9 @@
 // The draw procedure of the panel (attached through the guard).
 void DessinPanneau(HostDialogRef panneau, HostDrawerRef dessin);
 
-// The inclination as the panel writes it: degrees rounded down, then "°" ("-1°" for
-// -0.5°, "45°" for 45.9°). Windows-1252.
+// The inclination as the panel writes it: whole degrees rounded down, then "°" ("-1°" for
+// -0.5°, "45°" for 45.9°), an angle set in whole degrees reading as itself ("10°" for 10°
+// held in float32 radians). Windows-1252.
 void TexteInclinaison(float radians, char* texte, size_t taille);
 
 // A length (points) as the inactive diagonal's box writes it in the current unit: two

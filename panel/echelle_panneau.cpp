@@ -1,8 +1,14 @@
 #include "panel/echelle_panneau.h"
 
+#include "panel/aire.h"
+#include "panel/champs.h"
+#include "panel/echelle_perso.h"
 #include "panel/items_panneau.h"
+#include "plugin/hote/garde.h"
+#include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
 #include "settings/echelle.h"
+#include "settings/figure_courante.h"
 #include "settings/globals.h"
 
 namespace {
@@ -58,6 +64,37 @@ void AfficherIndicateurEchelle(HostDialogRef panneau) {
     sADMItem()->Show(indicateur, visible);
 }
 
+void NotifierEchelle(HostItemRef item, HostDialogNotifierRef notifier) {
+    if (gGlobals == nullptr || gGlobals->Panneau == nullptr ||
+        !SuitesPresentes(sADMDialog(), sADMItem(), sADMList(), sADMEntry(), sADMNotifier()))
+        return;
+    if (!ChangementUtilisateur(notifier)) return;
+    Globals& g = *gGlobals;
+    float ancien = g.FacteurEchelle;
+    HostEntryRef choisie = sADMList()->GetActiveEntry(sADMItem()->GetList(item));
+    int32_t entree = choisie != nullptr ? sADMEntry()->GetID(choisie) : -1;
+    if (const Rapport* rapport = RapportDe(entree)) {
+        g.EchelleNumCourante = rapport->numerateur;
+        g.EchelleDenCourante = rapport->denominateur;
+    } else if (entree == kEntreeEchellePerso) {
+        g.EchelleNumCourante = g.EchelleNumPersoReal;
+        g.EchelleDenCourante = g.EchelleDenPersoReal;
+    } else if (entree == kEntreeEchellePersoDialogue && !g.EchellePersoOuvert) {
+        OuvrirEchellePerso();
+    }
+    g.FacteurEchelle = g.EchelleNumCourante / g.EchelleDenCourante;
+    MarquerEchelleCourante(item);
+    AfficherIndicateurEchelle(g.Panneau);
+    sADMItem()->SetTipString(sADMDialog()->GetItem(g.Panneau, kIndicateurEchelle), kTipIndicateur);
+    // The drawing stays as it is: the lengths held at drawing size follow the scale.
+    for (Longueur longueur : kLongueurs) {
+        float& valeur = LongueurCourante(longueur);
+        valeur = valeur * ancien / g.FacteurEchelle;
+        AfficherLongueur(longueur, valeur);
+    }
+    CalculerAire();
+}
+
 void PreparerEchelle(HostDialogRef panneau) {
     Globals& g = *gGlobals;
     g.EchelleNumCourante = g.EchelleNum;
@@ -65,6 +102,7 @@ void PreparerEchelle(HostDialogRef panneau) {
     HostItemRef popup = sADMDialog()->GetItem(panneau, kPopupEchelle);
     RemplirPopup(sADMItem()->GetList(popup));
     MarquerEchelleCourante(popup);
+    sADMItem()->SetNotifyProc(popup, Procedure<NotifierEchelle>);
     sADMItem()->SetTipString(popup, kTipEchelle);
     g.FacteurEchelle = g.EchelleNumCourante / g.EchelleDenCourante;
     AfficherIndicateurEchelle(panneau);

@@ -1,10 +1,16 @@
 #include "panel/panneau.h"
 
 #include "geometry/mesures.h"
+#include "panel/aide.h"
 #include "panel/champs.h"
+#include "panel/choix_diagonale.h"
+#include "panel/choix_unite.h"
 #include "panel/dessin_panneau.h"
 #include "panel/echelle_panneau.h"
+#include "panel/edition_champs.h"
+#include "panel/inclinaison.h"
 #include "panel/items_panneau.h"
+#include "panel/menu_panneau.h"
 #include "panel/procedures_items.h"
 #include "panel/unites.h"
 #include "plugin/hote/ecran.h"
@@ -135,10 +141,12 @@ void PreparerLongueur(HostItemRef item, Longueur longueur) {
     Items().SetSmallIncrement(item, 2.8346457f);
     Items().SetLargeIncrement(item, 28.346457f);
     Items().SetPrecision(item, 2);
+    Items().SetNotifyProc(item, Procedure<NotifierLongueur>);
 }
 
 void PreparerPosition(HostItemRef item) {
     Items().SetUnits(item, kADMPointUnits);
+    Items().SetNotifyProc(item, Procedure<NotifierPosition>);
     Items().SetSmallIncrement(item, 1);
     Items().SetLargeIncrement(item, 10);
     Items().SetPrecision(item, 0);
@@ -146,6 +154,7 @@ void PreparerPosition(HostItemRef item) {
 
 void PreparerCurseur(HostItemRef item) {
     Items().SetUnits(item, kADMPointUnits);
+    Items().SetNotifyProc(item, Procedure<NotifierCurseurInclinaison>);
     Items().SetMinFloatValue(item, -180);
     Items().SetMaxFloatValue(item, 180);
     Items().SetFloatValue(item, static_cast<float>(EnDegres(gGlobals->Inclinaison)));
@@ -160,6 +169,7 @@ void PreparerUnites(HostItemRef item) {
         sADMEntry()->Enable(entree, true);
     }
     sADMEntry()->Select(sADMList()->IndexEntry(liste, gGlobals->Unite), true);
+    Items().SetNotifyProc(item, Procedure<ChangerUnite>);
 }
 
 void PreparerImage(HostItemRef item, int32_t image, int32_t imageEnfoncee) {
@@ -180,6 +190,7 @@ void PreparerItem(ItemPanneau id, HostItemRef item) {
         if (ChampDe(longueur) == id) return PreparerLongueur(item, longueur);
     switch (id) {
         case kZoneClic:
+            Items().SetDrawProc(item, Procedure<DessinVide>);
             return Items().SetNotifyProc(item, Procedure<NotifierZoneClic>);
         case kLogoFabricant:
             return PreparerImage(item, 128, 129);
@@ -203,10 +214,15 @@ void PreparerItem(ItemPanneau id, HostItemRef item) {
             Items().SetDrawProc(item, Procedure<DessinFlecheVerticale>);
             return Items().SetNotifyProc(item, Procedure<NotifierZoneFocus>);
         case kBoutonPlus:
+            Items().SetDrawProc(item, Procedure<DessinVide>);
+            return Items().SetTrackProc(item, Procedure<SuiviBoutonPlus, HostBool32{0}>);
         case kBoutonMoins:
+            Items().SetDrawProc(item, Procedure<DessinVide>);
+            return Items().SetTrackProc(item, Procedure<SuiviBoutonMoins, HostBool32{0}>);
         case kBoutonDiagonale1:
         case kBoutonDiagonale2:
-            return Items().SetDrawProc(item, Procedure<DessinVide>);
+            Items().SetDrawProc(item, Procedure<DessinVide>);
+            return Items().SetNotifyProc(item, Procedure<NotifierChoixDiagonale>);
         case kCurseurInclinaison:
             return PreparerCurseur(item);
         case kTexteAire:
@@ -223,9 +239,11 @@ void PreparerItem(ItemPanneau id, HostItemRef item) {
             Items().SetJustify(item, 1);
             return Items().SetFont(item, kPoliceTexte);
         case kPageSuivante:
-            return PreparerImage(item, 400, 401);
+            PreparerImage(item, 400, 401);
+            return Items().SetNotifyProc(item, Procedure<NotifierPageSuivante>);
         case kPagePrecedente:
             PreparerImage(item, 402, 403);
+            Items().SetNotifyProc(item, Procedure<NotifierPagePrecedente>);
             return Items().Enable(item, false);
         case kNumeroPage:
             PreparerTexte(item, nullptr, 2);
@@ -247,6 +265,7 @@ void CreerItems() {
         if (d.tip != nullptr) Items().SetTipString(item, d.tip);
         if (d.id == kZoneClic) {
             // The flyout menu comes right after the click area.
+            Items().SetNotifyProc(Item(kMenuLocal), Procedure<NotifierMenu>);
             HostListRef menu = Items().GetList(Item(kMenuLocal));
             sADMList()->SetMenuID(menu, sPlugin, kMenuPanneau);
         }
@@ -296,25 +315,6 @@ void Docker(HostDialogRef panneau) {
 
 void Activer(ItemPanneau id, bool oui) {
     Items().Enable(Item(id), oui);
-}
-
-void Montrer(ItemPanneau id, bool activer, bool montrer) {
-    Items().Enable(Item(id), activer);
-    Items().Show(Item(id), montrer);
-}
-
-// The held diagonal's field is shown and editable; the other place shows a box under its
-// invisible button.
-void ActiverDiagonales(bool outilChoisi) {
-    bool d1 = gGlobals->Diagonale1Active != 0;
-    bool champ1 = !outilChoisi || d1;
-    bool champ2 = !outilChoisi || !d1;
-    Montrer(kChampDiagonale1, outilChoisi && d1, champ1);
-    Montrer(kZoneDiagonale1, outilChoisi && d1, champ1);
-    Montrer(kChampDiagonale2, outilChoisi && !d1, champ2);
-    Montrer(kZoneDiagonale2, outilChoisi && !d1, champ2);
-    Activer(kBoutonDiagonale1, outilChoisi && !d1);
-    Activer(kBoutonDiagonale2, outilChoisi && d1);
 }
 
 bool Pret() {

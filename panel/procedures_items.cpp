@@ -2,8 +2,10 @@
 
 #include "panel/items_panneau.h"
 #include "plugin/hote/fabricant.h"
+#include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/selection.h"
 
 namespace {
 
@@ -17,10 +19,6 @@ constexpr ZoneFocus kZones[] = {
     {kZoneCote3, kChampCote3},           {kZoneCote4, kChampCote4},
     {kZoneDiagonale1, kChampDiagonale1}, {kZoneDiagonale2, kChampDiagonale2},
     {kZonePositionH, kChampPositionH},   {kZonePositionV, kChampPositionV}};
-
-bool ChangementUtilisateur(HostDialogNotifierRef notifier) {
-    return sADMNotifier()->IsNotifierType(notifier, kADMUserChangedNotifier) != 0;
-}
 
 bool Pret() {
     return gGlobals != nullptr && SuitesPresentes(sADMItem(), sADMNotifier(), sADMDialog());
@@ -42,8 +40,8 @@ void DessinerFleche(HostDrawerRef dessin, const int32_t (*lignes)[4], const Host
 }  // namespace
 
 void NotifierZoneClic(HostItemRef item, HostDialogNotifierRef notifier) {
-    if (!Pret() || !ChangementUtilisateur(notifier)) return;
-    sADMItem()->DefaultNotify(item, notifier);
+    if (!Pret() || !ChangementUtilisateurTraite(item, notifier)) return;
+    ChoisirOutil();
 }
 
 void NotifierZoneFocus(HostItemRef item, HostDialogNotifierRef notifier) {
@@ -59,8 +57,7 @@ void NotifierZoneFocus(HostItemRef item, HostDialogNotifierRef notifier) {
 }
 
 void NotifierLienWeb(HostItemRef item, HostDialogNotifierRef notifier) {
-    if (!Pret() || !ChangementUtilisateur(notifier)) return;
-    sADMItem()->DefaultNotify(item, notifier);
+    if (!Pret() || !ChangementUtilisateurTraite(item, notifier)) return;
     if (!SuitesPresentes(sAIURL())) return;
     if (sAIURL()->IsBrowserAvailable()) sAIURL()->OpenURL(kAdresseWeb);
 }

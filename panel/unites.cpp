@@ -1,5 +1,6 @@
 #include "panel/unites.h"
 
+#include "geometry/lecture_aire.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
 
@@ -13,7 +14,7 @@ struct Unite {
     const char* suffixe;
 };
 
-constexpr Unite kUnites[] = {
+constexpr Unite kUnites[kNombreUnites] = {
     {kADMMillimeterUnits, 2.8346457f, 28.346457f, 0.35277778f, " mm"},
     {kADMCentimeterUnits, 2.8346457f, 28.346457f, 0.035277776f, " cm"},
     {kADMInchUnits, 7.2f, 72.0f, 0.013888889f, " in"},
@@ -22,7 +23,7 @@ constexpr Unite kUnites[] = {
 
 const Unite* UniteCourante() {
     int32_t index = gGlobals->Unite;
-    return index >= 0 && index < 4 ? &kUnites[index] : nullptr;
+    return index >= 0 && index < kNombreUnites ? &kUnites[index] : nullptr;
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 
 #include <span>
 
+#include "annotations/annotateur.h"
 #include "host/messages.h"
 #include "plugin/hote/suites.h"
 #include "plugin/lifecycle.h"
 #include "plugin/menus.h"
+#include "plugin/outil.h"
 #include "settings/globals.h"
+#include "tool/creation.h"
+#include "tool/deplacement.h"
 
 namespace {
 
@@ -51,14 +55,30 @@ const Route kMenu[] = {
     {kSelectorAIUpdateMenuItem, Rien},
 };
 
+const Route kOutil[] = {
+    {kSelectorAIEditToolOptions, Appeler<AIToolMessage, OptionsOutil>},
+    {kSelectorAITrackToolCursor, Appeler<AIToolMessage, SuiviCurseur>},
+    {kSelectorAIToolMouseDown, Appeler<AIToolMessage, SourisEnfoncee>},
+    {kSelectorAIToolMouseDrag, Appeler<AIToolMessage, SourisGlissee>},
+    {kSelectorAIToolMouseUp, Appeler<AIToolMessage, SourisRelachee>},
+    {kSelectorAISelectTool, Appeler<AIToolMessage, SelectionOutil>},
+    {kSelectorAIDeselectTool, Appeler<AIToolMessage, DeselectionOutil>},
+};
+
 const Route kNotificateur[] = {
     {kSelectorAINotify, Appeler<AINotifierMessage, Notification>},
+};
+
+const Route kAnnotation[] = {
+    {kSelectorAIDrawAnnotation, Appeler<AIAnnotatorMessage, DessinerAnnotations>},
 };
 
 // Callers after "SP Access" and "SP Interface", in the order they are tested.
 const Appelant kAppelants[] = {
     {kCallerAIMenu, kMenu},
+    {kCallerAITool, kOutil},
     {kCallerAINotify, kNotificateur},
+    {kCallerAIAnnotation, kAnnotation},
 };
 
 Gestionnaire Chercher(std::span<const Route> routes, const char* selecteur) {

@@ -2,8 +2,10 @@
 
 #include <new>
 
+#include "annotations/annotateur.h"
 #include "plugin/hote/suites.h"
 #include "plugin/menus.h"
+#include "plugin/outil.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
 
@@ -18,8 +20,9 @@ HostErr Demarrage(SPInterfaceMessage* message) {
     // The results of these steps are not examined: a failure does not stop the next.
     AjouterMenus(message->d);
     LirePreferences();
+    AjouterOutil();
     AjouterNotificateurs(message->d);
-    return kHostNoError;
+    return AjouterAnnotateur(message->d);
 }
 
 HostErr Arret(SPInterfaceMessage* message) {

@@ -8,6 +8,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
+#include "tool/selection.h"
 
 namespace {
 
@@ -133,6 +134,7 @@ HostErr CommandeMenu(AIMenuMessage* message) {
         if (!SuitesPresentes(sADMDialog(), sAIMenu())) return kHostErrSuiteNotFound;
         bool visible = !sADMDialog()->IsVisible(gGlobals->Panneau);
         sADMDialog()->Show(gGlobals->Panneau, visible);
+        if (visible) ChoisirOutil();
         return NommerAfficherMasquer(visible);
     }
     if (message->menuItem == gGlobals->MenuAPropos) AfficherAPropos("bidon", 20000);

@@ -1,6 +1,10 @@
 #include "settings/echelle.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+
+#include "geometry/ecriture_nombres.h"
 
 namespace {
 
@@ -36,4 +40,14 @@ void TexteEchellePerso(float numerateur, float denominateur, char* texte, size_t
         std::snprintf(texte, taille, "…/…");
     else
         std::snprintf(texte, taille, "%g/%g", numerateur, denominateur);
+}
+
+float TermePersoValide(float lu, float precedent) {
+    if (!std::isfinite(lu)) return precedent;
+    return std::max(lu, kTermePersoMinimum);
+}
+
+void TexteEquivalence(float numerateur, float denominateur, char* texte, size_t taille) {
+    std::snprintf(texte, taille, "1 mm -> %g mm", double{denominateur / numerateur});
+    VirguleDecimale(texte);
 }

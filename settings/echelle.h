@@ -29,3 +29,15 @@ int32_t EntreeDeLEchelle(float numerateur, float denominateur);
 
 // The custom ratio as entry 21 shows it: "3/7", or "…/…" when either term is 0.
 void TexteEchellePerso(float numerateur, float denominateur, char* texte, size_t taille);
+
+// The least a term of the custom ratio may be: no zero, negative or absent term ever
+// divides the drawing scale.
+constexpr float kTermePersoMinimum = 0.0001f;
+
+// The custom ratio's term read as LU: at least kTermePersoMinimum, and PRECEDENT when LU is
+// not a finite number.
+float TermePersoValide(float lu, float precedent);
+
+// The custom-scale dialog's equivalence line: what 1 mm drawn stands for, "1 mm -> 2,33333
+// mm" for 3/7.
+void TexteEquivalence(float numerateur, float denominateur, char* texte, size_t taille);

@@ -23,6 +23,11 @@ float& LongueurCourante(Longueur longueur) {
     return gGlobals->*kChamps[static_cast<int>(longueur)];
 }
 
+float MesurerLongueur(Longueur longueur) {
+    float mesure = Mesure(AncresDe(gGlobals->Sommets), longueur);
+    return LongueurCourante(longueur) = LongueurPanneau(mesure, gGlobals->FacteurEchelle);
+}
+
 Figure FigureCourante() {
     Figure figure{AncresDe(gGlobals->Sommets), {}};
     for (Longueur longueur : kLongueurs) figure[longueur] = LongueurCourante(longueur);
@@ -32,9 +37,4 @@ Figure FigureCourante() {
 void EnregistrerFigure(const Figure& figure) {
     PlacerSommets(gGlobals->Sommets, figure.quadrilatere);
     for (Longueur longueur : kLongueurs) LongueurCourante(longueur) = figure[longueur];
-}
-
-HostErr CalculerAire() {
-    gGlobals->AirePoints = Aire(AncresDe(gGlobals->Sommets));
-    return kHostNoError;
 }

@@ -3,7 +3,6 @@
 
 #include "geometry/figure.h"
 #include "geometry/formes.h"
-#include "host/types.h"
 
 // The kind the four flags of the record give, tested in the order square, rectangle,
 // rhombus, parallelogram; none set is the arbitrary quadrilateral.
@@ -12,13 +11,13 @@ Forme FormeCourante();
 // The record's field of LONGUEUR: Cote1 to Cote4, Diagonale1, Diagonale2.
 float& LongueurCourante(Longueur longueur);
 
+// Sets LONGUEUR's field of the record from the anchors of Sommets, at drawing size, and
+// returns it.
+float MesurerLongueur(Longueur longueur);
+
 // The anchors of Sommets and the six lengths.
 Figure FigureCourante();
 
 // Puts FIGURE into the record: every vertex with its handles on its anchor, and the six
 // lengths.
 void EnregistrerFigure(const Figure& figure);
-
-// AirePoints from the four anchors. The area read-out of the panel comes with the units'
-// display. Returns 0.
-HostErr CalculerAire();

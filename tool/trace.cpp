@@ -3,14 +3,15 @@
 #include <cmath>
 
 #include "geometry/formes.h"
+#include "panel/aire.h"
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/curseurs.h"
 
 namespace {
 
 constexpr const char* kCalqueOrtaq = "KVT.Ortaq";
-constexpr int32_t kCurseurFleche = 20009;
 constexpr const char* kMessageCalqueVerrouille = "Impossible. Calque verrouillé.";
 constexpr const char* kMessageImpossible = "Construction impossible !";
 
@@ -22,7 +23,7 @@ bool SuitesDuDocument() {
 // STATUT, the status of the host call made before it.
 HostErr AlerteCalqueVerrouille(const AIToolMessage* message, HostErr statut) {
     gGlobals->AlerteOuverte = 1;
-    sADMBasic()->SetPlatformCursor(message->d.self, kCurseurFleche);
+    MontrerCurseur(message, kCurseurFleche);
     sADMBasic()->MessageAlert(kMessageCalqueVerrouille);
     gGlobals->AlerteOuverte = 0;
     return statut;
@@ -126,6 +127,9 @@ void TournerVersInclinaison() {
 
 HostErr NommerGroupe(bool verifier) {
     if (!SuitesPresentes(sAIArt())) return kHostErrSuiteNotFound;
+    // No group yet, or one deleted since: there is nothing to name, and the answer is the
+    // one the host gives for a handle that is gone.
+    if (verifier && !sAIArt()->ValidArt(gGlobals->GroupeCourant, true)) return kHostErrBadHandle;
     char nom[256];
     HostErr lecture = sAIArt()->GetArtName(gGlobals->GroupeCourant, nom, sizeof nom);
     if (verifier && lecture != kHostNoError) return lecture;
@@ -182,6 +186,10 @@ HostErr EcritTrace() {
     for (int16_t i = 0; i < 4; ++i)
         statut = sAIPath()->GetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
     return statut;
+}
+
+void RedessinerDocument() {
+    if (SuitesPresentes(sAIDocument())) sAIDocument()->RedrawDocument();
 }
 
 void DetruitArt(const HostArtHandle* art) {

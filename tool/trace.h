@@ -21,5 +21,8 @@ void CreeTrace();
 // vertices that are not finite numbers, are announced and leave the path as it was.
 HostErr EcritTrace();
 
+// Asks the host to draw the document's views again.
+void RedessinerDocument();
+
 // Disposes of the art ART designates if the document still holds it. ART is left as it is.
 void DetruitArt(const HostArtHandle* art);

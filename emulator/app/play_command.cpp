@@ -1,9 +1,13 @@
 #include "emulator/app/play_command.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "emulator/app/default_paths.h"
 #include "emulator/app/exit_codes.h"
@@ -12,6 +16,7 @@
 #include "emulator/drivers/scenario/player.h"
 #include "emulator/models/resources/elf_section.h"
 #include "emulator/output/dialog_svg.h"
+#include "emulator/output/view_svg.h"
 
 namespace {
 
@@ -34,7 +39,7 @@ bool WriteOutput(const std::string& path, const std::string& text) {
 
 // A file that had to be set aside is told in one line; the run goes on with no preferences.
 void LoadPreferences(emulator::Host& host, const std::string& path) {
-    if (std::optional<std::string> warning = host.preferences.Load(path))
+    if (std::optional<std::string> warning = host.LoadPreferences(path))
         std::cerr << "ortaq-host: " << *warning << '\n';
 }
 
@@ -52,6 +57,45 @@ bool WritePanelPicture(const emulator::Host& host, const std::string& path) {
     return WriteOutput(path, emulator::DialogSvg(*panel, host.plugin.Resources()));
 }
 
+// The view as the user sees it now.
+bool WriteViewPicture(const emulator::Host& host, const std::string& path) {
+    return Written([&] {
+        emulator::ReplaceFile(path, emulator::ViewSvg(host), emulator::PreviousFile::kDropped);
+    });
+}
+
+// The picture of the view at the snapshot NAME: NAME.svg beside the final picture OUT.
+std::string SnapshotPicturePath(const std::string& out, const std::string& name) {
+    return (std::filesystem::path(out).parent_path() / (name + ".svg")).string();
+}
+// Keeps the picture of the dialog named or titled NAME each time it is drawn, so that the
+// last one is what the user last saw of it (a modal dialog is gone once it closes).
+class DialogPicture {
+  public:
+    DialogPicture(emulator::Host& host, const std::string& name)
+        : name_(name), svg_(std::make_shared<std::string>()) {
+        if (name.empty()) return;
+        // The host may still draw after this object is gone: the listener owns what it fills.
+        host.dialogs.AddDrawnListener([name, svg = svg_, &host](const emulator::Dialog& dialog) {
+            if (dialog.name == name || dialog.title == name)
+                *svg = emulator::DialogSvg(dialog, host.plugin.Resources());
+        });
+    }
+
+    bool Write(const std::string& path) const {
+        if (svg_->empty()) {
+            std::cerr << "ortaq-host: no dialog \"" << name_ << "\" was on screen to draw in "
+                      << path << '\n';
+            return false;
+        }
+        return WriteOutput(path, *svg_);
+    }
+
+  private:
+    std::string name_;
+    std::shared_ptr<std::string> svg_;
+};
+
 // The files written once the host quit: what the plug-in stored is kept, even after a window
 // was left open, and a file that cannot be written costs no other. False when one could not
 // be written.
@@ -64,7 +108,56 @@ bool WriteFilesAtTheEnd(const PlayOptions& options, const emulator::Host& host,
     return written;
 }
 
-void PrintSummary(const PlayOptions& options, const emulator::Host& host) {
+// What the user made and sees: the document's paths, the tool in hand, its cursor and
+// the beeps heard.
+void PrintWorkSummary(const emulator::Host& host) {
+    size_t paths = 0, tagged = 0, guides = 0;
+    for (const emulator::Art* path : host.document.Paths()) {
+        ++paths;
+        if (!path->tags.empty()) ++tagged;
+        if (path->guide) ++guides;
+    }
+    std::cout << "  document paths: " << paths << " (" << tagged << " tagged, " << guides
+              << " guides)\n"
+              << "  current tool: " << host.toolbox.Current().name << ", cursor "
+              << (host.cursor ? std::to_string(*host.cursor) : std::string("none"))
+              << ", beeps: " << host.beeps.size() << '\n';
+}
+
+// What the panel shows the user as the scenario ends: each shown field, list and text
+// within its visible width ("ID: TEXT"), then the texts its own drawing wrote. Empty
+// without a panel.
+std::vector<std::string> PanelReadings(const emulator::Host& host) {
+    std::vector<std::string> readings;
+    const emulator::Dialog* panel = host.dialogs.Panel();
+    if (panel == nullptr) return readings;
+    int32_t width = panel->bounds.right - panel->bounds.left;
+    for (const auto& item : panel->items) {
+        bool reads = item->type == kADMSpinEditType || item->type == kADMSliderType ||
+                     item->type == kADMPopupListType || item->type == kADMTextStaticType;
+        if (reads && item->shown && item->rect.left < width && !item->ShownText().empty())
+            readings.push_back(std::to_string(item->id) + ": " + item->ShownText());
+    }
+    for (const emulator::DrawOp& op : panel->drawing)
+        if (!op.text.empty()) readings.push_back("drawn: " + op.text);
+    return readings;
+}
+
+void PrintPanelReadings(const std::vector<std::string>& readings) {
+    if (readings.empty()) return;
+    std::string line = "  panel:";
+    for (const std::string& reading : readings) {
+        if (line.size() + reading.size() > 88) {
+            std::cout << line << '\n';
+            line = "   ";
+        }
+        line += " " + reading + (&reading == &readings.back() ? "" : ",");
+    }
+    std::cout << line << '\n';
+}
+
+void PrintSummary(const PlayOptions& options, const emulator::Host& host,
+                  const std::vector<std::string>& panelReadings) {
     std::cout << "Played " << options.scenario << " with " << host.plugin.Path() << " ("
               << host.plugin.Name() << ")\n"
               << "  messages to the plug-in: " << host.plugin.Calls().size() << '\n'
@@ -73,10 +166,17 @@ void PrintSummary(const PlayOptions& options, const emulator::Host& host) {
               << "  alerts shown: " << host.AlertsShown().size()
               << ", host errors: " << host.Errors().size() << '\n';
     for (const std::string& alert : host.AlertsShown()) std::cout << "    alert: " << alert << '\n';
+    PrintWorkSummary(host);
+    PrintPanelReadings(panelReadings);
     if (!options.json.empty()) std::cout << "  state written to " << options.json << '\n';
     if (!options.prefs.empty()) std::cout << "  preferences written to " << options.prefs << '\n';
     if (!options.panelSvg.empty())
         std::cout << "  picture of the panel written to " << options.panelSvg << '\n';
+    if (!options.svg.empty())
+        std::cout << "  picture of the view written to " << options.svg << '\n';
+    if (!options.dialogSvg.second.empty())
+        std::cout << "  picture of the dialog \"" << options.dialogSvg.first << "\" written to "
+                  << options.dialogSvg.second << '\n';
 }
 
 int ReportAbandoned(const emulator::Host& host) {
@@ -117,6 +217,16 @@ CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
         ->add_option("--panel-svg", options.panelSvg,
                      "writes a picture of the panel as the user left it (SVG)")
         ->type_name("OUT");
+    command
+        ->add_option("--svg", options.svg,
+                     "writes a picture of the view as the user left it (SVG); each snapshot NAME "
+                     "writes NAME.svg beside it")
+        ->type_name("OUT");
+    command
+        ->add_option("--dialog-svg", options.dialogSvg,
+                     "writes a picture of the dialog with that name or title as the user last "
+                     "saw it on screen (SVG)")
+        ->type_name("NAME OUT");
     return command;
 }
 
@@ -135,7 +245,13 @@ int PlayCommand(const PlayOptions& options) {
         return kExitFailure;
     }
     emulator::Player player(host);
+    DialogPicture dialogPicture(host, options.dialogSvg.first);
     bool pictured = true;
+    if (!options.svg.empty())
+        player.OnSnapshot([&](const std::string& name) {
+            pictured = WriteViewPicture(host, SnapshotPicturePath(options.svg, name)) && pictured;
+        });
+    std::vector<std::string> panelReadings;  // the panel is gone once the host quit
     try {
         player.Load(options.scenario, text);
         if (!options.prefs.empty()) LoadPreferences(host, options.prefs);
@@ -145,7 +261,12 @@ int PlayCommand(const PlayOptions& options) {
             return kExitFailure;
         }
         player.Play([&] {
-            if (!options.panelSvg.empty()) pictured = WritePanelPicture(host, options.panelSvg);
+            panelReadings = PanelReadings(host);
+            if (!options.panelSvg.empty())
+                pictured = WritePanelPicture(host, options.panelSvg) && pictured;
+            if (!options.svg.empty()) pictured = WriteViewPicture(host, options.svg) && pictured;
+            if (!options.dialogSvg.second.empty())
+                pictured = dialogPicture.Write(options.dialogSvg.second) && pictured;
         });
     } catch (const emulator::ScenarioError& error) {
         std::cerr << error.what() << '\n';
@@ -155,6 +276,6 @@ int PlayCommand(const PlayOptions& options) {
     int status = ReportAbandoned(host);
     bool stored = WriteFilesAtTheEnd(options, host, player);
     if (!pictured || !stored) return kExitFailure;
-    PrintSummary(options, host);
+    PrintSummary(options, host, panelReadings);
     return status;
 }

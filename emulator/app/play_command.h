@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace CLI {
 class App;
@@ -14,6 +15,9 @@ struct PlayOptions {
     std::string trace;
     std::string prefs;  // empty: the preferences live in memory only
     std::string panelSvg;
+    std::string svg;  // the view; snapshots' pictures go beside it
+    // The dialog's name or title, and the file of its picture; empty: none.
+    std::pair<std::string, std::string> dialogSvg;
 };
 
 // Adds the command to APP; what the command line gives lands in OPTIONS.

@@ -124,6 +124,17 @@ std::string RepairUtf8(std::string_view text) {
     return out;
 }
 
+std::u32string Utf8ToUtf32(std::string_view text) {
+    std::u32string out;
+    for (size_t i = 0; i < text.size();) {
+        size_t start = i;
+        std::optional<char32_t> c = NextCodePoint(text, i);
+        if (!c) i = start + 1;
+        out += c.value_or(kReplacementCharacter);
+    }
+    return out;
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
     std::string out;
     for (size_t i = 0; i < text.size();) AppendUtf8(out, NextUtf16CodePoint(text, i));

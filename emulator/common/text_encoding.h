@@ -20,6 +20,9 @@ bool IsUtf8(std::string_view text);
 // U+FFFD, for bytes from outside (a file name) that must be shown as UTF-8.
 std::string RepairUtf8(std::string_view text);
 
+// The characters of TEXT, read as RepairUtf8 reads them.
+std::u32string Utf8ToUtf32(std::string_view text);
+
 // Surrogate pairs become one character; a surrogate without its pair becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "emulator/core/suites/catalogue.h"
+#include "emulator/models/preferences/host_preferences.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -15,8 +16,12 @@ Host* gCurrent = nullptr;
 Host::Host(const std::string& pluginPath) : plugin(pluginPath, suites, BasicSuite(), trace) {
     if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
     gCurrent = this;
-    // Dialogs are drawn when the user-interface thread is idle, after each event.
-    loop.SetIdle([this] { dialogs.RedrawDirty(); });
+    PutHostDefaults(preferences);
+    // The screen is drawn when the user-interface thread is idle, after each event.
+    loop.SetIdle([this] {
+        dialogs.RedrawDirty();
+        RedrawAnnotations();
+    });
 }
 
 Host::~Host() {
@@ -29,6 +34,12 @@ Host* Host::Current() {
 
 SPBasicSuite* Host::BasicSuite() {
     return &ServedBasicSuite();
+}
+
+std::optional<std::string> Host::LoadPreferences(const std::string& path) {
+    std::optional<std::string> warning = preferences.Load(path);
+    PutHostDefaults(preferences);
+    return warning;
 }
 
 bool Host::LoadPlugin(std::string& error) {

@@ -15,6 +15,7 @@
 #include "emulator/core/plugin_connection.h"
 #include "emulator/core/suite_registry.h"
 #include "emulator/core/trace.h"
+#include "emulator/models/annotations/annotation_layer.h"
 #include "emulator/models/dialogs/dialog_manager.h"
 #include "emulator/models/dialogs/icon.h"
 #include "emulator/models/document/document.h"
@@ -61,6 +62,13 @@ class Host {
     ActionOutcome SendToCurrentTool(const char* selector, HostRealPoint pointer);
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();
+    // Redraws the annotation layer of the first view: each active annotator receives "AI
+    // Annotation"/"AI Draw" while the plug-in is started. Done when idle after each event.
+    void RedrawAnnotations();
+
+    // Reads the preferences from the file PATH (PreferenceStore::Load); the host's own keys
+    // the file lacks take their defaults. Answers the line to tell the user, if any.
+    std::optional<std::string> LoadPreferences(const std::string& path);
 
     bool Started() const { return started_; }
     // The code was dropped by an unload (the host loads it before anything plays).
@@ -98,13 +106,19 @@ class Host {
     std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
     Toolbox toolbox;
     Keyboard keyboard;
-    bool mouseButtonDown = false;  // between a mouse down and its mouse up
+    bool mouseButtonDown = false;                // between a mouse down and its mouse up
+    std::optional<HostRealPoint> mousePosition;  // where the mouse was last, artwork points
+    HandleTable<HostAnnotatorHandle, Annotator> annotators;  // in the order they were added
+    AnnotationLayer annotations;
     std::vector<BeepSound> beeps;
+    int64_t redrawsRequested = 0;  // the plug-in asked for the document to be drawn again
 
   private:
     void RequireLoadedCode() const;
     void RequireNoCallUnderWay() const;
     HostErr SendToolMessage(const Tool& tool, const char* selector, HostRealPoint pointer);
+    // "AI Annotation"/"AI Draw" to ANNOTATOR with a drawer lent for the message.
+    void SendDrawMessage(const Annotator& annotator);
 
     bool started_ = false;
     std::vector<std::string> alertsShown_;

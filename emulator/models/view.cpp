@@ -10,9 +10,14 @@ void View::SetZoom(double zoom) {
     zoom_ = static_cast<HostReal>(zoom);
 }
 
+View::Position View::ToViewPosition(HostRealPoint point) const {
+    return {(double{point.h} - origin_.h) * zoom_, (double{origin_.v} - point.v) * zoom_};
+}
+
 HostViewPoint View::ToView(HostRealPoint point) const {
-    return {static_cast<int32_t>(std::lround((double{point.h} - origin_.h) * zoom_)),
-            static_cast<int32_t>(std::lround((double{origin_.v} - point.v) * zoom_))};
+    Position position = ToViewPosition(point);
+    return {static_cast<int32_t>(std::lround(position.h)),
+            static_cast<int32_t>(std::lround(position.v))};
 }
 
 HostRealPoint View::ToArtwork(HostViewPoint pixel) const {

@@ -13,6 +13,8 @@ class View {
     // The view opens on an A4 page at actual size: its top-left corner at the top-left
     // pixel.
     static constexpr HostRealPoint kDefaultOrigin = {0, 842};
+    // The view's pixels, whatever its zoom: the A4 page's size at actual size.
+    static constexpr HostRect kBounds = {0, 0, 595, 842};
 
     static bool ValidZoom(double zoom) { return zoom >= kMinZoom && zoom <= kMaxZoom; }
 
@@ -22,6 +24,12 @@ class View {
     HostRealPoint Origin() const { return origin_; }
     void SetOrigin(HostRealPoint origin) { origin_ = origin; }
 
+    // Where POINT shows, in pixels, not rounded.
+    struct Position {
+        double h;
+        double v;
+    };
+    Position ToViewPosition(HostRealPoint point) const;
     // The pixel showing POINT, rounded to the nearest.
     HostViewPoint ToView(HostRealPoint point) const;
     // The artwork point at the top-left corner of PIXEL.

@@ -3,45 +3,20 @@
 #include <algorithm>
 #include <optional>
 #include <sstream>
+#include <string>
+#include <vector>
 
+#include "emulator/common/text_encoding.h"
+#include "emulator/models/annotations/annotation_font.h"
 #include "emulator/models/resources/picture_resource.h"
+#include "emulator/output/svg_writer.h"
 
 namespace emulator {
 namespace {
 
 constexpr int kTitleHeight = 18;
 constexpr const char* kBackground = "#e8e8e8";
-constexpr const char* kFont = "font-family=\"Tahoma, Verdana, sans-serif\"";
-
-// Text as XML character data. A control character XML does not allow (all below a space
-// but tab and line feed) is shown as its control picture, U+2400 and up.
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
-            out += "\xE2\x90";
-            out += static_cast<char>(0x80 + c);
-            continue;
-        }
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
+constexpr const char* kFont = "Tahoma, Verdana, sans-serif";
 
 const char* Colour(int32_t code) {
     switch (code) {
@@ -93,39 +68,53 @@ std::optional<Picture> FindPicture(const ResourceFile& resources, int32_t id) {
 
 class Painter {
   public:
-    Painter(const ResourceFile& resources, std::ostringstream& out)
-        : resources_(resources), out_(out) {}
+    Painter(const ResourceFile& resources, SvgWriter& svg) : resources_(resources), svg_(svg) {}
 
     void Rect(const HostRect& r, const char* fill, const char* stroke) {
-        out_ << "<rect x=\"" << r.left << "\" y=\"" << r.top << "\" width=\""
-             << std::max(0, r.right - r.left) << "\" height=\"" << std::max(0, r.bottom - r.top)
-             << "\" fill=\"" << fill << "\" stroke=\"" << stroke << "\"/>\n";
+        svg_.Element("rect", SvgAttributes()
+                                 .Add("x", r.left)
+                                 .Add("y", r.top)
+                                 .Add("width", std::max(0, r.right - r.left))
+                                 .Add("height", std::max(0, r.bottom - r.top))
+                                 .Add("fill", fill)
+                                 .Add("stroke", stroke));
     }
     void Line(int x1, int y1, int x2, int y2, const char* colour) {
-        out_ << "<line x1=\"" << x1 << "\" y1=\"" << y1 << "\" x2=\"" << x2 << "\" y2=\"" << y2
-             << "\" stroke=\"" << colour << "\"/>\n";
+        svg_.Element("line",
+                     SvgAttributes().Add("x1", x1).Add("y1", y1).Add("x2", x2).Add("y2", y2).Add(
+                         "stroke", colour));
     }
     // ANCHOR: "start", "middle" or "end".
     void Text(int x, int y, const std::string& text, int size, const char* colour,
               const char* anchor) {
-        out_ << "<text x=\"" << x << "\" y=\"" << y << "\" " << kFont << " font-size=\"" << size
-             << "\" fill=\"" << colour << "\" text-anchor=\"" << anchor << "\">" << Escape(text)
-             << "</text>\n";
+        svg_.TextElement("text",
+                         SvgAttributes()
+                             .Add("x", x)
+                             .Add("y", y)
+                             .Add("font-family", kFont)
+                             .Add("font-size", size)
+                             .Add("fill", colour)
+                             .Add("text-anchor", anchor),
+                         text);
     }
     // GREYED: drawn as a disabled item's picture, without colour and faded.
     void Image(int32_t id, int x, int y, bool greyed = false) {
         std::optional<emulator::Picture> picture = FindPicture(resources_, id);
         if (!picture) return;
-        out_ << "<image x=\"" << x << "\" y=\"" << y << "\" width=\"" << picture->width
-             << "\" height=\"" << picture->height << '"'
-             << (greyed ? " filter=\"url(#disabled)\" opacity=\"0.5\"" : "")
-             << " href=\"data:" << picture->mimeType << ";base64," << Base64(picture->file)
-             << "\"/>\n";
+        SvgAttributes attributes;
+        attributes.Add("x", x)
+            .Add("y", y)
+            .Add("width", static_cast<int>(picture->width))
+            .Add("height", static_cast<int>(picture->height));
+        if (greyed) attributes.Add("filter", "url(#disabled)").Add("opacity", "0.5");
+        attributes.Add("href", "data:" + picture->mimeType + ";base64," + Base64(picture->file));
+        svg_.Element("image", attributes);
     }
     void Translate(int dx, int dy) {
-        out_ << "<g transform=\"translate(" << dx << ' ' << dy << ")\">\n";
+        svg_.Open("g", SvgAttributes().Add("transform", "translate(" + std::to_string(dx) + ' ' +
+                                                            std::to_string(dy) + ")"));
     }
-    void End() { out_ << "</g>\n"; }
+    void End() { svg_.Close(); }
 
     // What a procedure drew; OWNER is the rectangle of the dialog or item it drew, whose
     // background the dialog's default drawing paints.
@@ -133,11 +122,49 @@ class Painter {
 
   private:
     const ResourceFile& resources_;
-    std::ostringstream& out_;
+    SvgWriter& svg_;
 };
 
 int Middle(const HostRect& r) {
     return (r.top + r.bottom) / 2 + 3;
+}
+
+// TEXT's width in pixels at SIZE, from the host's font measured at its own size.
+double TextWidth(const std::string& text, int size) {
+    const AnnotationFont& font = AnnotationFont::Default();
+    return font.Measure(Utf8ToUtf32(text)).width * size / double(AnnotationFont::kPixelSize);
+}
+
+// The lines a multi-line text shows: its own lines (ended by CR LF, LF or CR), each broken
+// between words so that it fits WIDTH pixels at SIZE. A single line stays as it is.
+std::vector<std::string> ShownLines(const Item& item, int width, int size) {
+    std::string text = item.ShownText();
+    std::vector<std::string> lines;
+    std::string paragraph;
+    auto wrap = [&] {
+        if (item.type != kADMTextStaticMultiLineType) return lines.push_back(paragraph);
+        std::istringstream words(paragraph);
+        std::string word, line;
+        while (words >> word) {
+            std::string longer = line.empty() ? word : line + ' ' + word;
+            if (!line.empty() && TextWidth(longer, size) > width) {
+                lines.push_back(line);
+                longer = word;
+            }
+            line = longer;
+        }
+        lines.push_back(line);
+    };
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\r' && text[i] != '\n') {
+            paragraph += text[i];
+            continue;
+        }
+        wrap();
+        paragraph.clear();
+        if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+    }
+    return lines;
 }
 
 void DrawText(Painter& p, const Item& item, const char* colour) {
@@ -145,11 +172,12 @@ void DrawText(Painter& p, const Item& item, const char* colour) {
     int x = item.justify == 1   ? (item.rect.left + item.rect.right) / 2
             : item.justify == 2 ? item.rect.right - 2
                                 : item.rect.left + 2;
-    std::istringstream lines(item.ShownText());
-    std::string line;
-    for (int y = item.type == kADMTextStaticMultiLineType ? item.rect.top + 11 : Middle(item.rect);
-         std::getline(lines, line); y += 11)
-        p.Text(x, y, line, FontSize(item.font), colour, anchor);
+    int size = FontSize(item.font);
+    int y = item.type == kADMTextStaticMultiLineType ? item.rect.top + 11 : Middle(item.rect);
+    for (const std::string& line : ShownLines(item, item.rect.right - item.rect.left - 4, size)) {
+        p.Text(x, y, line, size, colour, anchor);
+        y += 11;
+    }
 }
 
 void DrawField(Painter& p, const Item& item, const char* colour, bool focused) {
@@ -253,13 +281,13 @@ void Painter::Ops(const std::vector<DrawOp>& ops, const HostRect& owner) {
 std::string DialogSvg(const Dialog& dialog, const ResourceFile& resources) {
     int width = dialog.bounds.right - dialog.bounds.left;
     int height = dialog.bounds.bottom - dialog.bounds.top;
-    std::ostringstream out;
-    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\""
-        << height + kTitleHeight << "\" viewBox=\"0 0 " << width << ' ' << height + kTitleHeight
-        << "\">\n"
-        << "<defs><filter id=\"disabled\"><feColorMatrix type=\"saturate\" values=\"0\"/>"
-           "</filter></defs>\n";
-    Painter p(resources, out);
+    SvgWriter svg(width, height + kTitleHeight);
+    svg.Open("defs");
+    svg.Open("filter", SvgAttributes().Add("id", "disabled"));
+    svg.Element("feColorMatrix", SvgAttributes().Add("type", "saturate").Add("values", "0"));
+    svg.Close();
+    svg.Close();
+    Painter p(resources, svg);
     p.Rect({0, 0, width, kTitleHeight}, "#4a4a4a", "none");
     p.Text(6, 13, dialog.title, 11, "#ffffff", "start");
     p.Translate(0, kTitleHeight);
@@ -267,8 +295,7 @@ std::string DialogSvg(const Dialog& dialog, const ResourceFile& resources) {
     p.Ops(dialog.drawing, {0, 0, width, height});
     DrawItems(p, dialog);
     p.End();
-    out << "</svg>\n";
-    return out.str();
+    return svg.Finish();
 }
 
 }  // namespace emulator

@@ -4,6 +4,7 @@
 
 #include "emulator/common/text_encoding.h"
 #include "emulator/models/preferences/preference_json.h"
+#include "emulator/output/annotation_state.h"
 #include "emulator/output/dialog_state.h"
 #include "host/ai_art.h"
 
@@ -227,6 +228,8 @@ Json HostState(const Host& host) {
     state["memory"] = MemoryState(host.blocks);
     state["document"] = DocumentState(host.document);
     state["view"] = ViewState(host.document.FirstView());
+    state["annotations"] = AnnotationsState(host);
+    state["redraws_requested"] = host.redrawsRequested;
     state["menus"] = MenusState(host.menus);
     state["cursor"] = host.cursor ? Json(*host.cursor) : Json();
     state["cursor_hot_spot"] =

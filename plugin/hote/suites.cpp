@@ -18,12 +18,20 @@ const void* admDialog = nullptr;
 const void* admDialogGroup = nullptr;
 const void* admDrawer = nullptr;
 const void* admEntry = nullptr;
+const void* admIcon1 = nullptr;
 const void* admIcon2 = nullptr;
 const void* admItem = nullptr;
 const void* admList = nullptr;
 const void* admNotifier = nullptr;
+// Both rows of the tracker suite share this slot.
+const void* admTracker = nullptr;
+const void* aiAnnotator = nullptr;
+const void* aiAnnotatorDrawer = nullptr;
 const void* aiArt = nullptr;
 const void* aiContext = nullptr;
+const void* aiDocument = nullptr;
+const void* aiDocumentView = nullptr;
+const void* aiHitTest = nullptr;
 const void* aiLayer = nullptr;
 const void* aiMenu = nullptr;
 const void* aiNotifier = nullptr;
@@ -31,6 +39,7 @@ const void* aiPath = nullptr;
 const void* aiPreference = nullptr;
 const void* aiRealMath = nullptr;
 const void* aiTag = nullptr;
+const void* aiTool = nullptr;
 const void* aiTransformArt = nullptr;
 const void* aiUnicodeString = nullptr;
 const void* aiUrl = nullptr;
@@ -38,9 +47,6 @@ const void* spAccess = nullptr;
 }  // namespace suite_slots
 
 namespace {
-
-// Both rows of the tracker suite share this slot.
-const void* admTracker = nullptr;
 
 struct LigneSuite {
     const char* nom;
@@ -65,18 +71,18 @@ LigneSuite gTable[] = {
     {kAIPathSuite, kAIPathSuiteVersion, &suite_slots::aiPath},
     {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
     {kAIUndoSuite, kAIUndoSuiteVersion},
-    {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion},
-    {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion},
+    {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion, &suite_slots::aiAnnotator},
+    {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &suite_slots::aiAnnotatorDrawer},
     {kAIRandomSuite, kAIRandomSuiteVersion},
     {kAIMenuSuite, kAIMenuSuiteVersion, &suite_slots::aiMenu},
-    {kAIToolSuite, kAIToolSuiteVersion},
+    {kAIToolSuite, kAIToolSuiteVersion, &suite_slots::aiTool},
     {kAINotifierSuite, kAINotifierSuiteVersion, &suite_slots::aiNotifier},
     {kADMBasicSuite, kADMBasicSuiteVersion, &suite_slots::admBasic},
     {kADMDialogSuite, kADMDialogSuiteVersion, &suite_slots::admDialog},
     {kADMItemSuite, kADMItemSuiteVersion, &suite_slots::admItem},
-    {kADMIconSuite, kADMIconSuiteVersion1},
+    {kADMIconSuite, kADMIconSuiteVersion1, &suite_slots::admIcon1},
     {kADMIconSuite, kADMIconSuiteVersion2, &suite_slots::admIcon2},
-    {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
+    {kADMTrackerSuite, kADMTrackerSuiteVersion, &suite_slots::admTracker},
     {kADMDrawerSuite, kADMDrawerSuiteVersion, &suite_slots::admDrawer},
     {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, &suite_slots::aiUnicodeString},
     {kAIPreferenceSuite, kAIPreferenceSuiteVersion, &suite_slots::aiPreference},
@@ -86,15 +92,15 @@ LigneSuite gTable[] = {
     {kADMEntrySuite, kADMEntrySuiteVersion, &suite_slots::admEntry},
     {kADMNotifierSuite, kADMNotifierSuiteVersion, &suite_slots::admNotifier},
     // The tracker suite a second time, into the same slot.
-    {kADMTrackerSuite, kADMTrackerSuiteVersion, &admTracker},
+    {kADMTrackerSuite, kADMTrackerSuiteVersion, &suite_slots::admTracker},
     {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
-    {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-    {kAIDocumentSuite, kAIDocumentSuiteVersion},
+    {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &suite_slots::aiDocumentView},
+    {kAIDocumentSuite, kAIDocumentSuiteVersion, &suite_slots::aiDocument},
     {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
     {kAITagSuite, kAITagSuiteVersion, &suite_slots::aiTag},
     {kAILayerSuite, kAILayerSuiteVersion, &suite_slots::aiLayer},
     {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
-    {kAIHitTestSuite, kAIHitTestSuiteVersion},
+    {kAIHitTestSuite, kAIHitTestSuiteVersion, &suite_slots::aiHitTest},
     {kAITransformArtSuite, kAITransformArtSuiteVersion, &suite_slots::aiTransformArt},
     {kAITextFrameSuite, kAITextFrameSuiteVersion},
     {kAIRuntimeSuite, kAIRuntimeSuiteVersion},

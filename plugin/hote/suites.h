@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "host/adm.h"
+#include "host/ai_annotator.h"
 #include "host/ai_application.h"
 #include "host/ai_art.h"
 #include "host/ai_document.h"
@@ -24,12 +25,19 @@ extern const void* admDialog;
 extern const void* admDialogGroup;
 extern const void* admDrawer;
 extern const void* admEntry;
+extern const void* admIcon1;
 extern const void* admIcon2;
 extern const void* admItem;
 extern const void* admList;
 extern const void* admNotifier;
+extern const void* admTracker;
+extern const void* aiAnnotator;
+extern const void* aiAnnotatorDrawer;
 extern const void* aiArt;
 extern const void* aiContext;
+extern const void* aiDocument;
+extern const void* aiDocumentView;
+extern const void* aiHitTest;
 extern const void* aiLayer;
 extern const void* aiMenu;
 extern const void* aiNotifier;
@@ -37,6 +45,7 @@ extern const void* aiPath;
 extern const void* aiPreference;
 extern const void* aiRealMath;
 extern const void* aiTag;
+extern const void* aiTool;
 extern const void* aiTransformArt;
 extern const void* aiUnicodeString;
 extern const void* aiUrl;
@@ -63,6 +72,9 @@ inline const ADMDrawerSuite7* sADMDrawer() {
 inline const ADMEntrySuite2* sADMEntry() {
     return Table<ADMEntrySuite2>(suite_slots::admEntry);
 }
+inline const ADMIconSuite1* sADMIcon1() {
+    return Table<ADMIconSuite1>(suite_slots::admIcon1);
+}
 inline const ADMIconSuite2* sADMIcon2() {
     return Table<ADMIconSuite2>(suite_slots::admIcon2);
 }
@@ -75,11 +87,29 @@ inline const ADMListSuite1* sADMList() {
 inline const ADMNotifierSuite2* sADMNotifier() {
     return Table<ADMNotifierSuite2>(suite_slots::admNotifier);
 }
+inline const ADMTrackerSuite2* sADMTracker() {
+    return Table<ADMTrackerSuite2>(suite_slots::admTracker);
+}
+inline const AIAnnotatorSuite4* sAIAnnotator() {
+    return Table<AIAnnotatorSuite4>(suite_slots::aiAnnotator);
+}
+inline const AIAnnotatorDrawerSuite1* sAIAnnotatorDrawer() {
+    return Table<AIAnnotatorDrawerSuite1>(suite_slots::aiAnnotatorDrawer);
+}
 inline const AIArtSuite14* sAIArt() {
     return Table<AIArtSuite14>(suite_slots::aiArt);
 }
 inline const AIContextSuite4* sAIContext() {
     return Table<AIContextSuite4>(suite_slots::aiContext);
+}
+inline const AIDocumentSuite11* sAIDocument() {
+    return Table<AIDocumentSuite11>(suite_slots::aiDocument);
+}
+inline const AIDocumentViewSuite10* sAIDocumentView() {
+    return Table<AIDocumentViewSuite10>(suite_slots::aiDocumentView);
+}
+inline const AIHitTestSuite3* sAIHitTest() {
+    return Table<AIHitTestSuite3>(suite_slots::aiHitTest);
 }
 inline const AILayerSuite11* sAILayer() {
     return Table<AILayerSuite11>(suite_slots::aiLayer);
@@ -101,6 +131,9 @@ inline const AIRealMathSuite1* sAIRealMath() {
 }
 inline const AITagSuite2* sAITag() {
     return Table<AITagSuite2>(suite_slots::aiTag);
+}
+inline const AIToolSuite10* sAITool() {
+    return Table<AIToolSuite10>(suite_slots::aiTool);
 }
 inline const AITransformArtSuite1* sAITransformArt() {
     return Table<AITransformArtSuite1>(suite_slots::aiTransformArt);

@@ -8,6 +8,7 @@
 #include "emulator/common/json.h"
 #include "emulator/models/resources/elf_section.h"
 #include "tests/support/run_command.h"
+#include "tests/support/state_lookup.h"
 
 namespace {
 
@@ -52,19 +53,25 @@ TEST_F(DamagedResources, AnEntryWithAnEmptyHeaderStopsListingAndPlaying) {
     }
 }
 
+constexpr uint16_t kDialogType = 5;
+constexpr uint16_t kGroupIconType = 14;
+
+// Where the type and name of the resource entry TYPE NUMBER are in SECTION, both numbers:
+// 0xFFFF TYPE 0xFFFF NUMBER.
+size_t TypeAndNameOffset(const std::string& section, uint16_t type, uint16_t number) {
+    std::string typeAndName = {
+        '\xFF', '\xFF', static_cast<char>(type & 0xFF),   static_cast<char>(type >> 8),
+        '\xFF', '\xFF', static_cast<char>(number & 0xFF), static_cast<char>(number >> 8)};
+    size_t at = section.find(typeAndName);
+    if (at == std::string::npos)
+        throw std::logic_error("no resource " + std::to_string(type) + " " +
+                               std::to_string(number));
+    return at;
+}
+
 // Where the data of the dialog resource NUMBER starts in SECTION.
 size_t DialogDataOffset(const std::string& section, uint16_t number) {
-    // Its entry's type and name, as numbers: 0xFFFF 5 (DIALOG), 0xFFFF NUMBER.
-    std::string typeAndName = {'\xFF',
-                               '\xFF',
-                               5,
-                               0,
-                               '\xFF',
-                               '\xFF',
-                               static_cast<char>(number & 0xFF),
-                               static_cast<char>(number >> 8)};
-    size_t at = section.find(typeAndName);
-    if (at == std::string::npos) throw std::logic_error("no DIALOG " + std::to_string(number));
+    size_t at = TypeAndNameOffset(section, kDialogType, number);
     // The entry starts with its data size and header size, just before its type.
     size_t start = at - 8;
     auto headerSize = static_cast<unsigned char>(section[at - 4]);
@@ -84,6 +91,28 @@ TEST_F(DamagedResources, ADamagedAboutBoxTemplateIsReportedAndTheBoxNotMade) {
     EXPECT_EQ(state.at("errors").at(0).get<std::string>(),
               "ADM Dialog Suite.Modal: malformed DIALOG resource at offset 4: extended template "
               "version 2");
+}
+
+TEST_F(DamagedResources, WithoutTheToolsIconThereIsNoToolAndTheRestStartsAllTheSame) {
+    // Icon 16051 renumbered 16052: the library has no icon 16051.
+    std::string plugin = DamagedPlugin([](std::string& section) {
+        section[TypeAndNameOffset(section, kGroupIconType, 16051) + 6] = '\xB4';
+    });
+    WriteTextFile(dir_ + "/s.scn",
+                  "start\nsnapshot started\nmenu \"Masquer KVT.Ortaq\"\nmenu \"Afficher "
+                  "KVT.Ortaq\"\nsnapshot shown\n");
+    CommandResult result =
+        Run("play " + dir_ + "/s.scn --plugin " + plugin + " --json " + dir_ + "/state.json");
+    EXPECT_EQ(result.status, 0) << result.err;
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    const emulator::Json& started = state.at("snapshots").at("started");
+    EXPECT_TRUE(started.at("plugin").at("started").get<bool>());
+    EXPECT_EQ(state.at("calls").at(0).at("result"), 0);  // not the tool's '!ico'
+    for (const emulator::Json& tool : state.at("tools")) EXPECT_EQ(tool.at("owner"), "host");
+    // The panel was made, and showing it selects no tool.
+    EXPECT_TRUE(Panel(state.at("snapshots").at("shown")).at("visible").get<bool>());
+    EXPECT_TRUE(ToolNamed(state, "Adobe Selection Tool").at("current").get<bool>());
+    EXPECT_TRUE(state.at("errors").empty()) << state.at("errors").dump();
 }
 
 }  // namespace

@@ -90,6 +90,11 @@ TEST_F(HostProgram, PlaysTheDemoAndWritesItsState) {
     EXPECT_GT(state.at("calls").size(), 0u);
     EXPECT_NE(ReadTextFile(dir_ + "/trace.txt").find("SP Basic Suite.AcquireSuite("),
               std::string::npos);
+    // The summary tells what the panel reads at the end: the square drawn last (its four
+    // sides alike, its area), the scale, and the help pane at page 2.
+    for (const char* reading : {"  panel: 28: mm, 3: 39,44, 5: 39,44, 7: 39,44, 9: 39,44,",
+                                " 18: Aire=1555,65 mm2,", " 20: 1,", " 136: 2,"})
+        EXPECT_NE(result.out.find(reading), std::string::npos) << reading << "\n" << result.out;
 }
 
 struct BadLine {
@@ -148,8 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "1: usage: panel click N | type N TEXT | choose N INDEX | slide N VALUE | press N "
                 "[shift] | menu INDEX"},
         BadLine{"dialog check 3 maybe\n",
-                "1: usage: dialog click N | type N TEXT | check N on|off"},
-        BadLine{"dialog choose 3 1\n", "1: usage: dialog click N | type N TEXT | check N on|off"},
+                "1: usage: dialog click N | type N TEXT | check N on|off | move DX DY"},
+        BadLine{"dialog choose 3 1\n",
+                "1: usage: dialog click N | type N TEXT | check N on|off | move DX DY"},
         BadLine{"start\nwithout-suite \"AI Menu Suite\" 9\n",
                 "2: without-suite must come before start"},
         BadLine{"without-suite \"AI Menu Suite\" 8\n",
@@ -227,11 +233,25 @@ TEST_F(HostProgram, PrefLinesShowInTheState) {
         "--json " + dir_ + "/state.json");
     ASSERT_EQ(result.status, 0) << result.err;
     emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
-    EXPECT_EQ(state.at("prefs").at("").dump(), "{\"zoom\":1.0}");
+    // Beside the host's own keys, with their defaults.
+    EXPECT_EQ(state.at("prefs").at("").dump(),
+              "{\"snapomatic/Color/blue\":1.0,\"snapomatic/Color/green\":0.0,"
+              "\"snapomatic/Color/red\":1.0,\"zoom\":1.0}");
     // The panel's docking keys join them when the host quits.
     EXPECT_EQ(state.at("prefs").at("Ortaq").dump(),
               "{\"Forme\":\"Parallélogramme\",\"kADM_DPDockCodeStr\":7168,"
               "\"kADM_DPDockGroupStr\":\"SDK Dialogs\",\"n\":-3,\"on\":false}");
+}
+
+TEST_F(HostProgram, TheHostsOwnKeysAFileLacksTakeTheirDefaultsAndPrefRemoveTakesOneOut) {
+    const std::string prefs = dir_ + "/prefs.json";
+    WriteTextFile(prefs, "{\"\": {\"snapomatic/Color/red\": 0.5}}");
+    CommandResult result = Play("pref-remove - snapomatic/Color/green\npref-remove Ortaq none\n",
+                                "--prefs " + prefs + " --json " + dir_ + "/state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("prefs").dump(),
+              "{\"\":{\"snapomatic/Color/blue\":1.0,\"snapomatic/Color/red\":0.5}}");
 }
 
 TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {

@@ -8,21 +8,9 @@
 #include "host/ai_application.h"
 #include "host/messages.h"
 #include "tests/support/scenario_run.h"
+#include "tests/support/state_lookup.h"
 
 namespace {
-
-// Adds a tool for the plug-in through the tool suite, as it would at start-up.
-HostToolHandle AddPluginTool(emulator::Host& host) {
-    const void* table = nullptr;
-    EXPECT_EQ(host.BasicSuite()->AcquireSuite(kAIToolSuite, kAIToolSuiteVersion, &table),
-              kHostNoError);
-    auto suite = static_cast<const AIToolSuite10*>(table);
-    AIAddToolData data{"Outil Ortaq", "Outil Ortaq 3.0", nullptr, kNoTool, kNoTool};
-    HostToolHandle tool = nullptr;
-    EXPECT_EQ(suite->AddTool(host.plugin.Ref(), "Outil Ortaq", &data, 1, &tool), kHostNoError);
-    host.BasicSuite()->ReleaseSuite(kAIToolSuite, kAIToolSuiteVersion);
-    return tool;
-}
 
 struct ToolMessage {
     std::string selector;
@@ -41,19 +29,22 @@ void PrintTo(const ToolMessage& message, std::ostream* out) {
          << ") modifiers " << message.modifiers;
 }
 
-// Plays SCENARIO with the plug-in's tool added, keeping every "AI Tool" message.
+// Plays SCENARIO, keeping every "AI Tool" message and the handle of the tool the plug-in
+// added for itself.
 struct ToolRun {
     explicit ToolRun(const std::string& scenario) {
         state = PlayScenario(
             scenario,
             [this](emulator::Host& host) {
-                tool = AddPluginTool(host);
-                host.trace.AddMessageListener([this](const emulator::MessageRecord& message) {
-                    if (std::string(message.caller) != kCallerAITool) return;
-                    auto record = reinterpret_cast<const AIToolMessage*>(message.record);
-                    sent.push_back(
-                        {message.selector, record->tool, record->cursor, record->modifiers});
-                });
+                host.trace.AddMessageListener(
+                    [this, &host](const emulator::MessageRecord& message) {
+                        if (std::string(message.caller) != kCallerAITool) return;
+                        if (const emulator::Tool* own = host.toolbox.OwnedBy(host.plugin.Ref()))
+                            tool = host.toolbox.HandleOf(*own);
+                        auto record = reinterpret_cast<const AIToolMessage*>(message.record);
+                        sent.push_back(
+                            {message.selector, record->tool, record->cursor, record->modifiers});
+                    });
             },
             &notices);
     }
@@ -74,6 +65,7 @@ TEST(ToolSelection, SelectAndDeselectGoOnlyToThePluginsTool) {
     EXPECT_EQ(run.Selectors(),
               (std::vector<std::string>{kSelectorAISelectTool, kSelectorAIDeselectTool,
                                         kSelectorAISelectTool}));
+    ASSERT_NE(run.tool, nullptr);
     for (const ToolMessage& message : run.sent) EXPECT_EQ(message.tool, run.tool);
     // The last click, on the tool already current, does nothing and says so.
     ASSERT_EQ(run.notices.size(), 1u);
@@ -125,8 +117,8 @@ TEST(ToolMouse, RefusesButtonActionsOutOfOrder) {
 
 TEST(ToolsInstalled, AnotherPluginsToolJoinsTheToolboxBeforeStartOnly) {
     ToolRun run("tool-installed \"Outil Pimsal\"\nstart\n");
-    emulator::Json pimsal = run.state.at("tools").back();
-    EXPECT_EQ(pimsal.at("name"), "Outil Pimsal");
+    const emulator::Json& pimsal = ToolNamed(run.state, "Outil Pimsal");
+    EXPECT_EQ(pimsal.at("number"), 2);  // after the host's own two
     EXPECT_EQ(pimsal.at("owner"), "host");
     EXPECT_EQ(pimsal.at("current"), false);
     EXPECT_THROW(ToolRun("start\ntool-installed \"Outil Pimsal\"\n"), std::runtime_error);

@@ -10,6 +10,7 @@
 #include "emulator/models/resources/cursor_resource.h"
 #include "emulator/output/state.h"
 #include "host/adm.h"
+#include "tests/support/suite_access.h"
 
 namespace {
 
@@ -119,6 +120,63 @@ TEST(CursorResources, RefusesAGroupOrImageThatIsNotWhatItShouldBe) {
     EXPECT_EQ(good->hotSpotY, 31);
 }
 
+// A cursor image of WIDTH x 2 pixels with the hot spot (0, 0): its header with BITS bits a
+// pixel, a black-and-white palette, then each row of COLOUR and of MASK (top row first
+// here, stored bottom-up), one byte a row padded to four.
+std::vector<unsigned char> MonochromeImage(uint32_t width, uint16_t bits,
+                                           const std::vector<unsigned char>& colour,
+                                           const std::vector<unsigned char>& mask) {
+    std::string out;
+    Put16(out, 0);
+    Put16(out, 0);
+    for (uint32_t value : {40u, width, 4u}) Put32(out, value);
+    Put16(out, 1);
+    Put16(out, bits);
+    for (uint32_t value : {0u, 0u, 0u, 0u, 2u, 0u}) Put32(out, value);
+    Put32(out, 0x000000);
+    Put32(out, 0xFFFFFF);
+    for (const auto* rows : {&colour, &mask})
+        for (size_t row = rows->size(); row-- > 0;) Put32(out, (*rows)[row]);
+    return {out.begin(), out.end()};
+}
+
+TEST(CursorResources, APixelIsTransparentBlackWhiteOrInvertingByItsColourAndMaskBits) {
+    using Pixel = emulator::CursorPixel;
+    // Top row: black, white; bottom row: transparent, inverting.
+    auto bitmap = emulator::ReadCursorBitmap(
+        ResFile({{kGroupCursor, 7, Group(2, 1, 1)},
+                 {kCursor, 1, MonochromeImage(2, 1, {0b01000000, 0b01000000}, {0, 0b11000000})}}),
+        7);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->At(0, 0), Pixel::kBlack);
+    EXPECT_EQ(bitmap->At(1, 0), Pixel::kWhite);
+    EXPECT_EQ(bitmap->At(0, 1), Pixel::kTransparent);
+    EXPECT_EQ(bitmap->At(1, 1), Pixel::kInverted);
+    // The plug-in's arrow: transparent around it, a black edge, white inside.
+    auto arrow = emulator::ReadCursorBitmap(PluginResources(), 20009);
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->At(0, 0), Pixel::kTransparent);
+    EXPECT_EQ(arrow->At(11, 10), Pixel::kBlack);
+    EXPECT_EQ(arrow->At(12, 14), Pixel::kWhite);
+    auto empty = emulator::ReadCursorBitmap(PluginResources(), 20008);
+    ASSERT_TRUE(empty);
+    for (Pixel pixel : empty->pixels) EXPECT_EQ(pixel, Pixel::kTransparent);
+    EXPECT_FALSE(emulator::ReadCursorBitmap(PluginResources(), 20010));
+}
+
+TEST(CursorResources, ThePixelsOfAnImageThatIsNotMonochromeOrIsCutShortAreRefused) {
+    std::vector<unsigned char> fourBits = MonochromeImage(2, 4, {0, 0}, {0, 0});
+    std::vector<unsigned char> cutShort = MonochromeImage(2, 1, {0, 0}, {0, 0});
+    cutShort.resize(cutShort.size() - 1);
+    for (const auto& image : {fourBits, cutShort}) {
+        emulator::ResourceFile file =
+            ResFile({{kGroupCursor, 7, Group(2, 1, 1)}, {kCursor, 1, image}});
+        EXPECT_THROW(emulator::ReadCursorBitmap(file, 7), std::runtime_error);
+        // Its size and hot spot alone still read.
+        EXPECT_TRUE(emulator::ReadCursor(file, 7));
+    }
+}
+
 class ToolResources : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -128,9 +186,7 @@ class ToolResources : public ::testing::Test {
 
     template <typename Suite>
     const Suite* Acquire(const char* name, int32_t version) {
-        const void* table = nullptr;
-        EXPECT_EQ(host.BasicSuite()->AcquireSuite(name, version, &table), kHostNoError);
-        return static_cast<const Suite*>(table);
+        return ::Acquire<Suite>(host, name, version);
     }
 
     emulator::Host host{ORTAQ_PLUGIN_PATH};

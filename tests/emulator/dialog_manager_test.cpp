@@ -199,10 +199,11 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, PaletteState,
                          CaseName<PaletteCase>);
 
 TEST_F(Dialogs, AModalDialogLeavesNoPaletteState) {
+    const emulator::PreferenceStore::Prefixes before = host.preferences.All();
     emulator::Dialog& dialog = *host.dialogs.Create("modal", 1, 0, true);
     Add(dialog, 1, kADMTextPushButtonType);
     host.dialogs.RunModal(dialog);
-    EXPECT_TRUE(host.preferences.All().empty());
+    EXPECT_EQ(host.preferences.All(), before);
 }
 
 }  // namespace

@@ -55,6 +55,27 @@ TEST_F(PreferenceSuite, ANullPrefixNamesTheHostsOwnKeysAsAnEmptyOneDoes) {
     EXPECT_EQ(*host_.preferences.Find<int32_t>("", "n"), 3);
 }
 
+TEST_F(PreferenceSuite, AFreshHostHoldsTheSmartGuidesColourAsItsOwnKeys) {
+    struct Component {
+        const char* key;
+        double value;
+    } components[] = {{"snapomatic/Color/red", 1.0},
+                      {"snapomatic/Color/green", 0.0},
+                      {"snapomatic/Color/blue", 1.0}};
+    for (const Component& c : components) {
+        for (const char* prefix : {static_cast<const char*>(nullptr), ""}) {
+            double real = -1;
+            EXPECT_EQ(suite_->GetRealPreference(prefix, c.key, &real), kHostNoError) << c.key;
+            EXPECT_EQ(real, c.value) << c.key;
+        }
+        host_.preferences.Remove("", c.key);
+        double real = -1;
+        EXPECT_EQ(suite_->GetRealPreference(nullptr, c.key, &real), kHostErrNotFound) << c.key;
+        EXPECT_EQ(real, -1) << c.key;
+    }
+    EXPECT_EQ(host_.preferences.All().count(""), 0u);
+}
+
 TEST_F(PreferenceSuite, AGetFindingNothingOfItsTypeLeavesTheOutputUntouched) {
     ASSERT_EQ(suite_->PutIntegerPreference("Ortaq", "n", 3), kHostNoError);
     HostBool32 flag = 7;
@@ -124,11 +145,12 @@ TEST_F(PreferenceSuite, RefusesArgumentsItCannotUseAndStoresNothing) {
          [&] { return suite_->PutIntegerPreference("\x8D", "n", 1); }},
     };
     ASSERT_EQ(suite_->PutStringPreference("Ortaq", "s", "stored"), kHostNoError);
+    const emulator::PreferenceStore::Prefixes stored = host_.preferences.All();
+    ASSERT_EQ(stored.at("Ortaq").size(), 1u);
     for (const auto& [what, call] : calls) EXPECT_EQ(call(), kHostErrBadParameter) << what;
     EXPECT_EQ(whole, 7);
     EXPECT_STREQ(buffer, "abc");
-    EXPECT_EQ(host_.preferences.All().size(), 1u);
-    EXPECT_EQ(host_.preferences.All().at("Ortaq").size(), 1u);
+    EXPECT_EQ(host_.preferences.All(), stored);
     EXPECT_TRUE(host_.Errors().empty());
 }
 

@@ -9,15 +9,9 @@
 #include "host/ai_art.h"
 #include "host/ai_document.h"
 #include "tests/support/case_name.h"
+#include "tests/support/suite_access.h"
 
 namespace {
-
-template <typename Suite>
-const Suite* Acquire(emulator::Host& host, const char* name, int32_t version) {
-    const void* table = nullptr;
-    EXPECT_EQ(host.BasicSuite()->AcquireSuite(name, version, &table), kHostNoError);
-    return static_cast<const Suite*>(table);
-}
 
 class ViewSuites : public ::testing::Test {
   protected:

@@ -80,6 +80,41 @@ TEST(Measures, DegreesFromRadians) {
     EXPECT_EQ(EnDegres(0), 0);
 }
 
+struct ButtonCase {
+    float from;
+    bool plus;
+    bool tens;
+    float to;
+};
+
+class AngleButtons : public ::testing::TestWithParam<ButtonCase> {};
+
+TEST_P(AngleButtons, StepByOneOrToTheTensBelowThenByTen) {
+    const ButtonCase& c = GetParam();
+    EXPECT_EQ(AngleApresBouton(c.from, c.plus, c.tens), c.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Geometry, AngleButtons,
+    ::testing::Values(ButtonCase{35, true, true, 40}, ButtonCase{35, false, true, 20},
+                      ButtonCase{30, true, true, 40}, ButtonCase{30, false, true, 20},
+                      ButtonCase{-35, true, true, -30}, ButtonCase{-35, false, true, -50},
+                      ButtonCase{180, true, false, 181}, ButtonCase{-180, false, false, -181},
+                      ButtonCase{12.5f, false, false, 11.5f},
+                      // An angle a hair under a multiple of ten, as float32 radians give it
+                      // back, counts as that multiple.
+                      ButtonCase{-230.00002f, true, true, -220},
+                      ButtonCase{-230.00002f, false, true, -240}));
+
+TEST(Measures, WholeDegreesAreRoundedDownWithinATolerance) {
+    EXPECT_EQ(DegresEntiers(-0.5), -1);
+    EXPECT_EQ(DegresEntiers(45.9), 45);
+    EXPECT_EQ(DegresEntiers(9.99999), 10);
+    EXPECT_EQ(DegresEntiers(9.99), 9);
+    for (int degrees = -400; degrees <= 400; ++degrees)
+        EXPECT_EQ(DegresEntiers(EnDegres(EnRadians(degrees))), degrees);
+}
+
 TEST(Kinds, NameTheirGroupInWindows1252) {
     EXPECT_STREQ(NomDeForme(Forme::Quelconque), "Quadrilat\xE8re");
     EXPECT_STREQ(NomDeForme(Forme::Carre), "Carr\xE9");

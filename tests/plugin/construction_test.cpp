@@ -7,8 +7,6 @@
 #include <cmath>
 
 #include "geometry/vecteurs.h"
-#include "panel/panneau.h"
-#include "plugin/hote/garde.h"
 #include "plugin/hote/suites.h"
 #include "tests/support/plugin_in_process.h"
 
@@ -56,24 +54,7 @@ TEST_F(ConstructionFromPanel, AnAcceptedOneLeavesConstructibleAsItWas) {
 }
 
 // The constructions with the panel on screen: the lengths they derive reach its fields.
-class ConstructionShown : public PluginInProcess {
-  protected:
-    ConstructionShown() {
-        std::string error;
-        EXPECT_TRUE(host.LoadPlugin(error)) << error;  // the panel's resources
-        globals.EchelleNum = globals.EchelleDen = 1;
-        panel_ =
-            sADMDialog()->Create(sPlugin, "KVTOrtaq", 16400, kADMTabbedFloatingDialogStyle,
-                                 Procedure<InitialisationPanneau, kHostErrInternal>, nullptr, 1);
-    }
-    ~ConstructionShown() override {
-        sADMDialog()->Destroy(panel_);
-        LibererSuites();  // the hold the panel's initialisation took
-    }
-    float Field(int32_t id) const { return host.dialogs.FindDialog(panel_)->Find(id)->value; }
-
-    HostDialogRef panel_ = nullptr;
-};
+using ConstructionShown = PluginWithPanel;
 
 TEST_F(ConstructionShown, ARectangleFillsEveryFieldButSide1) {
     PlaceVertices({0, 0}, {10, 0}, {10, 5}, {0, 5});

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "panel/aire.h"
 #include "tests/support/plugin_in_process.h"
 
 namespace {

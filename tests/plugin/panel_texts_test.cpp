@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <string>
 
 #include "panel/dessin_panneau.h"
 #include "tests/support/plugin_in_process.h"
@@ -34,6 +35,16 @@ INSTANTIATE_TEST_SUITE_P(Panel, InclinationTexts,
                                            InclinationCase{0, "0\xB0"},
                                            InclinationCase{90, "90\xB0"},
                                            InclinationCase{-179.5, "-180\xB0"}));
+
+// The slider and the angle buttons set whole degrees, which the float32 radians give back a
+// hair below or above: each must read as itself.
+TEST_F(PanelTexts, WholeDegreesReadAsThemselves) {
+    for (int degrees = -180; degrees <= 181; ++degrees) {
+        char text[32];
+        TexteInclinaison(Radians(degrees), text, sizeof text);
+        EXPECT_EQ(std::string(text), std::to_string(degrees) + "\xB0");
+    }
+}
 
 struct BoxCase {
     int32_t unit;  // Unite

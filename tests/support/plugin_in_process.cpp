@@ -1,8 +1,12 @@
 #include "tests/support/plugin_in_process.h"
 
+#include "annotations/annotateur.h"
 #include "emulator/output/state.h"
 #include "geometry/quadrilatere.h"
+#include "panel/panneau.h"
+#include "plugin/hote/garde.h"
 #include "plugin/hote/suites.h"
+#include "tool/creation.h"
 
 PluginInProcess::PluginInProcess() {
     // Nothing more will be posted but what a test posts itself: an alert that no test
@@ -29,6 +33,13 @@ void PluginInProcess::PlaceVertices(HostRealPoint v1, HostRealPoint v2, HostReal
     for (int i = 0; i < 4; ++i) PlacerSommet(globals.Sommets[i], points[i]);
 }
 
+void PluginInProcess::Click(HostRealPoint point) {
+    message.cursor = point;
+    EXPECT_EQ(SuiviCurseur(&message), kHostNoError);
+    EXPECT_EQ(SourisEnfoncee(&message), kHostNoError);
+    EXPECT_EQ(SourisRelachee(&message), kHostNoError);
+}
+
 emulator::Json PluginInProcess::Document() const {
     return emulator::HostState(host).at("document");
 }
@@ -38,4 +49,23 @@ void PluginInProcess::AnswerNextAlert(std::function<void()> check) {
                         if (check) check();
                         host.AnswerAlert();
                     }});
+}
+
+PluginWithPanel::PluginWithPanel() {
+    std::string error;
+    EXPECT_TRUE(host.LoadPlugin(error)) << error;  // the panel's resources
+    globals.EchelleNum = globals.EchelleDen = 1;
+    // As at start-up: the tool's selection turns the annotator on and off.
+    EXPECT_EQ(AjouterAnnotateur(message.d), kHostNoError);
+    panel_ = sADMDialog()->Create(sPlugin, "KVTOrtaq", 16400, kADMTabbedFloatingDialogStyle,
+                                  Procedure<InitialisationPanneau, kHostErrInternal>, nullptr, 1);
+}
+
+PluginWithPanel::~PluginWithPanel() {
+    sADMDialog()->Destroy(panel_);
+    LibererSuites();  // the hold the panel's initialisation took
+}
+
+float PluginWithPanel::Field(int32_t id) const {
+    return host.dialogs.FindDialog(panel_)->Find(id)->value;
 }

@@ -91,13 +91,26 @@ HostErr HOST_API GetLayerEditable(HostLayerHandle layer, HostBool32* editable) {
         });
 }
 
+HostErr HOST_API GetLayerColor(HostLayerHandle layer, HostRGBColor* color) {
+    return Serve(
+        kSuite, "GetLayerColor", [&] { return Arguments().Add("layer", layer); },
+        [&](Host& host) -> HostErr {
+            if (color == nullptr) return kHostErrBadParameter;
+            Layer* found = FindLayer(host, layer, "GetLayerColor");
+            if (found == nullptr) return kHostErrBadHandle;
+            *color = found->color;
+            return kHostNoError;
+        });
+}
+
 const AILayerSuite11 gTable = {.CountLayers = CountLayers,
                                .GetNthLayer = GetNthLayer,
                                .GetCurrentLayer = GetCurrentLayer,
                                .InsertLayer = InsertLayer,
                                .GetLayerTitle = GetLayerTitle,
                                .SetLayerTitle = SetLayerTitle,
-                               .GetLayerEditable = GetLayerEditable};
+                               .GetLayerEditable = GetLayerEditable,
+                               .GetLayerColor = GetLayerColor};
 
 }  // namespace
 

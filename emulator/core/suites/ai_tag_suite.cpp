@@ -37,7 +37,25 @@ HostErr HOST_API SetTag(HostArtHandle art, const char* name, const char* type, c
         });
 }
 
-const AITagSuite2 gTable = {.SetTag = SetTag};
+HostErr HOST_API GetTag(HostArtHandle art, const char* name, const char* type, char* value,
+                        uint32_t size) {
+    return Serve(
+        kSuite, "GetTag",
+        [&] { return Arguments().Add("art", art).Add("name", name).Add("type", type); },
+        [&](Host& host) -> HostErr {
+            if (name == nullptr || type == nullptr || value == nullptr || size == 0)
+                return kHostErrBadParameter;
+            Art* found = FindArt(host, art, "GetTag");
+            if (found == nullptr) return kHostErrBadHandle;
+            auto same = std::find_if(found->tags.begin(), found->tags.end(), [&](const Tag& tag) {
+                return tag.name == Cp1252ToUtf8(name) && tag.type == Cp1252ToUtf8(type);
+            });
+            if (same == found->tags.end()) return kHostErrNotFound;
+            return CopyOut(same->value, value, size);
+        });
+}
+
+const AITagSuite2 gTable = {.SetTag = SetTag, .GetTag = GetTag};
 
 }  // namespace
 

@@ -41,6 +41,14 @@ class Arguments {
         text_ += TraceText(value);
         return *this;
     }
+    // RECT's four sides, when there is one.
+    Arguments& AddRect(const HostRect* rect) {
+        if (rect == nullptr) return *this;
+        return Add("left", rect->left)
+            .Add("top", rect->top)
+            .Add("right", rect->right)
+            .Add("bottom", rect->bottom);
+    }
     const std::string& Text() const { return text_; }
 
   private:

@@ -12,27 +12,27 @@ std::vector<std::string> NameWords(const Action& action) {
     return words;
 }
 
-bool StartsWithVerb(const Action& action, const std::string& verb) {
-    return NameWords(action).front() == verb;
-}
-
 }  // namespace
 
-const Action* ActionTable::Find(const std::vector<Word>& words) const {
-    for (const Action& action : actions_) {
-        std::vector<std::string> name = NameWords(action);
+ActionTable::ActionTable(std::vector<Action> actions) : actions_(std::move(actions)) {
+    for (const Action& action : actions_) names_.push_back(NameWords(action));
+}
+
+std::optional<size_t> ActionTable::Find(const std::vector<Word>& words) const {
+    for (size_t index = 0; index < names_.size(); ++index) {
+        const std::vector<std::string>& name = names_[index];
         if (name.size() > words.size()) continue;
         bool matches = true;
         for (size_t i = 0; i < name.size() && matches; ++i) matches = words[i].text == name[i];
-        if (matches) return &action;
+        if (matches) return index;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 std::string ActionTable::Usage(const std::string& verb) const {
     std::vector<const Action*> forms;
-    for (const Action& action : actions_)
-        if (StartsWithVerb(action, verb)) forms.push_back(&action);
+    for (size_t index = 0; index < actions_.size(); ++index)
+        if (names_[index].front() == verb) forms.push_back(&actions_[index]);
     if (forms.size() == 1) return forms.front()->usage;
     std::string usage = verb;
     for (const Action* form : forms)
@@ -41,8 +41,8 @@ std::string ActionTable::Usage(const std::string& verb) const {
 }
 
 bool ActionTable::Knows(const std::string& verb) const {
-    for (const Action& action : actions_)
-        if (StartsWithVerb(action, verb)) return true;
+    for (const std::vector<std::string>& name : names_)
+        if (name.front() == verb) return true;
     return false;
 }
 
@@ -50,9 +50,9 @@ Effect ActionTable::Compile(const std::vector<Word>& words) const {
     const std::string& verb = words.at(0).text;
     if (!Knows(verb)) throw SyntaxError("unknown action \"" + verb + "\"");
     try {
-        const Action* action = Find(words);
-        if (action == nullptr) throw UsageError();
-        return action->compile(ActionArguments(words, NameWords(*action).size()));
+        std::optional<size_t> index = Find(words);
+        if (!index) throw UsageError();
+        return actions_[*index].compile(ActionArguments(words, names_[*index].size()));
     } catch (const UsageError&) {
         throw SyntaxError("usage: " + Usage(verb));
     }

@@ -2,6 +2,7 @@
 // this table, and the list in the documentation is printed from it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace emulator {
 
 class ActionTable {
   public:
-    explicit ActionTable(std::vector<Action> actions) : actions_(std::move(actions)) {}
+    explicit ActionTable(std::vector<Action> actions);
 
     // In the order the documentation lists them.
     const std::vector<Action>& Actions() const { return actions_; }
@@ -29,10 +30,12 @@ class ActionTable {
   private:
     // Whether an action's name starts with VERB.
     bool Knows(const std::string& verb) const;
-    // The action whose every name word leads WORDS, or null.
-    const Action* Find(const std::vector<Word>& words) const;
+    // The index of the action whose every name word leads WORDS, or none.
+    std::optional<size_t> Find(const std::vector<Word>& words) const;
 
     std::vector<Action> actions_;
+    // Each action's name split into words once: every scenario line is looked up here.
+    std::vector<std::vector<std::string>> names_;
 };
 
 }  // namespace emulator

@@ -79,6 +79,16 @@ UserAction ReadCheck(const ActionArguments& args) {
     return [id = args.Integer(0), on](DialogManager& m, Dialog& d) { return m.Check(d, id, on); };
 }
 
+// The user drags the dialog by its title bar: its place on screen moves, its size stays.
+UserAction ReadMove(const ActionArguments& args) {
+    args.ExpectCount(2);
+    return [dh = args.Integer(0), dv = args.Integer(1)](DialogManager&, Dialog& d) {
+        d.bounds = {d.bounds.left + dh, d.bounds.top + dv, d.bounds.right + dh,
+                    d.bounds.bottom + dv};
+        return ActionOutcome::Done();
+    };
+}
+
 }  // namespace
 
 std::vector<Action> DialogActions() {
@@ -99,8 +109,9 @@ std::vector<Action> DialogActions() {
            ReadChoose),
         On(Where::kPanel, "slide N VALUE", "the user drags slider N to VALUE", ReadSlide),
         On(Where::kPanel, "press N [shift]",
-           "a tracked click on push button N, SHIFT held if asked: its track procedure decides "
-           "whether it is a click, which then notifies",
+           "a tracked click on push button N, with SHIFT when asked or while `hold shift` holds "
+           "it: its track procedure learns the click and the key, and decides whether it is a "
+           "click, which then notifies",
            ReadPress),
         On(Where::kPanel, "menu INDEX", "the user picks entry INDEX of the panel's flyout menu",
            ReadFlyoutChoice),
@@ -112,6 +123,10 @@ std::vector<Action> DialogActions() {
            "the user sets check box N of the modal dialog on screen (a click when it is not "
            "already so)",
            ReadCheck),
+        On(Where::kModalDialog, "move DX DY",
+           "the user drags the modal dialog on screen by DX pixels to the right and DY down: its "
+           "bounds, as the dialog suite reads them, move with it",
+           ReadMove),
     };
 }
 

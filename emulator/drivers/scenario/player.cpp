@@ -18,6 +18,7 @@ class Player::LineContext : public ActionContext {
     }
     void Snapshot(const std::string& name) override {
         player_.snapshots_.emplace_back(name, HostState(player_.host_));
+        if (player_.snapshotListener_) player_.snapshotListener_(name);
     }
 
   private:

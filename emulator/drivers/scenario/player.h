@@ -32,6 +32,12 @@ class Player {
     // be carried out.
     void Play(const std::function<void()>& beforeQuitting = {});
 
+    // LISTENER(NAME) runs at each "snapshot NAME", once the state is kept: to keep more of
+    // the screen at that moment.
+    void OnSnapshot(std::function<void(const std::string& name)> listener) {
+        snapshotListener_ = std::move(listener);
+    }
+
     // States taken by "snapshot NAME", in order.
     const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
     // The final state with the snapshots.
@@ -46,6 +52,7 @@ class Player {
     Notices notices_{std::cerr};
     std::string file_;
     std::vector<std::pair<std::string, Json>> snapshots_;
+    std::function<void(const std::string& name)> snapshotListener_;
 };
 
 }  // namespace emulator

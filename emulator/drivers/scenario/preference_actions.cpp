@@ -5,12 +5,22 @@
 namespace emulator {
 namespace {
 
+// The prefix named by the first word: "-" names the host's own keys.
+std::string Prefix(const ActionArguments& args) {
+    return args.Text(0) == "-" ? std::string() : args.HostReadableText(0);
+}
+
 Effect CompilePref(const ActionArguments& args) {
     args.ExpectCount(4);
-    // "-" names the host's own keys.
-    std::string prefix = args.Text(0) == "-" ? std::string() : args.HostReadableText(0);
-    return [prefix, key = args.HostReadableText(1), value = args.Preference(2)](
+    return [prefix = Prefix(args), key = args.HostReadableText(1), value = args.Preference(2)](
                Host& host, ActionContext&) { host.preferences.Put(prefix, key, value); };
+}
+
+Effect CompilePrefRemove(const ActionArguments& args) {
+    args.ExpectCount(2);
+    return [prefix = Prefix(args), key = args.HostReadableText(1)](Host& host, ActionContext&) {
+        host.preferences.Remove(prefix, key);
+    };
 }
 
 }  // namespace
@@ -24,6 +34,11 @@ std::vector<Action> PreferenceActions() {
          "for `string`. A set-up action, normally before `start`; it replaces what the "
          "`--prefs` file held under that key",
          CompilePref},
+        {"pref-remove", "pref-remove PREFIX KEY",
+         "removes a preference, as if no session had left it: `-` for PREFIX is the host's own "
+         "keys, whose defaults a fresh host holds (the smart guides' colour). A set-up action, "
+         "normally before `start`",
+         CompilePrefRemove},
     };
 }
 

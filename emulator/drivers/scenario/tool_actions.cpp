@@ -100,6 +100,7 @@ Action MouseAction(const std::string& name, const std::string& summary,
                                     static_cast<HostReal>(args.Real(1))};
                 return [name, steps, point](Host& host, ActionContext& context) {
                     RequireButton(host.mouseButtonDown, steps, name);
+                    host.mousePosition = point;
                     // The button moves whether or not a tool hears it; one notice tells
                     // that the whole action reached nothing.
                     ActionOutcome outcome = ActionOutcome::Done();
@@ -131,8 +132,9 @@ std::vector<Action> ToolActions() {
          "the user presses Return: the current tool receives \"AI Tool\"/\"AI Edit Options\"",
          CompileOptions},
         KeyAction("hold",
-                  "the user holds the key down until `release`: GetAsyncKeyState reports it "
-                  "and the tool messages carry it among their modifiers",
+                  "the user holds the key down until `release`: GetAsyncKeyState reports it, "
+                  "the tool messages carry it among their modifiers and a tracked button's "
+                  "procedure finds SHIFT held",
                   true),
         KeyAction("release", "the user lets the key go", false),
         MouseAction("move",

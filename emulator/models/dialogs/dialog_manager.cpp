@@ -175,6 +175,7 @@ void DialogManager::Redraw(Dialog& dialog) {
         dialog.drawProc(HandleOf(&dialog), lent.Get());
     else
         DefaultDraw(dialog, drawer);
+    for (const auto& listener : drawnListeners_) listener(dialog);
 }
 
 void DialogManager::DefaultDraw(Dialog& dialog, Drawer& drawer) {
@@ -223,12 +224,13 @@ void DialogManager::NotifyDialog(Dialog& dialog, const std::string& type) {
 }
 
 bool DialogManager::DefaultTrack(Item&, const Tracker& tracker) {
-    return tracker.action == kClickAction;
+    return tracker.action == kADMClickAction;
 }
 
 void DialogManager::Track(Item& item, bool shift) {
     if (item.trackProc != nullptr) RequirePluginCode();
-    Tracker tracker{kClickAction, shift ? kShiftModifier : 0};
+    shift = shift || host_.keyboard.IsDown(ModifierKey::kShift);
+    Tracker tracker{kADMClickAction, shift ? kADMShiftModifier : 0};
     bool clicked = false;
     HostItemRef handle = HandleOf(&item);
     {

@@ -3,6 +3,7 @@
 // manager does, on the user-interface thread.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,10 +42,6 @@ class DialogManager {
   public:
     // The emulated main screen.
     static constexpr HostRect kScreen = {0, 0, 1920, 1080};
-    // What a tracked click reports: the button released over the item; SHIFT held.
-    static constexpr int32_t kClickAction = 2;
-    static constexpr int32_t kShiftModifier = 32;
-
     explicit DialogManager(Host& host) : host_(host) {}
 
     Dialog* Create(const std::string& name, int32_t resourceId, int32_t style, bool modal);
@@ -96,6 +93,10 @@ class DialogManager {
     // Drawing: dialogs are drawn again when idle, after each event.
     void Invalidate(Dialog& dialog) { dialog.dirty = true; }
     void RedrawDirty();
+    // LISTENER sees each dialog just drawn, as the user now sees it.
+    void AddDrawnListener(std::function<void(const Dialog&)> listener) {
+        drawnListeners_.push_back(std::move(listener));
+    }
     void DefaultDraw(Dialog& dialog, Drawer& drawer);
     void DefaultDraw(Item& item, Drawer& drawer);
 
@@ -105,7 +106,7 @@ class DialogManager {
     // A notification to the dialog itself (a close hit hides a floating dialog).
     void NotifyDialog(Dialog& dialog, const std::string& type);
     // A tracked click on a button: its track procedure, or the default tracking; a click
-    // then notifies.
+    // then notifies. SHIFT is held when asked for or when the keyboard holds it.
     void Track(Item& item, bool shift);
     bool DefaultTrack(Item& item, const Tracker& tracker);
 
@@ -149,6 +150,7 @@ class DialogManager {
     HandleRegistry<HostTrackerRef, Tracker> trackers_;
     std::vector<Dialog*> modalStack_;
     std::optional<std::string> dockPrefix_;  // where the plug-in last read a docking key
+    std::vector<std::function<void(const Dialog&)>> drawnListeners_;
 };
 
 }  // namespace emulator

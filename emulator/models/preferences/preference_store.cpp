@@ -35,6 +35,13 @@ void PreferenceStore::Put(const std::string& prefix, const std::string& key,
     prefixes_[prefix][key] = std::move(value);
 }
 
+void PreferenceStore::Remove(const std::string& prefix, const std::string& key) {
+    auto keys = prefixes_.find(prefix);
+    if (keys == prefixes_.end()) return;
+    keys->second.erase(key);
+    if (keys->second.empty()) prefixes_.erase(keys);
+}
+
 std::optional<std::string> PreferenceStore::Load(const std::string& path) {
     std::optional<std::string> text = ReadFileIfPresent(path);
     prefixes_.clear();

@@ -36,6 +36,10 @@ class PreferenceStore {
     // real that is not finite.
     void Put(const std::string& prefix, const std::string& key, PreferenceValue value);
 
+    // Removes what is stored under PREFIX and KEY, if anything; a prefix left with no key
+    // goes too.
+    void Remove(const std::string& prefix, const std::string& key);
+
     const Prefixes& All() const { return prefixes_; }
 
     // Replaces the contents with those of the file PATH; a missing file leaves the store

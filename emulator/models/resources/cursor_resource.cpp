@@ -10,6 +10,7 @@ namespace {
 
 constexpr uint16_t kCursorGroupType = 2;
 constexpr uint32_t kInfoHeaderSize = 40;
+constexpr size_t kHeaderAt = 4;  // the bitmap header follows the hot spot
 
 // The resource number of the group's first image.
 uint16_t FirstImageNumber(const Resource& group) {
@@ -39,17 +40,84 @@ CursorImage ReadImage(const Resource& image) {
     return cursor;
 }
 
-}  // namespace
+// The colour an entry of the palette shows, by its brightness: black or white.
+CursorPixel PaletteColour(ByteReader& reader) {
+    std::string_view entry = reader.Take(4);  // blue, green, red, unused
+    int brightness = 0;
+    for (int k = 0; k < 3; ++k) brightness += static_cast<unsigned char>(entry[k]);
+    return brightness < 3 * 128 ? CursorPixel::kBlack : CursorPixel::kWhite;
+}
 
-std::optional<CursorImage> ReadCursor(const ResourceFile& file, uint16_t number) {
+// The bytes of a row of one bit a pixel: padded to a multiple of four.
+size_t RowBytes(const CursorImage& image) {
+    return (size_t{image.width} + 31) / 32 * 4;
+}
+
+// One bit a pixel, rows bottom-up.
+std::vector<bool> ReadMask(ByteReader& reader, const CursorImage& image) {
+    size_t width = image.width;
+    std::vector<bool> bits(width * image.height);
+    for (size_t row = image.height; row-- > 0;) {
+        std::string_view bytes = reader.Take(RowBytes(image));
+        for (size_t x = 0; x < width; ++x)
+            bits[row * width + x] = (static_cast<unsigned char>(bytes[x / 8]) >> (7 - x % 8)) & 1;
+    }
+    return bits;
+}
+
+// The pixels of IMAGE, whose size ReadImage read: its palette, colour rows and mask rows.
+std::vector<CursorPixel> ReadPixels(const Resource& resource, const CursorImage& image) {
+    ByteReader reader(resource.data, "cursor");
+    reader.Seek(kHeaderAt);
+    uint32_t headerSize = reader.U32();
+    reader.Seek(kHeaderAt + 12);  // past the header's size, width and height
+    if (reader.U16() != 1 || reader.U16() != 1) reader.Fail("not a monochrome image");
+    reader.Take(4 * 4);  // compression, image size, resolution
+    uint32_t colours = reader.U32();
+    if (colours == 0) colours = 2;
+    if (colours > 2) reader.Fail("more than two colours");
+    reader.Seek(kHeaderAt + headerSize);
+    CursorPixel palette[2] = {CursorPixel::kBlack, CursorPixel::kWhite};
+    for (uint32_t k = 0; k < colours; ++k) palette[k] = PaletteColour(reader);
+    // Colour rows, then mask rows.
+    if (RowBytes(image) * image.height * 2 > reader.Remaining()) reader.Fail("pixels cut short");
+    std::vector<bool> colour = ReadMask(reader, image);
+    std::vector<bool> mask = ReadMask(reader, image);
+    std::vector<CursorPixel> pixels(colour.size());
+    for (size_t k = 0; k < pixels.size(); ++k)
+        pixels[k] = !mask[k]    ? palette[colour[k]]
+                    : colour[k] ? CursorPixel::kInverted
+                                : CursorPixel::kTransparent;
+    return pixels;
+}
+
+// The first image of the group cursor NUMBER, or null.
+const Resource* FirstImage(const ResourceFile& file, uint16_t number) {
     const Resource* group = file.Find(ResourceId::ParseType("GROUP_CURSOR"), number);
-    if (group == nullptr) return std::nullopt;
+    if (group == nullptr) return nullptr;
     uint16_t imageNumber = FirstImageNumber(*group);
     const Resource* image = file.Find(ResourceId::ParseType("CURSOR"), imageNumber);
     if (image == nullptr)
         throw std::runtime_error("group cursor " + std::to_string(number) + ": no cursor image " +
                                  std::to_string(imageNumber));
+    return image;
+}
+
+}  // namespace
+
+std::optional<CursorImage> ReadCursor(const ResourceFile& file, uint16_t number) {
+    const Resource* image = FirstImage(file, number);
+    if (image == nullptr) return std::nullopt;
     return ReadImage(*image);
+}
+
+std::optional<CursorBitmap> ReadCursorBitmap(const ResourceFile& file, uint16_t number) {
+    const Resource* image = FirstImage(file, number);
+    if (image == nullptr) return std::nullopt;
+    CursorBitmap bitmap;
+    bitmap.image = ReadImage(*image);
+    bitmap.pixels = ReadPixels(*image, bitmap.image);
+    return bitmap;
 }
 
 }  // namespace emulator

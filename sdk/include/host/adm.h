@@ -231,6 +231,20 @@ typedef struct ADMIconSuite2 {
 #define kADMTrackerSuite "ADM Tracker Suite"
 #define kADMTrackerSuiteVersion 2
 
+/* What a tracked button reports: the mouse button released over it, a click. */
+enum { kADMClickAction = 2 };
+/* The modifier key TestModifier asks about: SHIFT. */
+enum { kADMShiftModifier = 32 };
+
+/* A tracker is lent to an item's track procedure for the length of that call only. */
+typedef struct ADMTrackerSuite2 {
+    /* What the mouse did (kADMClickAction for a click); 0 for an unknown tracker. */
+    int32_t(HOST_API* GetAction)(HostTrackerRef tracker);
+    /* True when the modifier key MODIFIER (kADMShiftModifier) was down during the
+       tracking; false for an unknown tracker. */
+    HostBool32(HOST_API* TestModifier)(HostTrackerRef tracker, int32_t modifier);
+} ADMTrackerSuite2;
+
 #define kADMDrawerSuite "ADM Drawer Suite"
 #define kADMDrawerSuiteVersion 7
 

@@ -102,6 +102,13 @@ typedef struct AITagSuite2 {
        of the same name. All three are Windows-1252 and copied. */
     HostErr(HOST_API* SetTag)(HostArtHandle art, const char* name, const char* type,
                               const char* value);
+
+    /* Copies into VALUE, which the caller owns (SIZE bytes, cut to fit and always ended),
+       the value of ART's tag NAME of TYPE. Null name, type or value, or SIZE 0:
+       kHostErrBadParameter. Art the host does not know: kHostErrBadHandle. No such tag,
+       or one of another type: kHostErrNotFound, VALUE untouched. */
+    HostErr(HOST_API* GetTag)(HostArtHandle art, const char* name, const char* type, char* value,
+                              uint32_t size);
 } AITagSuite2;
 
 #define kAIHitTestSuite "AI Hit Test Suite"

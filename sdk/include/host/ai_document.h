@@ -14,6 +14,13 @@ extern "C" {
 #define kAIDocumentSuite "AI Document Suite"
 #define kAIDocumentSuiteVersion 11
 
+typedef struct AIDocumentSuite11 {
+    /* Asks for the document's views to be drawn again (with their annotations) once the
+       current message or procedure has returned. Callable in any message and from the
+       dialog manager's procedures once the plug-in has started. */
+    HostErr(HOST_API* RedrawDocument)(void);
+} AIDocumentSuite11;
+
 #define kAIDocumentViewSuite "AI Document View Suite"
 #define kAIDocumentViewSuiteVersion 10
 
@@ -70,6 +77,9 @@ typedef struct AILayerSuite11 {
 
     /* True when art can be added to LAYER: it is unlocked and visible. */
     HostErr(HOST_API* GetLayerEditable)(HostLayerHandle layer, HostBool32* editable);
+
+    /* The colour LAYER's selections and guides show in. Null color: kHostErrBadParameter. */
+    HostErr(HOST_API* GetLayerColor)(HostLayerHandle layer, HostRGBColor* color);
 } AILayerSuite11;
 
 #ifdef __cplusplus

@@ -1,0 +1,225 @@
+#include "emulator/output/view_svg.h"
+
+#include <algorithm>
+
+#include "emulator/common/text_encoding.h"
+#include "emulator/models/annotations/annotation_font.h"
+#include "emulator/output/svg_writer.h"
+
+namespace emulator {
+namespace {
+
+constexpr const char* kPasteboard = "#d4d4d4";
+constexpr const char* kPage = "#ffffff";
+constexpr const char* kPageEdge = "#909090";
+// The A4 page, in points from the artwork's origin.
+constexpr HostRealPoint kPageTopLeft = {0, 842};
+constexpr HostRealPoint kPageBottomRight = {595, 0};
+// Paths hold no paint of their own: the host strokes them with its default paint.
+constexpr const char* kPathStroke = "#000000";
+constexpr double kPathStrokePoints = 1;
+
+std::string Colour(const HostRGBColor& color) {
+    return SvgColour(static_cast<uint8_t>(color.red >> 8), static_cast<uint8_t>(color.green >> 8),
+                     static_cast<uint8_t>(color.blue >> 8));
+}
+
+std::string PointText(const View& view, HostRealPoint point) {
+    View::Position position = view.ToViewPosition(point);
+    return SvgNumber(position.h) + ' ' + SvgNumber(position.v);
+}
+
+bool IsStraight(const HostPathSegment& from, const HostPathSegment& to) {
+    return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h &&
+           to.in.v == to.p.v;
+}
+
+// The piece of outline from FROM's anchor to TO's.
+std::string PieceText(const View& view, const HostPathSegment& from, const HostPathSegment& to) {
+    if (IsStraight(from, to)) return " L " + PointText(view, to.p);
+    return " C " + PointText(view, from.out) + ' ' + PointText(view, to.in) + ' ' +
+           PointText(view, to.p);
+}
+
+// The path's outline as SVG path data, in view pixels.
+std::string PathData(const View& view, const Art& path) {
+    const std::vector<HostPathSegment>& segments = path.segments;
+    std::string data = "M " + PointText(view, segments.front().p);
+    for (size_t i = 1; i < segments.size(); ++i)
+        data += PieceText(view, segments[i - 1], segments[i]);
+    if (path.closed) data += PieceText(view, segments.back(), segments.front()) + " Z";
+    return data;
+}
+
+void DrawPage(SvgWriter& svg, const View& view) {
+    svg.Element("rect", SvgAttributes()
+                            .Add("width", View::kBounds.right)
+                            .Add("height", View::kBounds.bottom)
+                            .Add("fill", kPasteboard));
+    View::Position topLeft = view.ToViewPosition(kPageTopLeft);
+    View::Position bottomRight = view.ToViewPosition(kPageBottomRight);
+    svg.Element("rect", SvgAttributes()
+                            .Add("x", topLeft.h)
+                            .Add("y", topLeft.v)
+                            .Add("width", bottomRight.h - topLeft.h)
+                            .Add("height", bottomRight.v - topLeft.v)
+                            .Add("fill", kPage)
+                            .Add("stroke", kPageEdge));
+}
+
+// The paths of visible layers that are guides (or not, as GUIDES says), from the bottom up.
+void DrawPaths(SvgWriter& svg, const Host& host, bool guides) {
+    const View& view = host.document.FirstView();
+    // A stroke of a point, never thinner than a pixel; guides are a pixel wide at any zoom.
+    double width = guides ? 1 : std::max(1.0, kPathStrokePoints * view.Zoom());
+    std::vector<Art*> paths = host.document.Paths();
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+        if ((*path)->guide != guides || !(*path)->layer->visible || (*path)->segments.empty())
+            continue;
+        svg.Element("path", SvgAttributes()
+                                .Add("d", PathData(view, **path))
+                                .Add("fill", "none")
+                                .Add("stroke", guides ? kGuideColour : kPathStroke)
+                                .Add("stroke-width", width));
+    }
+}
+
+// A line or outline is at least a pixel wide, as the host draws it.
+double StrokeWidth(const AnnotationOp& op) {
+    return std::max<double>(1, op.lineWidth);
+}
+
+void DrawLine(SvgWriter& svg, const AnnotationOp& op) {
+    // Through the middle of the pixels it joins.
+    svg.Element("line", SvgAttributes()
+                            .Add("x1", op.coords[0] + 0.5)
+                            .Add("y1", op.coords[1] + 0.5)
+                            .Add("x2", op.coords[2] + 0.5)
+                            .Add("y2", op.coords[3] + 0.5)
+                            .Add("stroke", Colour(op.color))
+                            .Add("stroke-width", StrokeWidth(op))
+                            .Add("stroke-linecap", "square"));
+}
+
+// A rectangle or ellipse inside its rectangle: an outline lies within it.
+void DrawShape(SvgWriter& svg, const AnnotationOp& op) {
+    double inset = op.filled ? 0 : StrokeWidth(op) / 2;
+    double left = op.coords[0] + inset, top = op.coords[1] + inset;
+    double width = std::max(0.0, op.coords[2] - op.coords[0] - 2 * inset);
+    double height = std::max(0.0, op.coords[3] - op.coords[1] - 2 * inset);
+    SvgAttributes shape;
+    if (op.op == "rect")
+        shape.Add("x", left).Add("y", top).Add("width", width).Add("height", height);
+    else
+        shape.Add("cx", left + width / 2)
+            .Add("cy", top + height / 2)
+            .Add("rx", width / 2)
+            .Add("ry", height / 2);
+    if (op.filled)
+        shape.Add("fill", Colour(op.color));
+    else
+        shape.Add("fill", "none")
+            .Add("stroke", Colour(op.color))
+            .Add("stroke-width", StrokeWidth(op));
+    svg.Element(op.op == "rect" ? "rect" : "ellipse", shape);
+}
+
+// The text aligned in its rectangle as GetTextBounds measures it: its line is the font's
+// ascender plus descender high.
+void DrawText(SvgWriter& svg, const AnnotationOp& op) {
+    const AnnotationFont& font = AnnotationFont::Default();
+    const auto& [left, top, right, bottom] = op.coords;
+    double x = op.hAlign == kHostAlignStart    ? left
+               : op.hAlign == kHostAlignCenter ? (left + right) / 2.0
+                                               : right;
+    double lineHeight = font.Ascender() + font.Descender();
+    double lineTop = op.vAlign == kHostAlignStart    ? top
+                     : op.vAlign == kHostAlignCenter ? (top + bottom - lineHeight) / 2
+                                                     : bottom - lineHeight;
+    const char* anchor = op.hAlign == kHostAlignStart    ? "start"
+                         : op.hAlign == kHostAlignCenter ? "middle"
+                                                         : "end";
+    svg.TextElement("text",
+                    SvgAttributes()
+                        .Add("x", x)
+                        .Add("y", lineTop + font.Ascender())
+                        .Add("fill", Colour(op.color))
+                        .Add("text-anchor", anchor),
+                    op.text);
+}
+
+void DrawAnnotations(SvgWriter& svg, const AnnotationLayer& layer) {
+    svg.Open("g", SvgAttributes()
+                      .Add("font-family", AnnotationFont::kFamily)
+                      .Add("font-size", AnnotationFont::kPixelSize)
+                      .Add("style", "font-kerning: none"));
+    for (const AnnotationOp& op : layer.Operations()) {
+        if (op.op == "line")
+            DrawLine(svg, op);
+        else if (op.op == "text")
+            DrawText(svg, op);
+        else
+            DrawShape(svg, op);
+    }
+    svg.Close();
+}
+
+const char* PixelColour(CursorPixel pixel) {
+    // An inverting pixel shows black over the white page.
+    return pixel == CursorPixel::kWhite ? "#ffffff" : "#000000";
+}
+
+// The cursor's pixels, a run of one colour in a row at a time.
+void DrawCursorPixels(SvgWriter& svg, const CursorBitmap& cursor) {
+    for (uint32_t y = 0; y < cursor.image.height; ++y) {
+        for (uint32_t x = 0; x < cursor.image.width;) {
+            CursorPixel pixel = cursor.At(x, y);
+            uint32_t end = x + 1;
+            while (end < cursor.image.width && cursor.At(end, y) == pixel) ++end;
+            if (pixel != CursorPixel::kTransparent)
+                svg.Element("rect", SvgAttributes()
+                                        .Add("x", static_cast<int>(x))
+                                        .Add("y", static_cast<int>(y))
+                                        .Add("width", static_cast<int>(end - x))
+                                        .Add("height", 1)
+                                        .Add("fill", PixelColour(pixel)));
+            x = end;
+        }
+    }
+}
+
+// The cursor the plug-in set, its hot spot on the pointer, while the plug-in's tool is in
+// hand.
+void DrawCursor(SvgWriter& svg, const Host& host) {
+    if (!host.cursor || !host.mousePosition || host.toolbox.Current().owner != host.plugin.Ref())
+        return;
+    std::optional<CursorBitmap> cursor;
+    try {
+        cursor = ReadCursorBitmap(host.plugin.Resources(), static_cast<uint16_t>(*host.cursor));
+    } catch (const std::runtime_error&) {
+        return;  // a damaged cursor was reported when the plug-in set it
+    }
+    if (!cursor) return;
+    HostViewPoint at = host.document.FirstView().ToView(*host.mousePosition);
+    svg.Open("g",
+             SvgAttributes()
+                 .Add("transform", "translate(" + std::to_string(at.h - cursor->image.hotSpotX) +
+                                       ' ' + std::to_string(at.v - cursor->image.hotSpotY) + ")")
+                 .Add("shape-rendering", "crispEdges"));
+    DrawCursorPixels(svg, *cursor);
+    svg.Close();
+}
+
+}  // namespace
+
+std::string ViewSvg(const Host& host) {
+    SvgWriter svg(View::kBounds.right, View::kBounds.bottom);
+    DrawPage(svg, host.document.FirstView());
+    DrawPaths(svg, host, false);
+    DrawPaths(svg, host, true);
+    DrawAnnotations(svg, host.annotations);
+    DrawCursor(svg, host);
+    return svg.Finish();
+}
+
+}  // namespace emulator

@@ -1,0 +1,41 @@
+#include "panel/aire.h"
+
+#include <cstdio>
+
+#include "geometry/ecriture_nombres.h"
+#include "geometry/lecture_aire.h"
+#include "geometry/mesures.h"
+#include "panel/items_panneau.h"
+#include "plugin/hote/suites.h"
+#include "settings/globals.h"
+
+namespace {
+
+// "Aire=", the 40 bytes of the number and the longest suffix.
+constexpr size_t kTailleTexte = 50;
+
+void EcrireTexte(const char* texte) {
+    HostDialogRef panneau = gGlobals->Panneau;
+    if (panneau == nullptr || !SuitesPresentes(sADMDialog(), sADMItem())) return;
+    sADMItem()->SetText(sADMDialog()->GetItem(panneau, kTexteAire), texte);
+}
+
+}  // namespace
+
+HostErr CalculerAire() {
+    gGlobals->AirePoints = Aire(AncresDe(gGlobals->Sommets));
+    AfficherAire();
+    return kHostNoError;
+}
+
+void AfficherAire() {
+    Globals& g = *gGlobals;
+    if (g.Unite < 0 || g.Unite >= kNombreUnites) return;
+    float valeur = g.AirePoints;
+    if (g.Unite != kUnitePoint)
+        valeur = g.AireAffichee = AireEnUnite(g.AirePoints, g.Unite, g.FacteurEchelle);
+    EcrireDeuxDecimales(valeur, g.Aire, sizeof g.Aire);
+    char texte[kTailleTexte];
+    std::snprintf(texte, sizeof texte, "Aire=%s%s", g.Aire, SuffixeAire(g.Unite));
+    EcrireTexte(texte);
+}
