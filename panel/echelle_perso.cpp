@@ -113,6 +113,7 @@ HostItemRef CreerItem(HostDialogRef dialogue, int32_t id, const char* type, Host
 void CreerChamp(HostDialogRef dialogue, int32_t id, HostRect rect) {
     HostItemRef champ = CreerItem(dialogue, id, kADMSpinEditType, rect, nullptr);
     sADMItem()->SetMinFloatValue(champ, kTermePersoMinimum);
+    sADMItem()->SetMaxFloatValue(champ, kTermeMaximum);
     sADMItem()->SetSmallIncrement(champ, 0.1f);
     sADMItem()->SetLargeIncrement(champ, 1);
     sADMItem()->SetUnits(champ, kADMNoUnits);

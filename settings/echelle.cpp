@@ -44,7 +44,7 @@ void TexteEchellePerso(float numerateur, float denominateur, char* texte, size_t
 
 float TermePersoValide(float lu, float precedent) {
     if (!std::isfinite(lu)) return precedent;
-    return std::max(lu, kTermePersoMinimum);
+    return std::clamp(lu, kTermePersoMinimum, kTermeMaximum);
 }
 
 void TexteEquivalence(float numerateur, float denominateur, char* texte, size_t taille) {

@@ -34,8 +34,12 @@ void TexteEchellePerso(float numerateur, float denominateur, char* texte, size_t
 // divides the drawing scale.
 constexpr float kTermePersoMinimum = 0.0001f;
 
-// The custom ratio's term read as LU: at least kTermePersoMinimum, and PRECEDENT when LU is
-// not a finite number.
+// The most a term of any drawing scale may be: one to a million is a map's scale, and far
+// beyond it the lengths and the area held at that scale overflow float32.
+constexpr float kTermeMaximum = 1000000.0f;
+
+// The custom ratio's term read as LU: from kTermePersoMinimum to kTermeMaximum, and
+// PRECEDENT when LU is not a finite number.
 float TermePersoValide(float lu, float precedent);
 
 // The custom-scale dialog's equivalence line: what 1 mm drawn stands for, "1 mm -> 2,33333

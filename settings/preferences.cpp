@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "plugin/hote/suites.h"
+#include "settings/echelle.h"
 #include "settings/globals.h"
 
 namespace {
@@ -14,13 +15,14 @@ bool LireBooleen(const char* cle, HostBool32& champ, HostBool32 defaut) {
 }
 
 // A stored real that is not a finite number would make every length NaN: the key's
-// default is read instead. Below MINIMUM (compared as a double) it becomes REMPLACANT.
+// default is read instead. Below MINIMUM (compared as a double) it becomes REMPLACANT, and
+// so it does above the largest scale term, at which every length would overflow.
 bool LireReel(const char* cle, float& champ, double defaut, double minimum, float remplacant) {
     double lu = defaut;
     bool trouve = sAIPreference()->GetRealPreference(kPrefixe, cle, &lu) == kHostNoError;
     champ = static_cast<float>(lu);
     if (!std::isfinite(champ)) champ = static_cast<float>(defaut);
-    if (champ < minimum) champ = remplacant;
+    if (champ < minimum || champ > kTermeMaximum) champ = remplacant;
     return trouve;
 }
 

@@ -1,6 +1,7 @@
 #include "tool/trace.h"
 
 #include <cmath>
+#include <limits>
 
 #include "geometry/formes.h"
 #include "panel/aire.h"
@@ -162,8 +163,13 @@ void CreeTrace() {
         gGlobals->TraceCourant = nullptr;
         return;
     }
-    sAIArt()->NewArt(kHostPathArt, kHostPlaceInsideOnTop, gGlobals->GroupeCourant,
-                     &gGlobals->TraceCourant);
+    // The layer may have been locked since the first click: the host then makes nothing,
+    // and nothing is written to a path that does not exist.
+    if (sAIArt()->NewArt(kHostPathArt, kHostPlaceInsideOnTop, gGlobals->GroupeCourant,
+                         &gGlobals->TraceCourant) != kHostNoError) {
+        gGlobals->TraceCourant = nullptr;
+        return;
+    }
     sAIPath()->SetPathSegmentCount(gGlobals->TraceCourant, 4);
     sAIPath()->SetPathClosed(gGlobals->TraceCourant, true);
     sAITag()->SetTag(gGlobals->TraceCourant, "qqq", "string", "jj");
@@ -178,6 +184,11 @@ HostErr EcritTrace() {
         sADMBasic()->MessageAlert(kMessageImpossible);
         return kHostNoError;
     }
+#ifdef ORTAQ_FAUTE_PLANTEE
+    // The validator's own test: a rectangle's last vertex goes to the document as NaN.
+    if (FormeCourante() == Forme::Rectangle)
+        gGlobals->Sommets[3].p.h = std::numeric_limits<HostReal>::quiet_NaN();
+#endif
     for (int16_t i = 0; i < 4; ++i)
         sAIPath()->SetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
     CalculerAire();

@@ -7,6 +7,7 @@
 #include "emulator/app/exit_codes.h"
 #include "emulator/app/play_command.h"
 #include "emulator/app/resources_command.h"
+#include "emulator/app/validate_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app("The emulated host application: loads a plug-in library and plays scenarios.",
@@ -18,9 +19,11 @@ int main(int argc, char** argv) {
     });
     PlayOptions play;
     ResourcesOptions resources;
+    emulator::ValidationOptions validation;
     CLI::App* playCommand = AddPlayCommand(app, play);
     CLI::App* resourcesCommand = AddResourcesCommand(app, resources);
     CLI::App* actionsCommand = AddActionsCommand(app);
+    CLI::App* validateCommand = AddValidateCommand(app, validation);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
         if (playCommand->parsed()) return PlayCommand(play);
         if (resourcesCommand->parsed()) return ResourcesCommand(resources);
         if (actionsCommand->parsed()) return ActionsCommand();
+        if (validateCommand->parsed()) return ValidateCommand(validation);
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host: " << error.what() << '\n';
     }

@@ -14,6 +14,7 @@
 #include "emulator/common/safe_file.h"
 #include "emulator/core/host.h"
 #include "emulator/drivers/scenario/player.h"
+#include "emulator/drivers/validator/watch.h"
 #include "emulator/models/resources/elf_section.h"
 #include "emulator/output/dialog_svg.h"
 #include "emulator/output/view_svg.h"
@@ -193,7 +194,8 @@ CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
     command->footer(
         "Exit status: 0 played; 1 bad command line, or a file that cannot be read or written; 2 a "
         "scenario line that is malformed or cannot be played; 3 the scenario ended while an alert "
-        "or modal dialog was open.\nThe actions a scenario can use: ortaq-host actions");
+        "or modal dialog was open; 4 an invariant broke (with --check).\nThe actions a scenario "
+        "can use: ortaq-host actions");
     // An option given twice takes its last value, as a later word overrides an earlier one.
     command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     command->add_option("FILE", options.scenario, "the scenario to play")->required();
@@ -227,6 +229,9 @@ CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
                      "writes a picture of the dialog with that name or title as the user last "
                      "saw it on screen (SVG)")
         ->type_name("NAME OUT");
+    command->add_flag("--check", options.check,
+                      "checks the validator's invariants after every action and stops at the "
+                      "first one broken (exit status 4)");
     return command;
 }
 
@@ -245,6 +250,8 @@ int PlayCommand(const PlayOptions& options) {
         return kExitFailure;
     }
     emulator::Player player(host);
+    std::optional<emulator::Watch> watch;
+    if (options.check) watch.emplace(host, options.prefs);
     DialogPicture dialogPicture(host, options.dialogSvg.first);
     bool pictured = true;
     if (!options.svg.empty())
@@ -270,7 +277,15 @@ int PlayCommand(const PlayOptions& options) {
         });
     } catch (const emulator::ScenarioError& error) {
         std::cerr << error.what() << '\n';
-        return kExitBadScenario;
+        return watch && watch->Broken() ? kExitRunFailed : kExitBadScenario;
+    }
+    if (watch) {
+        watch->AtTheEnd();
+        if (watch->Broken()) {
+            std::cerr << options.scenario << ": at the end: broken: " << watch->Broken()->Line()
+                      << '\n';
+            return kExitRunFailed;
+        }
     }
 
     int status = ReportAbandoned(host);

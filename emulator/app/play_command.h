@@ -18,6 +18,7 @@ struct PlayOptions {
     std::string svg;  // the view; snapshots' pictures go beside it
     // The dialog's name or title, and the file of its picture; empty: none.
     std::pair<std::string, std::string> dialogSvg;
+    bool check = false;  // the validator's invariants after every action
 };
 
 // Adds the command to APP; what the command line gives lands in OPTIONS.

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace emulator {
 
@@ -51,8 +52,9 @@ class EventLoop {
         RunUntil([] { return false; });
     }
 
-    // Runs after every event, as a desktop loop paints when it is idle.
-    void SetIdle(std::function<void()> idle) { idle_ = std::move(idle); }
+    // IDLE runs after every event, after those added before it, as a desktop loop paints
+    // when it is idle (the host draws; a validator then looks at what was drawn).
+    void AddIdle(std::function<void()> idle) { idle_.push_back(std::move(idle)); }
 
     // The error that stopped the loops, if any.
     const std::optional<InputError>& Failure() const { return failure_; }
@@ -66,7 +68,7 @@ class EventLoop {
     std::deque<Event> queue_;
     bool closed_ = false;
     std::optional<InputError> failure_;
-    std::function<void()> idle_;
+    std::vector<std::function<void()>> idle_;
 };
 
 }  // namespace emulator

@@ -18,7 +18,7 @@ Host::Host(const std::string& pluginPath) : plugin(pluginPath, suites, BasicSuit
     gCurrent = this;
     PutHostDefaults(preferences);
     // The screen is drawn when the user-interface thread is idle, after each event.
-    loop.SetIdle([this] {
+    loop.AddIdle([this] {
         dialogs.RedrawDirty();
         RedrawAnnotations();
     });

@@ -26,6 +26,7 @@ class Modals {
 
     // The window on top, or null.
     Window* Top() { return stack_.empty() ? nullptr : stack_.back(); }
+    const Window* Top() const { return stack_.empty() ? nullptr : stack_.back(); }
     void CloseTop();
 
     // Windows the input left open, in the order they were closed for it.

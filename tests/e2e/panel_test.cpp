@@ -289,10 +289,9 @@ TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
 
 TEST(PanelActions, TheWebLinkOpensTheMakersPage) {
     emulator::Json state = PlayScenario("start\npanel click 2\n", [](emulator::Host& host) {
-        host.loop.SetIdle([&host] {
+        host.loop.AddIdle([&host] {
             if (emulator::Dialog* panel = host.dialogs.Panel())
                 if (emulator::Item* link = panel->Find(2)) link->enabled = true;
-            host.dialogs.RedrawDirty();
         });
     });
     EXPECT_EQ(state.at("pages_opened").dump(), "[\"http://www.kvt-outils.example/ortaq\"]");

@@ -229,3 +229,26 @@ TEST(ToolCreation, OnALockedLayerEveryClickIsRefusedAndNoFigureIsTouched) {
 }
 
 }  // namespace
+
+namespace {
+
+// Found by the validator: the layer locked between the first and the last click made the
+// host refuse the path, and the plug-in went on writing to the path it did not get.
+TEST(ToolCreation, ALayerLockedBeforeTheLastClickGetsNoPathAndNoCallOnAMissingOne) {
+    std::string scenario = kStart;
+    for (size_t i = 0; i < 3; ++i) scenario += Step("click", kClicks[i]);
+    scenario += "layer-lock \"Calque 1\"\n" + Step("click", kClicks[3]) + "snapshot locked\n" +
+                "layer-unlock \"Calque 1\"\n";
+    for (const Point& click : kClicks) scenario += Step("click", click);
+    emulator::Json state = PlayScenario(scenario);
+
+    EXPECT_TRUE(state.at("errors").empty()) << state.at("errors").dump();
+    for (const emulator::Json& path : Paths(Snapshot(state, "locked")))
+        EXPECT_FALSE(path.contains("tags") && !path.at("tags").empty()) << path.dump();
+    // The next figure, once the layer is unlocked, is made as ever.
+    std::vector<emulator::Json> paths = Paths(state);
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_EQ(Anchors(paths[0]), kClicks);
+}
+
+}  // namespace

@@ -46,9 +46,9 @@ struct TermCase {
 
 class CustomTerms : public ::testing::TestWithParam<TermCase> {};
 
-// A host that lets a field's value past its minimum, or hands back no number, must not
-// give the drawing scale a zero, negative or missing term.
-TEST_P(CustomTerms, AreAtLeastTheLeastAndNumbers) {
+// A host that lets a field's value past its bounds, or hands back no number, must not give
+// the drawing scale a zero, negative, missing or overflowing term.
+TEST_P(CustomTerms, StayWithinTheirBoundsAndAreNumbers) {
     EXPECT_EQ(TermePersoValide(GetParam().read, GetParam().previous), GetParam().kept);
 }
 
@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, CustomTerms,
                          ::testing::Values(TermCase{2.5f, 3, 2.5f}, TermCase{0, 3, 0.0001f},
                                            TermCase{-3, 3, 0.0001f}, TermCase{0.0001f, 3, 0.0001f},
                                            TermCase{kNaN, 3, 3}, TermCase{kInfinity, 3, 3},
-                                           TermCase{-kInfinity, 7, 7}));
+                                           TermCase{-kInfinity, 7, 7}, TermCase{1e30f, 3, 1000000},
+                                           TermCase{1000000, 3, 1000000}));
 
 }  // namespace

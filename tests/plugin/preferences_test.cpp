@@ -24,7 +24,7 @@ struct RealCase {
 
 class StoredReals : public Preferences, public ::testing::WithParamInterface<RealCase> {};
 
-TEST_P(StoredReals, AreCheckedAgainstTheirMinimum) {
+TEST_P(StoredReals, AreCheckedAgainstTheirBounds) {
     const RealCase& c = GetParam();
     PutReal(c.key, c.stored);
     LirePreferences();
@@ -41,7 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // Its float32 value lies just below the double 0.0001.
                       RealCase{"EchelleDenPersoReal", 0.0001, &Globals::EchelleDenPersoReal, 1},
                       RealCase{"EchelleNumPersoReal", 0.00005, &Globals::EchelleNumPersoReal, 1},
-                      RealCase{"EchelleNumPersoReal", 12.5, &Globals::EchelleNumPersoReal, 12.5f}));
+                      RealCase{"EchelleNumPersoReal", 12.5, &Globals::EchelleNumPersoReal, 12.5f},
+                      // Found by the validator: a finite float32 this large made every length
+                      // shown at that scale infinite.
+                      RealCase{"EchelleNum", 3.4e38, &Globals::EchelleNum, 1},
+                      RealCase{"EchelleDen", 1000001, &Globals::EchelleDen, 1},
+                      RealCase{"EchelleDen", 1000000, &Globals::EchelleDen, 1000000},
+                      RealCase{"EchelleDenPersoReal", 2e9, &Globals::EchelleDenPersoReal, 1}));
 
 TEST_F(Preferences, ARealBeyondFloat32IsReadAsTheKeysDefault) {
     // It would be infinite once narrowed, and every length with it.

@@ -21,7 +21,9 @@ class ScenarioError : public std::runtime_error {
 
 class Player {
   public:
-    explicit Player(Host& host) : host_(host) {}
+    // Notices go to NOTICES as they are given.
+    explicit Player(Host& host, std::ostream& notices = std::cerr)
+        : host_(host), notices_(notices) {}
 
     // Reads every line of TEXT (named FILE in messages) and queues its actions. Throws
     // ScenarioError for the first line that is not a well-formed action.
@@ -49,7 +51,7 @@ class Player {
     class LineContext;
 
     Host& host_;
-    Notices notices_{std::cerr};
+    Notices notices_;
     std::string file_;
     std::vector<std::pair<std::string, Json>> snapshots_;
     std::function<void(const std::string& name)> snapshotListener_;

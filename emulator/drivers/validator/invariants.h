@@ -1,0 +1,43 @@
+// What must hold of the host and the plug-in after every action a user takes, whatever it
+// was: the validator's checks, also run by `ortaq-host play --check`.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace emulator {
+
+class Host;
+
+// A check that failed: NAME says which (the same fault gives the same name), DETAIL where.
+struct BrokenInvariant {
+    std::string name;
+    std::string detail;
+
+    std::string Line() const { return name + ": " + detail; }
+};
+
+class Invariants {
+  public:
+    explicit Invariants(const Host& host) : host_(host) {}
+
+    // Looks at the host between two events. The first broken invariant, or none.
+    std::optional<BrokenInvariant> Check();
+    // Once the plug-in has been shut down: it holds no block any more.
+    std::optional<BrokenInvariant> CheckAfterShutDown() const;
+
+  private:
+    std::optional<BrokenInvariant> CheckSuites();
+
+    const Host& host_;
+    size_t callsChecked_ = 0;
+    // What the plug-in holds once its panel took its standing hold; none before.
+    std::optional<int64_t> standingHold_;
+};
+
+// Writes the host's preferences to PATH as the host does when it quits and reads them back:
+// broken when the file does not parse or does not keep every key with its value.
+std::optional<BrokenInvariant> CheckPreferenceFile(const Host& host, const std::string& path);
+
+}  // namespace emulator

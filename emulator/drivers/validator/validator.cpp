@@ -1,0 +1,99 @@
+#include "emulator/drivers/validator/validator.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "emulator/common/safe_file.h"
+#include "emulator/drivers/validator/isolation.h"
+#include "emulator/drivers/validator/runs.h"
+#include "emulator/drivers/validator/shrink.h"
+
+namespace emulator {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The scratch files of the run under way, in OUT.
+struct Scratch {
+    explicit Scratch(const std::string& out) : folder(fs::path(out) / ".scratch") {
+        fs::create_directories(folder);
+    }
+
+    std::string File(const char* name) const { return (folder / name).string(); }
+
+    fs::path folder;
+};
+
+std::string ReadLog(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The scenario file of FINDING: what broke and how to play it, then its lines.
+std::string ScenarioText(const Finding& finding, const ValidationOptions& options,
+                         const std::vector<std::string>& lines) {
+    std::ostringstream text;
+    text << "# ortaq-host validate --seed " << options.seed << ": run " << finding.run
+         << " broke \"" << finding.broken.name << "\" (" << finding.broken.detail << ")\n"
+         << "# shrunk from " << finding.playedLines << " lines to " << lines.size()
+         << ". Play it with the checks (PREFS: a file that does not exist yet):\n"
+         << "#   ortaq-host play " << fs::path(finding.scenario).filename().string()
+         << " --check --prefs PREFS\n";
+    for (const std::string& line : lines) text << line << '\n';
+    return text.str();
+}
+
+}  // namespace
+
+uint64_t RunSeed(uint64_t seed, int run) {
+    // SplitMix64: neighbouring runs get unrelated streams.
+    uint64_t z = seed + 0x9E3779B97F4A7C15ull * static_cast<uint64_t>(run);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+ValidationReport Validate(const ValidationOptions& options, std::ostream& progress) {
+    Scratch scratch(options.out);
+    RunPlace place{options.plugin, scratch.File("preferences.json")};
+    std::string logFile = scratch.File("run.log"), resultFile = scratch.File("result");
+    ValidationReport report;
+    for (int run = 1; run <= options.runs; ++run) {
+        uint64_t runSeed = RunSeed(options.seed, run);
+        std::optional<BrokenInvariant> broken = RunIsolated(
+            [&] {
+                std::ofstream log(logFile, std::ios::trunc);
+                return PlayRandomRun(place, runSeed, options.steps, log);
+            },
+            resultFile);
+        std::vector<std::string> lines = ScenarioOfLog(ReadLog(logFile));
+        ++report.runs;
+        report.actions += static_cast<int64_t>(lines.size());
+        if (!broken) continue;
+
+        Finding finding{run, runSeed, *broken, lines.size(), {}, 0};
+        auto failsTheSameWay = [&](const std::vector<std::string>& candidate) {
+            std::optional<BrokenInvariant> again =
+                RunIsolated([&] { return Replay(place, candidate); }, resultFile);
+            return again && again->name == broken->name;
+        };
+        std::vector<std::string> shrunk =
+            failsTheSameWay(lines) ? Shrink(lines, failsTheSameWay) : lines;
+        finding.scenario =
+            (fs::path(options.out) / ("run-" + std::to_string(run) + ".scn")).string();
+        finding.scenarioLines = shrunk.size();
+        ReplaceFile(finding.scenario, ScenarioText(finding, options, shrunk),
+                    PreviousFile::kDropped);
+        progress << "run " << run << " (seed " << runSeed << "): " << broken->Line() << "; "
+                 << lines.size() << " lines shrunk to " << shrunk.size() << " in "
+                 << finding.scenario << '\n';
+        report.findings.push_back(std::move(finding));
+    }
+    fs::remove_all(scratch.folder);
+    return report;
+}
+
+}  // namespace emulator
