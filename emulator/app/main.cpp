@@ -7,8 +7,11 @@
 #include "emulator/app/exit_codes.h"
 #include "emulator/app/play_command.h"
 #include "emulator/app/resources_command.h"
+#include "emulator/common/console.h"
 
 int main(int argc, char** argv) {
+    // A resource written out must come out as stored, and a listing read alike on any system.
+    emulator::UseBinaryStandardOutput();
     CLI::App app("The emulated host application: loads a plug-in library and plays scenarios.",
                  "ortaq-host");
     app.require_subcommand(1);

@@ -1,7 +1,5 @@
 #include "emulator/core/plugin_library.h"
 
-#include <dlfcn.h>
-
 #include <filesystem>
 
 namespace emulator {
@@ -18,30 +16,5 @@ std::string Absolute(const std::string& path) {
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::string& path) : path_(Absolute(path)) {}
-
-bool PluginLibrary::Load(std::string& error) {
-    if (Loaded()) return true;
-    handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle_ == nullptr) {
-        const char* why = dlerror();
-        error = "cannot load plug-in " + path_ + ": " + (why ? why : "unknown error");
-        return false;
-    }
-    void* symbol = dlsym(handle_, "PluginMain");
-    if (symbol == nullptr) {
-        error = "plug-in " + path_ + " has no PluginMain";
-        dlclose(handle_);
-        handle_ = nullptr;
-        return false;
-    }
-    entry_ = reinterpret_cast<PluginMainProc>(symbol);
-    return true;
-}
-
-void PluginLibrary::Unload() {
-    if (handle_ != nullptr) dlclose(handle_);
-    handle_ = nullptr;
-    entry_ = nullptr;
-}
 
 }  // namespace emulator

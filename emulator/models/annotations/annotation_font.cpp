@@ -1,51 +1,54 @@
 #include "emulator/models/annotations/annotation_font.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_ADVANCES_H
-
 #include <stdexcept>
 #include <string>
+
+#include "emulator/common/safe_file.h"
 
 namespace emulator {
 namespace {
 
-void Require(FT_Error error, const std::string& what) {
-    if (error != 0)
-        throw std::runtime_error(what + " (FreeType error " + std::to_string(error) + ")");
+// FreeType's fixed-point steps, each rounded to the nearest as FreeType rounds them, so that
+// the advances come out as FreeType measures them to the last 1/65536 of a pixel.
+int64_t RoundedDivide(int64_t a, int64_t b) {
+    bool negative = (a < 0) != (b < 0);
+    int64_t quotient = ((a < 0 ? -a : a) + (b < 0 ? -b : b) / 2) / (b < 0 ? -b : b);
+    return negative ? -quotient : quotient;
 }
 
-// FreeType's 26.6 fixed point, whole pixels.
-int32_t Pixels26Dot6(FT_Pos value) {
-    return static_cast<int32_t>(value / 64);
+// A / B in 16.16.
+int64_t DivideFixed(int64_t a, int64_t b) {
+    return RoundedDivide(a * 65536, b);
+}
+
+// A × B with B in 16.16.
+int64_t MultiplyFixed(int64_t a, int64_t b) {
+    return RoundedDivide(a * b, 65536);
+}
+
+TrueTypeFont OpenFont(const std::string& path) {
+    const std::string what =
+        "cannot open the annotation font " + path + ", which Debian's fonts-dejavu-core installs";
+    std::optional<std::string> bytes;
+    try {
+        bytes = ReadFileIfPresent(path);
+        if (bytes) return TrueTypeFont(std::move(*bytes));
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error(what + " (" + error.what() + ")");
+    }
+    throw std::runtime_error(what + " (no such file)");
 }
 
 }  // namespace
 
-struct AnnotationFont::FreeType {
-    FT_Library library = nullptr;
-    FT_Face face = nullptr;
-
-    ~FreeType() {
-        if (face != nullptr) FT_Done_Face(face);
-        if (library != nullptr) FT_Done_FreeType(library);
-    }
-};
-
-AnnotationFont::AnnotationFont(const std::string& path) : freeType_(std::make_unique<FreeType>()) {
-    Require(FT_Init_FreeType(&freeType_->library), "cannot start FreeType");
-    Require(
-        FT_New_Face(freeType_->library, path.c_str(), 0, &freeType_->face),
-        "cannot open the annotation font " + path + ", which Debian's fonts-dejavu-core installs");
-    Require(FT_Set_Pixel_Sizes(freeType_->face, 0, kPixelSize),
-            "cannot size the annotation font " + path);
-    // For a scalable font FreeType rounds these outwards to whole pixels.
-    const FT_Size_Metrics& metrics = freeType_->face->size->metrics;
-    ascender_ = Pixels26Dot6(metrics.ascender);
-    descender_ = -Pixels26Dot6(metrics.descender);
+AnnotationFont::AnnotationFont(const std::string& path)
+    : font_(OpenFont(path)), scale_(DivideFixed(kPixelSize * 64, font_.UnitsPerEm())) {
+    // 26.6 pixels, rounded outwards to whole ones.
+    int64_t above = MultiplyFixed(font_.Ascender(), scale_);
+    int64_t below = MultiplyFixed(font_.Descender(), scale_);
+    ascender_ = static_cast<int32_t>((above + 63) >> 6);
+    descender_ = -static_cast<int32_t>(below >> 6);
 }
-
-AnnotationFont::~AnnotationFont() = default;
 
 const AnnotationFont& AnnotationFont::Default() {
     // A failed opening leaves nothing behind: the next use tries again.
@@ -54,14 +57,9 @@ const AnnotationFont& AnnotationFont::Default() {
 }
 
 TextExtent AnnotationFont::Measure(std::u32string_view text) const {
-    FT_Fixed advances = 0;  // 16.16 pixels
-    for (char32_t c : text) {
-        FT_UInt glyph = FT_Get_Char_Index(freeType_->face, c);  // 0, the missing glyph's box
-        FT_Fixed advance = 0;
-        Require(FT_Get_Advance(freeType_->face, glyph, FT_LOAD_NO_HINTING, &advance),
-                "cannot measure a glyph of the annotation font");
-        advances += advance;
-    }
+    int64_t advances = 0;  // 16.16 pixels
+    for (char32_t c : text)
+        advances += RoundedDivide(font_.AdvanceWidth(font_.GlyphIndex(c)) * scale_, 64);
     return {static_cast<int32_t>((advances + 0xFFFF) >> 16), ascender_ + descender_};
 }
 

@@ -1,14 +1,16 @@
 // The host's annotation font (kHostAnnotationDefaultFont): DejaVu Sans at 11 pixels, from
-// Debian's fonts-dejavu-core, measured with FreeType. A text is as wide as its glyphs'
-// unhinted advances added up (no kerning), rounded up to a whole pixel, and as high as the
-// font's ascender above the baseline plus its descender below it, in whole pixels as
-// FreeType gives them at that size (11 + 3 = 14 pixels).
+// Debian's fonts-dejavu-core, measured from the font file's own tables with FreeType's
+// arithmetic, so that Linux and Windows builds give the same numbers. A text is as wide as
+// its glyphs' unhinted advances added up (no kerning), rounded up to a whole pixel, and as
+// high as the font's ascender above the baseline plus its descender below it, rounded
+// outwards to whole pixels at that size (11 + 3 = 14 pixels).
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
+
+#include "emulator/models/annotations/true_type_font.h"
 
 namespace emulator {
 
@@ -24,14 +26,12 @@ class AnnotationFont {
     static constexpr int kPixelSize = 11;
 
     // The font at kPath, opened on first use. Throws std::runtime_error naming the file and
-    // its package when it cannot be opened.
+    // its package when it cannot be opened or read. Under Wine the path is the same: it
+    // names the Unix root's drive.
     static const AnnotationFont& Default();
 
     // The font of the file PATH at kPixelSize; throws as Default does.
     explicit AnnotationFont(const std::string& path);
-    ~AnnotationFont();
-    AnnotationFont(const AnnotationFont&) = delete;
-    AnnotationFont& operator=(const AnnotationFont&) = delete;
 
     TextExtent Measure(std::u32string_view text) const;
     // Whole pixels above the baseline, and below it.
@@ -39,8 +39,8 @@ class AnnotationFont {
     int32_t Descender() const { return descender_; }
 
   private:
-    struct FreeType;
-    std::unique_ptr<FreeType> freeType_;
+    TrueTypeFont font_;
+    int64_t scale_ = 0;  // font units to pixels, 16.16
     int32_t ascender_ = 0;
     int32_t descender_ = 0;
 };
