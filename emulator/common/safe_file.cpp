@@ -5,14 +5,10 @@
 #include <system_error>
 
 namespace emulator {
-namespace {
 
-// A UTF-8 name as the system's: on Windows a narrow string would be read in the ANSI code page.
 std::filesystem::path FilePath(const std::string& path) {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
-
-}  // namespace
 
 std::string SetAside(const std::string& path, const std::string& suffix) {
     std::string target = path + suffix;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "emulator/common/safe_file.h"
+
 namespace emulator {
 
 namespace {
@@ -9,8 +11,9 @@ namespace {
 // An empty path has no absolute form; it stays as it is, and loading it then fails.
 std::string Absolute(const std::string& path) {
     std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
+    std::filesystem::path absolute = std::filesystem::absolute(FilePath(path), error);
+    std::u8string text = absolute.u8string();
+    return error ? path : std::string(text.begin(), text.end());
 }
 
 }  // namespace
