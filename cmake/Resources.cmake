@@ -1,7 +1,8 @@
 # The plug-in's resources: one script compiled by windres into the standard .res format.
 # The Windows DLL links the .res; the Linux library carries the same bytes in a section.
-find_program(ORTAQ_WINDRES NAMES i686-w64-mingw32-windres x86_64-w64-mingw32-windres windres
-             REQUIRED)
+# A cross-build uses its toolchain's windres: the COFF object it writes is for that machine.
+find_program(ORTAQ_WINDRES NAMES ${CMAKE_RC_COMPILER} i686-w64-mingw32-windres
+             x86_64-w64-mingw32-windres windres REQUIRED)
 
 set(ORTAQ_RES_FILE ${CMAKE_BINARY_DIR}/resources/ortaq.res)
 file(GLOB ORTAQ_RESOURCE_INPUTS LIST_DIRECTORIES false CONFIGURE_DEPENDS

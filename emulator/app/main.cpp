@@ -1,18 +1,26 @@
 // ortaq-host: the emulated host application.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iostream>
 #include <string>
 
 #include "emulator/app/actions_command.h"
 #include "emulator/app/exit_codes.h"
 #include "emulator/app/play_command.h"
+#include "emulator/app/program_arguments.h"
 #include "emulator/app/resources_command.h"
 #include "emulator/app/validate_command.h"
+#include "emulator/common/console.h"
 
 int main(int argc, char** argv) {
+    // A resource written out must come out as stored, and a listing read alike on any system.
+    emulator::UseBinaryStandardOutput();
     CLI::App app("The emulated host application: loads a plug-in library and plays scenarios.",
                  "ortaq-host");
     app.require_subcommand(1);
+    // Options are "--name" on every system: CLI11 built for Windows would otherwise read a path
+    // from the root ("/tmp/demo.scn", as Wine passes them) as an option "/tmp".
+    app.allow_windows_style_options(false);
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
         return "ortaq-host: " + std::string(error.what()) +
                "\nRun with --help for more information.\n";
@@ -25,7 +33,9 @@ int main(int argc, char** argv) {
     CLI::App* actionsCommand = AddActionsCommand(app);
     CLI::App* validateCommand = AddValidateCommand(app, validation);
     try {
-        app.parse(argc, argv);
+        std::vector<std::string> arguments = ProgramArguments(argc, argv);
+        std::reverse(arguments.begin(), arguments.end());  // CLI11 takes the last one first
+        app.parse(arguments);
     } catch (const CLI::ParseError& error) {
         // --help is answered here too, with status 0.
         return app.exit(error) == 0 ? kExitOk : kExitFailure;

@@ -1,128 +1,24 @@
 #include "emulator/common/safe_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 namespace emulator {
-namespace {
 
-[[noreturn]] void Fail(const std::string& what, int error) {
-    throw std::runtime_error(what + " (" + std::strerror(error) + ")");
-}
-
-// A folder, a FIFO or a device is refused: reading one would fail, block or never end.
-void RequireRegularFile(const std::string& path, const struct stat& status) {
-    if (!S_ISREG(status.st_mode))
-        throw std::runtime_error("cannot read " + path + " (not a regular file)");
-}
-
-// Owns a file descriptor.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return fd_; }
-    // Closes now, for the answer: a failed close can mean the data never reached the disk.
-    bool Close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
-
-// The steps of a replacement each answer 0 or the errno of their failure.
-
-int WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0 && errno != EINTR) return errno;
-        if (written > 0) text.remove_prefix(static_cast<size_t>(written));
-    }
-    return 0;
-}
-
-int WriteDurably(const std::string& path, std::string_view text) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (file.Get() < 0) return errno;
-    if (int error = WriteAll(file.Get(), text)) return error;
-    if (::fsync(file.Get()) != 0 || !file.Close()) return errno;
-    return 0;
-}
-
-// PATH.bak becomes a second name of the current PATH, which the rename then leaves behind.
-int KeepBackup(const std::string& path) {
-    const std::string backup = path + ".bak";
-    if (::access(path.c_str(), F_OK) != 0) return errno == ENOENT ? 0 : errno;
-    if (::unlink(backup.c_str()) != 0 && errno != ENOENT) return errno;
-    return ::link(path.c_str(), backup.c_str()) == 0 ? 0 : errno;
-}
-
-// A rename is only durable once the folder that records it is flushed.
-int SyncFolder(const std::string& path) {
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    Descriptor directory(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.Get() < 0 || ::fsync(directory.Get()) != 0) return errno;
-    return 0;
-}
-
-}  // namespace
-
-std::optional<std::string> ReadFileIfPresent(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        if (errno == ENOENT) return std::nullopt;
-        Fail("cannot read " + path, errno);
-    }
-    RequireRegularFile(path, status);
-    // Without blocking, should a FIFO have taken the file's place since.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) Fail("cannot read " + path, errno);
-    RequireRegularFile(path, status);
-    std::string text;
-    char chunk[65536];
-    for (;;) {
-        ssize_t count = ::read(file.Get(), chunk, sizeof chunk);
-        if (count == 0) return text;
-        if (count > 0)
-            text.append(chunk, static_cast<size_t>(count));
-        else if (errno != EINTR)
-            Fail("cannot read " + path, errno);
-    }
-}
-
-void ReplaceFile(const std::string& path, std::string_view text, PreviousFile previous) {
-    const std::string temporary = path + ".tmp";
-    int error = WriteDurably(temporary, text);
-    if (error == 0 && previous == PreviousFile::kKeptAsBackup) error = KeepBackup(path);
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        Fail("cannot write " + path, error);
-    }
-    if (int syncError = SyncFolder(path)) Fail("cannot flush the folder of " + path, syncError);
+std::filesystem::path FilePath(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
 std::string SetAside(const std::string& path, const std::string& suffix) {
     std::string target = path + suffix;
-    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(target)); ++n)
+    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(FilePath(target))); ++n)
         target = path + suffix + "." + std::to_string(n);
-    if (::rename(path.c_str(), target.c_str()) != 0)
-        Fail("cannot move " + path + " to " + target, errno);
+    std::error_code error;
+    std::filesystem::rename(FilePath(path), FilePath(target), error);
+    if (error)
+        throw std::runtime_error("cannot move " + path + " to " + target + " (" + error.message() +
+                                 ")");
     return target;
 }
 

@@ -2,11 +2,16 @@
 // so that a crash at any moment leaves either the old file or the new one, never a mix.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace emulator {
+
+// The UTF-8 file name PATH as the system's: on Windows a narrow string would be read in the
+// ANSI code page.
+std::filesystem::path FilePath(const std::string& path);
 
 // The bytes of the regular file PATH, or nothing when there is no such file. Throws
 // std::runtime_error "cannot read PATH (reason)" for anything else at PATH (a folder, a FIFO,

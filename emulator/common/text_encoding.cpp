@@ -141,4 +141,18 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+std::u16string Utf8ToUtf16(std::string_view text) {
+    std::u16string out;
+    for (char32_t c : Utf8ToUtf32(text)) {
+        if (c <= 0xFFFF) {
+            out += static_cast<char16_t>(c);
+        } else {
+            c -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (c >> 10));
+            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+        }
+    }
+    return out;
+}
+
 }  // namespace emulator

@@ -26,4 +26,8 @@ std::u32string Utf8ToUtf32(std::string_view text);
 // Surrogate pairs become one character; a surrogate without its pair becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The UTF-16 the Windows API takes (file names): read as RepairUtf8 reads TEXT, a character
+// past U+FFFF becomes a surrogate pair.
+std::u16string Utf8ToUtf16(std::string_view text);
+
 }  // namespace emulator

@@ -1,9 +1,12 @@
 #include "emulator/core/trace.h"
 
+#include "emulator/common/safe_file.h"
+
 namespace emulator {
 
 bool Trace::OpenFile(const std::string& path) {
-    file_.open(path, std::ios::out | std::ios::trunc);
+    // Binary: on Windows a text stream would end every line with "\r\n".
+    file_.open(FilePath(path), std::ios::out | std::ios::trunc | std::ios::binary);
     return file_.is_open();
 }
 

@@ -1,15 +1,16 @@
-// The Windows functions the plug-in calls outside the suites, exported by every program
-// that hosts it: the plug-in's shim finds them by name.
-#include <unistd.h>
+// The Windows functions the plug-in calls outside the suites. On Linux every program that
+// hosts it exports them and the plug-in's shim finds them by name; on Windows the plug-in's
+// imports of the system's functions are pointed at them when it is loaded.
+#include "emulator/core/windows_platform.h"
 
 #include <cstdio>
 
+#include "emulator/common/console.h"
 #include "emulator/core/host.h"
-#include "host/windows_platform.h"
 
 extern "C" {
 
-__attribute__((visibility("default"))) short HostGetAsyncKeyState(int vKey) {
+short HostGetAsyncKeyState(int vKey) {
     emulator::Host* host = emulator::Host::Current();
     if (host == nullptr) return 0;
     auto key = emulator::Keyboard::FromVirtualKey(vKey);
@@ -19,11 +20,11 @@ __attribute__((visibility("default"))) short HostGetAsyncKeyState(int vKey) {
 
 // The emulator has no loudspeaker of its own: the beep is kept for the state, and rings
 // the terminal's bell when someone is watching one.
-__attribute__((visibility("default"))) int HostBeep(uint32_t frequency, uint32_t duration) {
+int HostBeep(uint32_t frequency, uint32_t duration) {
     emulator::Host* host = emulator::Host::Current();
     if (host == nullptr) return 0;
     host->beeps.push_back({frequency, duration});
-    if (isatty(STDERR_FILENO) != 0) std::fputc('\a', stderr);
+    if (emulator::StandardErrorIsTerminal()) std::fputc('\a', stderr);
     return 1;
 }
 

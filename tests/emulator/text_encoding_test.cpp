@@ -90,6 +90,25 @@ TEST(TextEncoding, ReadsUtf16AsResourcesStoreIt) {
     EXPECT_EQ(emulator::Utf16ToUtf8(std::u16string{u'a', 0xD83C, u'b', 0xDF0D}), "a\uFFFDb\uFFFD");
 }
 
+TEST(TextEncoding, WritesUtf16AsTheWindowsApiTakesIt) {
+    const struct {
+        const char* utf8;
+        std::u16string utf16;
+    } cases[] = {
+        {"C:\\plug-ins\\ortaq.dll", u"C:\\plug-ins\\ortaq.dll"},
+        {"Préférences", u"Préférences"},
+        {"\uFFFF", u"\uFFFF"},  // the last character of one unit
+        {"\U00010000 \U0010FFFF", std::u16string{0xD800, 0xDC00, u' ', 0xDBFF, 0xDFFF}},
+        {"a\xFFz", u"a\uFFFDz"},  // a byte of no character
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(emulator::Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
+        if (emulator::IsUtf8(c.utf8)) {
+            EXPECT_EQ(emulator::Utf16ToUtf8(c.utf16), c.utf8);
+        }
+    }
+}
+
 TEST(TextEncoding, KeepsUndefinedBytesAsTheirControlCodes) {
     EXPECT_EQ(emulator::Cp1252ToUtf8("\x81"), "\xC2\x81");
 }

@@ -3,6 +3,7 @@
 // plug-in, and traces the call.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -20,9 +21,13 @@ namespace emulator {
 inline std::string TraceText(const char* text) {
     return text == nullptr ? "null" : "\"" + Cp1252ToUtf8(text) + "\"";
 }
+// A pointer as glibc writes "%p" ("(nil)", or 0x and lowercase hex), on every system: the
+// Windows C library writes sixteen upper-case digits, and traces must compare.
 inline std::string TraceText(const void* pointer) {
+    if (pointer == nullptr) return "(nil)";
     char text[32];
-    std::snprintf(text, sizeof text, "%p", pointer);
+    std::snprintf(text, sizeof text, "0x%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(pointer)));
     return text;
 }
 template <typename Number>

@@ -40,6 +40,12 @@ uint32_t ByteReader::U32() {
     return low | static_cast<uint32_t>(U16()) << 16;
 }
 
+uint16_t ByteReader::U16BigEndian() {
+    std::string_view bytes = Take(2);
+    return static_cast<uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
+                                 static_cast<unsigned char>(bytes[1]));
+}
+
 uint32_t ByteReader::U32BigEndian() {
     uint32_t value = 0;
     for (char byte : Take(4)) value = value << 8 | static_cast<unsigned char>(byte);

@@ -26,6 +26,7 @@ class ByteReader {
 
     uint16_t U16();  // little-endian, as Windows stores them
     uint32_t U32();
+    uint16_t U16BigEndian();  // as font files store them
     uint32_t U32BigEndian();
     // UTF-16 code units up to a terminating zero, which is read but not returned.
     std::u16string Utf16UntilZero();

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "emulator/common/safe_file.h"
+
 namespace emulator {
 namespace {
 
@@ -40,7 +42,7 @@ std::string_view Slice(std::string_view file, uint64_t offset, uint64_t size) {
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

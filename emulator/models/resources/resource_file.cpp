@@ -6,7 +6,6 @@
 
 #include "emulator/common/text_encoding.h"
 #include "emulator/models/resources/byte_reader.h"
-#include "emulator/models/resources/elf_section.h"
 
 namespace emulator {
 namespace {
@@ -60,12 +59,6 @@ Resource ReadEntry(ByteReader& reader) {
     return resource;
 }
 
-bool StartsWithElfMagic(std::string_view bytes) {
-    return bytes.size() >= 4 && bytes.substr(0, 4) ==
-                                    "\x7f"
-                                    "ELF";
-}
-
 }  // namespace
 
 std::string ResourceId::TypeName() const {
@@ -96,18 +89,16 @@ ResourceFile ResourceFile::Parse(std::string_view bytes) {
     return file;
 }
 
+ResourceFile ResourceFile::FromResources(std::vector<Resource> resources) {
+    ResourceFile file;
+    file.resources_ = std::move(resources);
+    return file;
+}
+
 const Resource* ResourceFile::Find(const ResourceId& type, uint16_t number) const {
     for (const Resource& resource : resources_)
         if (resource.type == type && resource.name.number == number) return &resource;
     return nullptr;
-}
-
-ResourceFile LoadPluginResources(const std::string& path) {
-    std::string bytes = ReadWholeFile(path);
-    if (!StartsWithElfMagic(bytes)) return ResourceFile::Parse(bytes);
-    std::optional<std::string_view> section = FindElfSection(bytes, ".ortaq_resources");
-    if (!section) throw std::runtime_error(path + " carries no resources");
-    return ResourceFile::Parse(*section);
 }
 
 }  // namespace emulator

@@ -32,6 +32,8 @@ class ResourceFile {
   public:
     // Throws std::runtime_error when BYTES are not a well-formed .res file.
     static ResourceFile Parse(std::string_view bytes);
+    // Resources found otherwise (the Windows loader's), in the order given.
+    static ResourceFile FromResources(std::vector<Resource> resources);
 
     const std::vector<Resource>& All() const { return resources_; }
     // The first resource of TYPE with the number NUMBER, or null.
@@ -41,8 +43,9 @@ class ResourceFile {
     std::vector<Resource> resources_;
 };
 
-// The resources a plug-in library carries: the ELF section ".ortaq_resources" of a Linux
-// library, or a bare .res file. Throws std::runtime_error with one line on failure.
+// The resources a plug-in library carries, or those of a bare .res file: on Linux the ELF
+// section ".ortaq_resources"; on Windows the DLL's own resources, through the system's
+// resource functions. Throws std::runtime_error with one line on failure.
 ResourceFile LoadPluginResources(const std::string& path);
 
 }  // namespace emulator

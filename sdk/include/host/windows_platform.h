@@ -1,6 +1,7 @@
 /*
  * The two Windows functions the plug-in calls besides the host's suites: the state of a
- * key and the loudspeaker's beep. On Windows they are the system's own. Elsewhere the
+ * key and the loudspeaker's beep. On Windows they are the system's own (the Windows emulator
+ * points the DLL's imports of them at its own functions once it has loaded it). Elsewhere the
  * plug-in compiles windows_platform_shim.c, which finds the host's versions at call time
  * (the host exports HostGetAsyncKeyState and HostBeep); without a host that exports them,
  * no key is down and no beep sounds.

@@ -1,6 +1,6 @@
-#include "emulator/app/default_paths.h"
-
 #include <filesystem>
+
+#include "emulator/app/default_paths.h"
 
 std::string DefaultPluginPath() {
     std::error_code error;
