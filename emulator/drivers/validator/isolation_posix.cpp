@@ -1,15 +1,15 @@
+// Each piece of work in a child process: a crash there is the child's alone.
 #include "emulator/drivers/validator/isolation.h"
 
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
-#endif
 
 namespace emulator {
+
 namespace {
 
 // The child's exit status when it found an invariant broken (written to the result file).
@@ -28,15 +28,6 @@ BrokenInvariant ReadResult(const std::string& path) {
 }
 
 }  // namespace
-
-#ifdef _WIN32
-
-std::optional<BrokenInvariant> RunIsolated(
-    const std::function<std::optional<BrokenInvariant>()>& work, const std::string&) {
-    return work();
-}
-
-#else
 
 std::optional<BrokenInvariant> RunIsolated(
     const std::function<std::optional<BrokenInvariant>()>& work, const std::string& resultFile) {
@@ -72,7 +63,5 @@ std::optional<BrokenInvariant> RunIsolated(
         detail << "exit status " << WEXITSTATUS(status) << " (a sanitizer report?)";
     return BrokenInvariant{"crash", detail.str()};
 }
-
-#endif
 
 }  // namespace emulator
