@@ -96,14 +96,16 @@ TEST_P(DocumentActionStops, SayWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     DocumentActions, DocumentActionStops,
-    ::testing::Values(Stop{"MissingPath", "add-path 0 0 1 1\nadd-path 0 0 1 1\ndelete-art 3\n",
-                           ":3: there is no path 3: the document has 2"},
-                      Stop{"NoPathZero", "add-path 0 0 1 1\nmove-art 0 1 1\n",
-                           "there is no path 0"},
-                      Stop{"OnePointIsNoPath", "add-path 0 0\n", "usage: add-path X1 Y1 X2 Y2 ..."},
-                      Stop{"HalfAPoint", "add-path 0 0 1 1 2\n", "usage: add-path X1 Y1 X2 Y2 ..."},
-                      Stop{"ZoomOutOfRange", "zoom 65\n", "\"65\" is not a zoom from 1/32 to 64"},
-                      Stop{"ZoomNotANumber", "zoom big\n", "\"big\" is not a finite number"}),
+    ::testing::Values(
+        Stop{"MissingPath", "add-path 0 0 1 1\nadd-path 0 0 1 1\ndelete-art 3\n",
+             ":3: there is no path 3: the document has 2"},
+        Stop{"NoPathZero", "add-path 0 0 1 1\nmove-art 0 1 1\n", "there is no path 0"},
+        Stop{"OnePointIsNoPath", "add-path 0 0\n", "usage: add-path X1 Y1 X2 Y2 ..."},
+        Stop{"HalfAPoint", "add-path 0 0 1 1 2\n", "usage: add-path X1 Y1 X2 Y2 ..."},
+        Stop{"ZoomOutOfRange", "zoom 65\n", "\"65\" is not a zoom from 1/32 to 64"},
+        Stop{"ZoomNotANumber", "zoom big\n", "\"big\" is not a finite number"},
+        Stop{"MovedBeyondFloat", "add-path 0 0 1 1\nmove-art 1 3e38 0\nmove-art 1 3e38 0\n",
+             ":3: the transformation takes a point out of range"}),
     CaseName<Stop>);
 
 }  // namespace

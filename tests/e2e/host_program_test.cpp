@@ -171,6 +171,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"pref Ortaq n int 1.5\n", "1: \"1.5\" is not a whole number"},
         BadLine{"pref Ortaq n real 1,5\n", "1: \"1,5\" is not a finite number"},
         BadLine{"pref Ortaq n real inf\n", "1: \"inf\" is not a finite number"},
+        // Each would be infinite once kept as a float32.
+        BadLine{"add-path 0 0 1e39 1\n", "1: \"1e39\" is too large for a float32"},
+        BadLine{"move-art 1 0 -1e300\n", "1: \"-1e300\" is too large for a float32"},
+        BadLine{"move 3.5e38 0\n", "1: \"3.5e38\" is too large for a float32"},
+        BadLine{"panel slide 14 1e39\n", "1: \"1e39\" is too large for a float32"},
         BadLine{"pref Ortaq n string \"Δ\"\n", "1: \"Δ\" has a character Windows-1252 lacks"},
         BadLine{"pref Ortaq Δ int 1\n", "1: \"Δ\" has a character Windows-1252 lacks"},
         BadLine{"menu-group\n",

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <stdexcept>
+
 #include "host/ai_art.h"
 
 namespace {
@@ -116,6 +119,25 @@ TEST(Document, TransformsEveryPointOfTheArtInside) {
     EXPECT_EQ(s.in.v, 23);
     EXPECT_EQ(s.out.h, 4);
     EXPECT_EQ(s.out.v, 25);
+}
+
+TEST(Document, RefusesATransformThatWouldTakeAPointOutOfRangeAndMovesNothing) {
+    emulator::Document document;
+    HostErr error = kHostNoError;
+    emulator::Art* top = document.LayerAt(0)->group;
+    emulator::Art* group = document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop, top, error);
+    emulator::Art* near = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
+    emulator::Art* far = document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, group, error);
+    near->segments = {{{1, 2}, {1, 2}, {1, 2}, 1}};
+    far->segments = {{{3e38f, 0}, {3e38f, 0}, {0, 0}, 1}};
+    // Only the far path leaves the range: by a move, by a scale; or nothing is a number.
+    for (HostRealMatrix matrix :
+         {HostRealMatrix{1, 0, 0, 1, 3e38f, 0}, HostRealMatrix{2, 0, 0, 2, 0, 0},
+          HostRealMatrix{1, 0, 0, 1, std::nanf(""), 0}}) {
+        EXPECT_THROW(document.Transform(*group, matrix), std::invalid_argument);
+        EXPECT_EQ(near->segments[0].p.h, 1);
+        EXPECT_EQ(far->segments[0].p.h, 3e38f);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "emulator/common/text_encoding.h"
 
@@ -34,6 +35,13 @@ double ActionArguments::Real(size_t index) const {
     if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(value))
         throw SyntaxError("\"" + word + "\" is not a finite number");
     return value;
+}
+
+float ActionArguments::Single(size_t index) const {
+    double value = Real(index);
+    if (std::abs(value) > std::numeric_limits<float>::max())
+        throw SyntaxError("\"" + Text(index) + "\" is too large for a float32");
+    return static_cast<float>(value);
 }
 
 bool ActionArguments::TruthValue(size_t index) const {

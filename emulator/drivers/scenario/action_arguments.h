@@ -41,6 +41,8 @@ class ActionArguments {
     const std::string& HostReadableText(size_t index) const;
     int32_t Integer(size_t index) const;
     double Real(size_t index) const;  // finite
+    // A real the host keeps as a float32 (coordinates, a slider's value): finite there too.
+    float Single(size_t index) const;
     bool TruthValue(size_t index) const;
     // The word after INDEX, read as the preference type the word at INDEX names.
     PreferenceValue Preference(size_t index) const;

@@ -54,8 +54,8 @@ UserAction ReadChoose(const ActionArguments& args) {
 
 UserAction ReadSlide(const ActionArguments& args) {
     args.ExpectCount(2);
-    return [id = args.Integer(0), value = args.Real(1)](DialogManager& m, Dialog& d) {
-        return m.Slide(d, id, static_cast<float>(value));
+    return [id = args.Integer(0), value = args.Single(1)](DialogManager& m, Dialog& d) {
+        return m.Slide(d, id, value);
     };
 }
 

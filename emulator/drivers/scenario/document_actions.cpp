@@ -54,8 +54,7 @@ Effect CompileAddPath(const ActionArguments& args) {
     if (args.Count() < 4 || args.Count() % 2 != 0) args.BadUsage();
     std::vector<HostPathSegment> segments;
     for (size_t i = 0; i < args.Count(); i += 2) {
-        HostRealPoint anchor{static_cast<HostReal>(args.Real(i)),
-                             static_cast<HostReal>(args.Real(i + 1))};
+        HostRealPoint anchor{args.Single(i), args.Single(i + 1)};
         segments.push_back({anchor, anchor, anchor, 1});
     }
     return [segments](Host& host, ActionContext& context) {
@@ -88,8 +87,7 @@ Effect CompileDeleteArt(const ActionArguments& args) {
 
 Effect CompileMoveArt(const ActionArguments& args) {
     args.ExpectCount(3);
-    HostRealMatrix move{
-        1, 0, 0, 1, static_cast<HostReal>(args.Real(1)), static_cast<HostReal>(args.Real(2))};
+    HostRealMatrix move{1, 0, 0, 1, args.Single(1), args.Single(2)};
     return [n = args.Integer(0), move](Host& host, ActionContext& context) {
         Art& path = NthPath(host.document, n);
         if (Editable(*path.layer, context)) host.document.Transform(path, move);

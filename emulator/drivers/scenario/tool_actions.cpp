@@ -96,8 +96,7 @@ Action MouseAction(const std::string& name, const std::string& summary,
                    std::vector<MouseStep> steps) {
     return {name, name + " X Y", summary, [name, steps](const ActionArguments& args) -> Effect {
                 args.ExpectCount(2);
-                HostRealPoint point{static_cast<HostReal>(args.Real(0)),
-                                    static_cast<HostReal>(args.Real(1))};
+                HostRealPoint point{args.Single(0), args.Single(1)};
                 return [name, steps, point](Host& host, ActionContext& context) {
                     RequireButton(host.mouseButtonDown, steps, name);
                     host.mousePosition = point;

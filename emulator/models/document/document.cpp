@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "host/ai_art.h"
@@ -13,9 +15,30 @@ namespace {
 constexpr std::array<std::array<int, 3>, 6> kLayerColours = {
     {{79, 128, 255}, {255, 79, 79}, {79, 255, 79}, {79, 79, 255}, {255, 255, 79}, {255, 79, 255}}};
 
+// In double, then rounded to float32 once.
+std::array<double, 2> Exact(const HostRealMatrix& m, HostRealPoint p) {
+    return {double{m.a} * p.h + double{m.c} * p.v + m.tx,
+            double{m.b} * p.h + double{m.d} * p.v + m.ty};
+}
+
 HostRealPoint Apply(const HostRealMatrix& m, HostRealPoint p) {
-    return {static_cast<float>(double{m.a} * p.h + double{m.c} * p.v + m.tx),
-            static_cast<float>(double{m.b} * p.h + double{m.d} * p.v + m.ty)};
+    std::array<double, 2> exact = Exact(m, p);
+    return {static_cast<float>(exact[0]), static_cast<float>(exact[1])};
+}
+
+bool FitsFloat(double value) {
+    return std::abs(value) <= std::numeric_limits<float>::max();
+}
+
+// A point beyond float32 would be infinite in the document, or not a number.
+void RequireFiniteUnder(const Art& art, const HostRealMatrix& m) {
+    for (const HostPathSegment& segment : art.segments)
+        for (HostRealPoint point : {segment.p, segment.in, segment.out}) {
+            std::array<double, 2> exact = Exact(m, point);
+            if (!FitsFloat(exact[0]) || !FitsFloat(exact[1]))
+                throw std::invalid_argument("the transformation takes a point out of range");
+        }
+    for (const Art* child : art.children) RequireFiniteUnder(*child, m);
 }
 
 }  // namespace
@@ -144,13 +167,18 @@ void Document::SetSegments(Art& path, size_t first, std::span<const HostPathSegm
 }
 
 void Document::Transform(Art& art, const HostRealMatrix& matrix) {
+    RequireFiniteUnder(art, matrix);
+    MoveTree(art, matrix);
+}
+
+void Document::MoveTree(Art& art, const HostRealMatrix& matrix) {
     for (HostPathSegment& segment : art.segments) {
         segment.p = Apply(matrix, segment.p);
         segment.in = Apply(matrix, segment.in);
         segment.out = Apply(matrix, segment.out);
     }
     if (art.type == kHostPathArt) anchors_.Update(art);
-    for (Art* child : art.children) Transform(*child, matrix);
+    for (Art* child : art.children) MoveTree(*child, matrix);
 }
 
 }  // namespace emulator

@@ -88,7 +88,8 @@ class Document {
     void SetSegmentCount(Art& path, size_t count);
     // Writes SEGMENTS into PATH from index FIRST on; the range must be inside the path.
     void SetSegments(Art& path, size_t first, std::span<const HostPathSegment> segments);
-    // Applies MATRIX to every anchor and handle of ART and what it holds.
+    // Applies MATRIX to every anchor and handle of ART and what it holds. Throws
+    // std::invalid_argument, moving nothing, when a point would not be a finite float32.
     void Transform(Art& art, const HostRealMatrix& matrix);
 
     // The anchor hit at POINT within RADIUS artwork points (edge included), searching
@@ -107,6 +108,8 @@ class Document {
     HostDocumentViewHandle HandleOf(const View* view) const { return views_.HandleOf(view); }
 
   private:
+    // Transform once every point is known to stay finite.
+    void MoveTree(Art& art, const HostRealMatrix& matrix);
     Layer* MakeLayer();
     Art* MakeArt(int32_t type, Layer* layer);
     void Free(Art& art);
