@@ -4,3 +4,5 @@
 
 // The plug-in built beside the ortaq-host program.
 std::string DefaultPluginPath();
+// The page of ortaq-host serve, copied beside the program by the build.
+std::string DefaultPagePath();

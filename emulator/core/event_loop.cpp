@@ -34,7 +34,7 @@ bool EventLoop::RunUntil(const std::function<bool()>& done) {
         if (!event) return false;
         try {
             event->run();
-            if (idle_) idle_();
+            if (idle_ && event->paints) idle_();
         } catch (const InputError& error) {
             failure_ = error;
         } catch (const std::exception& error) {

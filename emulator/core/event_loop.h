@@ -29,6 +29,9 @@ class InputError : public std::runtime_error {
 struct Event {
     int line = 0;  // where the event comes from, for error messages
     std::function<void()> run;
+    // False for a driver's look at the screen: it changes nothing, so the host does not
+    // paint after it (a paint sends the plug-in messages, which a scenario would not).
+    bool paints = true;
 };
 
 class EventLoop {

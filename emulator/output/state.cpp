@@ -244,4 +244,12 @@ Json HostState(const Host& host) {
     return state;
 }
 
+Json FinalState(const Host& host, const Snapshots& snapshots) {
+    Json state = HostState(host);
+    Json kept = Json::object();
+    for (const auto& [name, snapshot] : snapshots) kept[name] = snapshot;
+    state["snapshots"] = std::move(kept);
+    return state;
+}
+
 }  // namespace emulator
