@@ -218,10 +218,10 @@ Json BeepsState(const std::vector<BeepSound>& beeps) {
 
 }  // namespace
 
-Json HostState(const Host& host) {
+Json HostState(const Host& host, MessageLog messages) {
     Json state = Json::object();
     state["plugin"] = PluginState(host);
-    state["calls"] = CallsState(host);
+    if (messages == MessageLog::kListed) state["calls"] = CallsState(host);
     state["suites"] = SuitesState(host.suites);
     state["alerts"] = Strings(host.AlertsShown());
     state["errors"] = Strings(host.Errors());

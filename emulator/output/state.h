@@ -10,7 +10,11 @@
 
 namespace emulator {
 
-Json HostState(const Host& host);
+// Whether the state lists every message sent to the plug-in ("calls"). A screen shown after
+// each event leaves out that log, which only grows.
+enum class MessageLog { kListed, kLeftOut };
+
+Json HostState(const Host& host, MessageLog messages = MessageLog::kListed);
 
 // States kept along the way (a scenario's snapshots), by name, in order.
 using Snapshots = std::vector<std::pair<std::string, Json>>;

@@ -121,8 +121,7 @@ WebReply WebSession::Act(const std::string& line) {
 }
 
 Json WebSession::ScreenJson() const {
-    Json state = HostState(host_);
-    state.erase("calls");
+    Json state = HostState(host_, MessageLog::kLeftOut);
     Json dialogs = Json::array();
     for (const Dialog* dialog : host_.dialogs.Dialogs())
         if (dialog->visible)

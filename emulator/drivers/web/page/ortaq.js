@@ -7,7 +7,7 @@ const $ = (id) => document.getElementById(id);
 
 // How long each pointer move took to reach the screen, for the browser tests: from the
 // event to the answer shown, and to the next frame.
-const stats = { shown: [], framed: [] };
+const stats = { answered: [], shown: [], framed: [] };
 window.ortaqStats = stats;
 
 let screen = null;       // the last answer
@@ -19,6 +19,8 @@ let ended = false;
 
 const queue = [];  // {line, moveAt}
 let sending = false;
+// Whether every action queued has been answered (the browser tests wait for it).
+window.ortaqIdle = () => !sending && queue.length === 0;
 
 // A word of an action line: quoted when it holds anything but plain characters.
 function word(text) {
@@ -44,6 +46,7 @@ async function pump() {
   try {
     const response = await fetch('/action', { method: 'POST', body: line });
     const answer = await response.json();
+    if (moveAt !== undefined) stats.answered.push(performance.now() - moveAt);
     if (answer.state) show(answer);
     say(answer.error || (answer.notices || []).join(' · '));
     if (moveAt !== undefined) measure(moveAt);
@@ -66,9 +69,9 @@ function say(text) {
 // ---- showing the screen ------------------------------------------------------------------
 
 function show(answer) {
+  if (!screen || screen.view !== answer.view) $('artboard').innerHTML = answer.view;
   screen = answer;
   const state = answer.state;
-  $('artboard').innerHTML = answer.view;
   showCursor(state);
   showTools(state.tools);
   showMenus(state.menus.groups);
@@ -202,9 +205,9 @@ function place(element, rect) {
 }
 
 // The control the user works over ITEM, or nothing for an item that only shows.
-function control(item, where) {
+function control(item, where, dialogName) {
   const type = item.type;
-  if (type === 'ADM Spin Edit Type') return field(item, where);
+  if (type === 'ADM Spin Edit Type') return field(item, where, dialogName);
   if (type === 'ADM Popup List Type') return popup(item, where);
   if (type === 'ADM Slider Type') return slider(item, where);
   if (type === 'ADM Text Static Type' || type === 'ADM Text Static Multi Line Type') return null;
@@ -212,8 +215,10 @@ function control(item, where) {
   hit.type = 'button';
   hit.className = 'control hit';
   hit.title = item.tip || '';
-  const pushed = type === 'ADM Text Push Button Type' || type === 'ADM Picture Push Button Type';
-  // A push button is tracked: its procedure sees SHIFT, held or not.
+  // A push button of the panel is tracked: its procedure sees SHIFT, held or not. A modal
+  // dialog's buttons are clicked.
+  const pushed = where === 'panel' &&
+                 (type === 'ADM Text Push Button Type' || type === 'ADM Picture Push Button Type');
   hit.addEventListener('click', (event) => {
     const shift = pushed && event.shiftKey && !screen.state.keys.includes('shift');
     act(`${where} ${pushed ? 'press' : 'click'} ${item.id}` + (shift ? ' shift' : ''));
@@ -221,7 +226,14 @@ function control(item, where) {
   return hit;
 }
 
-function field(item, where) {
+// ITEM as the last answer has it: a key pressed before the field was drawn again steps
+// from the value the host holds now.
+function latest(dialogName, item) {
+  const dialog = screen.state.dialogs.find((d) => d.name === dialogName);
+  return (dialog && dialog.items.find((i) => i.id === item.id && i.type === item.type)) || item;
+}
+
+function field(item, where, dialogName) {
   const input = document.createElement('input');
   input.className = 'control';
   input.value = item.text;
@@ -230,11 +242,16 @@ function field(item, where) {
   input.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') {
       act(`${where} type ${item.id} ${word(input.value)}`);
+      // Sent: the field shows the host's reading of it from the next answer on.
+      input.dataset.value = input.value;
       input.select();
     } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
       event.preventDefault();
-      const step = event.shiftKey ? item.large_step : item.small_step;
-      const text = steppedText(item, event.key === 'ArrowUp' ? step : -step);
+      const now = latest(dialogName, item);
+      const step = event.shiftKey ? now.large_step : now.small_step;
+      const text = steppedText(now, event.key === 'ArrowUp' ? step : -step);
+      input.value = text;
+      input.dataset.value = text;
       act(`${where} type ${item.id} ${word(text)}`);
     } else if (event.key === 'Escape') {
       input.value = input.dataset.value;
@@ -269,10 +286,11 @@ function slider(item, where) {
   return range;
 }
 
-// The flyout menu of the panel's title bar (item -5).
-function flyout(item) {
+// The flyout menu of the panel's title bar (item -5), TITLEHEIGHT pixels high.
+function flyout(item, titleHeight) {
   const holder = document.createElement('span');
   holder.className = 'flyout';
+  holder.style.height = titleHeight + 'px';
   const button = document.createElement('button');
   button.type = 'button';
   button.textContent = '☰';
@@ -306,35 +324,29 @@ function flyout(item) {
   return holder;
 }
 
-// The dialog's window: its picture, and a control over each item the user works.
+// The dialog's window: its picture (title bar included), and a control over each item the
+// user works, placed in the dialog's own pixels below that title bar.
 function dialogWindow(dialog, picture, where) {
   const box = document.createElement('div');
   box.className = 'dialog ' + dialog.kind;
   box.dataset.dialog = dialog.name;
-  const bar = document.createElement('div');
-  bar.className = 'titlebar';
-  const name = document.createElement('span');
-  name.className = 'name';
-  name.textContent = dialog.title || dialog.name;
-  bar.append(name);
+  box.innerHTML = picture;
+  const svg = box.querySelector('svg');
+  const [left, top, right, bottom] = dialog.rect;
+  const titleHeight = svg ? svg.height.baseVal.value - (bottom - top) : 0;
+  box.style.width = (right - left) + 'px';
   const menu = dialog.items.find((i) => i.id === -5);
-  if (menu) bar.append(flyout(menu));
-  const body = document.createElement('div');
-  body.className = 'body';
-  const art = document.createElement('div');
-  art.className = 'picture';
-  art.innerHTML = picture;
-  body.append(art);
+  if (menu) box.append(flyout(menu, titleHeight));
   for (const item of dialog.items) {
-    if (!item.shown || item.id === -5) continue;
-    const element = control(item, where);
+    if (!item.shown || item.id === -5 || item.rect[0] >= right - left) continue;
+    const element = control(item, where, dialog.name);
     if (!element) continue;
     element.dataset.item = item.id;
     element.disabled = !item.enabled;
-    place(element, item.rect);
-    body.append(element);
+    const [l, t, r, b] = item.rect;
+    place(element, [l, t + titleHeight, r, b + titleHeight]);
+    box.append(element);
   }
-  box.append(bar, body);
   return box;
 }
 
@@ -342,6 +354,9 @@ function dialogWindow(dialog, picture, where) {
 // until Return sends it.
 function putDialog(holder, dialog, picture, where) {
   const existing = holder.querySelector(`.dialog[data-dialog="${CSS.escape(dialog.name)}"]`);
+  // Most pointer moves change nothing in the panel: it is drawn again only when it changed.
+  const key = picture + JSON.stringify(dialog);
+  if (existing && existing.ortaqKey === key) return existing;
   const typing = existing && existing.contains(document.activeElement) &&
                  document.activeElement.tagName === 'INPUT' &&
                  document.activeElement.value !== document.activeElement.dataset.value;
@@ -349,6 +364,7 @@ function putDialog(holder, dialog, picture, where) {
   const fresh = dialogWindow(dialog, picture, where);
   const focused = existing && existing.contains(document.activeElement) &&
                   document.activeElement.dataset.item;
+  fresh.ortaqKey = key;
   if (existing) existing.replaceWith(fresh); else holder.append(fresh);
   if (focused) {
     const again = fresh.querySelector(`[data-item="${focused}"]`);
