@@ -33,8 +33,9 @@ bool EventLoop::RunUntil(const std::function<bool()>& done) {
         std::optional<Event> event = Take();
         if (!event) return false;
         try {
+            skipPaint_ = false;
             event->run();
-            if (idle_ && event->paints) idle_();
+            if (idle_ && event->paints && !skipPaint_) idle_();
         } catch (const InputError& error) {
             failure_ = error;
         } catch (const std::exception& error) {

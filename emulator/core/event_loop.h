@@ -56,6 +56,9 @@ class EventLoop {
 
     // Runs after every event, as a desktop loop paints when it is idle.
     void SetIdle(std::function<void()> idle) { idle_ = std::move(idle); }
+    // From the event running: it changed nothing after all (the host refused a driver's
+    // action that a scenario would have stopped at), so the host does not paint after it.
+    void SkipPaint() { skipPaint_ = true; }
 
     // The error that stopped the loops, if any.
     const std::optional<InputError>& Failure() const { return failure_; }
@@ -70,6 +73,7 @@ class EventLoop {
     bool closed_ = false;
     std::optional<InputError> failure_;
     std::function<void()> idle_;
+    bool skipPaint_ = false;
 };
 
 }  // namespace emulator

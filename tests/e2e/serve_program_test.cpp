@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <sys/wait.h>
+
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
@@ -22,12 +25,15 @@ const std::string kPlugin = ORTAQ_PLUGIN_PATH;
 class Server {
   public:
     explicit Server(const std::string& options) {
-        pipe_ = popen(("timeout 120 " + kHost + " serve --port 0 --plugin " + kPlugin + " " +
+        // The shell tells its process number, which the program then takes over.
+        pipe_ = popen(("echo $$; exec " + kHost + " serve --port 0 --plugin " + kPlugin + " " +
                        options + " 2>/dev/null")
                           .c_str(),
                       "r");
         char line[512] = {};
         if (pipe_ == nullptr || fgets(line, sizeof line, pipe_) == nullptr) return;
+        pid_ = static_cast<pid_t>(std::stol(line));
+        if (fgets(line, sizeof line, pipe_) == nullptr) return;
         std::smatch match;
         std::string text = line;
         if (std::regex_search(text, match, std::regex(R"(http://127\.0\.0\.1:(\d+)/)")))
@@ -41,18 +47,28 @@ class Server {
 
     httplib::Client Client() const { return httplib::Client("127.0.0.1", port); }
 
-    // Asks the host to quit and answers its exit status.
+    // Asks the host to quit as the page does, and answers its exit status.
     int Quit() {
         Client().Post("/quit", "", "text/plain");
-        int status = pclose(pipe_);
-        pipe_ = nullptr;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return Ended();
+    }
+    // Quits it as Ctrl-C does, and answers its exit status.
+    int Interrupt() {
+        kill(pid_, SIGINT);
+        return Ended();
     }
 
     int port = 0;
 
   private:
+    int Ended() {
+        int status = pclose(pipe_);
+        pipe_ = nullptr;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
     FILE* pipe_ = nullptr;
+    pid_t pid_ = 0;
 };
 
 emulator::Json Body(const httplib::Result& result) {
@@ -210,9 +226,25 @@ TEST_F(ServeProgram, WhatThePageDidReplaysToTheSameState) {
     ASSERT_EQ(played.status, 0) << played.err;
     emulator::Json served = emulator::Json::parse(ReadTextFile(dir_ + "/served.json"));
     emulator::Json replayed = emulator::Json::parse(ReadTextFile(dir_ + "/played.json"));
-    EXPECT_EQ(served, replayed);
+    // What differs, as a JSON patch from the served state to the replayed one.
+    EXPECT_EQ(emulator::Json::diff(served, replayed), emulator::Json::array());
     EXPECT_FALSE(served["document"]["layers"][0]["art"].empty());
     EXPECT_TRUE(std::filesystem::exists(dir_ + "/prefs.json"));
+}
+
+// Ctrl-C quits the host as the page's Quit does: the plug-in is shut down, its preferences
+// are written and the state is left.
+TEST_F(ServeProgram, InterruptedItQuitsCleanly) {
+    Server server("--json " + dir_ + "/served.json --prefs " + dir_ + "/prefs.json");
+    ASSERT_NE(server.port, 0);
+    Act(server, "start");
+    Act(server, "select-tool");
+    ASSERT_EQ(server.Interrupt(), 0);
+    emulator::Json state = emulator::Json::parse(ReadTextFile(dir_ + "/served.json"));
+    EXPECT_FALSE(state["plugin"]["started"].get<bool>());
+    EXPECT_EQ(state["calls"].back()["selector"], "Shutdown");
+    emulator::Json prefs = emulator::Json::parse(ReadTextFile(dir_ + "/prefs.json"));
+    EXPECT_TRUE(prefs.contains("Ortaq")) << prefs.dump();
 }
 
 }  // namespace

@@ -106,6 +106,7 @@ WebReply WebSession::Act(const std::string& line) {
                 // Not carried out, so a replay must not meet it; the run goes on.
                 recorded_.erase(recorded_.begin() + static_cast<std::ptrdiff_t>(number - 1));
                 played->error = error.what();
+                host_.loop.SkipPaint();
             }
         },
         [this, played] {
