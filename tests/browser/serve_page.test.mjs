@@ -62,7 +62,7 @@ function panel(state) {
 
 // The four side fields of the panel, by their tips.
 function sideFields(state) {
-  return panel(state).items.filter((i) => /^Longueur du côté/.test(i.tip));
+  return panel(state).items.filter((i) => i.type === 'ADM Spin Edit Type' && /^Longueur du côté/.test(i.tip));
 }
 
 // Where the artwork point (X, Y) is on the page.

@@ -17,7 +17,7 @@ namespace emulator {
 namespace {
 
 WebReply JsonReply(int status, const Json& body) {
-    return {status, body.dump(), "application/json"};
+    return {status, body.dump(), kJsonType};
 }
 
 WebReply Refusal(int status, const std::string& reason) {
@@ -147,9 +147,7 @@ WebReply WebSession::Screen() {
 }
 
 WebReply WebSession::State() {
-    return Post({}, [this] {
-        return WebReply{200, JsonFileText(FinalState()), "application/json"};
-    });
+    return Post({}, [this] { return WebReply{200, JsonFileText(FinalState()), kJsonType}; });
 }
 
 WebReply WebSession::Scenario() {

@@ -18,7 +18,7 @@ void Answer(httplib::Response& response, const WebReply& reply) {
 }
 
 void Refuse(httplib::Response& response, int status, const std::string& reason) {
-    Answer(response, {status, Json{{"error", reason}}.dump(), "application/json"});
+    Answer(response, {status, Json{{"error", reason}}.dump(), kJsonType});
 }
 
 // The reason a status the server gives by itself (a request it cannot read) stands for.
@@ -89,7 +89,7 @@ void WebServer::Route() {
                  });
     server_->Post("/quit", [this](const httplib::Request&, httplib::Response& response) {
         session_.Quit();
-        Answer(response, {200, Json{{"quitting", true}}.dump(), "application/json"});
+        Answer(response, {200, Json{{"quitting", true}}.dump(), kJsonType});
     });
     server_->Get(R"(/.*)", [this](const httplib::Request& request, httplib::Response& response) {
         const PageFile* file = page_.Find(request.path);
