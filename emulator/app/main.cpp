@@ -11,12 +11,17 @@
 #include "emulator/app/resources_command.h"
 #include "emulator/app/validate_command.h"
 #include "emulator/common/console.h"
+#ifdef ORTAQ_SERVE
+#include "emulator/app/serve_command.h"
+#endif
 
 int main(int argc, char** argv) {
     // A resource written out must come out as stored, and a listing read alike on any system.
     emulator::UseBinaryStandardOutput();
-    CLI::App app("The emulated host application: loads a plug-in library and plays scenarios.",
-                 "ortaq-host");
+    CLI::App app(
+        "The emulated host application: loads a plug-in library and plays scenarios, or serves a "
+        "page to use it in a web browser.",
+        "ortaq-host");
     app.require_subcommand(1);
     // Options are "--name" on every system: CLI11 built for Windows would otherwise read a path
     // from the root ("/tmp/demo.scn", as Wine passes them) as an option "/tmp".
@@ -32,6 +37,11 @@ int main(int argc, char** argv) {
     CLI::App* resourcesCommand = AddResourcesCommand(app, resources);
     CLI::App* actionsCommand = AddActionsCommand(app);
     CLI::App* validateCommand = AddValidateCommand(app, validation);
+#ifdef ORTAQ_SERVE
+    // The web server is the Linux build's only: Debian's cpp-httplib has no Windows build.
+    ServeOptions serve;
+    CLI::App* serveCommand = AddServeCommand(app, serve);
+#endif
     try {
         std::vector<std::string> arguments = ProgramArguments(argc, argv);
         std::reverse(arguments.begin(), arguments.end());  // CLI11 takes the last one first
@@ -45,6 +55,9 @@ int main(int argc, char** argv) {
         if (resourcesCommand->parsed()) return ResourcesCommand(resources);
         if (actionsCommand->parsed()) return ActionsCommand();
         if (validateCommand->parsed()) return ValidateCommand(validation);
+#ifdef ORTAQ_SERVE
+        if (serveCommand->parsed()) return ServeCommand(serve);
+#endif
     } catch (const std::exception& error) {
         std::cerr << "ortaq-host: " << error.what() << '\n';
     }

@@ -33,8 +33,10 @@ bool EventLoop::RunUntil(const std::function<bool()>& done) {
         std::optional<Event> event = Take();
         if (!event) return false;
         try {
+            skipPaint_ = false;
             event->run();
-            for (const auto& idle : idle_) idle();
+            if (event->paints && !skipPaint_)
+                for (const auto& idle : idle_) idle();
         } catch (const InputError& error) {
             failure_ = error;
         } catch (const std::exception& error) {

@@ -30,6 +30,9 @@ class InputError : public std::runtime_error {
 struct Event {
     int line = 0;  // where the event comes from, for error messages
     std::function<void()> run;
+    // False for a driver's look at the screen: it changes nothing, so the host does not
+    // paint after it (a paint sends the plug-in messages, which a scenario would not).
+    bool paints = true;
 };
 
 class EventLoop {
@@ -55,6 +58,9 @@ class EventLoop {
     // IDLE runs after every event, after those added before it, as a desktop loop paints
     // when it is idle (the host draws; a validator then looks at what was drawn).
     void AddIdle(std::function<void()> idle) { idle_.push_back(std::move(idle)); }
+    // From the event running: it changed nothing after all (the host refused a driver's
+    // action that a scenario would have stopped at), so the host does not paint after it.
+    void SkipPaint() { skipPaint_ = true; }
 
     // The error that stopped the loops, if any.
     const std::optional<InputError>& Failure() const { return failure_; }
@@ -69,6 +75,7 @@ class EventLoop {
     bool closed_ = false;
     std::optional<InputError> failure_;
     std::vector<std::function<void()>> idle_;
+    bool skipPaint_ = false;
 };
 
 }  // namespace emulator

@@ -218,10 +218,10 @@ Json BeepsState(const std::vector<BeepSound>& beeps) {
 
 }  // namespace
 
-Json HostState(const Host& host) {
+Json HostState(const Host& host, MessageLog messages) {
     Json state = Json::object();
     state["plugin"] = PluginState(host);
-    state["calls"] = CallsState(host);
+    if (messages == MessageLog::kListed) state["calls"] = CallsState(host);
     state["suites"] = SuitesState(host.suites);
     state["alerts"] = Strings(host.AlertsShown());
     state["errors"] = Strings(host.Errors());
@@ -241,6 +241,14 @@ Json HostState(const Host& host) {
     state["tools"] = ToolsState(host);
     state["keys"] = Strings(host.keyboard.HeldNames());
     state["beeps"] = BeepsState(host.beeps);
+    return state;
+}
+
+Json FinalState(const Host& host, const Snapshots& snapshots) {
+    Json state = HostState(host);
+    Json kept = Json::object();
+    for (const auto& [name, snapshot] : snapshots) kept[name] = snapshot;
+    state["snapshots"] = std::move(kept);
     return state;
 }
 

@@ -4,6 +4,7 @@
 
 #include "emulator/common/text_encoding.h"
 #include "emulator/models/annotations/annotation_font.h"
+#include "emulator/output/cursor_svg.h"
 #include "emulator/output/svg_writer.h"
 
 namespace emulator {
@@ -164,30 +165,6 @@ void DrawAnnotations(SvgWriter& svg, const AnnotationLayer& layer) {
     svg.Close();
 }
 
-const char* PixelColour(CursorPixel pixel) {
-    // An inverting pixel shows black over the white page.
-    return pixel == CursorPixel::kWhite ? "#ffffff" : "#000000";
-}
-
-// The cursor's pixels, a run of one colour in a row at a time.
-void DrawCursorPixels(SvgWriter& svg, const CursorBitmap& cursor) {
-    for (uint32_t y = 0; y < cursor.image.height; ++y) {
-        for (uint32_t x = 0; x < cursor.image.width;) {
-            CursorPixel pixel = cursor.At(x, y);
-            uint32_t end = x + 1;
-            while (end < cursor.image.width && cursor.At(end, y) == pixel) ++end;
-            if (pixel != CursorPixel::kTransparent)
-                svg.Element("rect", SvgAttributes()
-                                        .Add("x", static_cast<int>(x))
-                                        .Add("y", static_cast<int>(y))
-                                        .Add("width", static_cast<int>(end - x))
-                                        .Add("height", 1)
-                                        .Add("fill", PixelColour(pixel)));
-            x = end;
-        }
-    }
-}
-
 // The cursor the plug-in set, its hot spot on the pointer, while the plug-in's tool is in
 // hand.
 void DrawCursor(SvgWriter& svg, const Host& host) {
@@ -212,13 +189,13 @@ void DrawCursor(SvgWriter& svg, const Host& host) {
 
 }  // namespace
 
-std::string ViewSvg(const Host& host) {
+std::string ViewSvg(const Host& host, ViewCursor cursor) {
     SvgWriter svg(View::kBounds.right, View::kBounds.bottom);
     DrawPage(svg, host.document.FirstView());
     DrawPaths(svg, host, false);
     DrawPaths(svg, host, true);
     DrawAnnotations(svg, host.annotations);
-    DrawCursor(svg, host);
+    if (cursor == ViewCursor::kDrawn) DrawCursor(svg, host);
     return svg.Finish();
 }
 

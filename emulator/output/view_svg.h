@@ -12,8 +12,12 @@ namespace emulator {
 // The colour the host shows guides in.
 constexpr const char* kGuideColour = "#00bfff";
 
+// Whether the picture shows the plug-in's cursor: a screen that shows its own pointer
+// (a page in a browser) leaves it out.
+enum class ViewCursor { kDrawn, kLeftOut };
+
 // SVG text, View::kBounds in size. Throws std::runtime_error when the annotation font is
 // needed and cannot be opened.
-std::string ViewSvg(const Host& host);
+std::string ViewSvg(const Host& host, ViewCursor cursor = ViewCursor::kDrawn);
 
 }  // namespace emulator

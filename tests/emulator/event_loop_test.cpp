@@ -54,4 +54,31 @@ TEST(EventLoop, AnInputErrorInsideAModalStopsEveryLoop) {
     EXPECT_TRUE(modals.Abandoned().empty());
 }
 
+// The host paints after each event, but not after a driver's look at the screen nor after
+// an action it refused; a refused action that had opened a window leaves the paints of the
+// events played inside it.
+TEST(EventLoop, PaintsAfterEventsThatMayHaveChangedSomething) {
+    emulator::EventLoop loop;
+    emulator::Modals modals(loop);
+    std::vector<std::string> order;
+    loop.AddIdle([&] { order.push_back("paint"); });
+    loop.Post({1, [&] { order.push_back("action"); }});
+    loop.Post({2, [&] { order.push_back("look"); }, false});
+    loop.Post({3, [&] {
+                   order.push_back("refused");
+                   loop.SkipPaint();
+               }});
+    loop.Post({4, [&] {
+                   order.push_back("opens");
+                   modals.RunModal("alert", "Hello");
+                   loop.SkipPaint();
+               }});
+    loop.Post({5, [&] { modals.CloseTop(); }});
+    loop.Post({6, [&] { order.push_back("after"); }});
+    loop.Close();
+    loop.Run();
+    EXPECT_EQ(order, (std::vector<std::string>{"action", "paint", "look", "refused", "opens",
+                                               "paint", "after", "paint"}));
+}
+
 }  // namespace

@@ -61,11 +61,7 @@ void Player::Play(const std::function<void()>& beforeQuitting) {
 }
 
 Json Player::State() const {
-    Json state = HostState(host_);
-    Json snapshots = Json::object();
-    for (const auto& [name, snapshot] : snapshots_) snapshots[name] = snapshot;
-    state["snapshots"] = std::move(snapshots);
-    return state;
+    return FinalState(host_, snapshots_);
 }
 
 }  // namespace emulator

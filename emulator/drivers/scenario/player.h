@@ -10,6 +10,7 @@
 #include "emulator/common/json.h"
 #include "emulator/core/host.h"
 #include "emulator/drivers/scenario/notices.h"
+#include "emulator/output/state.h"
 
 namespace emulator {
 
@@ -41,7 +42,7 @@ class Player {
     }
 
     // States taken by "snapshot NAME", in order.
-    const std::vector<std::pair<std::string, Json>>& Snapshots() const { return snapshots_; }
+    const emulator::Snapshots& Snapshots() const { return snapshots_; }
     // The final state with the snapshots.
     Json State() const;
     // What the run said without stopping, "FILE:LINE: message" each, in order.
@@ -53,7 +54,7 @@ class Player {
     Host& host_;
     Notices notices_;
     std::string file_;
-    std::vector<std::pair<std::string, Json>> snapshots_;
+    emulator::Snapshots snapshots_;
     std::function<void(const std::string& name)> snapshotListener_;
 };
 

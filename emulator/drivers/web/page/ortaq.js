@@ -1,0 +1,531 @@
+// The page of ortaq-host serve. Everything the user does becomes one scenario action line,
+// sent to the host in order; each answer is the screen to show: the state, the view's
+// picture and the dialogs' pictures.
+'use strict';
+
+const $ = (id) => document.getElementById(id);
+
+// How long each pointer move took to reach the screen, for the browser tests: from the
+// event to the answer shown, and to the next frame.
+const stats = { answered: [], shown: [], framed: [] };
+window.ortaqStats = stats;
+
+let screen = null;       // the last answer
+let beepsHeard = 0;      // beeps already played
+let audio = null;        // created at the first gesture, as browsers ask
+let ended = false;
+
+// ---- the requests, one at a time and in order -------------------------------------------
+
+const queue = [];  // {line, moveAt}
+let sending = false;
+// Whether every action queued has been answered (the browser tests wait for it).
+window.ortaqIdle = () => !sending && queue.length === 0;
+
+// A word of an action line: quoted when it holds anything but plain characters.
+function word(text) {
+  const plain = /^[^\s"#\\]+$/.test(text);
+  return plain ? text : '"' + text.replace(/\\/g, '\\\\').replace(/"/g, '\\"') + '"';
+}
+
+// Queues LINE. A pointer move replaces a move still waiting: only where the pointer is
+// now matters, and the queue never falls behind the hand.
+function act(line, moveAt) {
+  if (ended) return;
+  const last = queue[queue.length - 1];
+  const isMove = /^(move|drag) /.test(line);
+  if (isMove && last && last.line.split(' ')[0] === line.split(' ')[0]) queue.pop();
+  queue.push({ line, moveAt });
+  pump();
+}
+
+async function pump() {
+  if (sending || queue.length === 0) return;
+  sending = true;
+  const { line, moveAt } = queue.shift();
+  try {
+    const response = await fetch('/action', { method: 'POST', body: line });
+    const answer = await response.json();
+    if (moveAt !== undefined) stats.answered.push(performance.now() - moveAt);
+    if (answer.state) show(answer);
+    say(answer.error || (answer.notices || []).join(' · '));
+    if (moveAt !== undefined) measure(moveAt);
+  } catch (error) {
+    say('Pas de réponse de l’hôte : ' + error.message);
+  }
+  sending = false;
+  pump();
+}
+
+function measure(moveAt) {
+  stats.shown.push(performance.now() - moveAt);
+  requestAnimationFrame(() => stats.framed.push(performance.now() - moveAt));
+}
+
+function say(text) {
+  $('message').textContent = text || '';
+}
+
+// ---- showing the screen ------------------------------------------------------------------
+
+function show(answer) {
+  if (!screen || screen.view !== answer.view) $('artboard').innerHTML = answer.view;
+  screen = answer;
+  const state = answer.state;
+  showCursor(state);
+  showTools(state.tools);
+  showMenus(state.menus.groups);
+  showDialogs(state.dialogs, answer.dialog_pictures);
+  showWindow(answer.window, state.dialogs);
+  $('zoom-level').textContent = Math.round(state.view.zoom * 100) + ' %';
+  $('keys').textContent = state.keys.map((k) => k.toUpperCase()).join(' + ');
+  playBeeps(state.beeps);
+}
+
+function pluginToolInHand(state) {
+  const current = state.tools.find((t) => t.current);
+  return current && current.owner === 'plug-in';
+}
+
+// The cursor the plug-in set is the pointer itself over the artboard.
+function showCursor(state) {
+  const style = $('artboard').style;
+  if (state.cursor !== null && state.cursor_hot_spot && pluginToolInHand(state)) {
+    const [x, y] = state.cursor_hot_spot;
+    style.cursor = `url(/cursor/${state.cursor}) ${x} ${y}, crosshair`;
+  } else {
+    style.cursor = 'default';
+  }
+}
+
+const hostToolGlyphs = { 'Adobe Selection Tool': '➚', 'Adobe Pen Tool': '✒' };
+
+function showTools(tools) {
+  const box = $('toolbox');
+  const key = JSON.stringify(tools);
+  if (box.dataset.key === key) return;
+  box.dataset.key = key;
+  box.replaceChildren(...tools.map((tool) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'tool' + (tool.current ? ' current' : '');
+    button.title = tool.tip || tool.name;
+    button.dataset.tool = tool.name;
+    if (tool.icon !== null) {
+      const img = document.createElement('img');
+      img.src = `/icon/${tool.icon}`;
+      img.alt = tool.name;
+      if (tool.rollover_icon !== null) {
+        button.addEventListener('mouseenter', () => { img.src = `/icon/${tool.rollover_icon}`; });
+        button.addEventListener('mouseleave', () => { img.src = `/icon/${tool.icon}`; });
+      }
+      button.append(img);
+    } else {
+      button.textContent = hostToolGlyphs[tool.name] || tool.name.slice(0, 1);
+    }
+    button.addEventListener('click', () => act('select-tool ' + word(tool.name)));
+    return button;
+  }));
+}
+
+// The host's group names, as its menu bar reads them.
+const groupTitles = { 'About': 'Aide', 'Tool Palettes': 'Fenêtre' };
+
+function menuList(group, groups) {
+  const list = document.createElement('div');
+  list.className = 'menu-list';
+  for (const item of group.items) {
+    const entry = document.createElement('div');
+    entry.className = 'entry';
+    entry.textContent = item.text;
+    entry.classList.toggle('disabled', !item.enabled);
+    entry.classList.toggle('checked', item.checked);
+    const sub = item.submenu && groups.find((g) => g.name === item.submenu);
+    if (sub) {
+      entry.classList.add('has-submenu');
+      entry.append(menuList(sub, groups));
+    } else {
+      entry.addEventListener('click', (event) => {
+        event.stopPropagation();
+        closeMenus();
+        act('menu ' + word(item.text));
+      });
+    }
+    list.append(entry);
+  }
+  return list;
+}
+
+function showMenus(groups) {
+  const bar = $('menus');
+  const key = JSON.stringify(groups);
+  if (bar.dataset.key === key) return;
+  bar.dataset.key = key;
+  const submenus = new Set(groups.flatMap((g) => g.items.map((i) => i.submenu)));
+  bar.replaceChildren(...groups.filter((g) => !submenus.has(g.name)).map((group) => {
+    const menu = document.createElement('div');
+    menu.className = 'menu';
+    const title = document.createElement('span');
+    title.className = 'title';
+    title.textContent = groupTitles[group.name] || group.name;
+    title.addEventListener('click', (event) => {
+      event.stopPropagation();
+      const open = menu.classList.contains('open');
+      closeMenus();
+      menu.classList.toggle('open', !open);
+    });
+    menu.append(title, menuList(group, groups));
+    return menu;
+  }));
+}
+
+function closeMenus() {
+  document.querySelectorAll('.open').forEach((m) => m.classList.remove('open'));
+}
+
+// ---- dialogs: the panel and the modal dialog on screen ----------------------------------
+
+const pointsPer = { mm: 72 / 25.4, cm: 72 / 2.54, in: 72, pt: 1 };
+
+// A spin step on field ITEM: its value moved by STEP points, as text in its unit.
+function steppedText(item, step) {
+  const perUnit = item.unit ? pointsPer[item.unit] : 1;
+  let value = item.value + step;
+  if (item.min !== null) value = Math.max(item.min, value);
+  if (item.max !== null) value = Math.min(item.max, value);
+  return (value / perUnit).toFixed(item.precision || 0);
+}
+
+function place(element, rect) {
+  const [left, top, right, bottom] = rect;
+  Object.assign(element.style, {
+    left: left + 'px', top: top + 'px',
+    width: (right - left) + 'px', height: (bottom - top) + 'px',
+  });
+}
+
+// The control the user works over ITEM, or nothing for an item that only shows.
+function control(item, where, dialogName) {
+  const type = item.type;
+  if (type === 'ADM Spin Edit Type') return field(item, where, dialogName);
+  if (type === 'ADM Popup List Type') return popup(item, where);
+  if (type === 'ADM Slider Type') return slider(item, where);
+  if (type === 'ADM Text Static Type' || type === 'ADM Text Static Multi Line Type') return null;
+  const hit = document.createElement('button');
+  hit.type = 'button';
+  hit.className = 'control hit';
+  hit.title = item.tip || '';
+  // A push button of the panel is tracked: its procedure sees SHIFT, held or not. A modal
+  // dialog's buttons are clicked.
+  const pushed = where === 'panel' &&
+                 (type === 'ADM Text Push Button Type' || type === 'ADM Picture Push Button Type');
+  hit.addEventListener('click', (event) => {
+    const shift = pushed && event.shiftKey && !screen.state.keys.includes('shift');
+    act(`${where} ${pushed ? 'press' : 'click'} ${item.id}` + (shift ? ' shift' : ''));
+  });
+  return hit;
+}
+
+// ITEM as the last answer has it: a key pressed before the field was drawn again steps
+// from the value the host holds now.
+function latest(dialogName, item) {
+  const dialog = screen.state.dialogs.find((d) => d.name === dialogName);
+  return (dialog && dialog.items.find((i) => i.id === item.id && i.type === item.type)) || item;
+}
+
+function field(item, where, dialogName) {
+  const input = document.createElement('input');
+  input.className = 'control';
+  input.value = item.text;
+  input.title = item.tip || '';
+  input.dataset.value = item.text;
+  input.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      act(`${where} type ${item.id} ${word(input.value)}`);
+      // Sent: the field shows the host's reading of it from the next answer on.
+      input.dataset.value = input.value;
+      input.select();
+    } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
+      event.preventDefault();
+      const now = latest(dialogName, item);
+      const step = event.shiftKey ? now.large_step : now.small_step;
+      const text = steppedText(now, event.key === 'ArrowUp' ? step : -step);
+      input.value = text;
+      input.dataset.value = text;
+      act(`${where} type ${item.id} ${word(text)}`);
+    } else if (event.key === 'Escape') {
+      input.value = input.dataset.value;
+    }
+  });
+  return input;
+}
+
+function popup(item, where) {
+  const select = document.createElement('select');
+  select.className = 'control';
+  select.title = item.tip || '';
+  (item.entries || []).forEach((entry, index) => {
+    const option = new Option(entry.separator ? '──────' : entry.text, index);
+    option.disabled = entry.separator || !entry.enabled;
+    option.selected = entry.selected;
+    select.append(option);
+  });
+  select.addEventListener('change', () => act(`${where} choose ${item.id} ${select.value}`));
+  return select;
+}
+
+function slider(item, where) {
+  const range = document.createElement('input');
+  range.type = 'range';
+  range.className = 'control';
+  range.min = item.min ?? 0;
+  range.max = item.max ?? 100;
+  range.step = 'any';
+  range.value = item.value;
+  range.addEventListener('input', () => act(`${where} slide ${item.id} ${range.value}`));
+  return range;
+}
+
+// The flyout menu of the panel's title bar (item -5), TITLEHEIGHT pixels high.
+function flyout(item, titleHeight) {
+  const holder = document.createElement('span');
+  holder.className = 'flyout';
+  holder.style.height = titleHeight + 'px';
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.textContent = '☰';
+  button.title = 'Menu du panneau';
+  button.addEventListener('click', (event) => {
+    event.stopPropagation();
+    const open = holder.classList.contains('open');
+    closeMenus();
+    holder.classList.toggle('open', !open);
+  });
+  const list = document.createElement('div');
+  list.className = 'menu-list';
+  (item.entries || []).forEach((entry, index) => {
+    const row = document.createElement('div');
+    if (entry.separator) {
+      row.className = 'separator';
+    } else {
+      row.className = 'entry';
+      row.textContent = entry.text;
+      row.classList.toggle('disabled', !entry.enabled);
+      row.classList.toggle('checked', entry.checked);
+      row.addEventListener('click', (event) => {
+        event.stopPropagation();
+        closeMenus();
+        act(`panel menu ${index}`);
+      });
+    }
+    list.append(row);
+  });
+  holder.append(button, list);
+  return holder;
+}
+
+// The dialog's window: its picture (title bar included), and a control over each item the
+// user works, placed in the dialog's own pixels below that title bar.
+function dialogWindow(dialog, picture, where) {
+  const box = document.createElement('div');
+  box.className = 'dialog ' + dialog.kind;
+  box.dataset.dialog = dialog.name;
+  box.innerHTML = picture;
+  const svg = box.querySelector('svg');
+  const [left, top, right, bottom] = dialog.rect;
+  const titleHeight = svg ? svg.height.baseVal.value - (bottom - top) : 0;
+  box.style.width = (right - left) + 'px';
+  const menu = dialog.items.find((i) => i.id === -5);
+  if (menu) box.append(flyout(menu, titleHeight));
+  for (const item of dialog.items) {
+    if (!item.shown || item.id === -5 || item.rect[0] >= right - left) continue;
+    const element = control(item, where, dialog.name);
+    if (!element) continue;
+    element.dataset.item = item.id;
+    element.disabled = !item.enabled;
+    const [l, t, r, b] = item.rect;
+    place(element, [l, t + titleHeight, r, b + titleHeight]);
+    box.append(element);
+  }
+  return box;
+}
+
+// Redraws a dialog's window unless the user is typing in it: the field keeps its caret
+// until Return sends it.
+function putDialog(holder, dialog, picture, where) {
+  const existing = holder.querySelector(`.dialog[data-dialog="${CSS.escape(dialog.name)}"]`);
+  // Most pointer moves change nothing in the panel: it is drawn again only when it changed.
+  const key = picture + JSON.stringify(dialog);
+  if (existing && existing.ortaqKey === key) return existing;
+  const typing = existing && existing.contains(document.activeElement) &&
+                 document.activeElement.tagName === 'INPUT' &&
+                 document.activeElement.value !== document.activeElement.dataset.value;
+  if (typing) return existing;
+  const fresh = dialogWindow(dialog, picture, where);
+  const focused = existing && existing.contains(document.activeElement) &&
+                  document.activeElement.dataset.item;
+  fresh.ortaqKey = key;
+  if (existing) existing.replaceWith(fresh); else holder.append(fresh);
+  if (focused) {
+    const again = fresh.querySelector(`[data-item="${focused}"]`);
+    if (again) again.focus();
+  }
+  return fresh;
+}
+
+function pictureOf(pictures, name) {
+  const found = pictures.find((p) => p.name === name);
+  return found ? found.svg : '';
+}
+
+function showDialogs(dialogs, pictures) {
+  const holder = $('panels');
+  const floating = dialogs.filter((d) => d.kind === 'floating' && d.visible);
+  for (const old of holder.querySelectorAll('.dialog')) {
+    if (!floating.some((d) => d.name === old.dataset.dialog)) old.remove();
+  }
+  for (const dialog of floating) putDialog(holder, dialog, pictureOf(pictures, dialog.name), 'panel');
+}
+
+// The modal window on top: an alert, or the modal dialog on screen.
+function showWindow(window_, dialogs) {
+  const layer = $('modal-layer');
+  if (!window_) {
+    layer.hidden = true;
+    layer.replaceChildren();
+    return;
+  }
+  layer.hidden = false;
+  if (window_.kind === 'alert') {
+    const box = document.createElement('div');
+    box.className = 'alert';
+    const text = document.createElement('p');
+    text.textContent = window_.title;
+    const buttons = document.createElement('div');
+    buttons.className = 'buttons';
+    const ok = document.createElement('button');
+    ok.type = 'button';
+    ok.textContent = 'OK';
+    ok.addEventListener('click', () => act('alert ok'));
+    buttons.append(ok);
+    box.append(text, buttons);
+    layer.replaceChildren(box);
+    ok.focus();
+    return;
+  }
+  const modal = dialogs.filter((d) => d.kind === 'modal').pop();
+  if (!modal) return;
+  for (const other of layer.children) {
+    if (other.dataset.dialog !== modal.name) other.remove();
+  }
+  putDialog(layer, modal, pictureOf(screen.dialog_pictures, modal.name), 'dialog');
+}
+
+// ---- the beeps -----------------------------------------------------------------------------
+
+function playBeeps(beeps) {
+  for (; beepsHeard < beeps.length; ++beepsHeard) {
+    const [hertz, milliseconds] = beeps[beepsHeard];
+    if (!audio) continue;
+    const tone = audio.createOscillator();
+    const volume = audio.createGain();
+    volume.gain.value = 0.1;
+    tone.frequency.value = Math.min(Math.max(hertz, 37), 20000);
+    tone.connect(volume).connect(audio.destination);
+    tone.start();
+    tone.stop(audio.currentTime + Math.min(milliseconds, 2000) / 1000);
+  }
+}
+
+// ---- the artboard: the mouse in artwork points ------------------------------------------
+
+let buttonDown = false;
+
+function artworkPoint(event) {
+  const box = $('artboard').getBoundingClientRect();
+  const view = screen.state.view;
+  const h = event.clientX - box.left;
+  const v = event.clientY - box.top;
+  const x = view.origin[0] + h / view.zoom;
+  const y = view.origin[1] - v / view.zoom;
+  return `${+x.toFixed(2)} ${+y.toFixed(2)}`;
+}
+
+function listenToTheArtboard() {
+  const board = $('artboard');
+  board.addEventListener('mousemove', (event) => {
+    if (!screen) return;
+    const at = artworkPoint(event);
+    $('pointer').textContent = at.replace(' ', ' ; ') + ' pt';
+    act((buttonDown ? 'drag ' : 'move ') + at, event.timeStamp);
+  });
+  board.addEventListener('mousedown', (event) => {
+    if (event.button !== 0 || !screen) return;
+    buttonDown = true;
+    board.focus();
+    act('down ' + artworkPoint(event));
+  });
+  window.addEventListener('mouseup', (event) => {
+    if (event.button !== 0 || !buttonDown) return;
+    buttonDown = false;
+    act('up ' + artworkPoint(event));
+  });
+}
+
+// ---- the keyboard: ALT and SHIFT are held and let go as the real keys are --------------
+
+const heldKeys = new Set();
+
+function listenToTheKeys() {
+  const keyName = { Alt: 'alt', Shift: 'shift' };
+  window.addEventListener('keydown', (event) => {
+    const key = keyName[event.key];
+    if (!key) return;
+    if (key === 'alt') event.preventDefault();
+    if (event.repeat || heldKeys.has(key)) return;
+    heldKeys.add(key);
+    act('hold ' + key);
+  });
+  window.addEventListener('keyup', (event) => {
+    const key = keyName[event.key];
+    if (!key || !heldKeys.delete(key)) return;
+    act('release ' + key);
+  });
+  // Keys let go while the page was not looking are let go for the host too.
+  window.addEventListener('blur', () => {
+    for (const key of heldKeys) act('release ' + key);
+    heldKeys.clear();
+  });
+}
+
+// ---- the rest of the window ----------------------------------------------------------------
+
+function zoomBy(factor) {
+  const zoom = Math.min(64, Math.max(1 / 32, screen.state.view.zoom * factor));
+  act('zoom ' + +zoom.toFixed(5));
+}
+
+async function quit() {
+  if (ended) return;
+  await fetch('/quit', { method: 'POST' });
+  ended = true;
+  $('ended').hidden = false;
+}
+
+async function begin() {
+  document.addEventListener('click', () => {
+    closeMenus();
+    if (!audio) audio = new AudioContext();
+  });
+  listenToTheArtboard();
+  listenToTheKeys();
+  $('zoom-in').addEventListener('click', () => zoomBy(2));
+  $('zoom-out').addEventListener('click', () => zoomBy(0.5));
+  $('quit').addEventListener('click', quit);
+  const answer = await (await fetch('/screen')).json();
+  show(answer);
+  // A host just launched starts its plug-in, as the application does at launch.
+  if (answer.recorded === 0 && !answer.state.plugin.started) act('start');
+}
+
+begin();
