@@ -54,6 +54,20 @@ TEST(Shrink, ALineThatMustComeTwiceStaysTwice) {
     EXPECT_EQ(emulator::Shrink(lines, FailsWith(needed)), needed);
 }
 
+TEST(Shrink, LinesThatOnlyGoTogetherGoTogether) {
+    // An "up" without its "down" cannot be played: neither line can go alone.
+    Lines lines = {"start", "down", "up", "menu", "down", "up", "click"};
+    auto fails = [](const Lines& candidate) {
+        int down = 0;
+        for (const std::string& line : candidate) {
+            if (line == "down") ++down;
+            if (line == "up" && down-- == 0) return false;
+        }
+        return FailsWith({"start", "click"})(candidate);
+    };
+    EXPECT_EQ(emulator::Shrink(lines, fails), (Lines{"start", "click"}));
+}
+
 TEST(Shrink, AFailureThatNeedsNoLineShrinksToNone) {
     EXPECT_TRUE(emulator::Shrink(Numbered(10), [](const Lines&) { return true; }).empty());
 }

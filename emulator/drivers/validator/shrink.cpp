@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 namespace emulator {
 namespace {
@@ -14,6 +15,20 @@ std::vector<std::string> WithoutChunk(const std::vector<std::string>& lines, siz
                                   lines.begin() + static_cast<std::ptrdiff_t>(begin));
     rest.insert(rest.end(), lines.begin() + static_cast<std::ptrdiff_t>(end), lines.end());
     return rest;
+}
+
+// LINES with one of its pairs of neighbouring lines gone while it still FAILS: a pair such
+// as a button's down and up, neither of which can go alone. Null when none can go.
+std::optional<std::vector<std::string>> WithoutAPair(
+    const std::vector<std::string>& lines,
+    const std::function<bool(const std::vector<std::string>&)>& fails) {
+    for (size_t first = 0; first + 1 < lines.size(); ++first) {
+        std::vector<std::string> rest = lines;
+        auto at = rest.begin() + static_cast<std::ptrdiff_t>(first);
+        rest.erase(at, at + 2);
+        if (fails(rest)) return rest;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -32,8 +47,14 @@ std::vector<std::string> Shrink(std::vector<std::string> lines,
             break;
         }
         if (removed) continue;
-        if (chunks >= lines.size()) break;
-        chunks = std::min(chunks * 2, lines.size());
+        if (chunks < lines.size()) {
+            chunks = std::min(chunks * 2, lines.size());
+            continue;
+        }
+        std::optional<std::vector<std::string>> fewer = WithoutAPair(lines, fails);
+        if (!fewer) break;
+        lines = std::move(*fewer);
+        chunks = 2;
     }
     if (lines.size() == 1 && fails({})) lines.clear();
     return lines;

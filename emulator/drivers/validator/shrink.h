@@ -8,7 +8,8 @@
 namespace emulator {
 
 // Removes lines of LINES, which FAILS, while what is left still fails, until no single line
-// can go (a 1-minimal list). FAILS is only asked about lists taken from LINES in order.
+// nor pair of neighbouring lines can go (a 1-minimal list, and a down with its up gone
+// together). FAILS is only asked about lists taken from LINES in order.
 std::vector<std::string> Shrink(std::vector<std::string> lines,
                                 const std::function<bool(const std::vector<std::string>&)>& fails);
 
