@@ -27,6 +27,8 @@ void NotifierLongueur(HostItemRef item, HostDialogNotifierRef notifier) {
     int32_t id = sADMItem()->GetID(item);
     for (Longueur longueur : kLongueurs) {
         if (ChampDe(longueur) != id) continue;
+        // The figure being clicked takes its lengths from the clicks: the field shows them.
+        if (CreationEnCours()) return AfficherLongueur(longueur, LongueurCourante(longueur));
         LongueurCourante(longueur) = sADMItem()->GetFloatValue(item);
         gGlobals->Constructible = 1;
         Construire(longueur);
@@ -41,6 +43,8 @@ void NotifierPosition(HostItemRef item, HostDialogNotifierRef notifier) {
     float valeur = sADMItem()->GetFloatValue(item);
     float avant = CoordonneeDe(id, gGlobals->Sommets[0].p);
     if (!ChangementUtilisateurTraite(item, notifier)) return;
+    // The figure being clicked stays where it is clicked.
+    if (CreationEnCours()) return AfficherPosition(gGlobals->Sommets[0].p);
     float decalage = valeur - avant;
     for (HostPathSegment& sommet : gGlobals->Sommets) {
         HostRealPoint point = sommet.p;

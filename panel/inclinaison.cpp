@@ -3,6 +3,7 @@
 #include "geometry/mesures.h"
 #include "panel/champs.h"
 #include "plugin/hote/suites.h"
+#include "settings/figure_courante.h"
 #include "settings/globals.h"
 #include "tool/trace.h"
 
@@ -11,7 +12,8 @@ namespace {
 HostBool32 SuivreBouton(HostItemRef item, HostTrackerRef tracker, bool plus) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMItem(), sADMTracker())) return false;
     auto degres = static_cast<float>(EnDegres(gGlobals->Inclinaison));
-    if (sADMTracker()->GetAction(tracker) == kADMClickAction) {
+    // The figure being clicked takes its inclination from the clicks.
+    if (sADMTracker()->GetAction(tracker) == kADMClickAction && !CreationEnCours()) {
         bool dizaines = sADMTracker()->TestModifier(tracker, kADMShiftModifier) != 0;
         float nouveau = AngleApresBouton(degres, plus, dizaines);
         gGlobals->Inclinaison = EnRadians(nouveau);
@@ -26,6 +28,7 @@ HostBool32 SuivreBouton(HostItemRef item, HostTrackerRef tracker, bool plus) {
 
 void NotifierCurseurInclinaison(HostItemRef item, HostDialogNotifierRef) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMItem())) return;
+    if (CreationEnCours()) return AfficherInclinaison(gGlobals->Inclinaison);
     gGlobals->Inclinaison = EnRadians(sADMItem()->GetFloatValue(item));
     EcritTrace();
     RedessinerPanneau();

@@ -7,6 +7,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/dialogue_preferences.h"
 #include "settings/globals.h"
+#include "tool/creation.h"
 #include "tool/trace.h"
 
 namespace {
@@ -100,6 +101,7 @@ void ChoisirQuelconque() {
     for (HostBool32 Globals::*drapeau : kDrapeaux) g.*drapeau = 0;
     Appliquer(kDesactive[0]);
     CocherFormes();
+    FormeChangee();
 }
 
 // Kind K (0 square to 3 parallelogram) toggled; the other kinds are cleared.
@@ -111,6 +113,7 @@ void BasculerForme(int k) {
     for (int32_t id = 1; id <= 5; ++id)
         if (HostEntryRef entree = Entree(id)) sADMEntry()->Check(entree, id == k + 2 && actif);
     NommerGroupe(true);
+    FormeChangee();
 }
 
 // The help entry widens the panel to show the help pane, or narrows it back.

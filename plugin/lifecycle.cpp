@@ -8,6 +8,7 @@
 #include "plugin/outil.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
+#include "tool/creation.h"
 
 HostErr Demarrage(SPInterfaceMessage* message) {
     // A second start-up would lose the record already in use.
@@ -26,6 +27,8 @@ HostErr Demarrage(SPInterfaceMessage* message) {
 }
 
 HostErr Arret(SPInterfaceMessage* message) {
+    // A figure half clicked leaves neither its guide nor its empty group behind.
+    AbandonnerCreation();
     // Without the dialog suite the panel cannot be destroyed; the record is freed anyway.
     if (gGlobals->Panneau != nullptr && SuitesPresentes(sADMDialog()))
         sADMDialog()->Destroy(gGlobals->Panneau);

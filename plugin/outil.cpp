@@ -6,6 +6,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/dialogue_preferences.h"
 #include "settings/globals.h"
+#include "tool/creation.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ HostErr SelectionOutil(AIToolMessage*) {
 }
 
 HostErr DeselectionOutil(AIToolMessage*) {
+    AbandonnerCreation();
     HostErr resultat = ActiverAnnotateur(false);
     ActivationPanneau(false);
     ActiverMenuPanneau(false);

@@ -38,3 +38,7 @@ void EnregistrerFigure(const Figure& figure) {
     PlacerSommets(gGlobals->Sommets, figure.quadrilatere);
     for (Longueur longueur : kLongueurs) LongueurCourante(longueur) = figure[longueur];
 }
+
+bool CreationEnCours() {
+    return gGlobals->NbClics > 0;
+}

@@ -21,3 +21,7 @@ Figure FigureCourante();
 // Puts FIGURE into the record: every vertex with its handles on its anchor, and the six
 // lengths.
 void EnregistrerFigure(const Figure& figure);
+
+// Whether a figure is being clicked: the record then holds its vertices, and no panel edit
+// may reach a finished figure meanwhile.
+bool CreationEnCours();

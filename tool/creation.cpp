@@ -5,7 +5,7 @@
 #include "geometry/vecteurs.h"
 #include "host/windows_platform.h"
 #include "panel/champs.h"
-#include "panel/construction.h"
+#include "panel/construction_appliquee.h"
 #include "panel/items_panneau.h"
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
@@ -54,8 +54,7 @@ void BasculerPanneau() {
 // The whole figure is in the record: the closed guide shows it, and the inclination is
 // that of side 4.
 HostErr MontrerFigure() {
-    FermerGuide();
-    HostErr statut = EcrireGuide(0, 4);
+    HostErr statut = MontrerGuide(4, true);
     gGlobals->Inclinaison = Direction(Ancre(0), Ancre(3));
     AfficherInclinaison(gGlobals->Inclinaison);
     return statut;
@@ -72,7 +71,7 @@ HostErr SuivreSommet2(HostRealPoint curseur) {
         AppliquerConstruction(ConstruireRectangle(FigureCourante(), g.Cote1, g.Cote2, Facteur()));
         statut = MontrerFigure();
     } else {
-        statut = EcrireGuide(0, 2);
+        statut = MontrerGuide(2, false);
     }
     AfficherLongueur(Longueur::Cote1, g.Cote1);
     return statut;
@@ -115,7 +114,7 @@ HostErr SuivreSommet3(HostRealPoint curseur) {
             ConstruireParallelogramme(FigureCourante(), g.Cote1, g.Cote2, Facteur()));
         return MontrerFigure();
     }
-    HostErr statut = EcrireGuide(2, 1);
+    HostErr statut = MontrerGuide(3, false);
     AfficherLongueur(Longueur::Cote2, g.Cote2);
     MesurerEtAfficher(Longueur::Diagonale1);
     return statut;
@@ -125,48 +124,13 @@ HostErr SuivreSommet3(HostRealPoint curseur) {
 HostErr SuivreSommet4(HostRealPoint curseur) {
     Globals& g = *gGlobals;
     PlacerSommet(g.Sommets[3], curseur);
-    FermerGuide();
-    HostErr statut = EcrireGuide(3, 1);
+    HostErr statut = MontrerGuide(4, true);
     MesurerEtAfficher(Longueur::Cote3);
     MesurerEtAfficher(Longueur::Cote4);
     MesurerEtAfficher(Longueur::Diagonale2);
     g.Inclinaison = Direction(Ancre(0), Ancre(3));
     AfficherInclinaison(g.Inclinaison);
     return statut;
-}
-
-// A creation click at CURSEUR places the next vertex.
-void Cliquer(HostRealPoint curseur) {
-    Globals& g = *gGlobals;
-    switch (g.NbClics) {
-        case 0:
-            PlacerSommet(g.Sommets[0], curseur);
-            g.Sommets[1] = g.Sommets[0];
-            RecommencerGuide(curseur);
-            g.NbClics = 1;
-            AfficherPosition(Ancre(0));
-            return;
-        case 1:
-            PlacerSommet(g.Sommets[1], curseur);
-            EcrireGuide(0, 2);
-            g.NbClics = 2;
-            return;
-        case 2:
-            // A rectangle's vertex 3 stays where the tracking built it.
-            if (!g.FormeRectangle) {
-                PlacerSommet(g.Sommets[2], curseur);
-                EcrireGuide(2, 1);
-            }
-            g.NbClics = 3;
-            return;
-        case 3:
-            PlacerSommet(g.Sommets[3], curseur);
-            EcrireGuide(3, 1);
-            g.NbClics = 4;
-            return;
-        default:
-            return;
-    }
 }
 
 // The clicks that complete the current kind: 2 for a square, 4 for an arbitrary
@@ -176,6 +140,45 @@ int16_t ClicsDeLaForme() {
     if (g.FormeCarre) return 2;
     if (!g.FormeRectangle && !g.FormeLosange && !g.FormeParallelogramme) return 4;
     return 3;
+}
+
+// The vertex under CURSEUR follows it, as the tracking of the creation state shows it; a
+// click runs this first, so that it gives the same figure whether or not the pointer was
+// reported there before. Returns the status of the last construction or guide write.
+HostErr Suivre(HostRealPoint curseur) {
+    switch (gGlobals->NbClics) {
+        case 1:
+            return SuivreSommet2(curseur);
+        case 2:
+            return SuivreSommet3(curseur);
+        case 3:
+            return SuivreSommet4(curseur);
+        default:
+            return kHostNoError;
+    }
+}
+
+// The guide between clicks: the vertices clicked, open (two at vertex 1 after the first).
+void MontrerClics() {
+    int16_t clics = gGlobals->NbClics;
+    MontrerGuide(clics < 2 ? 2 : clics, false);
+}
+
+// A creation click at CURSEUR places the next vertex; a rectangle's vertex 3 stays where
+// the tracking built it.
+void Cliquer(HostRealPoint curseur) {
+    Globals& g = *gGlobals;
+    Suivre(curseur);
+    if (g.NbClics > 3) return;
+    if (g.NbClics == 0) {
+        PlacerSommet(g.Sommets[0], curseur);
+        g.Sommets[1] = g.Sommets[0];
+        AfficherPosition(Ancre(0));
+    } else if (g.NbClics != 2 || !g.FormeRectangle) {
+        PlacerSommet(g.Sommets[g.NbClics], curseur);
+    }
+    ++g.NbClics;
+    if (g.NbClics < ClicsDeLaForme()) MontrerClics();
 }
 
 // The square's and the rhombus's vertex 3 are recomputed from the clicked points so that
@@ -192,37 +195,56 @@ void AjusterSommet3() {
                      Somme(Ancre(1), PointPolaire(longueur, Direction(Ancre(1), Ancre(2)))));
 }
 
+// The figure clicked so far becomes a path in its group; the guide goes. A figure that
+// cannot be written (a refused construction, numbers beyond float) is announced and
+// nothing of it is left.
+HostErr Terminer() {
+    Globals& g = *gGlobals;
+    // The layer may have been locked, or the group deleted, since the last click: the figure
+    // then waits for a last click its layer takes.
+    bool refuse = false;
+    HostErr statut = PrepareGroupe(nullptr, refuse);
+    if (refuse) {
+        g.NbClics = static_cast<int16_t>(ClicsDeLaForme() - 1);
+        MontrerClics();
+        return statut;
+    }
+    g.NbClics = 0;
+    AjusterSommet3();
+    if (!FigureEcrivable()) {
+        AlerteConstructionImpossible();
+        AbandonnerCreation();
+        return kHostNoError;
+    }
+    CreeTrace();
+    statut = EcritTrace();
+    g.GroupePret = 0;
+    DetruireGuide();
+    return statut;
+}
+
 }  // namespace
 
 HostErr SuiviCurseur(AIToolMessage* message) {
     Globals& g = *gGlobals;
     bool alt = AltEnfonce();
     if (g.AlerteOuverte) return kHostNoError;
+    // A vertex hovered before ALT went down is no longer under the pointer.
+    g.SommetSurvole = 0;
     if (alt) {
         MontrerCurseur(message, kCurseurCroix);
         return kHostNoError;
     }
-    HostErr statut = TestSommet(message);
-    if (g.SommetSurvole) return statut;
-    switch (g.NbClics) {
-        case 0:
-            MontrerCurseur(message, kCurseurOrdinaire);
-            break;
-        case 1:
-            statut = SuivreSommet2(message->cursor);
-            MontrerCurseur(message, CurseurSommet(1));
-            break;
-        case 2:
-            statut = SuivreSommet3(message->cursor);
-            MontrerCurseur(message, CurseurSommet(2));
-            break;
-        case 3:
-            statut = SuivreSommet4(message->cursor);
-            MontrerCurseur(message, CurseurSommet(3));
-            break;
-        default:
-            break;
+    // During a creation every click places a vertex: other figures are not hovered.
+    if (g.NbClics == 0) {
+        HostErr statut = TestSommet(message);
+        if (g.SommetSurvole) return statut;
+        MontrerCurseur(message, kCurseurOrdinaire);
+        RedessinerPanneau();
+        return statut;
     }
+    HostErr statut = Suivre(message->cursor);
+    if (g.NbClics <= 3) MontrerCurseur(message, CurseurSommet(g.NbClics));
     RedessinerPanneau();
     return statut;
 }
@@ -233,28 +255,56 @@ HostErr SourisEnfoncee(AIToolMessage* message) {
     g.TraceCree = 0;
     g.DeplaceSommet = 0;
     g.Constructible = 1;
+    g.SommetSurvole = 0;
     if (alt) {
         BasculerPanneau();
         return kHostNoError;
     }
-    PreparerGuide(message->cursor);
-    if (g.SommetSurvole) {
-        g.DeplaceSommet = 1;
-        return kHostNoError;
+    // A press starts what is under the pointer now, whatever was hovered before.
+    if (g.NbClics == 0) {
+        HostErr statut = TestSommet(message);
+        if (g.SommetSurvole) {
+            g.DeplaceSommet = 1;
+            return statut;
+        }
     }
+    bool refuse = false;
+    HostErr statut = PrepareGroupe(message, refuse);
+    // A refused click is not counted: the figure waits for a click its layer takes.
+    if (refuse) return statut;
     Cliquer(message->cursor);
     if (g.Son) Beep(kFrequenceBip, kDureeBip);
-    return PrepareGroupe(message);
+    return statut;
 }
 
 HostErr SourisRelachee(AIToolMessage*) {
+    if (gGlobals->NbClics < ClicsDeLaForme()) return kHostNoError;
+    return Terminer();
+}
+
+void AbandonnerCreation() {
     Globals& g = *gGlobals;
-    if (g.NbClics < ClicsDeLaForme()) return kHostNoError;
+    bool enCours = g.NbClics > 0;
     g.NbClics = 0;
-    CreeTrace();
-    AjusterSommet3();
-    HostErr statut = EcritTrace();
+    DetruireGuide();
+    if (g.GroupePret) JeterGroupeVide();
     g.GroupePret = 0;
-    DetruitArt(&g.TraceGuide);
-    return statut;
+    // The record held the abandoned figure: the panel shows the current path again.
+    if (enCours) RelireTrace();
+}
+
+void FormeChangee() {
+    Globals& g = *gGlobals;
+    if (g.NbClics == 0) return;
+    int16_t clics = ClicsDeLaForme();
+    if (g.NbClics < clics) {
+        MontrerClics();
+        return;
+    }
+    // The clicks made already settle a figure of the new kind: it is made from them, its
+    // last vertex taken where it was clicked.
+    g.NbClics = static_cast<int16_t>(clics - 1);
+    Suivre(Ancre(clics - 1));
+    g.NbClics = clics;
+    Terminer();
 }

@@ -5,6 +5,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/trace.h"
 
 namespace {
 
@@ -16,11 +17,22 @@ constexpr Longueur kLongueursDuSommet[4][3] = {
     {Longueur::Cote3, Longueur::Cote4, Longueur::Diagonale2},
 };
 
-// The path may have been deleted by another tool since it was hovered.
 void EcrireSommet(int16_t numero) {
-    if (!SuitesPresentes(sAIArt(), sAIPath())) return;
-    if (!sAIArt()->ValidArt(gGlobals->TraceCourant, true)) return;
     sAIPath()->SetPathSegments(gGlobals->TraceCourant, numero, 1, &gGlobals->Sommets[numero]);
+}
+
+// The path may have been deleted by another tool since the press, or its layer locked:
+// the drag ends there, a locked layer with its alert, and the figure stays as it is.
+bool DeplacementPossible(const AIToolMessage* message) {
+    Globals& g = *gGlobals;
+    if (!SuitesPresentes(sAIArt(), sAIPath()) || !sAIArt()->ValidArt(g.TraceCourant, true)) {
+        g.DeplaceSommet = g.SommetSurvole = 0;
+        return false;
+    }
+    if (ArtModifiable(g.TraceCourant)) return true;
+    g.DeplaceSommet = g.SommetSurvole = 0;
+    AlerteCalqueVerrouille(message, kHostNoError);
+    return false;
 }
 
 }  // namespace
@@ -28,9 +40,10 @@ void EcrireSommet(int16_t numero) {
 HostErr SourisGlissee(AIToolMessage* message) {
     Globals& g = *gGlobals;
     if (!g.DeplaceSommet) return kHostNoError;
-    g.PointSommet = message->cursor;
     int16_t numero = g.NumSommet;
     if (numero < 0 || numero > 3) return kHostNoError;
+    if (!DeplacementPossible(message)) return kHostNoError;
+    g.PointSommet = message->cursor;
 
     PlacerSommet(g.Sommets[numero], g.PointSommet);
     AfficherPosition(g.Sommets[0].p);

@@ -1,20 +1,17 @@
 // The creation guide: a guide path over everything that shows the figure being clicked.
-// It lives from the first mouse-down of a gesture until the figure is completed.
+// It lives from the first creation click of a gesture until the figure is completed or the
+// gesture abandoned; nothing else makes one.
 #pragma once
+
+#include <cstdint>
 
 #include "host/types.h"
 
-// Makes the guide when the document holds none: an open guide path of two segments, both
-// at POINT, so that a guide never shows a point nobody clicked.
-void PreparerGuide(HostRealPoint point);
+// Shows vertices 1 to NOMBRE of Sommets in the guide, closed when FERME (the whole figure).
+// The guide is made when the document holds none (another tool may have deleted it); it
+// takes exactly NOMBRE segments, so a kind changed mid-gesture leaves nothing of the
+// other kind's figure.
+HostErr MontrerGuide(int16_t nombre, bool ferme);
 
-// Starts the guide of a new figure over: open, two segments, both at POINT. A guide kept
-// from a creation abandoned midway would otherwise show that creation's points.
-void RecommencerGuide(HostRealPoint point);
-
-// Writes vertices PREMIER to PREMIER + NOMBRE - 1 of Sommets into the guide's segments of
-// the same indexes; a guide shorter than that grows to hold them.
-HostErr EcrireGuide(int16_t premier, int16_t nombre);
-
-// Marks the guide closed: the whole figure is written into it.
-HostErr FermerGuide();
+// Disposes of the guide, if the document still holds it.
+void DetruireGuide();

@@ -4,7 +4,9 @@
 #include <limits>
 
 #include "geometry/formes.h"
+#include "geometry/vecteurs.h"
 #include "panel/aire.h"
+#include "panel/champs.h"
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
@@ -18,16 +20,6 @@ constexpr const char* kMessageImpossible = "Construction impossible !";
 
 bool SuitesDuDocument() {
     return SuitesPresentes(sAIArt(), sAILayer(), sAIPath(), sAIUnicodeString(), sADMBasic());
-}
-
-// Shown while the modal alert is up: cursor tracking does nothing meanwhile. Returns
-// STATUT, the status of the host call made before it.
-HostErr AlerteCalqueVerrouille(const AIToolMessage* message, HostErr statut) {
-    gGlobals->AlerteOuverte = 1;
-    MontrerCurseur(message, kCurseurFleche);
-    sADMBasic()->MessageAlert(kMessageCalqueVerrouille);
-    gGlobals->AlerteOuverte = 0;
-    return statut;
 }
 
 // The first layer, from index 0, titled "KVT.Ortaq"; null when there is none.
@@ -95,14 +87,6 @@ HostLayerHandle CalqueCible(const AIToolMessage* message, HostErr& statut) {
     return cible != nullptr ? cible : courant;
 }
 
-void JeterGroupeVide() {
-    HostArtHandle groupe = gGlobals->GroupeCourant;
-    if (!sAIArt()->ValidArt(groupe, true)) return;
-    HostArtHandle enfant = nullptr;
-    sAIArt()->GetArtFirstChild(groupe, &enfant);
-    if (enfant == nullptr) sAIArt()->DisposeArt(groupe);
-}
-
 bool Fini(HostRealPoint p) {
     return std::isfinite(p.h) && std::isfinite(p.v);
 }
@@ -126,6 +110,46 @@ void TournerVersInclinaison() {
 
 }  // namespace
 
+HostErr AlerteCalqueVerrouille(const AIToolMessage* message, HostErr statut) {
+    // Cursor tracking does nothing while the alert is up.
+    gGlobals->AlerteOuverte = 1;
+    if (message != nullptr) MontrerCurseur(message, kCurseurFleche);
+    if (SuitesPresentes(sADMBasic())) sADMBasic()->MessageAlert(kMessageCalqueVerrouille);
+    gGlobals->AlerteOuverte = 0;
+    return statut;
+}
+
+bool ArtModifiable(HostArtHandle art) {
+    if (!SuitesPresentes(sAIArt(), sAILayer())) return false;
+    HostLayerHandle calque = nullptr;
+    if (sAIArt()->GetLayerOfArt(art, &calque) != kHostNoError) return false;
+    HostErr statut = kHostNoError;
+    return Modifiable(calque, statut);
+}
+
+bool FigureEcrivable() {
+    return gGlobals->Constructible && SommetsFinis();
+}
+
+void AlerteConstructionImpossible() {
+    gGlobals->Constructible = 1;
+    if (SuitesPresentes(sADMBasic())) sADMBasic()->MessageAlert(kMessageImpossible);
+}
+
+void RelireTrace() {
+    Globals& g = *gGlobals;
+    // What the document holds was built: a refusal that led here is over.
+    g.Constructible = 1;
+    if (!SuitesPresentes(sAIArt(), sAIPath()) || !sAIArt()->ValidArt(g.TraceCourant, true)) return;
+    for (int16_t i = 0; i < 4; ++i) sAIPath()->GetPathSegments(g.TraceCourant, i, 1, &g.Sommets[i]);
+    AfficherPosition(g.Sommets[0].p);
+    for (Longueur longueur : kLongueurs) AfficherLongueur(longueur, MesurerLongueur(longueur));
+    g.Inclinaison = Direction(g.Sommets[0].p, g.Sommets[3].p);
+    AfficherInclinaison(g.Inclinaison);
+    CalculerAire();
+    RedessinerPanneau();
+}
+
 HostErr NommerGroupe(bool verifier) {
     if (!SuitesPresentes(sAIArt())) return kHostErrSuiteNotFound;
     // No group yet, or one deleted since: there is nothing to name, and the answer is the
@@ -137,12 +161,18 @@ HostErr NommerGroupe(bool verifier) {
     return sAIArt()->SetArtName(gGlobals->GroupeCourant, NomDeForme(FormeCourante()));
 }
 
-HostErr PrepareGroupe(const AIToolMessage* message) {
-    if (gGlobals->GroupePret) return kHostNoError;
+HostErr PrepareGroupe(const AIToolMessage* message, bool& refuse) {
+    refuse = false;
     if (!SuitesDuDocument()) return kHostErrSuiteNotFound;
     HostErr statut = kHostNoError;
     HostLayerHandle cible = CalqueCible(message, statut);
-    if (cible == nullptr) return statut;
+    refuse = cible == nullptr;
+    if (refuse) return statut;
+    // The group made at the first click may have been deleted since, or its layer locked.
+    if (gGlobals->GroupePret && sAIArt()->ValidArt(gGlobals->GroupeCourant, true)) {
+        refuse = !ArtModifiable(gGlobals->GroupeCourant);
+        return refuse ? AlerteCalqueVerrouille(message, kHostNoError) : kHostNoError;
+    }
 
     HostArtHandle groupeDuCalque = nullptr;
     sAIArt()->GetFirstArtOfLayer(cible, &groupeDuCalque);
@@ -179,9 +209,17 @@ void CreeTrace() {
 HostErr EcritTrace() {
     if (!SuitesDuDocument() || !SuitesPresentes(sAIRealMath(), sAITransformArt()))
         return kHostErrSuiteNotFound;
+    // The record holds the figure being clicked, not the current path's.
+    if (gGlobals->NbClics > 0) return kHostNoError;
     if (!sAIArt()->ValidArt(gGlobals->TraceCourant, true)) return kHostNoError;
-    if (!gGlobals->Constructible || !SommetsFinis()) {
-        sADMBasic()->MessageAlert(kMessageImpossible);
+    if (!ArtModifiable(gGlobals->TraceCourant)) {
+        AlerteCalqueVerrouille(nullptr, kHostNoError);
+        RelireTrace();
+        return kHostNoError;
+    }
+    if (!FigureEcrivable()) {
+        AlerteConstructionImpossible();
+        RelireTrace();
         return kHostNoError;
     }
 #ifdef ORTAQ_FAUTE_PLANTEE
@@ -197,6 +235,14 @@ HostErr EcritTrace() {
     for (int16_t i = 0; i < 4; ++i)
         statut = sAIPath()->GetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
     return statut;
+}
+
+void JeterGroupeVide() {
+    HostArtHandle groupe = gGlobals->GroupeCourant;
+    if (!SuitesPresentes(sAIArt()) || !sAIArt()->ValidArt(groupe, true)) return;
+    HostArtHandle enfant = nullptr;
+    sAIArt()->GetArtFirstChild(groupe, &enfant);
+    if (enfant == nullptr) sAIArt()->DisposeArt(groupe);
 }
 
 void RedessinerDocument() {

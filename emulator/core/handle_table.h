@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace emulator {
 
@@ -104,6 +105,16 @@ class HandleTable {
         registry_.Remove(*object);
         owned_.erase(object);
         return true;
+    }
+
+    // Removes, as Remove does, every object SELECTED answers true for.
+    template <typename Select>
+    void RemoveIf(Select selected) {
+        std::vector<Handle> chosen;
+        registry_.ForEach([&](const Object& object) {
+            if (selected(object)) chosen.push_back(registry_.HandleOf(&object));
+        });
+        for (Handle handle : chosen) Remove(handle);
     }
 
     Object* At(size_t index) const { return registry_.At(index); }

@@ -61,6 +61,9 @@ void Host::RequireNoCallUnderWay() const {
 void Host::Start() {
     RequireLoadedCode();
     if (started_) throw std::runtime_error("the plug-in is already started");
+    // A start after a quit is a new session of the application: nothing the plug-in added
+    // in the last one is left.
+    if (quitOnce_) ForgetPluginAdditions();
     SPInterfaceMessage message{};
     // A plug-in whose start-up fails is not started: the host sends it nothing more.
     if (plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError)
@@ -81,6 +84,15 @@ void Host::Quit() {
     SPInterfaceMessage message{};
     plugin.Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
     started_ = false;
+    quitOnce_ = true;
+}
+
+void Host::ForgetPluginAdditions() {
+    HostPluginRef ref = plugin.Ref();
+    toolbox.RemoveOwnedBy(ref);
+    menus.RemoveOwnedBy(ref);
+    notifiers.RemoveOwnedBy(ref);
+    annotators.RemoveIf([ref](const Annotator& annotator) { return annotator.owner == ref; });
 }
 
 void Host::Unload() {

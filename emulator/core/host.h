@@ -117,10 +117,13 @@ class Host {
     void RequireLoadedCode() const;
     void RequireNoCallUnderWay() const;
     HostErr SendToolMessage(const Tool& tool, const char* selector, HostRealPoint pointer);
+    // The tools, menu items, notifiers and annotators the plug-in added.
+    void ForgetPluginAdditions();
     // "AI Annotation"/"AI Draw" to ANNOTATOR with a drawer lent for the message.
     void SendDrawMessage(const Annotator& annotator);
 
     bool started_ = false;
+    bool quitOnce_ = false;
     std::vector<std::string> alertsShown_;
     std::vector<std::string> errors_;
 };

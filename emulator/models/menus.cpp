@@ -1,5 +1,7 @@
 #include "emulator/models/menus.h"
 
+#include <set>
+
 namespace emulator {
 
 Menus::Menus() {
@@ -29,6 +31,23 @@ MenuGroup* Menus::AddGroup(const std::string& name, MenuItem* parent) {
     groups_.Add(std::move(owned));
     if (parent != nullptr) parent->submenu = group;
     return group;
+}
+
+void Menus::RemoveOwnedBy(HostPluginRef owner) {
+    std::set<const MenuGroup*> opened;
+    items_.ForEach([&](const MenuItem& item) {
+        if (item.owner == owner && item.submenu != nullptr) opened.insert(item.submenu);
+    });
+    std::set<const MenuItem*> gone;
+    items_.ForEach([&](const MenuItem& item) {
+        if (item.owner == owner) gone.insert(&item);
+    });
+    for (const MenuGroup* group : opened) gone.insert(group->items.begin(), group->items.end());
+    groups_.ForEach([&](MenuGroup& group) {
+        std::erase_if(group.items, [&](const MenuItem* item) { return gone.contains(item); });
+    });
+    items_.RemoveIf([&](const MenuItem& item) { return gone.contains(&item); });
+    groups_.RemoveIf([&](const MenuGroup& group) { return opened.contains(&group); });
 }
 
 MenuItem* Menus::FirstItemReading(const std::string& text) const {

@@ -48,6 +48,10 @@ class Menus {
     // own). Null when a group already has that name or PARENT already opens a submenu.
     MenuGroup* AddGroup(const std::string& name, MenuItem* parent);
 
+    // Takes out every item OWNER added, and the submenus those items open with all they
+    // hold.
+    void RemoveOwnedBy(HostPluginRef owner);
+
     // The first item reading TEXT, the groups taken in order and each group's items in
     // order; null when none does.
     MenuItem* FirstItemReading(const std::string& text) const;

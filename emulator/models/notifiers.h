@@ -21,6 +21,10 @@ class Notifiers {
     // The notifiers of TYPE, in the order they were added.
     std::vector<HostNotifierHandle> OfType(const std::string& type) const;
     const Notifier* Find(HostNotifierHandle handle) const { return table_.Find(handle); }
+    // Forgets every notifier PLUGIN added.
+    void RemoveOwnedBy(HostPluginRef plugin) {
+        table_.RemoveIf([plugin](const Notifier& notifier) { return notifier.plugin == plugin; });
+    }
 
   private:
     HandleTable<HostNotifierHandle, Notifier> table_;

@@ -66,6 +66,19 @@ HostErr HOST_API GetArtFirstChild(HostArtHandle art, HostArtHandle* child) {
         });
 }
 
+HostErr HOST_API GetLayerOfArt(HostArtHandle art, HostLayerHandle* layer) {
+    return Serve(
+        kSuite, "GetLayerOfArt", [&] { return Arguments().Add("art", art); },
+        [&](Host& host) -> HostErr {
+            if (layer == nullptr) return kHostErrBadParameter;
+            *layer = nullptr;
+            Art* found = FindArt(host, art, "GetLayerOfArt");
+            if (found == nullptr) return kHostErrBadHandle;
+            *layer = host.document.HandleOf(found->layer);
+            return kHostNoError;
+        });
+}
+
 HostBool32 HOST_API ValidArt(HostArtHandle art, HostBool32 searchAllLayerLists) {
     return ServeAnswer(
         kSuite, "ValidArt", HostBool32{0},
@@ -104,7 +117,8 @@ const AIArtSuite14 gTable = {.NewArt = NewArt,
                              .GetArtFirstChild = GetArtFirstChild,
                              .ValidArt = ValidArt,
                              .GetArtName = GetArtName,
-                             .SetArtName = SetArtName};
+                             .SetArtName = SetArtName,
+                             .GetLayerOfArt = GetLayerOfArt};
 
 }  // namespace
 

@@ -35,6 +35,11 @@ Tool& Toolbox::Add(Tool tool) {
     return added;
 }
 
+void Toolbox::RemoveOwnedBy(HostPluginRef plugin) {
+    if (current_->owner == plugin) current_ = Named(kSelectionToolName);
+    tools_.RemoveIf([plugin](const Tool& tool) { return tool.owner == plugin; });
+}
+
 Tool* Toolbox::Named(const std::string& name) const {
     for (size_t i = 0; i < Count(); ++i)
         if (At(i)->name == name) return At(i);

@@ -45,6 +45,10 @@ class Toolbox {
     Tool* Find(HostToolHandle tool) const { return tools_.Find(tool); }
     HostToolHandle HandleOf(const Tool& tool) const { return tools_.HandleOf(&tool); }
 
+    // Takes every tool PLUGIN added out of the toolbox; the selection tool becomes current
+    // when one of them was.
+    void RemoveOwnedBy(HostPluginRef plugin);
+
     Tool& Current() const { return *current_; }
     void MakeCurrent(Tool& tool) { current_ = &tool; }
 

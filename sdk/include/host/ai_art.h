@@ -56,6 +56,10 @@ typedef struct AIArtSuite14 {
 
     /* Names ART (Windows-1252), replacing any name it had. */
     HostErr(HOST_API* SetArtName)(HostArtHandle art, const char* name);
+
+    /* *layer receives the layer that holds ART. Art the document does not hold:
+       kHostErrBadHandle, and *layer is null. */
+    HostErr(HOST_API* GetLayerOfArt)(HostArtHandle art, HostLayerHandle* layer);
 } AIArtSuite14;
 
 #define kAIPathSuite "AI Path Suite"
