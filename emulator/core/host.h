@@ -2,6 +2,7 @@
 // actions on it. One Host exists at a time; the suites find it through Host::Current().
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -112,6 +113,10 @@ class Host {
     AnnotationLayer annotations;
     std::vector<BeepSound> beeps;
     int64_t redrawsRequested = 0;  // the plug-in asked for the document to be drawn again
+    // The drivers' actions begun since a watch last looked, by name ("click", "panel type"),
+    // so that it can tell who changed what. The oldest go beyond kActionsKept.
+    std::deque<std::string> actionsBegun;
+    static constexpr size_t kActionsKept = 64;
 
   private:
     void RequireLoadedCode() const;

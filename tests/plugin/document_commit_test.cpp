@@ -16,11 +16,12 @@ namespace {
 
 class Commit : public PluginInProcess {
   protected:
+    bool refused = false;
     // A quadrilateral made as the tool makes one: group, path, commit.
     void MakeQuadrilateral(HostRealPoint v1, HostRealPoint v2, HostRealPoint v3, HostRealPoint v4) {
         globals.GroupePret = 0;
         globals.TraceCree = 0;
-        ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+        ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
         CreeTrace();
         PlaceVertices(v1, v2, v3, v4);
         globals.Inclinaison = Inclinaison(AncresDe(globals.Sommets));

@@ -25,10 +25,12 @@ class PrepareGroup : public PluginInProcess {
     }
     // Starts the next quadrilateral, as a completed creation or the tool's selection does.
     void NextQuadrilateral() { globals.GroupePret = 0; }
+
+    bool refused = false;  // what the last preparation said of the click
 };
 
 TEST_F(PrepareGroup, MakesANamedGroupOnTopOfTheCurrentLayer) {
-    EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_TRUE(globals.GroupePret);
     emulator::Json art = LayerState(0).at("art");
     ASSERT_EQ(art.size(), 1u);
@@ -36,14 +38,14 @@ TEST_F(PrepareGroup, MakesANamedGroupOnTopOfTheCurrentLayer) {
     EXPECT_EQ(art.at(0).at("name").get<std::string>(), "Quadrilatère");
 
     // Prepared already: nothing more is made.
-    EXPECT_EQ(PrepareGroupe(&message), kHostNoError);
+    EXPECT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_EQ(LayerState(0).at("art").size(), 1u);
 }
 
 TEST_F(PrepareGroup, TheSeparateLayerIsInsertedAboveAllThenReused) {
     globals.Calque = 1;
     AddLayer("Dessus");
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"KVT.Ortaq", "Dessus", "Calque 1"}));
     EXPECT_EQ(LayerState(0).at("art").size(), 1u);
     EXPECT_FALSE(LayerState(0).at("current").get<bool>());
@@ -52,7 +54,7 @@ TEST_F(PrepareGroup, TheSeparateLayerIsInsertedAboveAllThenReused) {
     // The first group holds a path now, so it stays.
     sAIArt()->NewArt(kHostPathArt, kHostPlaceInsideOnTop, globals.GroupeCourant,
                      &globals.TraceCourant);
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_EQ(Titles().size(), 3u);
     EXPECT_EQ(LayerState(0).at("art").size(), 2u);
 }
@@ -62,7 +64,7 @@ TEST_F(PrepareGroup, TheFirstOfTwoSeparateLayersIsUsed) {
     AddLayer("KVT.Ortaq");
     AddLayer("Milieu");
     AddLayer("KVT.Ortaq");
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_EQ(LayerState(0).at("art").size(), 1u);
     EXPECT_EQ(LayerState(2).at("art").size(), 0u);
     EXPECT_EQ(Titles().size(), 4u);
@@ -90,9 +92,10 @@ TEST_P(LockedLayers, AreRefusedWithTheAlertAndNothingIsMade) {
         EXPECT_TRUE(globals.AlerteOuverte) << c.name;
         EXPECT_EQ(host.cursor, 20009) << c.name;
     });
-    EXPECT_EQ(PrepareGroupe(&message), kHostNoError) << c.name;
+    EXPECT_EQ(PrepareGroupe(&message, refused), kHostNoError) << c.name;
 
     EXPECT_TRUE(alertSeen) << c.name;
+    EXPECT_TRUE(refused) << c.name;
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Impossible. Calque verrouillé."});
     EXPECT_FALSE(globals.AlerteOuverte);
     EXPECT_FALSE(globals.GroupePret);
@@ -106,17 +109,17 @@ INSTANTIATE_TEST_SUITE_P(Tool, LockedLayers,
                                                       true, false, true}));
 
 TEST_F(PrepareGroup, AnAbandonedEmptyGroupIsDisposedOfAtTheNextPreparation) {
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     HostArtHandle abandoned = globals.GroupeCourant;
     NextQuadrilateral();
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_FALSE(sAIArt()->ValidArt(abandoned, true));
     EXPECT_EQ(LayerState(0).at("art").size(), 1u);
     EXPECT_NE(globals.GroupeCourant, abandoned);
 }
 
 TEST_F(PrepareGroup, NamingTheGroupFollowsTheKindAndReplacesTheUsersName) {
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     auto groupName = [&] { return LayerState(0).at("art").at(0).at("name").get<std::string>(); };
     EXPECT_EQ(groupName(), "Quadrilatère");
 
@@ -138,7 +141,7 @@ TEST_F(PrepareGroup, NamingTheGroupFollowsTheKindAndReplacesTheUsersName) {
 }
 
 TEST_F(PrepareGroup, NamingADeletedGroupWithTheCheckChangesNothing) {
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     HostArtHandle group = globals.GroupeCourant;
     sAIArt()->DisposeArt(group);
     emulator::Json before = Document();
@@ -148,7 +151,7 @@ TEST_F(PrepareGroup, NamingADeletedGroupWithTheCheckChangesNothing) {
 
 TEST_F(PrepareGroup, GroupsAreNamedAfterTheKindInForce) {
     globals.FormeLosange = 1;
-    ASSERT_EQ(PrepareGroupe(&message), kHostNoError);
+    ASSERT_EQ(PrepareGroupe(&message, refused), kHostNoError);
     EXPECT_EQ(LayerState(0).at("art").at(0).at("name").get<std::string>(), "Losange");
 }
 

@@ -33,6 +33,10 @@ struct Action {
     // Reads the words after the name; throws SyntaxError (UsageError for a form that does
     // not fit the usage).
     std::function<Effect(const ActionArguments&)> compile;
+    // Whether it reaches its target while a modal window is open: answering that window,
+    // the keys, and what sets the run up. Every other action then does nothing, with a
+    // notice, as a desktop application's windows under a modal one answer nothing.
+    bool underModal = false;
 };
 
 }  // namespace emulator

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "emulator/core/host.h"
+
 namespace emulator {
 namespace {
 
@@ -10,6 +12,29 @@ std::vector<std::string> NameWords(const Action& action) {
     std::istringstream name(action.name);
     for (std::string word; name >> word;) words.push_back(word);
     return words;
+}
+
+// EFFECT, unless a modal window is open: then nothing happens, with a notice, and the host
+// does not paint.
+Effect UnderModalsNothing(const std::string& name, Effect effect) {
+    return [name, effect = std::move(effect)](Host& host, ActionContext& context) {
+        if (const Modals::Window* top = host.modals.Top()) {
+            context.Notice("the " + top->kind + " \"" + top->title + "\" is open: `" + name +
+                           "` reaches nothing under it; nothing happens");
+            host.loop.SkipPaint();
+            return;
+        }
+        effect(host, context);
+    };
+}
+
+// EFFECT, the action NAME told to the host as begun.
+Effect Recorded(const std::string& name, Effect effect) {
+    return [name, effect = std::move(effect)](Host& host, ActionContext& context) {
+        host.actionsBegun.push_back(name);
+        if (host.actionsBegun.size() > Host::kActionsKept) host.actionsBegun.pop_front();
+        effect(host, context);
+    };
 }
 
 }  // namespace
@@ -52,7 +77,10 @@ Effect ActionTable::Compile(const std::vector<Word>& words) const {
     try {
         std::optional<size_t> index = Find(words);
         if (!index) throw UsageError();
-        return actions_[*index].compile(ActionArguments(words, names_[*index].size()));
+        const Action& action = actions_[*index];
+        Effect effect = action.compile(ActionArguments(words, names_[*index].size()));
+        if (!action.underModal) effect = UnderModalsNothing(action.name, std::move(effect));
+        return Recorded(action.name, std::move(effect));
     } catch (const UsageError&) {
         throw SyntaxError("usage: " + Usage(verb));
     }

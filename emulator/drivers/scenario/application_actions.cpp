@@ -81,12 +81,13 @@ std::vector<Action> ApplicationActions() {
          "sends any other pair, with a zeroed record of the type that caller uses. The pairs "
          "of `start`, `quit`, `unload` and `reload` are refused: only those actions keep the "
          "host's account of the plug-in right",
-         CompileCall},
+         CompileCall, true},
         {"snapshot", "snapshot NAME",
-         "keeps the host's state at this point under `\"snapshots\"` in the JSON", CompileSnapshot},
-        {"alert", "alert ok", "answers the alert on screen", CompileAlert},
+         "keeps the host's state at this point under `\"snapshots\"` in the JSON", CompileSnapshot,
+         true},
+        {"alert", "alert ok", "answers the alert on screen", CompileAlert, true},
         {"without-suite", "without-suite \"NAME\" VERSION",
-         "the host stops serving one suite (before `start`)", CompileWithoutSuite},
+         "the host stops serving one suite (before `start`)", CompileWithoutSuite, true},
     };
 }
 

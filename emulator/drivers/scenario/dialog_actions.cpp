@@ -30,7 +30,8 @@ Action On(Where where, const std::string& form, const std::string& summary, User
                     ActionOutcome outcome = act(host.dialogs, DialogAt(host, where));
                     if (!outcome.done) context.Notice(outcome.notice);
                 };
-            }};
+            },
+            where == Where::kModalDialog};
 }
 
 UserAction ReadClick(const ActionArguments& args) {

@@ -53,7 +53,7 @@ std::vector<Action> MenuActions() {
          "adds a menu group as another plug-in would have made it, after all others. With "
          "`under`, the group is a submenu: an item reading ITEM TEXT, owned by no plug-in of "
          "ours, is added at the end of PARENT_GROUP and opens the new group",
-         CompileMenuGroup},
+         CompileMenuGroup, true},
         {"menu", "menu \"TEXT\"",
          "the user chooses the first item reading TEXT (groups in the order they were made, "
          "then items in order): its plug-in receives \"AI Menu\"/\"AI Go\" with the item in the "

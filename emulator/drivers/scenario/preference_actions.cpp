@@ -33,12 +33,12 @@ std::vector<Action> PreferenceActions() {
          "number for `int`, a finite number (`.` as decimal separator) for `real`, any text "
          "for `string`. A set-up action, normally before `start`; it replaces what the "
          "`--prefs` file held under that key",
-         CompilePref},
+         CompilePref, true},
         {"pref-remove", "pref-remove PREFIX KEY",
          "removes a preference, as if no session had left it: `-` for PREFIX is the host's own "
          "keys, whose defaults a fresh host holds (the smart guides' colour). A set-up action, "
          "normally before `start`",
-         CompilePrefRemove},
+         CompilePrefRemove, true},
     };
 }
 

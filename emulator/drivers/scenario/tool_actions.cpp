@@ -61,7 +61,8 @@ Action KeyAction(const std::string& name, const std::string& summary, bool down)
                     else
                         host.keyboard.Release(pressed);
                 };
-            }};
+            },
+            true};
 }
 
 // What a mouse action needs of the button before it, and leaves after it.
@@ -121,7 +122,7 @@ std::vector<Action> ToolActions() {
         {"tool-installed", "tool-installed \"NAME\"",
          "before start: the toolbox holds a tool named NAME, as another plug-in would have added "
          "it, after the host's own (\"Adobe Selection Tool\", current, and \"Adobe Pen Tool\")",
-         CompileToolInstalled},
+         CompileToolInstalled, true},
         {"select-tool", "select-tool [\"NAME\"]",
          "the user clicks the button of the tool named NAME, or without NAME the plug-in's "
          "tool: the tool that was current receives \"AI Tool\"/\"AI Deselect\" and the new one "

@@ -112,6 +112,7 @@ std::optional<BrokenInvariant> Invariants::Check() {
     if (Broken broken = CheckDocument(host_.document)) return broken;
     if (Broken broken = CheckPanel(host_.dialogs.Panel())) return broken;
     if (Broken broken = CheckPreferences(host_.preferences)) return broken;
+    if (Broken broken = figures_.Check(host_.actionsBegun)) return broken;
     return CheckSuites();
 }
 

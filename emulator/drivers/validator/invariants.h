@@ -6,23 +6,19 @@
 #include <optional>
 #include <string>
 
+#include "emulator/drivers/validator/broken_invariant.h"
+#include "emulator/drivers/validator/figure_invariants.h"
+
 namespace emulator {
 
 class Host;
 
-// A check that failed: NAME says which (the same fault gives the same name), DETAIL where.
-struct BrokenInvariant {
-    std::string name;
-    std::string detail;
-
-    std::string Line() const { return name + ": " + detail; }
-};
-
 class Invariants {
   public:
-    explicit Invariants(const Host& host) : host_(host) {}
+    explicit Invariants(const Host& host) : host_(host), figures_(host) {}
 
-    // Looks at the host between two events. The first broken invariant, or none.
+    // Looks at the host between two events, during which the driver began the actions
+    // host.actionsBegun holds. The first broken invariant, or none.
     std::optional<BrokenInvariant> Check();
     // Once the plug-in has been shut down: it holds no block any more.
     std::optional<BrokenInvariant> CheckAfterShutDown() const;
@@ -31,6 +27,7 @@ class Invariants {
     std::optional<BrokenInvariant> CheckSuites();
 
     const Host& host_;
+    FigureInvariants figures_;
     size_t callsChecked_ = 0;
     // What the plug-in holds once its panel took its standing hold; none before.
     std::optional<int64_t> standingHold_;

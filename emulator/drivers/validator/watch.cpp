@@ -16,14 +16,15 @@ void Watch::Fail(const BrokenInvariant& broken) {
 
 void Watch::Look() {
     if (broken_) return;
-    if (std::optional<BrokenInvariant> broken = invariants_.Check()) Fail(*broken);
+    std::optional<BrokenInvariant> broken = invariants_.Check();
+    host_.actionsBegun.clear();
+    if (broken) Fail(*broken);
     bool shutDown = wasStarted_ && !host_.Started();
     wasStarted_ = host_.Started();
     if (!shutDown) return;
-    if (std::optional<BrokenInvariant> broken = invariants_.CheckAfterShutDown()) Fail(*broken);
+    if ((broken = invariants_.CheckAfterShutDown())) Fail(*broken);
     if (!preferenceFile_.empty())
-        if (std::optional<BrokenInvariant> broken = CheckPreferenceFile(host_, preferenceFile_))
-            Fail(*broken);
+        if ((broken = CheckPreferenceFile(host_, preferenceFile_))) Fail(*broken);
 }
 
 void Watch::AtTheEnd() {

@@ -1,0 +1,165 @@
+#include "emulator/drivers/validator/figure_invariants.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "emulator/core/host.h"
+
+namespace emulator {
+namespace {
+
+using Broken = std::optional<BrokenInvariant>;
+
+constexpr const char* kToolTag = "qqq";
+// Presses kept to match a new figure's vertices against: more than one figure's clicks.
+constexpr size_t kPressesKept = 16;
+
+bool Tagged(const Art& path) {
+    return std::any_of(path.tags.begin(), path.tags.end(),
+                       [](const Tag& tag) { return tag.name == kToolTag; });
+}
+
+bool Began(const std::deque<std::string>& actions, const std::string& name) {
+    return std::find(actions.begin(), actions.end(), name) != actions.end();
+}
+
+// An action of the panel or of a dialog of the plug-in's: an edit of the current figure.
+bool PanelEdit(const std::deque<std::string>& actions) {
+    return std::any_of(actions.begin(), actions.end(), [](const std::string& name) {
+        return name.starts_with("panel ") || name.starts_with("dialog ");
+    });
+}
+
+bool SameSegments(const std::vector<HostPathSegment>& a, const std::vector<HostPathSegment>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const HostPathSegment& s, const HostPathSegment& t) {
+                          return s.p.h == t.p.h && s.p.v == t.p.v && s.in.h == t.in.h &&
+                                 s.in.v == t.in.v && s.out.h == t.out.h && s.out.v == t.out.v;
+                      });
+}
+
+double Length(HostRealPoint p, HostRealPoint q) {
+    return std::hypot(double{q.h} - p.h, double{q.v} - p.v);
+}
+
+std::string Point(HostRealPoint p) {
+    return "(" + std::to_string(p.h) + ", " + std::to_string(p.v) + ")";
+}
+
+// The float32 constructions round: lengths agree to a part in ten thousand of the figure.
+struct Tolerance {
+    double size;
+    bool Same(double a, double b) const { return std::abs(a - b) <= 1e-4 * size + 1e-3; }
+    bool Same(HostRealPoint p, HostRealPoint q) const { return Same(Length(p, q), 0); }
+};
+
+// Whether the four anchors V make a figure of the kind the group NAME gives.
+bool OfItsKind(const std::string& name, const HostRealPoint v[4]) {
+    double sides[4], diagonals[2] = {Length(v[0], v[2]), Length(v[1], v[3])};
+    for (int i = 0; i < 4; ++i) sides[i] = Length(v[i], v[(i + 1) % 4]);
+    Tolerance t{*std::max_element(diagonals, diagonals + 2) + *std::max_element(sides, sides + 4)};
+    bool opposite = t.Same(sides[0], sides[2]) && t.Same(sides[1], sides[3]);
+    bool equal = opposite && t.Same(sides[0], sides[1]);
+    bool rightAngled = t.Same(diagonals[0], diagonals[1]);
+    if (name == "Carré") return equal && rightAngled;
+    if (name == "Rectangle") return opposite && rightAngled;
+    if (name == "Losange") return equal;
+    if (name == "Parallélogramme") return opposite;
+    return true;
+}
+
+}  // namespace
+
+Broken FigureInvariants::CheckChange(const Art& path, const PathLook& before,
+                                     const std::deque<std::string>& actions,
+                                     int& figuresEdited) const {
+    if (SameSegments(path.segments, before.segments) && path.closed == before.closed)
+        return std::nullopt;
+    std::string where = "a path of layer \"" + path.layer->title + "\"";
+    // The guide is the gesture's own feedback, not the user's art.
+    if (before.locked && path.layer->locked && !path.guide)
+        return BrokenInvariant{"art on a locked layer changed", where};
+    // Another tool moving the figure is the user's own action.
+    if (!before.tagged || Began(actions, "move-art")) return std::nullopt;
+    if (creationUnderWay_)
+        return BrokenInvariant{"finished figure changed during a creation", where};
+    if (!Began(actions, "drag") && !PanelEdit(actions))
+        return BrokenInvariant{"finished figure changed by an action not aimed at it", where};
+    if (++figuresEdited > 1)
+        return BrokenInvariant{"one action changed several finished figures", where};
+    return std::nullopt;
+}
+
+Broken FigureInvariants::CheckNewFigure(const Art& path) const {
+    if (path.segments.size() != 4 || path.parent == nullptr) return std::nullopt;
+    HostRealPoint v[4];
+    for (int i = 0; i < 4; ++i) v[i] = path.segments[i].p;
+    const std::string& kind = path.parent->name;
+    std::string where = "a new \"" + kind + "\" " + Point(v[0]) + " " + Point(v[1]) + " " +
+                        Point(v[2]) + " " + Point(v[3]);
+    if (!OfItsKind(kind, v)) return BrokenInvariant{"new figure not of its kind", where};
+    // Vertices 1 and 2 are clicked for every kind, all four for the arbitrary one.
+    Tolerance t{Length(v[0], v[2]) + Length(v[1], v[3])};
+    int clicked = kind == "Quadrilatère" ? 4 : 2;
+    for (int i = 0; i < clicked; ++i)
+        if (std::none_of(presses_.begin(), presses_.end(),
+                         [&](HostRealPoint press) { return t.Same(press, v[i]); }))
+            return BrokenInvariant{"new figure not where it was clicked",
+                                   where + ": vertex " + std::to_string(i + 1)};
+    return std::nullopt;
+}
+
+// A guide, or the empty group of a figure being clicked, lives only while the tool can go on
+// with the gesture: the plug-in started and its tool current.
+Broken FigureInvariants::CheckResidue() const {
+    bool gestureLives =
+        host_.Started() && host_.toolbox.Current().owner == host_.plugin.Ref() && !host_.Unloaded();
+    if (gestureLives) return std::nullopt;
+    for (Art* path : host_.document.Paths())
+        if (path->guide) return BrokenInvariant{"guide outlived its gesture", path->layer->title};
+    for (size_t i = 0; i < host_.document.LayerCount(); ++i)
+        for (const Art* art : host_.document.LayerAt(i)->group->children)
+            if (art->type == kHostGroupArt && art->children.empty() && !art->name.empty())
+                return BrokenInvariant{"empty group outlived its gesture",
+                                       "\"" + art->name + "\" in \"" + art->layer->title + "\""};
+    return std::nullopt;
+}
+
+Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
+    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition) {
+        presses_.push_back(*host_.mousePosition);
+        if (presses_.size() > kPressesKept) presses_.erase(presses_.begin());
+    }
+    int figuresEdited = 0;
+    Broken broken;
+    for (Art* path : host_.document.Paths()) {
+        auto before = paths_.find(host_.document.HandleOf(path));
+        if (before != paths_.end())
+            broken = CheckChange(*path, before->second, actions, figuresEdited);
+        else if (Tagged(*path))
+            broken = CheckNewFigure(*path);
+        if (broken) break;
+    }
+    if (!broken) broken = CheckResidue();
+    Remember();
+    return broken;
+}
+
+void FigureInvariants::Remember() {
+    size_t figures = 0;
+    std::map<HostArtHandle, PathLook> looks;
+    creationUnderWay_ = false;
+    for (Art* path : host_.document.Paths()) {
+        PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked};
+        figures += look.tagged;
+        creationUnderWay_ = creationUnderWay_ || path->guide;
+        looks.emplace(host_.document.HandleOf(path), std::move(look));
+    }
+    // A new figure used its clicks.
+    size_t before = std::count_if(paths_.begin(), paths_.end(),
+                                  [](const auto& entry) { return entry.second.tagged; });
+    if (figures > before) presses_.clear();
+    paths_ = std::move(looks);
+}
+
+}  // namespace emulator

@@ -1,0 +1,52 @@
+// What must hold of the user's figures from one look at the document to the next: a finished
+// figure changes only through an action aimed at it, a figure is made where it was clicked,
+// nothing of a gesture outlives it, and locked art stays as it is.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "emulator/drivers/validator/broken_invariant.h"
+#include "host/types.h"
+
+namespace emulator {
+
+class Host;
+struct Art;
+
+class FigureInvariants {
+  public:
+    explicit FigureInvariants(const Host& host) : host_(host) {}
+
+    // Looks at the document after an event during which the driver began ACTIONS (by
+    // name), against what the last look saw. The first broken invariant, or none.
+    std::optional<BrokenInvariant> Check(const std::deque<std::string>& actions);
+
+  private:
+    // A path as a look saw it.
+    struct PathLook {
+        std::vector<HostPathSegment> segments;
+        bool closed = false;
+        bool tagged = false;  // made by the tool
+        bool locked = false;  // on a locked layer
+    };
+
+    std::optional<BrokenInvariant> CheckChange(const Art& path, const PathLook& before,
+                                               const std::deque<std::string>& actions,
+                                               int& figuresEdited) const;
+    std::optional<BrokenInvariant> CheckNewFigure(const Art& path) const;
+    std::optional<BrokenInvariant> CheckResidue() const;
+    void Remember();
+
+    const Host& host_;
+    std::map<HostArtHandle, PathLook> paths_;
+    // A guide was in the document at the last look: a figure was being clicked.
+    bool creationUnderWay_ = false;
+    // Where the button went down since the last figure was made, the latest last.
+    std::vector<HostRealPoint> presses_;
+};
+
+}  // namespace emulator
