@@ -296,6 +296,8 @@ void AbandonnerCreation() {
 void FormeChangee() {
     Globals& g = *gGlobals;
     if (g.NbClics == 0) return;
+    // The group being clicked takes the new kind's name, "Quadrilatère" included.
+    NommerGroupe(true);
     int16_t clics = ClicsDeLaForme();
     if (g.NbClics < clics) {
         MontrerClics();

@@ -46,18 +46,30 @@ std::string Point(HostRealPoint p) {
     return "(" + std::to_string(p.h) + ", " + std::to_string(p.v) + ")";
 }
 
-// The float32 constructions round: lengths agree to a part in ten thousand of the figure.
+// The float32 constructions round: lengths agree to a part in ten thousand of the figure,
+// and to a few float steps of its coordinates far from the origin.
 struct Tolerance {
     double size;
-    bool Same(double a, double b) const { return std::abs(a - b) <= 1e-4 * size + 1e-3; }
+    double magnitude;  // the largest coordinate
+    bool Same(double a, double b) const {
+        return std::abs(a - b) <= 1e-4 * size + 1e-6 * magnitude + 1e-3;
+    }
     bool Same(HostRealPoint p, HostRealPoint q) const { return Same(Length(p, q), 0); }
 };
+
+double Magnitude(const HostRealPoint v[4]) {
+    double largest = 0;
+    for (int i = 0; i < 4; ++i)
+        largest = std::max({largest, std::abs(double{v[i].h}), std::abs(double{v[i].v})});
+    return largest;
+}
 
 // Whether the four anchors V make a figure of the kind the group NAME gives.
 bool OfItsKind(const std::string& name, const HostRealPoint v[4]) {
     double sides[4], diagonals[2] = {Length(v[0], v[2]), Length(v[1], v[3])};
     for (int i = 0; i < 4; ++i) sides[i] = Length(v[i], v[(i + 1) % 4]);
-    Tolerance t{*std::max_element(diagonals, diagonals + 2) + *std::max_element(sides, sides + 4)};
+    Tolerance t{*std::max_element(diagonals, diagonals + 2) + *std::max_element(sides, sides + 4),
+                Magnitude(v)};
     bool opposite = t.Same(sides[0], sides[2]) && t.Same(sides[1], sides[3]);
     bool equal = opposite && t.Same(sides[0], sides[1]);
     bool rightAngled = t.Same(diagonals[0], diagonals[1]);
@@ -99,7 +111,7 @@ Broken FigureInvariants::CheckNewFigure(const Art& path) const {
                         Point(v[2]) + " " + Point(v[3]);
     if (!OfItsKind(kind, v)) return BrokenInvariant{"new figure not of its kind", where};
     // Vertices 1 and 2 are clicked for every kind, all four for the arbitrary one.
-    Tolerance t{Length(v[0], v[2]) + Length(v[1], v[3])};
+    Tolerance t{Length(v[0], v[2]) + Length(v[1], v[3]), Magnitude(v)};
     int clicked = kind == "Quadrilatère" ? 4 : 2;
     for (int i = 0; i < clicked; ++i)
         if (std::none_of(presses_.begin(), presses_.end(),
@@ -117,12 +129,21 @@ Broken FigureInvariants::CheckResidue() const {
     if (gestureLives) return std::nullopt;
     for (Art* path : host_.document.Paths())
         if (path->guide) return BrokenInvariant{"guide outlived its gesture", path->layer->title};
+    // A group the user emptied by deleting its figure is the user's doing.
+    for (const Art* group : TopGroups())
+        if (group->children.empty() && !group->name.empty() &&
+            !groupsFilled_.contains(host_.document.HandleOf(group)))
+            return BrokenInvariant{"empty group outlived its gesture",
+                                   "\"" + group->name + "\" in \"" + group->layer->title + "\""};
+    return std::nullopt;
+}
+
+std::vector<const Art*> FigureInvariants::TopGroups() const {
+    std::vector<const Art*> groups;
     for (size_t i = 0; i < host_.document.LayerCount(); ++i)
         for (const Art* art : host_.document.LayerAt(i)->group->children)
-            if (art->type == kHostGroupArt && art->children.empty() && !art->name.empty())
-                return BrokenInvariant{"empty group outlived its gesture",
-                                       "\"" + art->name + "\" in \"" + art->layer->title + "\""};
-    return std::nullopt;
+            if (art->type == kHostGroupArt) groups.push_back(art);
+    return groups;
 }
 
 Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
@@ -132,7 +153,8 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
     }
     int figuresEdited = 0;
     Broken broken;
-    for (Art* path : host_.document.Paths()) {
+    // The first look has nothing to compare with: what is there was there before.
+    for (Art* path : looked_ ? host_.document.Paths() : std::vector<Art*>{}) {
         auto before = paths_.find(host_.document.HandleOf(path));
         if (before != paths_.end())
             broken = CheckChange(*path, before->second, actions, figuresEdited);
@@ -142,6 +164,7 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
     }
     if (!broken) broken = CheckResidue();
     Remember();
+    looked_ = true;
     return broken;
 }
 
@@ -160,6 +183,8 @@ void FigureInvariants::Remember() {
                                   [](const auto& entry) { return entry.second.tagged; });
     if (figures > before) presses_.clear();
     paths_ = std::move(looks);
+    for (const Art* group : TopGroups())
+        if (!group->children.empty()) groupsFilled_.insert(host_.document.HandleOf(group));
 }
 
 }  // namespace emulator

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,14 +40,19 @@ class FigureInvariants {
                                                int& figuresEdited) const;
     std::optional<BrokenInvariant> CheckNewFigure(const Art& path) const;
     std::optional<BrokenInvariant> CheckResidue() const;
+    // The groups at the top of every layer, where the tool puts its figures.
+    std::vector<const Art*> TopGroups() const;
     void Remember();
 
     const Host& host_;
+    bool looked_ = false;
     std::map<HostArtHandle, PathLook> paths_;
     // A guide was in the document at the last look: a figure was being clicked.
     bool creationUnderWay_ = false;
     // Where the button went down since the last figure was made, the latest last.
     std::vector<HostRealPoint> presses_;
+    // The groups seen holding art at some look.
+    std::set<HostArtHandle> groupsFilled_;
 };
 
 }  // namespace emulator

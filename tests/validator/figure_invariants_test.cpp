@@ -1,0 +1,181 @@
+// The figure invariants find a finished figure changed by what did not aim at it, a figure
+// made elsewhere than clicked or not of its kind, locked art changed and a gesture's
+// leftovers, and nothing in what a sound plug-in does. The document is changed by hand
+// between two looks, as a faulty plug-in or a sound one would change it.
+#include "emulator/drivers/validator/figure_invariants.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "emulator/core/host.h"
+
+namespace {
+
+using emulator::Art;
+
+// A started plug-in with its tool in hand, two figures A and B in the document.
+class Figures {
+  public:
+    Figures() : host_(ORTAQ_PLUGIN_PATH) {
+        std::string error;
+        if (!host_.LoadPlugin(error)) throw std::runtime_error(error);
+        host_.Start();
+        host_.SelectTool(*host_.toolbox.OwnedBy(host_.plugin.Ref()));
+        a = Figure("Quadrilatère", {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+        b = Figure("Carré", {{50, 50}, {60, 50}, {60, 60}, {50, 60}});
+    }
+
+    // A tagged path with these anchors in a group named GROUP, on top of the current layer.
+    Art* Figure(const char* group, std::vector<HostRealPoint> anchors) {
+        Art* made = Path(Group(group), anchors);
+        made->closed = true;
+        made->tags.push_back({"qqq", "string", "jj"});
+        return made;
+    }
+    Art* Group(const char* name) {
+        HostErr error = kHostNoError;
+        Art* group = host_.document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop,
+                                           host_.document.Current()->group, error);
+        group->name = name;
+        return group;
+    }
+    Art* Path(Art* parent, const std::vector<HostRealPoint>& anchors) {
+        HostErr error = kHostNoError;
+        Art* path = host_.document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, parent, error);
+        host_.document.SetSegmentCount(*path, anchors.size());
+        for (size_t i = 0; i < anchors.size(); ++i) Move(*path, i, anchors[i]);
+        return path;
+    }
+    // The guide of a figure being clicked.
+    void Guide() { Path(host_.document.Current()->group, {{0, 0}, {5, 5}})->guide = true; }
+    void Move(Art& path, size_t vertex, HostRealPoint to) {
+        HostPathSegment segment{to, to, to, false};
+        host_.document.SetSegments(path, vertex, {&segment, 1});
+    }
+    void Press(HostRealPoint at) { host_.mousePosition = at; }
+
+    // The look after an event in which ACTIONS began.
+    std::optional<emulator::BrokenInvariant> Look(std::vector<std::string> actions) {
+        host_.actionsBegun.assign(actions.begin(), actions.end());
+        return invariants_.Check(host_.actionsBegun);
+    }
+
+    emulator::Host& host() { return host_; }
+
+    Art* a = nullptr;
+    Art* b = nullptr;
+
+  private:
+    emulator::Host host_;
+    emulator::FigureInvariants invariants_{host_};
+};
+
+struct FigureCase {
+    const char* name;
+    std::function<void(Figures&)> before;  // the document at the first look
+    std::function<void(Figures&)> event;   // what changes before the second
+    std::vector<std::string> actions;      // the actions of that event
+    const char* broken;                    // the invariant's name, or null
+};
+
+const HostRealPoint kAway{5, 3};
+
+const FigureCase kCases[] = {
+    {"a panel edit of the current figure",
+     {},
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"panel type"},
+     nullptr},
+    {"a drag of a figure's vertex",
+     {},
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"drag"},
+     nullptr},
+    {"a panel edit during a creation",
+     [](Figures& f) { f.Guide(); },
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"panel slide"},
+     "finished figure changed during a creation"},
+    {"another tool's move during a creation",
+     [](Figures& f) { f.Guide(); },
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"move-art"},
+     nullptr},
+    {"a pointer move that changes a figure",
+     {},
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"move"},
+     "finished figure changed by an action not aimed at it"},
+    {"a panel edit that changes two figures",
+     {},
+     [](Figures& f) {
+         f.Move(*f.a, 2, kAway);
+         f.Move(*f.b, 2, kAway);
+     },
+     {"panel type"},
+     "one action changed several finished figures"},
+    {"a panel edit of a figure on a locked layer",
+     [](Figures& f) { f.host().document.Current()->locked = true; },
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"panel press"},
+     "art on a locked layer changed"},
+    {"a new figure on its clicks",
+     [](Figures& f) {
+         for (HostRealPoint p : {HostRealPoint{0, 0}, {4, 0}, {4, 3}, {0, 3}})
+             f.Press(p), f.Look({"click"});
+     },
+     [](Figures& f) {
+         f.Figure("Quadrilatère", {{0, 0}, {4, 0}, {4, 3}, {0, 3}});
+     },
+     {"up"},
+     nullptr},
+    {"a new figure turned away from its clicks",
+     [](Figures& f) {
+         for (HostRealPoint p : {HostRealPoint{0, 0}, {4, 0}, {4, 3}, {0, 3}})
+             f.Press(p), f.Look({"click"});
+     },
+     [](Figures& f) {
+         f.Figure("Quadrilatère", {{0, 0}, {0, -4}, {3, -4}, {3, 0}});
+     },
+     {"up"},
+     "new figure not where it was clicked"},
+    {"a new square that is not one",
+     [](Figures& f) {
+         for (HostRealPoint p : {HostRealPoint{0, 0}, {4, 0}}) f.Press(p), f.Look({"click"});
+     },
+     [](Figures& f) {
+         f.Figure("Carré", {{0, 0}, {4, 0}, {4, 9}, {0, 4}});
+     },
+     {"panel menu"},
+     "new figure not of its kind"},
+    {"a guide after the plug-in quit",
+     [](Figures& f) { f.Guide(); },
+     [](Figures& f) { f.host().Quit(); },
+     {"quit"},
+     "guide outlived its gesture"},
+    {"an empty group after the tool was left",
+     [](Figures& f) { f.Group("Rectangle"); },
+     [](Figures& f) { f.host().SelectTool(*f.host().toolbox.Named("Adobe Selection Tool")); },
+     {"select-tool"},
+     "empty group outlived its gesture"},
+};
+
+TEST(FigureInvariants, FindWhatAFaultyGestureDoesAndNothingInASoundOne) {
+    for (const FigureCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        Figures figures;
+        if (c.before) c.before(figures);
+        ASSERT_FALSE(figures.Look({}));
+        c.event(figures);
+        std::optional<emulator::BrokenInvariant> broken = figures.Look(c.actions);
+        if (c.broken == nullptr)
+            EXPECT_FALSE(broken) << broken->Line();
+        else
+            EXPECT_EQ(broken ? broken->name : "none", c.broken);
+    }
+}
+
+}  // namespace
