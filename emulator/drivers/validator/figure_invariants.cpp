@@ -181,7 +181,7 @@ void FigureInvariants::Remember() {
     // A new figure used its clicks.
     size_t before = std::count_if(paths_.begin(), paths_.end(),
                                   [](const auto& entry) { return entry.second.tagged; });
-    if (figures > before) presses_.clear();
+    if (looked_ && figures > before) presses_.clear();
     paths_ = std::move(looks);
     for (const Art* group : TopGroups())
         if (!group->children.empty()) groupsFilled_.insert(host_.document.HandleOf(group));
