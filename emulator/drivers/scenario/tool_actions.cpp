@@ -51,7 +51,8 @@ Effect CompileOptions(const ActionArguments& args) {
 
 // hold KEY or release KEY.
 Action KeyAction(const std::string& name, const std::string& summary, bool down) {
-    return {name, name + " alt|shift", summary, [down](const ActionArguments& args) -> Effect {
+    return {name, name + " alt|shift", summary,
+            [down](const ActionArguments& args) -> Effect {
                 args.ExpectCount(1);
                 std::optional<ModifierKey> key = ModifierKeyNamed(args.Text(0));
                 if (!key) args.BadUsage();
