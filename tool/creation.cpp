@@ -164,8 +164,10 @@ void MontrerClics() {
     MontrerGuide(clics < 2 ? 2 : clics, false);
 }
 
-// A creation click at CURSEUR places the next vertex; a rectangle's vertex 3 stays where
-// the tracking built it.
+// A creation click at CURSEUR places the next vertex. A rectangle's and a rhombus's vertex 3
+// stay where the tracking built them from the click: the rhombus's vertex 3 on the line from
+// vertex 2 to the click, where vertex 4 was built to match (the click itself, on vertex 2,
+// would leave that line's direction to rounding).
 void Cliquer(HostRealPoint curseur) {
     Globals& g = *gGlobals;
     Suivre(curseur);
@@ -174,7 +176,7 @@ void Cliquer(HostRealPoint curseur) {
         PlacerSommet(g.Sommets[0], curseur);
         g.Sommets[1] = g.Sommets[0];
         AfficherPosition(Ancre(0));
-    } else if (g.NbClics != 2 || !g.FormeRectangle) {
+    } else if (g.NbClics != 2 || !(g.FormeRectangle || g.FormeLosange)) {
         PlacerSommet(g.Sommets[g.NbClics], curseur);
     }
     ++g.NbClics;

@@ -113,8 +113,8 @@ class Host {
     AnnotationLayer annotations;
     std::vector<BeepSound> beeps;
     int64_t redrawsRequested = 0;  // the plug-in asked for the document to be drawn again
-    // The drivers' actions begun since a watch last looked, by name ("click", "panel type"),
-    // so that it can tell who changed what. The oldest go beyond kActionsKept.
+    // The drivers' actions begun or ended since a watch last looked, by name ("click",
+    // "panel type"), so that it can tell who changed what. The oldest go beyond kActionsKept.
     std::deque<std::string> actionsBegun;
     static constexpr size_t kActionsKept = 64;
 

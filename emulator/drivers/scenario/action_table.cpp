@@ -28,12 +28,24 @@ Effect UnderModalsNothing(const std::string& name, Effect effect) {
     };
 }
 
-// EFFECT, the action NAME told to the host as begun.
+void Record(Host& host, const std::string& name) {
+    host.actionsBegun.push_back(name);
+    if (host.actionsBegun.size() > Host::kActionsKept) host.actionsBegun.pop_front();
+}
+
+// EFFECT, the action NAME told to the host as begun, and again once it is over: a modal
+// window it opened ran other actions meanwhile, and what it does after the window closed
+// is still its own.
 Effect Recorded(const std::string& name, Effect effect) {
     return [name, effect = std::move(effect)](Host& host, ActionContext& context) {
-        host.actionsBegun.push_back(name);
-        if (host.actionsBegun.size() > Host::kActionsKept) host.actionsBegun.pop_front();
-        effect(host, context);
+        Record(host, name);
+        try {
+            effect(host, context);
+        } catch (...) {
+            Record(host, name);
+            throw;
+        }
+        Record(host, name);
     };
 }
 

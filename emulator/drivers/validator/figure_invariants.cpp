@@ -11,8 +11,6 @@ namespace {
 using Broken = std::optional<BrokenInvariant>;
 
 constexpr const char* kToolTag = "qqq";
-// Presses kept to match a new figure's vertices against: more than one figure's clicks.
-constexpr size_t kPressesKept = 16;
 
 bool Tagged(const Art& path) {
     return std::any_of(path.tags.begin(), path.tags.end(),
@@ -147,10 +145,10 @@ std::vector<const Art*> FigureInvariants::TopGroups() const {
 }
 
 Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
-    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition) {
+    // A figure is made of the presses of one creation, from the one that began it.
+    if (!creationUnderWay_) presses_.clear();
+    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition)
         presses_.push_back(*host_.mousePosition);
-        if (presses_.size() > kPressesKept) presses_.erase(presses_.begin());
-    }
     int figuresEdited = 0;
     Broken broken;
     // The first look has nothing to compare with: what is there was there before.
@@ -169,22 +167,23 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
 }
 
 void FigureInvariants::Remember() {
-    size_t figures = 0;
     std::map<HostArtHandle, PathLook> looks;
     creationUnderWay_ = false;
     for (Art* path : host_.document.Paths()) {
         PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked};
-        figures += look.tagged;
         creationUnderWay_ = creationUnderWay_ || path->guide;
         looks.emplace(host_.document.HandleOf(path), std::move(look));
     }
-    // A new figure used its clicks.
-    size_t before = std::count_if(paths_.begin(), paths_.end(),
-                                  [](const auto& entry) { return entry.second.tagged; });
-    if (looked_ && figures > before) presses_.clear();
     paths_ = std::move(looks);
-    for (const Art* group : TopGroups())
-        if (!group->children.empty()) groupsFilled_.insert(host_.document.HandleOf(group));
+    // The group made at a creation's first click stays empty until the figure is made: it
+    // tells a creation under way even when the user deleted its guide.
+    for (const Art* group : TopGroups()) {
+        HostArtHandle handle = host_.document.HandleOf(group);
+        if (!group->children.empty())
+            groupsFilled_.insert(handle);
+        else if (!group->name.empty() && !groupsFilled_.contains(handle))
+            creationUnderWay_ = true;
+    }
 }
 
 }  // namespace emulator

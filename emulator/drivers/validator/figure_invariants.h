@@ -47,9 +47,10 @@ class FigureInvariants {
     const Host& host_;
     bool looked_ = false;
     std::map<HostArtHandle, PathLook> paths_;
-    // A guide was in the document at the last look: a figure was being clicked.
+    // A figure was being clicked at the last look: a guide, or the empty group of a figure
+    // not made yet, was in the document.
     bool creationUnderWay_ = false;
-    // Where the button went down since the last figure was made, the latest last.
+    // Where the button went down since the creation under way began, the latest last.
     std::vector<HostRealPoint> presses_;
     // The groups seen holding art at some look.
     std::set<HostArtHandle> groupsFilled_;
