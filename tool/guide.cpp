@@ -3,6 +3,7 @@
 #include "host/ai_art.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/trace.h"
 
 namespace {
 
@@ -33,5 +34,5 @@ HostErr MontrerGuide(int16_t nombre, bool ferme) {
 }
 
 void DetruireGuide() {
-    if (SuitesPresentes(sAIArt()) && GuideValide()) sAIArt()->DisposeArt(gGlobals->TraceGuide);
+    DetruitArt(&gGlobals->TraceGuide);
 }

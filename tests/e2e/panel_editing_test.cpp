@@ -109,8 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TypedLengths, AnImpossibleTriangleIsRefusedAndLeavesThePath) {
     emulator::Json state = After(
         "panel type 5 300\nalert ok\nsnapshot refused\n"
-        // The refusal is over once told: the next commit is made without a second alert.
-        "panel type 22 110\n");
+        // The refusal is over once told: a menu choice and the next commit are made without
+        // a second alert.
+        "panel menu 8\npanel menu 8\npanel type 22 110\n");
     EXPECT_EQ(state.at("alerts").dump(), R"(["Construction impossible !"])");
     const emulator::Json& refused = Snapshot(state, "refused");
     ExpectSameVertices(Vertices(refused), kSquare);

@@ -31,6 +31,7 @@ struct GestureCase {
     std::vector<Figure> figures;  // at the end, newest first
     int alerts = 0;
     const char* notice = "";  // a notice the run must print, if any
+    const char* setUp = "";   // before "start"
 };
 
 // The first figure every case draws, as the four clicks of an arbitrary quadrilateral.
@@ -53,7 +54,7 @@ const std::vector<GestureCase> kCases = {
      "\ttwo clicks\n"
      "click 300 300\nclick 400 300\npanel slide 15 30\npanel type 3 \"50 pt\"\n"
      "panel type 22 \"10\"\npanel type 24 \"10\"\npanel press 16\npanel press 17 shift\n"
-     "click 400 400\nclick 300 400\n",
+     "panel menu 8\npanel menu 8\nclick 400 400\nclick 300 400\n",
      {{"Quadrilatère", {{300, 300}, {400, 300}, {400, 400}, {300, 400}}}, kFigureA}},
     {"kind_chosen_when_clicks_settle_it_makes_it_at_once",
      "\ttwo clicks\nclick 300 300\nclick 400 300\nclick 400 400\npanel menu 2\n",
@@ -70,10 +71,17 @@ const std::vector<GestureCase> kCases = {
      "snapshot left\nselect-tool\nclick 300 300\nclick 400 300\nclick 400 400\nclick 300 400\n",
      {{"Quadrilatère", {{300, 300}, {400, 300}, {400, 400}, {300, 400}}}, kFigureA}},
     {"click_on_locked_layer_refused_and_not_counted",
-     "click 100 100\nclick 200 100\nlayer-lock \"Calque 1\"\nclick 200 200\nalert ok\n"
-     "layer-unlock \"Calque 1\"\nclick 200 200\nclick 100 200\n",
-     {kFigureA},
+     "\ttwo clicks\nclick 300 300\nclick 400 300\nlayer-lock \"Calque 1\"\nclick 400 400\n"
+     "alert ok\npanel press 16\nlayer-unlock \"Calque 1\"\nclick 400 400\nclick 300 400\n",
+     {{"Quadrilatère", {{300, 300}, {400, 300}, {400, 400}, {300, 400}}}, kFigureA},
      1},
+    {"click_on_locked_separate_layer_refused_and_not_counted",
+     "click 100 100\nclick 200 100\nlayer-lock \"KVT.Ortaq\"\nclick 200 200\nalert ok\n"
+     "layer-unlock \"KVT.Ortaq\"\nclick 200 200\nclick 100 200\n",
+     {kFigureA},
+     1,
+     "",
+     "pref KVTOrtaq Calque bool true\n"},
     {"drag_on_layer_locked_since_press_refused",
      "\ttwo clicks\nmove 200 200\ndown 200 200\nlayer-lock \"Calque 1\"\ndrag 250 250\nalert ok\n"
      "drag 260 260\nup 260 260\n",
@@ -87,8 +95,7 @@ const std::vector<GestureCase> kCases = {
      "\ttwo clicks\nmove 200 200\ndown 200 200\ndrag 250 250\nup 250 250\nsnapshot left\n",
      {{"Quadrilatère", {{100, 100}, {200, 100}, {250, 250}, {100, 200}}}}},
     {"quit_and_start_mid_creation_start_clean",
-     "click 100 100\nclick 200 100\nquit\nstart\nselect-tool\n"
-     "\ttwo clicks\n",
+     "click 100 100\nclick 200 100\nquit\nstart\nselect-tool\nsnapshot restarted\n\ttwo clicks\n",
      {kFigureA}},
     {"modal_dialog_takes_the_input",
      "options\noptions\npanel menu 6\ndialog click 1\n\ttwo clicks\n",
@@ -97,9 +104,11 @@ const std::vector<GestureCase> kCases = {
      "is open: `options` reaches nothing under it; nothing happens"},
 };
 
-// LINES with each tab-marked placeholder replaced by the first figure's clicks.
-std::string Scenario(const std::string& lines) {
-    std::string scenario = "start\nselect-tool\n";
+// The case's lines after its set-up, "start" and "select-tool", each tab-marked placeholder
+// replaced by the first figure's clicks.
+std::string Scenario(const GestureCase& c) {
+    std::string lines = c.lines;
+    std::string scenario = std::string(c.setUp) + "start\nselect-tool\n";
     size_t from = 0;
     for (size_t mark; (mark = lines.find("\ttwo clicks\n", from)) != std::string::npos;) {
         scenario += lines.substr(from, mark - from) + kA;
@@ -137,7 +146,7 @@ void ExpectFigures(const emulator::Json& state, const std::vector<Figure>& expec
 
 TEST_P(Gestures, KeepTheUsersFigures) {
     const GestureCase& c = GetParam();
-    WriteTextFile(dir_ + "/s.scn", Scenario(c.lines));
+    WriteTextFile(dir_ + "/s.scn", Scenario(c));
     CommandResult result =
         RunCommand("timeout 60 " + kHost + " play " + dir_ + "/s.scn --check --plugin " + kPlugin +
                    " --json " + dir_ + "/s.json");
@@ -150,6 +159,12 @@ TEST_P(Gestures, KeepTheUsersFigures) {
     ExpectFigures(state, c.figures);
     EXPECT_EQ(state.at("alerts").size(), static_cast<size_t>(c.alerts));
     EXPECT_EQ(state.at("annotations").at("annotators").size(), 1u);
+    // A restarted plug-in heard of its tool's selection: its panel takes edits.
+    if (std::string(c.lines).find("snapshot restarted") != std::string::npos) {
+        const emulator::Json& restarted = Snapshot(state, "restarted");
+        EXPECT_TRUE(PanelItem(restarted, 3).at("enabled").get<bool>());
+        EXPECT_TRUE(Paths(restarted).empty());
+    }
     // What the gesture left the moment it ended.
     if (std::string(c.lines).find("snapshot left") != std::string::npos) {
         const emulator::Json& left = Snapshot(state, "left");
