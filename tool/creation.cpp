@@ -90,8 +90,7 @@ void RetournerRectangle(HostRealPoint curseur) {
 }
 
 // The cursor stands for vertex 3. The kinds are tested in the order rectangle,
-// parallelogram, rhombus; a square still clicking its third vertex (its kind chosen
-// mid-gesture) is drawn as the arbitrary kind.
+// parallelogram, rhombus.
 HostErr SuivreSommet3(HostRealPoint curseur) {
     Globals& g = *gGlobals;
     PlacerSommet(g.Sommets[2], curseur);
@@ -211,13 +210,13 @@ HostErr Terminer() {
         MontrerClics();
         return statut;
     }
-    g.NbClics = 0;
     AjusterSommet3();
     if (!FigureEcrivable()) {
         AlerteConstructionImpossible();
         AbandonnerCreation();
         return kHostNoError;
     }
+    g.NbClics = 0;
     CreeTrace();
     statut = EcritTrace();
     g.GroupePret = 0;

@@ -4,8 +4,9 @@
 
 #include "host/messages.h"
 
-// The cursor moved: hovering first, then the vertex under the cursor and the guide for
-// the creation under way, the panel's fields and the cursor of the state.
+// The cursor moved: with no creation under way, the hover test over the tool's figures;
+// during a creation, the vertex under the cursor and the guide, the panel's fields and the
+// cursor of the state.
 HostErr SuiviCurseur(AIToolMessage* message);
 
 // The button went down: an ALT click shows or hides the panel; with no creation under way,

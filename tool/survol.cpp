@@ -67,6 +67,8 @@ HostErr TestSommet(const AIToolMessage* message) {
     if (etiquette != kHostNoError) return etiquette;
 
     g.SommetSurvole = 1;
+    // The record takes the hovered figure as it is: a refusal met before is over.
+    g.Constructible = 1;
     g.NumSommet = touche.segment;
     g.TraceCourant = touche.art;
     g.PointSommet = touche.point;

@@ -165,14 +165,17 @@ HostErr PrepareGroupe(const AIToolMessage* message, bool& refuse) {
     refuse = false;
     if (!SuitesDuDocument()) return kHostErrSuiteNotFound;
     HostErr statut = kHostNoError;
+    // The group made at the first click takes the figure unless its layer or the current
+    // one was locked since; one deleted since is made again.
+    if (gGlobals->GroupePret && sAIArt()->ValidArt(gGlobals->GroupeCourant, true)) {
+        HostLayerHandle courant = nullptr;
+        sAILayer()->GetCurrentLayer(&courant);
+        refuse = !ArtModifiable(gGlobals->GroupeCourant) || !Modifiable(courant, statut);
+        return refuse ? AlerteCalqueVerrouille(message, statut) : statut;
+    }
     HostLayerHandle cible = CalqueCible(message, statut);
     refuse = cible == nullptr;
     if (refuse) return statut;
-    // The group made at the first click may have been deleted since, or its layer locked.
-    if (gGlobals->GroupePret && sAIArt()->ValidArt(gGlobals->GroupeCourant, true)) {
-        refuse = !ArtModifiable(gGlobals->GroupeCourant);
-        return refuse ? AlerteCalqueVerrouille(message, kHostNoError) : kHostNoError;
-    }
 
     HostArtHandle groupeDuCalque = nullptr;
     sAIArt()->GetFirstArtOfLayer(cible, &groupeDuCalque);

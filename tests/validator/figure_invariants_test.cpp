@@ -55,7 +55,14 @@ class Figures {
         HostPathSegment segment{to, to, to, false};
         host_.document.SetSegments(path, vertex, {&segment, 1});
     }
-    void Press(HostRealPoint at) { host_.mousePosition = at; }
+    // The clicks of a creation: the first makes its guide, a look follows each.
+    void Clicks(std::initializer_list<HostRealPoint> points) {
+        for (HostRealPoint at : points) {
+            if (at.h == points.begin()->h && at.v == points.begin()->v) Guide();
+            host_.mousePosition = at;
+            Look({"click"});
+        }
+    }
 
     // The look after an event in which ACTIONS began.
     std::optional<emulator::BrokenInvariant> Look(std::vector<std::string> actions) {
@@ -124,8 +131,7 @@ const FigureCase kCases[] = {
      "art on a locked layer changed"},
     {"a new figure on its clicks",
      [](Figures& f) {
-         for (HostRealPoint p : {HostRealPoint{0, 0}, {4, 0}, {4, 3}, {0, 3}})
-             f.Press(p), f.Look({"click"});
+         f.Clicks({{0, 0}, {4, 0}, {4, 3}, {0, 3}});
      },
      [](Figures& f) {
          f.Figure("Quadrilatère", {{0, 0}, {4, 0}, {4, 3}, {0, 3}});
@@ -134,8 +140,7 @@ const FigureCase kCases[] = {
      nullptr},
     {"a new figure turned away from its clicks",
      [](Figures& f) {
-         for (HostRealPoint p : {HostRealPoint{0, 0}, {4, 0}, {4, 3}, {0, 3}})
-             f.Press(p), f.Look({"click"});
+         f.Clicks({{0, 0}, {4, 0}, {4, 3}, {0, 3}});
      },
      [](Figures& f) {
          f.Figure("Quadrilatère", {{0, 0}, {0, -4}, {3, -4}, {3, 0}});
@@ -144,13 +149,37 @@ const FigureCase kCases[] = {
      "new figure not where it was clicked"},
     {"a new square that is not one",
      [](Figures& f) {
-         for (HostRealPoint p : {HostRealPoint{0, 0}, {4, 0}}) f.Press(p), f.Look({"click"});
+         f.Clicks({{0, 0}, {4, 0}});
      },
      [](Figures& f) {
          f.Figure("Carré", {{0, 0}, {4, 0}, {4, 9}, {0, 4}});
      },
      {"panel menu"},
      "new figure not of its kind"},
+    {"a new figure on a press the layer refused",
+     [](Figures& f) {
+         f.Clicks({{0, 0}, {4, 0}, {4, 3}});
+         f.host().mousePosition = HostRealPoint{9, 9};
+         emulator::Host& host = f.host();
+         host.loop.Post({0, [&host] { host.AnswerAlert(); }});
+         host.ShowAlert("Impossible. Calque verrouillé.");
+         f.Look({"click"});
+     },
+     [](Figures& f) {
+         f.Figure("Quadrilatère", {{0, 0}, {4, 0}, {4, 3}, {9, 9}});
+     },
+     {"up"},
+     "new figure not where it was clicked"},
+    {"a figure the user deleted",
+     {},
+     [](Figures& f) { f.host().document.Dispose(*f.a); },
+     {"delete-art"},
+     nullptr},
+    {"a figure gone on a click",
+     {},
+     [](Figures& f) { f.host().document.Dispose(*f.a); },
+     {"click"},
+     "finished figure lost"},
     {"a guide after the plug-in quit",
      [](Figures& f) { f.Guide(); },
      [](Figures& f) { f.host().Quit(); },

@@ -91,8 +91,8 @@ Effect ActionTable::Compile(const std::vector<Word>& words) const {
         if (!index) throw UsageError();
         const Action& action = actions_[*index];
         Effect effect = action.compile(ActionArguments(words, names_[*index].size()));
-        if (!action.underModal) effect = UnderModalsNothing(action.name, std::move(effect));
-        return Recorded(action.name, std::move(effect));
+        effect = Recorded(action.name, std::move(effect));
+        return action.underModal ? effect : UnderModalsNothing(action.name, std::move(effect));
     } catch (const UsageError&) {
         throw SyntaxError("usage: " + Usage(verb));
     }

@@ -27,6 +27,14 @@ Action On(Where where, const std::string& form, const std::string& summary, User
     return {verb + " " + form.substr(0, form.find(' ')), verb + " " + form, summary,
             [where, read](const ActionArguments& args) -> Effect {
                 return [where, act = read(args)](Host& host, ActionContext& context) {
+                    // An alert over the dialog takes the input first.
+                    const Modals::Window* top = host.modals.Top();
+                    if (where == Where::kModalDialog && top != nullptr && top->kind == "alert") {
+                        context.Notice("the alert \"" + top->title +
+                                       "\" is over the dialog: answer it first; nothing happens");
+                        host.loop.SkipPaint();
+                        return;
+                    }
                     ActionOutcome outcome = act(host.dialogs, DialogAt(host, where));
                     if (!outcome.done) context.Notice(outcome.notice);
                 };

@@ -119,6 +119,17 @@ Broken FigureInvariants::CheckNewFigure(const Art& path) const {
     return std::nullopt;
 }
 
+// Art goes from the document only when the user deletes it; a guide goes with its gesture.
+Broken FigureInvariants::CheckLoss(const std::deque<std::string>& actions) const {
+    if (Began(actions, "delete-art")) return std::nullopt;
+    for (const auto& [handle, look] : paths_)
+        if (!look.guide && host_.document.FindArt(handle) == nullptr)
+            return BrokenInvariant{
+                look.tagged ? "finished figure lost" : "art lost",
+                "a path of " + std::to_string(look.segments.size()) + " segments"};
+    return std::nullopt;
+}
+
 // A guide, or the empty group of a figure being clicked, lives only while the tool can go on
 // with the gesture: the plug-in started and its tool current.
 Broken FigureInvariants::CheckResidue() const {
@@ -145,9 +156,12 @@ std::vector<const Art*> FigureInvariants::TopGroups() const {
 }
 
 Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
-    // A figure is made of the presses of one creation, from the one that began it.
+    // A figure is made of the presses of one creation, from the one that began it; a press
+    // the layer refused, with its alert, places nothing.
     if (!creationUnderWay_) presses_.clear();
-    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition)
+    bool alerted = host_.AlertsShown().size() > alertsSeen_;
+    alertsSeen_ = host_.AlertsShown().size();
+    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition && !alerted)
         presses_.push_back(*host_.mousePosition);
     int figuresEdited = 0;
     Broken broken;
@@ -160,6 +174,7 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
             broken = CheckNewFigure(*path);
         if (broken) break;
     }
+    if (!broken) broken = CheckLoss(actions);
     if (!broken) broken = CheckResidue();
     Remember();
     looked_ = true;
@@ -170,7 +185,8 @@ void FigureInvariants::Remember() {
     std::map<HostArtHandle, PathLook> looks;
     creationUnderWay_ = false;
     for (Art* path : host_.document.Paths()) {
-        PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked};
+        PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked,
+                      path->guide};
         creationUnderWay_ = creationUnderWay_ || path->guide;
         looks.emplace(host_.document.HandleOf(path), std::move(look));
     }

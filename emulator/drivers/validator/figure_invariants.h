@@ -33,12 +33,14 @@ class FigureInvariants {
         bool closed = false;
         bool tagged = false;  // made by the tool
         bool locked = false;  // on a locked layer
+        bool guide = false;
     };
 
     std::optional<BrokenInvariant> CheckChange(const Art& path, const PathLook& before,
                                                const std::deque<std::string>& actions,
                                                int& figuresEdited) const;
     std::optional<BrokenInvariant> CheckNewFigure(const Art& path) const;
+    std::optional<BrokenInvariant> CheckLoss(const std::deque<std::string>& actions) const;
     std::optional<BrokenInvariant> CheckResidue() const;
     // The groups at the top of every layer, where the tool puts its figures.
     std::vector<const Art*> TopGroups() const;
@@ -52,6 +54,7 @@ class FigureInvariants {
     bool creationUnderWay_ = false;
     // Where the button went down since the creation under way began, the latest last.
     std::vector<HostRealPoint> presses_;
+    size_t alertsSeen_ = 0;
     // The groups seen holding art at some look.
     std::set<HostArtHandle> groupsFilled_;
 };
