@@ -1,10 +1,9 @@
 #include "tool/survol.h"
 
-#include "panel/champs.h"
 #include "plugin/hote/suites.h"
-#include "settings/figure_courante.h"
 #include "settings/globals.h"
 #include "tool/curseurs.h"
+#include "tool/trace.h"
 
 namespace {
 
@@ -37,19 +36,6 @@ HostToolHitData Toucher(HostRealPoint point) {
     return donnees;
 }
 
-// Reads the hovered path's four vertices; returns the status of the last read.
-HostErr LireSommets() {
-    HostErr statut = kHostNoError;
-    for (int16_t i = 0; i < 4; ++i)
-        statut = sAIPath()->GetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
-    return statut;
-}
-
-void AfficherMesures() {
-    AfficherPosition(gGlobals->Sommets[0].p);
-    for (Longueur longueur : kLongueurs) AfficherLongueur(longueur, MesurerLongueur(longueur));
-}
-
 }  // namespace
 
 HostErr TestSommet(const AIToolMessage* message) {
@@ -72,8 +58,7 @@ HostErr TestSommet(const AIToolMessage* message) {
     g.NumSommet = touche.segment;
     g.TraceCourant = touche.art;
     g.PointSommet = touche.point;
-    HostErr statut = LireSommets();
-    AfficherMesures();
+    HostErr statut = LireTraceCourante();
     if (g.NumSommet >= 0 && g.NumSommet < 4) MontrerCurseur(message, CurseurSommet(g.NumSommet));
     return statut;
 }

@@ -136,14 +136,22 @@ void AlerteConstructionImpossible() {
     if (SuitesPresentes(sADMBasic())) sADMBasic()->MessageAlert(kMessageImpossible);
 }
 
+HostErr LireTraceCourante() {
+    Globals& g = *gGlobals;
+    HostErr statut = kHostNoError;
+    for (int16_t i = 0; i < 4; ++i)
+        statut = sAIPath()->GetPathSegments(g.TraceCourant, i, 1, &g.Sommets[i]);
+    AfficherPosition(g.Sommets[0].p);
+    for (Longueur longueur : kLongueurs) AfficherLongueur(longueur, MesurerLongueur(longueur));
+    return statut;
+}
+
 void RelireTrace() {
     Globals& g = *gGlobals;
     // What the document holds was built: a refusal that led here is over.
     g.Constructible = 1;
     if (!SuitesPresentes(sAIArt(), sAIPath()) || !sAIArt()->ValidArt(g.TraceCourant, true)) return;
-    for (int16_t i = 0; i < 4; ++i) sAIPath()->GetPathSegments(g.TraceCourant, i, 1, &g.Sommets[i]);
-    AfficherPosition(g.Sommets[0].p);
-    for (Longueur longueur : kLongueurs) AfficherLongueur(longueur, MesurerLongueur(longueur));
+    LireTraceCourante();
     g.Inclinaison = Direction(g.Sommets[0].p, g.Sommets[3].p);
     AfficherInclinaison(g.Inclinaison);
     CalculerAire();

@@ -40,6 +40,10 @@ bool ArtModifiable(HostArtHandle art);
 // MESSAGE is given). Returns STATUT.
 HostErr AlerteCalqueVerrouille(const AIToolMessage* message, HostErr statut);
 
+// Reads the current path's four vertices into the record, its lengths into the record and
+// the fields, and vertex 1 into the position fields. Returns the status of the last read.
+HostErr LireTraceCourante();
+
 // The record and the panel take the current path as the document holds it: its vertices,
 // lengths, position, inclination (side 4's direction) and area. Nothing when it is gone.
 void RelireTrace();

@@ -35,12 +35,11 @@ MenuGroup* Menus::AddGroup(const std::string& name, MenuItem* parent) {
 
 void Menus::RemoveOwnedBy(HostPluginRef owner) {
     std::set<const MenuGroup*> opened;
-    items_.ForEach([&](const MenuItem& item) {
-        if (item.owner == owner && item.submenu != nullptr) opened.insert(item.submenu);
-    });
     std::set<const MenuItem*> gone;
     items_.ForEach([&](const MenuItem& item) {
-        if (item.owner == owner) gone.insert(&item);
+        if (item.owner != owner) return;
+        gone.insert(&item);
+        if (item.submenu != nullptr) opened.insert(item.submenu);
     });
     for (const MenuGroup* group : opened) gone.insert(group->items.begin(), group->items.end());
     groups_.ForEach([&](MenuGroup& group) {
