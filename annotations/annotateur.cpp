@@ -4,7 +4,9 @@
 
 #include "annotations/elements.h"
 #include "plugin/hote/suites.h"
+#include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/figure_document.h"
 
 namespace {
 
@@ -135,6 +137,8 @@ HostErr DessinerAnnotations(AIAnnotatorMessage* message) {
     HostErr statut = sAILayer()->GetLayerColor(calque, &couleurs.anneau);
     const Globals& g = *gGlobals;
     if (!g.MontreAnno) return statut;
+    // No figure, or one the document lost: nothing to show.
+    if (!CreationEnCours() && !TraceExiste()) return statut;
     couleurs.annotation = CouleurAnnotation(statut);
     if (g.SommetSurvole)
         DessinerSurvol(message, couleurs);

@@ -1,8 +1,5 @@
 #include "geometry/lecture_aire.h"
 
-#include <cmath>
-#include <limits>
-
 namespace {
 
 // 72², the square points in a square inch.
@@ -22,14 +19,9 @@ constexpr UniteAire kUnites[kNombreUnites] = {
 
 }  // namespace
 
-float AireEnUnite(float airePoints, int32_t unite, float facteur) {
-    float k2 = facteur * facteur;
-    double aire =
-        double{airePoints} * kUnites[unite].pouceCarreEnUnite / kPointsParPouceCarre / double{k2};
-    // Beyond float32 the area is infinite, as float32 arithmetic would have it.
-    if (std::fabs(aire) > std::numeric_limits<float>::max())
-        return std::copysign(std::numeric_limits<float>::infinity(), aire);
-    return static_cast<float>(aire);
+double AireEnUnite(double airePoints, int32_t unite, float facteur) {
+    double k = facteur;
+    return airePoints * kUnites[unite].pouceCarreEnUnite / kPointsParPouceCarre / (k * k);
 }
 
 const char* SuffixeAire(int32_t unite) {

@@ -9,8 +9,8 @@ constexpr int32_t kUnitePoint = 3;
 constexpr int32_t kNombreUnites = 4;
 
 // AIRE_POINTS (square document points) in the square of UNITE (0 to 2) at drawing size:
-// divided by the square of the drawing scale FACTEUR, itself rounded to float32 first.
-float AireEnUnite(float airePoints, int32_t unite, float facteur);
+// divided by the square of the drawing scale FACTEUR.
+double AireEnUnite(double airePoints, int32_t unite, float facteur);
 
 // " mm2", " cm2", " po2" or " pt2" for UNITE 0 to 3.
 const char* SuffixeAire(int32_t unite);

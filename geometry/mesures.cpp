@@ -22,16 +22,13 @@ float Inclinaison(const Quadrilatere& quadrilatere) {
     return Direction(quadrilatere.sommets[0], quadrilatere.sommets[3]);
 }
 
-float Aire(const Quadrilatere& quadrilatere) {
-    float s1 = 0;
-    float s2 = 0;
-    for (int i = 0; i < 4; ++i) {
-        const HostRealPoint& p = quadrilatere.sommets[i];
-        const HostRealPoint& q = quadrilatere.sommets[(i + 1) % 4];
-        s1 += p.h * q.v;
-        s2 += p.v * q.h;
-    }
-    return std::fabs(s1 - s2) / 2;
+double Aire(const Quadrilatere& quadrilatere) {
+    const HostRealPoint* v = quadrilatere.sommets;
+    auto h = [&](int i) { return double{v[i].h} - double{v[0].h}; };
+    auto w = [&](int i) { return double{v[i].v} - double{v[0].v}; };
+    // The triangles (1, 2, 3) and (1, 3, 4) from vertex 1, signed.
+    double deuxFois = h(1) * w(2) - w(1) * h(2) + h(2) * w(3) - w(2) * h(3);
+    return std::fabs(deuxFois) / 2;
 }
 
 double EnDegres(float radians) {
@@ -51,6 +48,11 @@ float AngleApresBouton(float degres, bool plus, bool parDizaines) {
     if (!parDizaines) return degres + pas;
     double dizaines = std::floor((double{degres} + kToleranceDegres) / 10);
     return static_cast<float>(10 * dizaines + 10 * pas);
+}
+
+float DansUnTour(float degres) {
+    double tours = std::ceil((double{degres} - 180) / 360);
+    return static_cast<float>(degres - 360 * tours);
 }
 
 float LongueurPanneau(float distanceDocument, float facteur) {

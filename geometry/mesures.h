@@ -18,9 +18,10 @@ float Mesure(const Quadrilatere& quadrilatere, Longueur longueur);
 // one point).
 float Inclinaison(const Quadrilatere& quadrilatere);
 
-// The area in square document points (shoelace formula, each product added to a float32
-// sum starting from 0). A crossed figure gets the net value of its signed parts.
-float Aire(const Quadrilatere& quadrilatere);
+// The area in square document points, exact for the four float32 anchors up to double
+// rounding (shoelace formula on the vectors from vertex 1, so that a figure far from the
+// origin keeps its digits). A crossed figure gets the net value of its signed parts.
+double Aire(const Quadrilatere& quadrilatere);
 
 // An angle in degrees, as the panel shows it.
 double EnDegres(float radians);
@@ -39,6 +40,10 @@ double DegresEntiers(double degres);
 // below DEGRES plus or minus ten (35 gives 40 and 20, -35 gives -30 and -50), DEGRES
 // counting as the whole degree it is within kToleranceDegres under.
 float AngleApresBouton(float degres, bool plus, bool parDizaines);
+
+// DEGRES brought into (-180, 180] by whole turns: the same direction, as the slider can
+// show it.
+float DansUnTour(float degres);
 
 // A document distance as the panel holds it: divided by the drawing scale FACTEUR.
 float LongueurPanneau(float distanceDocument, float facteur);

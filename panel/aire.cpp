@@ -23,7 +23,7 @@ void EcrireTexte(const char* texte) {
 }  // namespace
 
 HostErr CalculerAire() {
-    gGlobals->AirePoints = Aire(AncresDe(gGlobals->Sommets));
+    gGlobals->AirePoints = static_cast<float>(Aire(AncresDe(gGlobals->Sommets)));
     AfficherAire();
     return kHostNoError;
 }
@@ -31,9 +31,13 @@ HostErr CalculerAire() {
 void AfficherAire() {
     Globals& g = *gGlobals;
     if (g.Unite < 0 || g.Unite >= kNombreUnites) return;
-    float valeur = g.AirePoints;
-    if (g.Unite != kUnitePoint)
-        valeur = g.AireAffichee = AireEnUnite(g.AirePoints, g.Unite, g.FacteurEchelle);
+    // The number shown comes from the vertices in double precision: AirePoints, a float32,
+    // has lost the cents of a large figure.
+    double valeur = Aire(AncresDe(g.Sommets));
+    if (g.Unite != kUnitePoint) {
+        valeur = AireEnUnite(valeur, g.Unite, g.FacteurEchelle);
+        g.AireAffichee = static_cast<float>(valeur);
+    }
     EcrireDeuxDecimales(valeur, g.Aire, sizeof g.Aire);
     char texte[kTailleTexte];
     std::snprintf(texte, sizeof texte, "Aire=%s%s", g.Aire, SuffixeAire(g.Unite));

@@ -6,7 +6,8 @@
 // AirePoints from the four anchors of Sommets, then the read-out (AfficherAire). Returns 0.
 HostErr CalculerAire();
 
-// AireAffichee from AirePoints in the current unit at drawing size (in points the area is
+// The area of the vertices of Sommets, in double precision, and AireAffichee from it in
+// the current unit at drawing size (in points the area is
 // shown as it is, without the drawing scale, and AireAffichee is left alone), the number
 // into Aire, and "Aire=" with it and the unit's suffix as the area's text. A unit outside
 // the table leaves everything as it was.

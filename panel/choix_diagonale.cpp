@@ -5,6 +5,7 @@
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/figure_document.h"
 
 namespace {
 
@@ -36,9 +37,11 @@ void NotifierChoixDiagonale(HostItemRef item, HostDialogNotifierRef notifier) {
         !SuitesPresentes(sADMDialog(), sADMItem(), sADMNotifier()))
         return;
     if (!ChangementUtilisateurTraite(item, notifier)) return;
-    if (gGlobals->FormeCarre || gGlobals->FormeRectangle) return;
+    Forme forme = FormeAffichee();
+    if (forme == Forme::Carre || forme == Forme::Rectangle) return;
     gGlobals->Diagonale1Active = sADMItem()->GetID(item) == kBoutonDiagonale1;
     // The buttons act only while the tool is selected.
     ActiverDiagonales(true);
+    ActualiserChamps();
     RedessinerPanneau();
 }

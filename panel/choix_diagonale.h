@@ -10,6 +10,6 @@
 void ActiverDiagonales(bool outilChoisi);
 
 // Buttons kBoutonDiagonale1 and kBoutonDiagonale2 (attached through the guard): the user
-// holds that diagonal. Nothing changes for a square or a rectangle, whose diagonals are
-// equal; the figure never changes.
+// holds that diagonal. Nothing changes when the panel shows a square or a rectangle, whose
+// diagonals are equal; the figure never changes.
 void NotifierChoixDiagonale(HostItemRef item, HostDialogNotifierRef notifier);

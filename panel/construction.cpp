@@ -6,9 +6,9 @@
 #include "settings/globals.h"
 #include "tool/trace.h"
 
-HostErr Construire(Longueur editee) {
+HostErr Construire(Longueur editee, Forme forme) {
     Globals& g = *gGlobals;
-    AppliquerConstruction(Reconstruire(FigureCourante(), editee, FormeCourante(),
+    AppliquerConstruction(Reconstruire(FigureCourante(), editee, forme,
                                        g.Diagonale1Active != 0, g.FacteurEchelle));
     RedessinerPanneau();
     return EcritTrace();

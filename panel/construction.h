@@ -2,11 +2,12 @@
 #pragma once
 
 #include "geometry/figure.h"
+#include "geometry/formes.h"
 #include "host/types.h"
 
-// Rebuilds the figure after EDITEE was stored in its field of the state record and
-// Constructible set: the construction the kind calls for, on the record's figure and
+// Rebuilds the figure after EDITEE was stored in its field of the state record: the
+// construction the figure's kind FORME calls for, on the record's figure and
 // drawing scale, applied to the record and the fields (AppliquerConstruction); the panel is
 // redrawn, and the commit EcritTrace writes the path, or shows the refusal and the figure
 // as it is. Returns the commit's status.
-HostErr Construire(Longueur editee);
+HostErr Construire(Longueur editee, Forme forme);

@@ -7,6 +7,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/figure_document.h"
 #include "tool/trace.h"
 
 namespace {
@@ -25,27 +26,25 @@ float& CoordonneeDe(int32_t item, HostRealPoint& point) {
 void NotifierLongueur(HostItemRef item, HostDialogNotifierRef notifier) {
     if (!Pret() || !ChangementUtilisateurTraite(item, notifier)) return;
     int32_t id = sADMItem()->GetID(item);
+    float valeur = sADMItem()->GetFloatValue(item);
     for (Longueur longueur : kLongueurs) {
         if (ChampDe(longueur) != id) continue;
-        // The figure being clicked takes its lengths from the clicks: the field shows them.
-        if (CreationEnCours()) return AfficherLongueur(longueur, LongueurCourante(longueur));
-        LongueurCourante(longueur) = sADMItem()->GetFloatValue(item);
-        gGlobals->Constructible = 1;
-        Construire(longueur);
+        // Without a finished figure to edit, the field shows the record's length again.
+        if (!FigureAEditer()) return AfficherLongueur(longueur, LongueurCourante(longueur));
+        LongueurCourante(longueur) = valeur;
+        // The figure keeps its own kind, whatever the tool draws next.
+        Construire(longueur, FormeDuTrace());
         return;
     }
 }
 
 void NotifierPosition(HostItemRef item, HostDialogNotifierRef notifier) {
     if (!Pret()) return;
-    // Read before anything else, as the field and vertex 1 stand now.
     int32_t id = sADMItem()->GetID(item);
     float valeur = sADMItem()->GetFloatValue(item);
-    float avant = CoordonneeDe(id, gGlobals->Sommets[0].p);
     if (!ChangementUtilisateurTraite(item, notifier)) return;
-    // The figure being clicked stays where it is clicked.
-    if (CreationEnCours()) return AfficherPosition(gGlobals->Sommets[0].p);
-    float decalage = valeur - avant;
+    if (!FigureAEditer()) return AfficherPosition(gGlobals->Sommets[0].p);
+    float decalage = valeur - CoordonneeDe(id, gGlobals->Sommets[0].p);
     for (HostPathSegment& sommet : gGlobals->Sommets) {
         HostRealPoint point = sommet.p;
         CoordonneeDe(id, point) += decalage;

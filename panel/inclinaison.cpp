@@ -3,23 +3,28 @@
 #include "geometry/mesures.h"
 #include "panel/champs.h"
 #include "plugin/hote/suites.h"
-#include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/figure_document.h"
 #include "tool/trace.h"
 
 namespace {
 
+// The figure turns to DEGRES about vertex 1, and the slider shows it within one turn.
+void Tourner(float degres) {
+    float affiche = DansUnTour(degres);
+    gGlobals->Inclinaison = EnRadians(affiche);
+    AfficherDegres(affiche);
+    EcritTrace();
+    RedessinerPanneau();
+}
+
 HostBool32 SuivreBouton(HostItemRef item, HostTrackerRef tracker, bool plus) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMItem(), sADMTracker())) return false;
-    auto degres = static_cast<float>(EnDegres(gGlobals->Inclinaison));
-    // The figure being clicked takes its inclination from the clicks.
-    if (sADMTracker()->GetAction(tracker) == kADMClickAction && !CreationEnCours()) {
+    // The angle counted from is the figure's as the document holds it.
+    if (sADMTracker()->GetAction(tracker) == kADMClickAction && FigureAEditer()) {
+        auto degres = static_cast<float>(EnDegres(gGlobals->Inclinaison));
         bool dizaines = sADMTracker()->TestModifier(tracker, kADMShiftModifier) != 0;
-        float nouveau = AngleApresBouton(degres, plus, dizaines);
-        gGlobals->Inclinaison = EnRadians(nouveau);
-        AfficherDegres(nouveau);
-        RedessinerPanneau();
-        EcritTrace();
+        Tourner(AngleApresBouton(degres, plus, dizaines));
     }
     return sADMItem()->DefaultTrack(item, tracker);
 }
@@ -28,10 +33,10 @@ HostBool32 SuivreBouton(HostItemRef item, HostTrackerRef tracker, bool plus) {
 
 void NotifierCurseurInclinaison(HostItemRef item, HostDialogNotifierRef) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMItem())) return;
-    if (CreationEnCours()) return AfficherInclinaison(gGlobals->Inclinaison);
-    gGlobals->Inclinaison = EnRadians(sADMItem()->GetFloatValue(item));
-    EcritTrace();
-    RedessinerPanneau();
+    float degres = sADMItem()->GetFloatValue(item);
+    // Without a finished figure to turn, the slider shows the record's angle again.
+    if (!FigureAEditer()) return AfficherInclinaison(gGlobals->Inclinaison);
+    Tourner(degres);
     RedessinerDocument();
 }
 

@@ -1,14 +1,13 @@
 #include "panel/menu_panneau.h"
 
 #include "panel/aide.h"
-#include "panel/edition_champs.h"
 #include "panel/items_panneau.h"
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
 #include "settings/dialogue_preferences.h"
 #include "settings/globals.h"
 #include "tool/creation.h"
-#include "tool/trace.h"
+#include "tool/figure_document.h"
 
 namespace {
 
@@ -46,74 +45,25 @@ enum IndexMenu : int32_t {
 HostBool32 Globals::*const kDrapeaux[] = {&Globals::FormeCarre, &Globals::FormeRectangle,
                                           &Globals::FormeLosange, &Globals::FormeParallelogramme};
 
-// Which fields a kind leaves editable. kInchange: as they are.
-enum class Etat { kActif, kInactif, kInchange, kSelonDiagonale };
-
-struct Activation {
-    Etat cote2;       // items 5 and 6
-    Etat cotes34;     // items 7 to 10
-    Etat diagonales;  // items 11 to 14
-    Etat boutons;     // items 26 and 27
-};
-
-// By kind (square, rectangle, rhombus, parallelogram): turned on, then turned off.
-constexpr Activation kActive[4] = {
-    {Etat::kInactif, Etat::kInactif, Etat::kInactif, Etat::kInactif},
-    {Etat::kActif, Etat::kInactif, Etat::kInactif, Etat::kInactif},
-    {Etat::kActif, Etat::kInactif, Etat::kActif, Etat::kInchange},
-    {Etat::kActif, Etat::kInactif, Etat::kActif, Etat::kInchange},
-};
-constexpr Activation kDesactive[4] = {
-    {Etat::kActif, Etat::kActif, Etat::kActif, Etat::kSelonDiagonale},
-    {Etat::kActif, Etat::kActif, Etat::kActif, Etat::kSelonDiagonale},
-    {Etat::kActif, Etat::kActif, Etat::kActif, Etat::kInchange},
-    {Etat::kActif, Etat::kActif, Etat::kActif, Etat::kInchange},
-};
-
-void Activer(int32_t id, bool actif) {
-    sADMItem()->Enable(sADMDialog()->GetItem(gGlobals->Panneau, id), actif);
-}
-
-void ActiverPlage(int32_t premier, int32_t dernier, Etat etat) {
-    if (etat != Etat::kActif && etat != Etat::kInactif) return;
-    for (int32_t id = premier; id <= dernier; ++id) Activer(id, etat == Etat::kActif);
-}
-
-// The buttons that hold a diagonal: the one over the inactive diagonal can be pressed.
-void ActiverBoutons(Etat etat) {
-    if (etat == Etat::kInchange) return;
-    bool d1 = gGlobals->Diagonale1Active != 0;
-    bool selon = etat == Etat::kSelonDiagonale;
-    Activer(kBoutonDiagonale1, selon && !d1);
-    Activer(kBoutonDiagonale2, selon && d1);
-}
-
-void Appliquer(const Activation& a) {
-    ActiverPlage(kChampCote2, kZoneCote2, a.cote2);
-    ActiverPlage(kChampCote3, kZoneCote4, a.cotes34);
-    ActiverPlage(kChampDiagonale1, kZoneDiagonale2, a.diagonales);
-    ActiverBoutons(a.boutons);
-}
-
 void ChoisirQuelconque() {
     Globals& g = *gGlobals;
     g.FormeQuelconque = 1;
     for (HostBool32 Globals::*drapeau : kDrapeaux) g.*drapeau = 0;
-    Appliquer(kDesactive[0]);
     CocherFormes();
     FormeChangee();
+    ActualiserChamps();
 }
 
-// Kind K (0 square to 3 parallelogram) toggled; the other kinds are cleared.
+// Kind K (0 square to 3 parallelogram) toggled; the other kinds are cleared. The kind is
+// the one the tool draws: a finished figure keeps its own, and its name.
 void BasculerForme(int k) {
     Globals& g = *gGlobals;
     bool actif = !(g.*kDrapeaux[k]);
-    Appliquer(actif ? kActive[k] : kDesactive[k]);
     for (int autre = 0; autre < 4; ++autre) g.*kDrapeaux[autre] = autre == k && actif;
     for (int32_t id = 1; id <= 5; ++id)
         if (HostEntryRef entree = Entree(id)) sADMEntry()->Check(entree, id == k + 2 && actif);
-    NommerGroupe(true);
     FormeChangee();
+    ActualiserChamps();
 }
 
 // The help entry widens the panel to show the help pane, or narrows it back.
@@ -142,13 +92,9 @@ void Choisir(int32_t index) {
 
 void NotifierMenu(HostItemRef item, HostDialogNotifierRef notifier) {
     if (gGlobals == nullptr || !Pret() || !SuitesPresentes(sADMNotifier())) return;
-    HostDialogRef panneau = sADMItem()->GetDialog(item);
-    if (ChangementUtilisateurTraite(item, notifier)) {
-        HostEntryRef active = sADMList()->GetActiveEntry(sADMItem()->GetList(item));
-        if (active != nullptr) Choisir(sADMEntry()->GetIndex(active));
-    }
-    // Every choice ends with the figure rewritten where the position field puts it.
-    NotifierPosition(sADMDialog()->GetItem(panneau, kChampPositionH), notifier);
+    if (!ChangementUtilisateurTraite(item, notifier)) return;
+    HostEntryRef active = sADMList()->GetActiveEntry(sADMItem()->GetList(item));
+    if (active != nullptr) Choisir(sADMEntry()->GetIndex(active));
 }
 
 void ActiverMenuPanneau(bool actif) {

@@ -109,6 +109,8 @@ const DefinitionItem kItems[] = {
 
 constexpr const char* kUnites[] = {"mm", "cm", "po (décimal)", "Point"};
 constexpr int32_t kMenuPanneau = 128;
+// 227 inches in points, the largest artboard.
+constexpr float kPositionExtreme = 16344;
 constexpr int32_t kIconesPanneau[2] = {409, 410};
 
 // Enabled while the tool is selected, disabled otherwise, before and after the diagonals.
@@ -150,6 +152,9 @@ void PreparerPosition(HostItemRef item) {
     Items().SetSmallIncrement(item, 1);
     Items().SetLargeIncrement(item, 10);
     Items().SetPrecision(item, 0);
+    // Within the largest artboard: beyond it a figure's float32 vertices lose its shape.
+    Items().SetMinFloatValue(item, -kPositionExtreme);
+    Items().SetMaxFloatValue(item, kPositionExtreme);
 }
 
 void PreparerCurseur(HostItemRef item) {

@@ -8,6 +8,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
+#include "tool/figure_document.h"
 #include "tool/selection.h"
 
 namespace {
@@ -125,6 +126,9 @@ HostErr Notification(AINotifierMessage* message) {
     // One panel only, and only from the notifier that was really added.
     bool demarrage = message->notifier != nullptr && message->notifier == gGlobals->NotifDemarrage;
     if (demarrage && gGlobals->Panneau == nullptr) EtapeDemarrage();
+    // The art changed under the plug-in (another tool moved or deleted it): the panel and
+    // the annotations show the current figure as it is now.
+    if (!demarrage && message->notifier != nullptr) RelireTrace();
     return kHostNoError;
 }
 

@@ -7,6 +7,7 @@
 #include "settings/dialogue_preferences.h"
 #include "settings/globals.h"
 #include "tool/creation.h"
+#include "tool/figure_document.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ HostErr SelectionOutil(AIToolMessage*) {
     Globals& g = *gGlobals;
     g.TraceCree = 0;
     g.NbClics = 0;
+    g.OutilActif = 1;
     ActiverMenuPanneau(true);
     g.FormeCarre = g.FormeRectangle = g.FormeLosange = g.FormeParallelogramme = 0;
     g.GroupePret = 0;
@@ -71,11 +73,14 @@ HostErr SelectionOutil(AIToolMessage*) {
     }
     HostErr resultat = ActiverAnnotateur(true);
     ActivationPanneau(true);
+    // The fields the current figure's kind lets the user edit.
+    ActualiserChamps();
     return resultat;
 }
 
 HostErr DeselectionOutil(AIToolMessage*) {
     AbandonnerCreation();
+    gGlobals->OutilActif = 0;
     HostErr resultat = ActiverAnnotateur(false);
     ActivationPanneau(false);
     ActiverMenuPanneau(false);

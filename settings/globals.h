@@ -66,6 +66,8 @@ struct Globals {
     HostBool32 SonTemp;
     HostBool32 Son;
     HostBool32 DeplaceSommet;
+    // Whether the tool is selected: the panel's fields can be edited only then.
+    HostBool32 OutilActif;
 };
 
 // Null before start-up and after shut-down; while the plug-in is unloaded the host keeps

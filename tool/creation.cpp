@@ -11,6 +11,7 @@
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
 #include "tool/curseurs.h"
+#include "tool/figure_document.h"
 #include "tool/guide.h"
 #include "tool/survol.h"
 #include "tool/trace.h"
@@ -175,6 +176,8 @@ void Cliquer(HostRealPoint curseur) {
         PlacerSommet(g.Sommets[0], curseur);
         g.Sommets[1] = g.Sommets[0];
         AfficherPosition(Ancre(0));
+        // The fields are now the new figure's, of the kind chosen in the menu.
+        ActualiserChamps();
     } else if (g.NbClics != 2 || !(g.FormeRectangle || g.FormeLosange)) {
         PlacerSommet(g.Sommets[g.NbClics], curseur);
     }
@@ -221,6 +224,7 @@ HostErr Terminer() {
     statut = EcritTrace();
     g.GroupePret = 0;
     DetruireGuide();
+    ActualiserChamps();
     return statut;
 }
 

@@ -1,21 +1,12 @@
 #include "tool/deplacement.h"
 
-#include "panel/aire.h"
-#include "panel/champs.h"
+#include "geometry/formes.h"
 #include "plugin/hote/suites.h"
-#include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/figure_document.h"
 #include "tool/trace.h"
 
 namespace {
-
-// The three lengths that run through each vertex.
-constexpr Longueur kLongueursDuSommet[4][3] = {
-    {Longueur::Cote1, Longueur::Cote4, Longueur::Diagonale1},
-    {Longueur::Cote1, Longueur::Cote2, Longueur::Diagonale2},
-    {Longueur::Cote2, Longueur::Cote3, Longueur::Diagonale1},
-    {Longueur::Cote3, Longueur::Cote4, Longueur::Diagonale2},
-};
 
 void EcrireSommet(int16_t numero) {
     sAIPath()->SetPathSegments(gGlobals->TraceCourant, numero, 1, &gGlobals->Sommets[numero]);
@@ -35,6 +26,15 @@ bool DeplacementPossible(const AIToolMessage* message) {
     return false;
 }
 
+// A figure reshaped out of its kind is no longer what its group's name says: the group is
+// renamed "Quadrilatère", for good (a figure dragged back into shape is not renamed again:
+// its name never claims more than the figure is).
+void GarderNomVrai() {
+    if (EstDeForme(AncresDe(gGlobals->Sommets), FormeDuTrace())) return;
+    NommerGroupeDuTrace(Forme::Quelconque);
+    ActualiserChamps();
+}
+
 }  // namespace
 
 HostErr SourisGlissee(AIToolMessage* message) {
@@ -46,12 +46,10 @@ HostErr SourisGlissee(AIToolMessage* message) {
     g.PointSommet = message->cursor;
 
     PlacerSommet(g.Sommets[numero], g.PointSommet);
-    AfficherPosition(g.Sommets[0].p);
-    for (Longueur longueur : kLongueursDuSommet[numero])
-        AfficherLongueur(longueur, MesurerLongueur(longueur));
     EcrireSommet(numero);
-
-    HostErr statut = CalculerAire();
-    RedessinerPanneau();
+    // Every measure follows the vertex: the lengths through it, the position, the area and
+    // side 4's direction.
+    HostErr statut = RelireTrace();
+    GarderNomVrai();
     return statut;
 }

@@ -3,7 +3,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
 #include "tool/curseurs.h"
-#include "tool/trace.h"
+#include "tool/figure_document.h"
 
 namespace {
 
@@ -53,12 +53,10 @@ HostErr TestSommet(const AIToolMessage* message) {
     if (etiquette != kHostNoError) return etiquette;
 
     g.SommetSurvole = 1;
-    // The record takes the hovered figure as it is: a refusal met before is over.
-    g.Constructible = 1;
     g.NumSommet = touche.segment;
-    g.TraceCourant = touche.art;
     g.PointSommet = touche.point;
-    HostErr statut = LireTraceCourante();
+    // The hovered figure becomes the current one whole, as the document holds it.
+    HostErr statut = PrendreTrace(touche.art);
     if (g.NumSommet >= 0 && g.NumSommet < 4) MontrerCurseur(message, CurseurSommet(g.NumSommet));
     return statut;
 }

@@ -11,6 +11,7 @@
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
 #include "tool/curseurs.h"
+#include "tool/figure_document.h"
 
 namespace {
 
@@ -136,28 +137,6 @@ void AlerteConstructionImpossible() {
     if (SuitesPresentes(sADMBasic())) sADMBasic()->MessageAlert(kMessageImpossible);
 }
 
-HostErr LireTraceCourante() {
-    Globals& g = *gGlobals;
-    HostErr statut = kHostNoError;
-    for (int16_t i = 0; i < 4; ++i)
-        statut = sAIPath()->GetPathSegments(g.TraceCourant, i, 1, &g.Sommets[i]);
-    AfficherPosition(g.Sommets[0].p);
-    for (Longueur longueur : kLongueurs) AfficherLongueur(longueur, MesurerLongueur(longueur));
-    return statut;
-}
-
-void RelireTrace() {
-    Globals& g = *gGlobals;
-    // What the document holds was built: a refusal that led here is over.
-    g.Constructible = 1;
-    if (!SuitesPresentes(sAIArt(), sAIPath()) || !sAIArt()->ValidArt(g.TraceCourant, true)) return;
-    LireTraceCourante();
-    g.Inclinaison = Direction(g.Sommets[0].p, g.Sommets[3].p);
-    AfficherInclinaison(g.Inclinaison);
-    CalculerAire();
-    RedessinerPanneau();
-}
-
 HostErr NommerGroupe(bool verifier) {
     if (!SuitesPresentes(sAIArt())) return kHostErrSuiteNotFound;
     // No group yet, or one deleted since: there is nothing to name, and the answer is the
@@ -240,11 +219,9 @@ HostErr EcritTrace() {
 #endif
     for (int16_t i = 0; i < 4; ++i)
         sAIPath()->SetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
-    CalculerAire();
     TournerVersInclinaison();
-    HostErr statut = kHostNoError;
-    for (int16_t i = 0; i < 4; ++i)
-        statut = sAIPath()->GetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
+    HostErr statut = LireTraceCourante();
+    CalculerAire();
     return statut;
 }
 

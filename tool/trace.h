@@ -26,11 +26,12 @@ bool FigureEcrivable();
 // Constructible is set again.
 void AlerteConstructionImpossible();
 
-// Writes the four vertices into the current path, shows the area, turns the figure about
-// vertex 1 to the inclination and reads the vertices back. Nothing is written while a
-// creation is under way. A refused construction, vertices that are not finite numbers or a
-// path on a locked layer are announced and leave the path as it was, and the record and
-// the panel show it again as it is.
+// Writes the four vertices into the current path, turns the figure about vertex 1 to the
+// inclination and reads it back: the record, the fields, the position and the area show
+// the path as written (the inclination stays as set). Nothing is written while a creation
+// is under way. A refused construction, vertices that are not finite numbers or a path on
+// a locked layer are announced and leave the path as it was, and the record and the panel
+// show it again as it is.
 HostErr EcritTrace();
 
 // Whether ART's layer takes changes (an art the document lost takes none).
@@ -39,14 +40,6 @@ bool ArtModifiable(HostArtHandle art);
 // Shows "Impossible. Calque verrouillé." with the tool's plain arrow while it is up (when
 // MESSAGE is given). Returns STATUT.
 HostErr AlerteCalqueVerrouille(const AIToolMessage* message, HostErr statut);
-
-// Reads the current path's four vertices into the record, its lengths into the record and
-// the fields, and vertex 1 into the position fields. Returns the status of the last read.
-HostErr LireTraceCourante();
-
-// The record and the panel take the current path as the document holds it: its vertices,
-// lengths, position, inclination (side 4's direction) and area. Nothing when it is gone.
-void RelireTrace();
 
 // Disposes of GroupeCourant when it is still in the document and holds nothing: the group
 // of a creation that was never completed.

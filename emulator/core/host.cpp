@@ -69,12 +69,20 @@ void Host::Start() {
     if (plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError)
         return;
     started_ = true;
-    for (HostNotifierHandle handle : notifiers.OfType(kAIApplicationStartedNotifier)) {
+    Notify(kAIApplicationStartedNotifier);
+}
+
+void Host::Notify(const char* type) {
+    for (HostNotifierHandle handle : notifiers.OfType(type)) {
         AINotifierMessage notice{};
         notice.notifier = handle;
-        notice.type = kAIApplicationStartedNotifier;
+        notice.type = type;
         plugin.Send(kCallerAINotify, kSelectorAINotify, notice);
     }
+}
+
+void Host::NotifyArtChanged() {
+    if (started_ && !Unloaded()) Notify(kAIArtSelectionChangedNotifier);
 }
 
 void Host::Quit() {

@@ -61,6 +61,10 @@ class Host {
     // "AI Tool"/SELECTOR to the current tool, with POINTER (artwork points) and the held
     // keys. Nothing happens when the current tool is not the plug-in's.
     ActionOutcome SendToCurrentTool(const char* selector, HostRealPoint pointer);
+    // The user changed art with the host's own tools: every notifier added for "AI Art
+    // Selection Changed Notifier" receives "AI Notifier"/"AI Notify", while the plug-in is
+    // started and its code loaded.
+    void NotifyArtChanged();
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();
     // Redraws the annotation layer of the first view: each active annotator receives "AI
@@ -126,6 +130,8 @@ class Host {
     void ForgetPluginAdditions();
     // "AI Annotation"/"AI Draw" to ANNOTATOR with a drawer lent for the message.
     void SendDrawMessage(const Annotator& annotator);
+    // "AI Notifier"/"AI Notify" to every notifier of TYPE, in the order they were added.
+    void Notify(const char* type);
 
     bool started_ = false;
     bool quitOnce_ = false;

@@ -76,26 +76,27 @@ TEST_P(PanelMenuKinds, CheckTheKindAndEnableOnlyTheFieldsItUses) {
     EXPECT_TRUE(played.at("errors").empty());
 }
 
-// Diagonal 1 is the active one at first: its button is disabled, diagonal 2's enabled.
-// Clicking button 27 makes diagonal 2 the active one.
+// Diagonal 1 is the held one at first: its button is disabled, diagonal 2's enabled, and
+// diagonal 2's field, hidden, is disabled. Clicking button 27 holds diagonal 2. The buttons
+// and diagonal fields follow the held diagonal for every kind that uses diagonals, whatever
+// kind came before.
 INSTANTIATE_TEST_SUITE_P(
     PanelMenu, PanelMenuKinds,
     ::testing::Values(
         ChoiceCase{"Square", "", {1}, {2}, {5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 26, 27}},
-        ChoiceCase{"SquareTwice", "", {1, 1}, {}, {26}},
-        ChoiceCase{"SquareTwiceWithDiagonal2Active", "panel click 27\n", {1, 1}, {}, {27}},
+        ChoiceCase{"SquareTwice", "", {1, 1}, {}, {13, 14, 26}},
+        ChoiceCase{"SquareTwiceWithDiagonal2Active", "panel click 27\n", {1, 1}, {}, {11, 12, 27}},
         ChoiceCase{"Rectangle", "", {2}, {3}, {7, 8, 9, 10, 11, 12, 13, 14, 26, 27}},
         ChoiceCase{"RectangleAfterSquare", "", {1, 2}, {3}, {7, 8, 9, 10, 11, 12, 13, 14, 26, 27}},
-        ChoiceCase{"RectangleTwice", "panel click 27\n", {2, 2}, {}, {27}},
-        // The rhombus and the parallelogram leave the diagonal buttons as they were.
-        ChoiceCase{"Rhombus", "", {3}, {4}, {7, 8, 9, 10, 26}},
-        ChoiceCase{"RhombusAfterSquare", "", {1, 3}, {4}, {7, 8, 9, 10, 26, 27}},
-        ChoiceCase{"RhombusTwice", "", {3, 3}, {}, {26}},
-        ChoiceCase{"Parallelogram", "panel click 27\n", {4}, {5}, {7, 8, 9, 10, 27}},
-        ChoiceCase{"ParallelogramAfterRectangle", "", {2, 4}, {5}, {7, 8, 9, 10, 26, 27}},
-        ChoiceCase{"ArbitraryAfterRhombus", "", {3, 0}, {1}, {26}},
-        ChoiceCase{
-            "ArbitraryAfterSquareWithDiagonal2Active", "panel click 27\n", {1, 0}, {1}, {27}}),
+        ChoiceCase{"RectangleTwice", "panel click 27\n", {2, 2}, {}, {11, 12, 27}},
+        ChoiceCase{"Rhombus", "", {3}, {4}, {7, 8, 9, 10, 13, 14, 26}},
+        ChoiceCase{"RhombusAfterSquare", "", {1, 3}, {4}, {7, 8, 9, 10, 13, 14, 26}},
+        ChoiceCase{"RhombusTwice", "", {3, 3}, {}, {13, 14, 26}},
+        ChoiceCase{"Parallelogram", "panel click 27\n", {4}, {5}, {7, 8, 9, 10, 11, 12, 27}},
+        ChoiceCase{"ParallelogramAfterRectangle", "", {2, 4}, {5}, {7, 8, 9, 10, 13, 14, 26}},
+        ChoiceCase{"ArbitraryAfterRhombus", "", {3, 0}, {1}, {13, 14, 26}},
+        ChoiceCase{"ArbitraryAfterSquareWithDiagonal2Active", "panel click 27\n", {1, 0}, {1},
+                   {11, 12, 27}}),
     CaseName<ChoiceCase>);
 
 TEST(PanelMenu, TheCheckedKindChosenAgainReturnsTheToolToTheArbitraryQuadrilateral) {
@@ -152,22 +153,22 @@ struct PositionCase {
 
 class PanelMenuPosition : public ::testing::TestWithParam<PositionCase> {};
 
-TEST_P(PanelMenuPosition, EveryChoicePutsTheFigureBackAtThePositionField) {
+// A menu choice is no edit of the figure: a figure the host's own tool moved stays where it
+// was moved, and the position field shows it there.
+TEST_P(PanelMenuPosition, NoChoiceMovesTheFigure) {
     const std::vector<Point> clicks = {{100, 100}, {160, 180}, {100, 260}, {40, 180}};
-    // The host's own tool moves the path: the panel still shows where the plug-in put it.
     emulator::Json state =
         PlayScenario(kStart + Clicks(clicks) + "move-art 1 30 0\nsnapshot moved\n" +
                      GetParam().choice + "snapshot chosen\n");
 
-    std::vector<emulator::Json> moved = ArtPaths(Snapshot(state, "moved"));
-    ASSERT_EQ(moved.size(), 1u);
-    ASSERT_EQ(Anchors(moved[0]).at(0), Point(130, 100));
+    const emulator::Json& moved = Snapshot(state, "moved");
+    ASSERT_EQ(Anchors(ArtPaths(moved).at(0)).at(0), Point(130, 100));
+    EXPECT_EQ(PanelValue(moved, 22), 130);
     const emulator::Json& chosen = Snapshot(state, "chosen");
     std::vector<emulator::Json> paths = ArtPaths(chosen);
     ASSERT_EQ(paths.size(), 1u);
-    EXPECT_EQ(PanelValue(chosen, 22), 100);
-    EXPECT_NEAR(Anchors(paths[0]).at(0).first, 100, 1e-3);
-    EXPECT_NEAR(Anchors(paths[0]).at(0).second, 100, 1e-3);
+    EXPECT_EQ(Anchors(paths[0]), Anchors(ArtPaths(moved).at(0)));
+    EXPECT_EQ(PanelValue(chosen, 22), Anchors(paths[0]).at(0).first);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PositionCase{"Parallelogram", "panel menu 4\n"},
                       PositionCase{"Preferences", "panel menu 6\ndialog click 2\n"},
                       PositionCase{"HelpShown", "panel menu 8\n"},
-                      PositionCase{"HelpHidden", "panel menu 8\nmove-art 1 25 0\npanel menu 8\n"}),
+                      PositionCase{"HelpHidden", "panel menu 8\npanel menu 8\n"}),
     CaseName<PositionCase>);
 
 }  // namespace

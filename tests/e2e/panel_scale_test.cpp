@@ -74,9 +74,10 @@ TEST(ScalePopup, AScaleMultipliesTheLengthsShownAndLeavesTheDrawing) {
     const emulator::Json& indicator = PanelItem(hundredth, 19);
     EXPECT_TRUE(indicator.at("shown").get<bool>());
     EXPECT_EQ(indicator.at("tip"), "Indique que l'échelle n'est pas 1.");
-    // A drawn square point stands for 10,000 of them (within float32).
+    // A drawn square point stands for 10,000 of them: the area's cents are those of the
+    // vertices at the float32 scale 0.01.
     EXPECT_EQ(PanelItem(before, 18).at("text"), "Aire=1916,56 mm2");
-    EXPECT_EQ(PanelItem(hundredth, 18).at("text"), "Aire=19165634,00 mm2");
+    EXPECT_EQ(PanelItem(hundredth, 18).at("text"), "Aire=19165633,57 mm2");
 
     for (int i = 0; i < 6; ++i) {
         EXPECT_FLOAT_EQ(Lengths(state)[i], held[i]) << i;

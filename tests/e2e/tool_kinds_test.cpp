@@ -127,7 +127,8 @@ TEST(ToolKinds, ARhombusHasFourEqualSidesAndAParallelogramItsOppositeSidesEqual)
     }
 }
 
-TEST(ToolKinds, DraggingVertex3OfASquareMovesItAloneAndKeepsTheGroupsName) {
+// The dragged figure is no square any more: its group says what it is now.
+TEST(ToolKinds, DraggingVertex3OfASquareMovesItAloneAndRenamesItsGroup) {
     const Point vertex3{200, 200};
     const Point end{230, 180};
     emulator::Json state = PlayScenario(
@@ -136,7 +137,7 @@ TEST(ToolKinds, DraggingVertex3OfASquareMovesItAloneAndKeepsTheGroupsName) {
         Step("up", end) + "snapshot released\n");
 
     ExpectVertices(Vertices(state), {{100, 100}, {200, 100}, end, {100, 200}});
-    EXPECT_EQ(OnlyGroup(state).at("name"), "Carré");
+    EXPECT_EQ(OnlyGroup(state).at("name"), "Quadrilatère");
     const emulator::Json& released = Snapshot(state, "released");
     EXPECT_NEAR(PanelValue(released, 5), std::hypot(30, 80), 1e-3);    // side 2
     EXPECT_NEAR(PanelValue(released, 7), std::hypot(130, 20), 1e-3);   // side 3

@@ -16,10 +16,9 @@ using ConstructionFromPanel = PluginInProcess;
 
 TEST_F(ConstructionFromPanel, TheRecordTakesTheNewVerticesAndLengths) {
     PlaceVertices({0, 0}, {10, 0}, {15, 5}, {5, 5});
-    globals.FormeLosange = 1;
     globals.Cote1 = 7;
     globals.Cote2 = 25;
-    Construire(Longueur::Cote2);
+    Construire(Longueur::Cote2, Forme::Losange);
     for (float cote : {globals.Cote1, globals.Cote2, globals.Cote3, globals.Cote4})
         EXPECT_EQ(cote, 25);
     for (int i = 0; i < 4; ++i) {
@@ -37,7 +36,7 @@ TEST_F(ConstructionFromPanel, ARefusedTriangleClearsConstructibleAndLeavesTheVer
     globals.Cote1 = globals.Cote3 = globals.Cote4 = 100;
     globals.Cote2 = 300;
     globals.Diagonale1Active = 1;
-    Construire(Longueur::Cote2);
+    Construire(Longueur::Cote2, Forme::Quelconque);
     EXPECT_FALSE(globals.Constructible);
     EXPECT_EQ(globals.Sommets[1].p.h, 100);
     EXPECT_EQ(globals.Sommets[1].p.v, 0);
@@ -49,7 +48,7 @@ TEST_F(ConstructionFromPanel, AnAcceptedOneLeavesConstructibleAsItWas) {
     PlaceVertices({0, 0}, {100, 0}, {100, 100}, {0, 100});
     globals.Cote1 = globals.Cote2 = globals.Cote3 = globals.Cote4 = 100;
     globals.Constructible = 0;
-    Construire(Longueur::Cote1);
+    Construire(Longueur::Cote1, Forme::Quelconque);
     EXPECT_FALSE(globals.Constructible);
 }
 
@@ -58,10 +57,9 @@ using ConstructionShown = PluginWithPanel;
 
 TEST_F(ConstructionShown, ARectangleFillsEveryFieldButSide1) {
     PlaceVertices({0, 0}, {10, 0}, {10, 5}, {0, 5});
-    globals.FormeRectangle = 1;
     globals.Cote1 = 30;
     globals.Cote2 = 20;
-    Construire(Longueur::Cote1);
+    Construire(Longueur::Cote1, Forme::Rectangle);
     EXPECT_EQ(Field(3), 0);  // left as it is
     EXPECT_EQ(Field(5), 20);
     EXPECT_EQ(Field(7), 30);
@@ -74,7 +72,7 @@ TEST_F(ConstructionShown, AnArbitraryEditShowsTheDiagonalThatFollows) {
     PlaceVertices({0, 0}, {120, -30}, {100, 100}, {0, 100});
     globals.Diagonale1Active = 1;
     globals.Cote1 = globals.Cote2 = 100;
-    Construire(Longueur::Cote2);
+    Construire(Longueur::Cote2, Forme::Quelconque);
     EXPECT_NEAR(Field(13), 141.42136f, 1e-3);
     for (int32_t untouched : {3, 5, 7, 9, 11}) EXPECT_EQ(Field(untouched), 0) << untouched;
 }

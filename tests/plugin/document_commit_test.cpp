@@ -84,7 +84,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     globals.Cote3 = globals.Cote4 = 100;
     globals.Diagonale1Active = 1;
     emulator::Json before = Path();
-    EXPECT_EQ(Construire(Longueur::Cote2), kHostNoError);
+    EXPECT_EQ(Construire(Longueur::Cote2, Forme::Quelconque), kHostNoError);
     EXPECT_EQ(host.AlertsShown(), std::vector<std::string>{"Construction impossible !"});
     EXPECT_EQ(Path().dump(), before.dump());
 
@@ -94,7 +94,7 @@ TEST_F(Commit, ARefusedTriangleLeavesThePathAndSaysSo) {
     globals.Cote2 = 100;
     PlacerSommet(globals.Sommets[1], {130, -40});
     globals.Diagonale2 = 0;
-    EXPECT_EQ(Construire(Longueur::Cote2), kHostNoError);
+    EXPECT_EQ(Construire(Longueur::Cote2, Forme::Quelconque), kHostNoError);
     auto anchors = Anchors(Path());
     EXPECT_NEAR(anchors[1].first, 100, 1e-3);
     EXPECT_NEAR(anchors[1].second, 0, 1e-3);

@@ -25,7 +25,7 @@ class Figures {
         host_.Start();
         host_.SelectTool(*host_.toolbox.OwnedBy(host_.plugin.Ref()));
         a = Figure("Quadrilatère", {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-        b = Figure("Carré", {{50, 50}, {60, 50}, {60, 60}, {50, 60}});
+        b = Figure("Quadrilatère", {{50, 50}, {60, 50}, {60, 60}, {50, 60}});
     }
 
     // A tagged path with these anchors in a group named GROUP, on top of the current layer.
@@ -156,6 +156,11 @@ const FigureCase kCases[] = {
      },
      {"panel menu"},
      "new figure not of its kind"},
+    {"a square dragged out of shape that keeps its name",
+     [](Figures& f) { f.a->parent->name = "Carré"; },
+     [](Figures& f) { f.Move(*f.a, 2, kAway); },
+     {"drag"},
+     "group named after a kind its figure is not"},
     {"a new figure on a press the layer refused",
      [](Figures& f) {
          f.Clicks({{0, 0}, {4, 0}, {4, 3}});

@@ -79,6 +79,19 @@ HostErr HOST_API GetLayerOfArt(HostArtHandle art, HostLayerHandle* layer) {
         });
 }
 
+HostErr HOST_API GetArtParent(HostArtHandle art, HostArtHandle* parent) {
+    return Serve(
+        kSuite, "GetArtParent", [&] { return Arguments().Add("art", art); },
+        [&](Host& host) -> HostErr {
+            if (parent == nullptr) return kHostErrBadParameter;
+            *parent = nullptr;
+            Art* found = FindArt(host, art, "GetArtParent");
+            if (found == nullptr) return kHostErrBadHandle;
+            if (found->parent != nullptr) *parent = host.document.HandleOf(found->parent);
+            return kHostNoError;
+        });
+}
+
 HostBool32 HOST_API ValidArt(HostArtHandle art, HostBool32 searchAllLayerLists) {
     return ServeAnswer(
         kSuite, "ValidArt", HostBool32{0},
@@ -118,7 +131,8 @@ const AIArtSuite14 gTable = {.NewArt = NewArt,
                              .ValidArt = ValidArt,
                              .GetArtName = GetArtName,
                              .SetArtName = SetArtName,
-                             .GetLayerOfArt = GetLayerOfArt};
+                             .GetLayerOfArt = GetLayerOfArt,
+                             .GetArtParent = GetArtParent};
 
 }  // namespace
 

@@ -65,6 +65,7 @@ Effect CompileAddPath(const ActionArguments& args) {
         document.SetSegmentCount(*path, segments.size());
         document.SetSegments(*path, 0, segments);
         path->closed = true;
+        host.NotifyArtChanged();
     };
 }
 
@@ -81,7 +82,9 @@ Effect CompileDeleteArt(const ActionArguments& args) {
     args.ExpectCount(1);
     return [n = args.Integer(0)](Host& host, ActionContext& context) {
         Art& path = NthPath(host.document, n);
-        if (Editable(*path.layer, context)) host.document.Dispose(path);
+        if (!Editable(*path.layer, context)) return;
+        host.document.Dispose(path);
+        host.NotifyArtChanged();
     };
 }
 
@@ -90,7 +93,9 @@ Effect CompileMoveArt(const ActionArguments& args) {
     HostRealMatrix move{1, 0, 0, 1, args.Single(1), args.Single(2)};
     return [n = args.Integer(0), move](Host& host, ActionContext& context) {
         Art& path = NthPath(host.document, n);
-        if (Editable(*path.layer, context)) host.document.Transform(path, move);
+        if (!Editable(*path.layer, context)) return;
+        host.document.Transform(path, move);
+        host.NotifyArtChanged();
     };
 }
 

@@ -78,6 +78,17 @@ bool OfItsKind(const std::string& name, const HostRealPoint v[4]) {
     return true;
 }
 
+// A group named after a kind holds a figure of that kind, however it was reshaped since.
+Broken CheckKind(const Art& path) {
+    if (path.segments.size() != 4 || path.parent == nullptr) return std::nullopt;
+    HostRealPoint v[4];
+    for (int i = 0; i < 4; ++i) v[i] = path.segments[i].p;
+    if (OfItsKind(path.parent->name, v)) return std::nullopt;
+    return BrokenInvariant{"group named after a kind its figure is not",
+                           "\"" + path.parent->name + "\" " + Point(v[0]) + " " + Point(v[1]) +
+                               " " + Point(v[2]) + " " + Point(v[3])};
+}
+
 }  // namespace
 
 Broken FigureInvariants::CheckChange(const Art& path, const PathLook& before,
@@ -172,6 +183,7 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
             broken = CheckChange(*path, before->second, actions, figuresEdited);
         else if (Tagged(*path))
             broken = CheckNewFigure(*path);
+        if (!broken && Tagged(*path)) broken = CheckKind(*path);
         if (broken) break;
     }
     if (!broken) broken = CheckLoss(actions);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "emulator/core/host.h"
+#include "emulator/drivers/validator/panel_invariants.h"
 #include "emulator/models/preferences/preference_store.h"
 
 namespace emulator {
@@ -113,6 +114,7 @@ std::optional<BrokenInvariant> Invariants::Check() {
     if (Broken broken = CheckPanel(host_.dialogs.Panel())) return broken;
     if (Broken broken = CheckPreferences(host_.preferences)) return broken;
     if (Broken broken = figures_.Check(host_.actionsBegun)) return broken;
+    if (Broken broken = CheckPanelShowsAFigure(host_)) return broken;
     return CheckSuites();
 }
 

@@ -60,6 +60,11 @@ typedef struct AIArtSuite14 {
     /* *layer receives the layer that holds ART. Art the document does not hold:
        kHostErrBadHandle, and *layer is null. */
     HostErr(HOST_API* GetLayerOfArt)(HostArtHandle art, HostLayerHandle* layer);
+
+    /* *parent receives the group that holds ART (a layer's top-level group for art placed
+       directly on the layer; null for that top-level group itself). Art the document does
+       not hold: kHostErrBadHandle, and *parent is null. */
+    HostErr(HOST_API* GetArtParent)(HostArtHandle art, HostArtHandle* parent);
 } AIArtSuite14;
 
 #define kAIPathSuite "AI Path Suite"
