@@ -92,8 +92,11 @@ void MontrerNumero() {
 void AfficherPageAide() {
     if (!Pret()) return;
     int16_t page = gGlobals->PageAide;
-    sADMItem()->Enable(Item(kPagePrecedente), page > 1);
-    sADMItem()->Enable(Item(kPageSuivante), page < gGlobals->NbPagesAide);
+    // The buttons and their tips say where the page stands, however it was reached.
+    bool premiere = page <= 1;
+    bool derniere = page >= gGlobals->NbPagesAide;
+    Bouton(kPagePrecedente, !premiere, premiere ? kBullePremiere : kBullePrecedente);
+    Bouton(kPageSuivante, !derniere, derniere ? kBulleDerniere : kBulleSuivante);
     if (page >= 1 && page <= kPagesEcrites) sADMItem()->SetText(Item(kTexteAide), kPages[page - 1]);
 }
 
@@ -106,27 +109,13 @@ void OuvrirAide() {
 void NotifierPageSuivante(HostItemRef, HostDialogNotifierRef notifier) {
     if (!Pret() || !ChangementUtilisateur(notifier)) return;
     Globals& g = *gGlobals;
-    ++g.PageAide;
-    if (g.PageAide < g.NbPagesAide) {
-        Bouton(kPageSuivante, true, kBulleSuivante);
-    } else {
-        g.PageAide = g.NbPagesAide;
-        Bouton(kPageSuivante, false, kBulleDerniere);
-    }
-    Bouton(kPagePrecedente, true, kBullePrecedente);
+    if (g.PageAide < g.NbPagesAide) ++g.PageAide;
     MontrerNumero();
 }
 
 void NotifierPagePrecedente(HostItemRef, HostDialogNotifierRef notifier) {
     if (!Pret() || !ChangementUtilisateur(notifier)) return;
     Globals& g = *gGlobals;
-    --g.PageAide;
-    if (g.PageAide > 1) {
-        Bouton(kPagePrecedente, true, kBullePrecedente);
-    } else {
-        g.PageAide = 1;
-        Bouton(kPagePrecedente, false, kBullePremiere);
-    }
-    Bouton(kPageSuivante, true, kBulleSuivante);
+    if (g.PageAide > 1) --g.PageAide;
     MontrerNumero();
 }

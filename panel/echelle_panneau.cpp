@@ -64,35 +64,41 @@ void AfficherIndicateurEchelle(HostDialogRef panneau) {
     sADMItem()->Show(indicateur, visible);
 }
 
+void AppliquerEchelle(float numerateur, float denominateur) {
+    Globals& g = *gGlobals;
+    float ancien = g.FacteurEchelle;
+    g.EchelleNumCourante = numerateur;
+    g.EchelleDenCourante = denominateur;
+    g.FacteurEchelle = g.EchelleNumCourante / g.EchelleDenCourante;
+    MarquerEchelleCourante(sADMDialog()->GetItem(g.Panneau, kPopupEchelle));
+    AfficherIndicateurEchelle(g.Panneau);
+    sADMItem()->SetTipString(sADMDialog()->GetItem(g.Panneau, kIndicateurEchelle), kTipIndicateur);
+    // The drawing stays as it is: the lengths held at drawing size follow the scale (a
+    // round trip through the same scale would round them).
+    if (ancien != g.FacteurEchelle)
+        for (Longueur longueur : kLongueurs) {
+            float& valeur = LongueurCourante(longueur);
+            valeur = valeur * ancien / g.FacteurEchelle;
+            AfficherLongueur(longueur, valeur);
+        }
+    CalculerAire();
+}
+
 void NotifierEchelle(HostItemRef item, HostDialogNotifierRef notifier) {
     if (gGlobals == nullptr || gGlobals->Panneau == nullptr ||
         !SuitesPresentes(sADMDialog(), sADMItem(), sADMList(), sADMEntry(), sADMNotifier()))
         return;
     if (!ChangementUtilisateur(notifier)) return;
-    Globals& g = *gGlobals;
-    float ancien = g.FacteurEchelle;
+    const Globals& g = *gGlobals;
     HostEntryRef choisie = sADMList()->GetActiveEntry(sADMItem()->GetList(item));
     int32_t entree = choisie != nullptr ? sADMEntry()->GetID(choisie) : -1;
-    if (const Rapport* rapport = RapportDe(entree)) {
-        g.EchelleNumCourante = rapport->numerateur;
-        g.EchelleDenCourante = rapport->denominateur;
-    } else if (entree == kEntreeEchellePerso) {
-        g.EchelleNumCourante = g.EchelleNumPersoReal;
-        g.EchelleDenCourante = g.EchelleDenPersoReal;
-    } else if (entree == kEntreeEchellePersoDialogue && !g.EchellePersoOuvert) {
-        OuvrirEchellePerso();
-    }
-    g.FacteurEchelle = g.EchelleNumCourante / g.EchelleDenCourante;
-    MarquerEchelleCourante(item);
-    AfficherIndicateurEchelle(g.Panneau);
-    sADMItem()->SetTipString(sADMDialog()->GetItem(g.Panneau, kIndicateurEchelle), kTipIndicateur);
-    // The drawing stays as it is: the lengths held at drawing size follow the scale.
-    for (Longueur longueur : kLongueurs) {
-        float& valeur = LongueurCourante(longueur);
-        valeur = valeur * ancien / g.FacteurEchelle;
-        AfficherLongueur(longueur, valeur);
-    }
-    CalculerAire();
+    if (const Rapport* rapport = RapportDe(entree))
+        return AppliquerEchelle(rapport->numerateur, rapport->denominateur);
+    if (entree == kEntreeEchellePerso)
+        return AppliquerEchelle(g.EchelleNumPersoReal, g.EchelleDenPersoReal);
+    if (entree == kEntreeEchellePersoDialogue && !g.EchellePersoOuvert) OuvrirEchellePerso();
+    // The dialog keeps the scale: the popup shows the one in effect again.
+    AppliquerEchelle(g.EchelleNumCourante, g.EchelleDenCourante);
 }
 
 void PreparerEchelle(HostDialogRef panneau) {

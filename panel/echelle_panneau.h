@@ -15,6 +15,11 @@ void MarquerEchelleCourante(HostItemRef popup);
 // Shows the indicator while the scale is not 1.
 void AfficherIndicateurEchelle(HostDialogRef panneau);
 
+// NUMERATEUR / DENOMINATEUR becomes the scale in effect: the popup marks it, the indicator
+// follows, the lengths held follow it so that the drawing does not move, and the area is
+// shown again.
+void AppliquerEchelle(float numerateur, float denominateur);
+
 // The user's choice in the popup (attached through the guard): a fixed ratio or the custom
 // one becomes the scale in effect, the lengths held follow it so that the drawing does not
 // move, and the area is shown again; "Éch. Perso…" opens the custom-scale dialog and

@@ -1,5 +1,6 @@
 #include "panel/echelle_perso.h"
 
+#include "panel/echelle_panneau.h"
 #include "panel/items_panneau.h"
 #include "panel/procedures_items.h"
 #include "plugin/hote/garde.h"
@@ -94,6 +95,10 @@ void NotifierOK(HostItemRef item, HostDialogNotifierRef notifier) {
     if (!Fermer(item, notifier) || !SuitesPresentes(sADMList(), sADMEntry(), sAIPreference()))
         return;
     const Globals& g = *gGlobals;
+    // The popup's custom entry shows the custom ratio: while it is the scale in effect, the
+    // new ratio takes effect with it.
+    bool persoEnEffet =
+        EntreeDeLEchelle(g.EchelleNumCourante, g.EchelleDenCourante) == kEntreeEchellePerso;
     HostItemRef popup = sADMDialog()->GetItem(g.Panneau, kPopupEchelle);
     char texte[64];
     TexteEchellePerso(g.EchelleNumPersoReal, g.EchelleDenPersoReal, texte, sizeof texte);
@@ -101,6 +106,7 @@ void NotifierOK(HostItemRef item, HostDialogNotifierRef notifier) {
     if (entree != nullptr) sADMEntry()->SetText(entree, texte);
     sAIPreference()->PutRealPreference(kPrefixe, "EchelleNumPersoReal", g.EchelleNumPersoReal);
     sAIPreference()->PutRealPreference(kPrefixe, "EchelleDenPersoReal", g.EchelleDenPersoReal);
+    if (persoEnEffet) AppliquerEchelle(g.EchelleNumPersoReal, g.EchelleDenPersoReal);
 }
 
 HostItemRef CreerItem(HostDialogRef dialogue, int32_t id, const char* type, HostRect rect,

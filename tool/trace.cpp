@@ -99,14 +99,22 @@ bool SommetsFinis() {
     return std::isfinite(gGlobals->Inclinaison);
 }
 
+// The record's figure turned about vertex 1 so that side 4 points along the inclination,
+// in double precision: turning back and forth leaves the figure's size as it was, to the
+// rounding of its float32 vertices. A figure already at its inclination, as side 4's
+// direction reads in float32, is not touched.
 void TournerVersInclinaison() {
-    HostRealPoint v1 = gGlobals->Sommets[0].p;
-    float a = sAIRealMath()->AIRealPointAngle(&v1, &gGlobals->Sommets[3].p);
-    HostRealMatrix matrice{};
-    sAIRealMath()->AIRealMatrixSetTranslate(&matrice, -v1.h, -v1.v);
-    sAIRealMath()->AIRealMatrixConcatRotate(&matrice, gGlobals->Inclinaison - a);
-    sAIRealMath()->AIRealMatrixConcatTranslate(&matrice, v1.h, v1.v);
-    sAITransformArt()->TransformArt(gGlobals->TraceCourant, &matrice, 0.0f, kHostTransformObjects);
+    HostPathSegment* v = gGlobals->Sommets;
+    if (gGlobals->Inclinaison == Direction(v[0].p, v[3].p)) return;
+    double h1 = v[0].p.h, v1 = v[0].p.v;
+    double angle =
+        double{gGlobals->Inclinaison} - std::atan2(double{v[3].p.v} - v1, double{v[3].p.h} - h1);
+    double c = std::cos(angle), s = std::sin(angle);
+    for (int i = 1; i < 4; ++i) {
+        double dh = v[i].p.h - h1, dv = v[i].p.v - v1;
+        PlacerSommet(v[i], {static_cast<float>(h1 + c * dh - s * dv),
+                            static_cast<float>(v1 + s * dh + c * dv)});
+    }
 }
 
 }  // namespace
@@ -197,8 +205,7 @@ void CreeTrace() {
 }
 
 HostErr EcritTrace() {
-    if (!SuitesDuDocument() || !SuitesPresentes(sAIRealMath(), sAITransformArt()))
-        return kHostErrSuiteNotFound;
+    if (!SuitesDuDocument()) return kHostErrSuiteNotFound;
     // The record holds the figure being clicked, not the current path's.
     if (gGlobals->NbClics > 0) return kHostNoError;
     if (!sAIArt()->ValidArt(gGlobals->TraceCourant, true)) return kHostNoError;
@@ -217,9 +224,9 @@ HostErr EcritTrace() {
     if (FormeCourante() == Forme::Rectangle)
         gGlobals->Sommets[3].p.h = std::numeric_limits<HostReal>::quiet_NaN();
 #endif
+    TournerVersInclinaison();
     for (int16_t i = 0; i < 4; ++i)
         sAIPath()->SetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);
-    TournerVersInclinaison();
     HostErr statut = LireTraceCourante();
     CalculerAire();
     return statut;

@@ -26,8 +26,8 @@ bool FigureEcrivable();
 // Constructible is set again.
 void AlerteConstructionImpossible();
 
-// Writes the four vertices into the current path, turns the figure about vertex 1 to the
-// inclination and reads it back: the record, the fields, the position and the area show
+// Turns the figure about vertex 1 to the inclination, writes the four vertices into the
+// current path and reads it back: the record, the fields, the position and the area show
 // the path as written (the inclination stays as set). Nothing is written while a creation
 // is under way. A refused construction, vertices that are not finite numbers or a path on
 // a locked layer are announced and leave the path as it was, and the record and the panel

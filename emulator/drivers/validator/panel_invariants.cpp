@@ -108,10 +108,12 @@ bool ShowsFigure(const Dialog& panel, const std::array<double, 6>& shown, const 
     double positionSlack = 1e-6 * std::max(std::fabs(q[0][0]), std::fabs(q[0][1])) + 1e-3;
     if (std::fabs(h->value - q[0][0]) > positionSlack || std::fabs(v->value - q[0][1]) > positionSlack)
         return false;
-    if (const Item* slider = Find(panel, kSlider); slider != nullptr && lengths[3] > 1e-2) {
+    // Side 4's direction is as sure as its ends: a short side far from the origin has few
+    // digits to show it.
+    if (const Item* slider = Find(panel, kSlider); slider != nullptr && lengths[3] > 2 * slack) {
         double direction = std::atan2(q[3][1] - q[0][1], q[3][0] - q[0][0]) * 180 / M_PI;
         double turn = std::remainder(slider->value - direction, 360.0);
-        if (std::fabs(turn) > 0.05) return false;
+        if (std::fabs(turn) > 0.05 + std::asin(slack / lengths[3]) * 180 / M_PI) return false;
     }
     const Item* area = Find(panel, kArea);
     std::optional<AreaShown> read = area ? ReadArea(area->ShownText()) : std::nullopt;
