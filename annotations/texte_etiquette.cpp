@@ -26,7 +26,8 @@ void TexteEtiquette(float longueur, int32_t unite, char (&texte)[kTailleTexteEti
     const Unite& choisie = kUnites[unite >= 0 && unite < 4 ? unite : 0];
     size_t place = sizeof texte - std::strlen(choisie.suffixe);
     // The length in the unit as a float32: the decimal it reads as is the one typed.
-    auto valeur = static_cast<float>(std::fabs(double{longueur} * choisie.facteur / choisie.diviseur));
+    auto valeur =
+        static_cast<float>(std::fabs(double{longueur} * choisie.facteur / choisie.diviseur));
     EcrireDeuxDecimales(valeur, texte, place);
     std::strncat(texte, choisie.suffixe, sizeof texte - std::strlen(texte) - 1);
 }

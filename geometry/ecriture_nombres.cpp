@@ -34,8 +34,8 @@ std::string ArrondirDecimal(std::string decimal) {
 template <typename Reel>
 std::string Decimal(Reel valeur) {
     char tampon[400];
-    auto [fin, erreur] = std::to_chars(tampon, tampon + sizeof tampon, valeur,
-                                       std::chars_format::fixed);
+    auto [fin, erreur] =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed);
     if (erreur != std::errc()) return "";
     return std::string(tampon, fin);
 }

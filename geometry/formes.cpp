@@ -27,8 +27,8 @@ double Tolerance(const Quadrilatere& q) {
     double position = 0;
     for (int i = 0; i < 4; ++i) {
         taille = std::max(taille, Longueur(q.sommets[i], q.sommets[(i + 1) % 4]));
-        position = std::max({position, double{std::fabs(q.sommets[i].h)},
-                             double{std::fabs(q.sommets[i].v)}});
+        position = std::max(
+            {position, double{std::fabs(q.sommets[i].h)}, double{std::fabs(q.sommets[i].v)}});
     }
     return kToleranceRelative * taille +
            kUlpsTolerees * position * std::numeric_limits<float>::epsilon();

@@ -8,8 +8,8 @@
 
 HostErr Construire(Longueur editee, Forme forme) {
     Globals& g = *gGlobals;
-    AppliquerConstruction(Reconstruire(FigureCourante(), editee, forme,
-                                       g.Diagonale1Active != 0, g.FacteurEchelle));
+    AppliquerConstruction(
+        Reconstruire(FigureCourante(), editee, forme, g.Diagonale1Active != 0, g.FacteurEchelle));
     RedessinerPanneau();
     return EcritTrace();
 }

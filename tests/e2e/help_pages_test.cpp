@@ -85,6 +85,14 @@ TEST(HelpPages, TurnForwardToTheLastPageAndBackToTheFirst) {
     EXPECT_EQ(PanelItem(Snapshot(state, "back1"), 138).at("text"), "6");
 }
 
+// The help closed on its last page opens again on page 1, whose buttons say so.
+TEST(HelpPages, ReopenedAtPage1WithPage1sButtons) {
+    std::string scenario = "start\nselect-tool\npanel menu 8\n";
+    for (int page = 2; page <= kPages; ++page) scenario += "panel click 81\n";
+    emulator::Json state = PlayScenario(scenario + "panel menu 8\npanel menu 8\nsnapshot again\n");
+    ExpectPage(Snapshot(state, "again"), 1, {false, kFirstTip, true, kNextTip}, "again");
+}
+
 TEST(HelpPages, EachPageIsATitleAnEmptyLineAndParagraphsInCRLFLines) {
     emulator::Json state = TurnAllPages();
     std::vector<std::string> texts;

@@ -95,7 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"Parallelogram", "panel click 27\n", {4}, {5}, {7, 8, 9, 10, 11, 12, 27}},
         ChoiceCase{"ParallelogramAfterRectangle", "", {2, 4}, {5}, {7, 8, 9, 10, 13, 14, 26}},
         ChoiceCase{"ArbitraryAfterRhombus", "", {3, 0}, {1}, {13, 14, 26}},
-        ChoiceCase{"ArbitraryAfterSquareWithDiagonal2Active", "panel click 27\n", {1, 0}, {1},
+        ChoiceCase{"ArbitraryAfterSquareWithDiagonal2Active",
+                   "panel click 27\n",
+                   {1, 0},
+                   {1},
                    {11, 12, 27}}),
     CaseName<ChoiceCase>);
 

@@ -204,6 +204,19 @@ TEST(CustomScale, ARatioNoFixedEntryHasIsMarkedOnTheCustomEntry) {
     for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(Lengths(state)[i], 2 * held[i]);
 }
 
+// With the custom ratio in effect, OK puts the new one in effect: the popup never names a
+// scale the lengths are not at.
+TEST(CustomScale, OKWithTheCustomRatioInEffectAppliesTheNewOne) {
+    emulator::Json state = After(
+        "panel choose 20 20\ndialog type 10 3\ndialog type 12 7\ndialog click 1\n"
+        "panel choose 20 21\nsnapshot threeSevenths\npanel choose 20 20\ndialog type 10 2\n"
+        "dialog type 12 5\ndialog click 1\n");
+    EXPECT_EQ(PanelItem(Snapshot(state, "threeSevenths"), 20).at("text"), "3/7");
+    EXPECT_EQ(PanelItem(state, 20).at("text"), "2/5");
+    std::vector<double> held = Lengths(Snapshot(state, "before"));
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(Lengths(state)[i], 2.5 * held[i], 1e-3 * held[i]);
+}
+
 struct TermCase {
     std::string name;
     const char* typed;

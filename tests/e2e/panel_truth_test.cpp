@@ -92,8 +92,8 @@ const std::vector<TruthCase> kCases = {
      "\tA\nmove 100 200\ndown 100 200\ndrag 90 260\nup 90 260\nsnapshot dragged\n"
      "panel type 3 \"100 pt\"\n",
      [](const emulator::Json& state) {
-         EXPECT_NEAR(PanelValue(Snapshot(state, "dragged"), 15),
-                     std::atan2(160, -10) * 180 / M_PI, 1e-3);
+         EXPECT_NEAR(PanelValue(Snapshot(state, "dragged"), 15), std::atan2(160, -10) * 180 / M_PI,
+                     1e-3);
          ExpectAnchors(Figures(state)[0], {{100, 100}, {200, 100}, {200, 200}, {90, 260}});
      }},
     {"a_figure_moved_by_another_tool_is_edited_where_it_is",

@@ -46,29 +46,27 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Panel, AreaReadout,
-    ::testing::Values(ReadoutCase{"SquareInchInMillimetres", 72, 72, 0, 1, "Aire=645,16 mm2"},
-                      ReadoutCase{"SquareInchInCentimetres", 72, 72, 1, 1, "Aire=6,45 cm2"},
-                      ReadoutCase{"SquareInchInInches", 72, 72, 2, 1, "Aire=1,00 po2"},
-                      ReadoutCase{"SquareInchInPoints", 72, 72, 3, 1, "Aire=5184,00 pt2"},
-                      ReadoutCase{"AtOneTenthInMillimetres", 72, 72, 0, 0.1f,
-                                  "Aire=64516,00 mm2"},
-                      ReadoutCase{"AtOneTenthInPointsTheScaleIsLeftOut", 72, 72, 3, 0.1f,
-                                  "Aire=5184,00 pt2"},
-                      ReadoutCase{"Zero", 0, 0, 0, 1, "Aire=0,00 mm2"},
-                      ReadoutCase{"ThirdDecimalFiveRoundsUp", 2.125f, 1, 3, 1, "Aire=2,13 pt2"},
-                      ReadoutCase{"UpToTheNextUnit", 0.99951171875f, 8, 3, 1, "Aire=8,00 pt2"},
-                      // The cents of a large figure, which a float32 area has lost.
-                      ReadoutCase{"LargeFigureKeepsItsCents", 1000.25f, 1000.25f, 3, 1,
-                                  "Aire=1000500,06 pt2"},
-                      // Values an extreme custom scale or a corrupt preference can give: the text
-                      // stays bounded and says it cannot show them.
-                      ReadoutCase{"NotANumber", kNaN, 1, 0, 1, "Aire=#### mm2"},
-                      ReadoutCase{"Infinite", kInfinity, 1, 3, 1, "Aire=#### pt2"},
-                      ReadoutCase{"ScaleTooSmallForTheDigits", 72, 72, 0, 1e-20f, "Aire=#### mm2"},
-                      ReadoutCase{"ScaleNotANumber", 72, 72, 1, kNaN, "Aire=#### cm2"},
-                      ReadoutCase{"ThirtySevenDigits", 72, 72, 2, 9e-19f, "Aire=#### po2"},
-                      ReadoutCase{"ThirtySixDigitsStillFit", 72, 72, 2, 1e-18f,
-                                  "Aire=999999908372596407672625396470251520,00 po2"}),
+    ::testing::Values(
+        ReadoutCase{"SquareInchInMillimetres", 72, 72, 0, 1, "Aire=645,16 mm2"},
+        ReadoutCase{"SquareInchInCentimetres", 72, 72, 1, 1, "Aire=6,45 cm2"},
+        ReadoutCase{"SquareInchInInches", 72, 72, 2, 1, "Aire=1,00 po2"},
+        ReadoutCase{"SquareInchInPoints", 72, 72, 3, 1, "Aire=5184,00 pt2"},
+        ReadoutCase{"AtOneTenthInMillimetres", 72, 72, 0, 0.1f, "Aire=64516,00 mm2"},
+        ReadoutCase{"AtOneTenthInPointsTheScaleIsLeftOut", 72, 72, 3, 0.1f, "Aire=5184,00 pt2"},
+        ReadoutCase{"Zero", 0, 0, 0, 1, "Aire=0,00 mm2"},
+        ReadoutCase{"ThirdDecimalFiveRoundsUp", 2.125f, 1, 3, 1, "Aire=2,13 pt2"},
+        ReadoutCase{"UpToTheNextUnit", 0.99951171875f, 8, 3, 1, "Aire=8,00 pt2"},
+        // The cents of a large figure, which a float32 area has lost.
+        ReadoutCase{"LargeFigureKeepsItsCents", 1000.25f, 1000.25f, 3, 1, "Aire=1000500,06 pt2"},
+        // Values an extreme custom scale or a corrupt preference can give: the text
+        // stays bounded and says it cannot show them.
+        ReadoutCase{"NotANumber", kNaN, 1, 0, 1, "Aire=#### mm2"},
+        ReadoutCase{"Infinite", kInfinity, 1, 3, 1, "Aire=#### pt2"},
+        ReadoutCase{"ScaleTooSmallForTheDigits", 72, 72, 0, 1e-20f, "Aire=#### mm2"},
+        ReadoutCase{"ScaleNotANumber", 72, 72, 1, kNaN, "Aire=#### cm2"},
+        ReadoutCase{"ThirtySevenDigits", 72, 72, 2, 9e-19f, "Aire=#### po2"},
+        ReadoutCase{"ThirtySixDigitsStillFit", 72, 72, 2, 1e-18f,
+                    "Aire=999999908372596407672625396470251520,00 po2"}),
     CaseName<ReadoutCase>);
 
 TEST_F(AreaReadout, AUnitOutsideTheTableLeavesTheReadoutAsItWas) {

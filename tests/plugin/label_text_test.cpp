@@ -27,11 +27,13 @@ TEST_P(LabelTexts, ReadInTheUnitWithTwoDecimals) {
 
 INSTANTIATE_TEST_SUITE_P(
     Annotations, LabelTexts,
-    ::testing::Values(LabelCase{72, 0, "25,40 mm"}, LabelCase{100, 3, "100,00 pt"},
-                      LabelCase{0, 0, "0,00 mm"}, LabelCase{1.995f, 3, "2,00 pt"},
-                      LabelCase{1.994f, 3, "1,99 pt"}, LabelCase{144, 2, "2,00 in"},
-                      LabelCase{72, 1, "2,54 cm"}, LabelCase{36, 2, "0,50 in"},
-                      LabelCase{123456.78f, 3, "123456,78 pt"}));
+    ::testing::Values(LabelCase{72, 0, "25,40 mm"},
+                      // 1.995 mm typed, kept in float32 points a hair under 1.995 mm.
+                      LabelCase{static_cast<float>(1.995 * 72 / 25.4), 0, "2,00 mm"},
+                      LabelCase{100, 3, "100,00 pt"}, LabelCase{0, 0, "0,00 mm"},
+                      LabelCase{1.995f, 3, "2,00 pt"}, LabelCase{1.994f, 3, "1,99 pt"},
+                      LabelCase{144, 2, "2,00 in"}, LabelCase{72, 1, "2,54 cm"},
+                      LabelCase{36, 2, "0,50 in"}, LabelCase{123456.78f, 3, "123456,78 pt"}));
 
 // Values the digits cannot hold never overflow the buffer nor print garbage.
 TEST(LabelTexts, ValuesWithoutDigitsReadAsOverflow) {

@@ -156,6 +156,16 @@ const FigureCase kCases[] = {
      },
      {"panel menu"},
      "new figure not of its kind"},
+    {"a refused panel edit that changes the figure",
+     {},
+     [](Figures& f) {
+         // The alert is answered by the event that follows it.
+         f.host().loop.Post({0, [&f] { f.host().AnswerAlert(); }});
+         f.host().ShowAlert("Construction impossible !");
+         f.Move(*f.a, 2, kAway);
+     },
+     {"panel type"},
+     "refused action changed a finished figure"},
     {"a square dragged out of shape that keeps its name",
      [](Figures& f) { f.a->parent->name = "Carré"; },
      [](Figures& f) { f.Move(*f.a, 2, kAway); },

@@ -104,6 +104,8 @@ Broken FigureInvariants::CheckChange(const Art& path, const PathLook& before,
     if (!before.tagged || Began(actions, "move-art")) return std::nullopt;
     if (creationUnderWay_)
         return BrokenInvariant{"finished figure changed during a creation", where};
+    // An alert answers an edit or a drag step the plug-in refused: it leaves the figure.
+    if (alerted_) return BrokenInvariant{"refused action changed a finished figure", where};
     if (!Began(actions, "drag") && !PanelEdit(actions))
         return BrokenInvariant{"finished figure changed by an action not aimed at it", where};
     if (++figuresEdited > 1)
@@ -170,9 +172,9 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
     // A figure is made of the presses of one creation, from the one that began it; a press
     // the layer refused, with its alert, places nothing.
     if (!creationUnderWay_) presses_.clear();
-    bool alerted = host_.AlertsShown().size() > alertsSeen_;
+    alerted_ = host_.AlertsShown().size() > alertsSeen_;
     alertsSeen_ = host_.AlertsShown().size();
-    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition && !alerted)
+    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition && !alerted_)
         presses_.push_back(*host_.mousePosition);
     int figuresEdited = 0;
     Broken broken;

@@ -55,6 +55,8 @@ class FigureInvariants {
     // Where the button went down since the creation under way began, the latest last.
     std::vector<HostRealPoint> presses_;
     size_t alertsSeen_ = 0;
+    // An alert was shown during the event looked at.
+    bool alerted_ = false;
     // The groups seen holding art at some look.
     std::set<HostArtHandle> groupsFilled_;
 };

@@ -106,7 +106,8 @@ bool ShowsFigure(const Dialog& panel, const std::array<double, 6>& shown, const 
     const Item* v = Find(panel, kPositionV);
     if (h == nullptr || v == nullptr) return false;
     double positionSlack = 1e-6 * std::max(std::fabs(q[0][0]), std::fabs(q[0][1])) + 1e-3;
-    if (std::fabs(h->value - q[0][0]) > positionSlack || std::fabs(v->value - q[0][1]) > positionSlack)
+    if (std::fabs(h->value - q[0][0]) > positionSlack ||
+        std::fabs(v->value - q[0][1]) > positionSlack)
         return false;
     // Side 4's direction is as sure as its ends: a short side far from the origin has few
     // digits to show it.
