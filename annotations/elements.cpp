@@ -12,6 +12,9 @@ namespace {
 constexpr float kCoteMarque = 15;
 constexpr float kQuartDeTour = 1.5707964f;
 constexpr int32_t kRayonAnneau = 3;
+// Far beyond any view, in pixels: a label centred there cannot be seen, and its box's
+// arithmetic would overflow (the host pins points beyond the view's range to its ends).
+constexpr int32_t kHorsDeVue = 1 << 24;
 
 // The two vertices each length joins.
 constexpr int kExtremites[kNombreLongueurs][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 2}, {1, 3}};
@@ -72,6 +75,9 @@ void Etiquette(const AIAnnotatorMessage* message, Longueur longueur, HostRGBColo
     HostRealPoint a = Ancre(bouts[0]), b = Ancre(bouts[1]);
     HostRealPoint milieu{(a.h + b.h) / 2, (a.v + b.v) / 2};
     HostViewPoint centre = EnVue(message, milieu);
+    if (centre.h <= -kHorsDeVue || centre.h >= kHorsDeVue || centre.v <= -kHorsDeVue ||
+        centre.v >= kHorsDeVue)
+        return;
 
     char ecrit[kTailleTexteEtiquette];
     TexteEtiquette(LongueurCourante(longueur), gGlobals->Unite, ecrit);

@@ -8,7 +8,7 @@
 
 // The label of LONGUEUR at the middle of its side or diagonal: the text in the panel's
 // unit, in a box of colour FOND, written in colour TEXTE. Labels keep their pixel size at
-// every zoom.
+// every zoom. A label whose middle lies far beyond any view is not drawn.
 void Etiquette(const AIAnnotatorMessage* message, Longueur longueur, HostRGBColor texte,
                HostRGBColor fond);
 

@@ -10,6 +10,16 @@
 #include "settings/preferences.h"
 #include "tool/creation.h"
 
+namespace {
+
+void LibererRecord(SPMessageData& donnees) {
+    sSPBasic->FreeBlock(gGlobals);
+    gGlobals = nullptr;
+    donnees.globals = nullptr;
+}
+
+}  // namespace
+
 HostErr Demarrage(SPInterfaceMessage* message) {
     // A second start-up would lose the record already in use.
     if (gGlobals != nullptr) return kHostNoError;
@@ -23,7 +33,14 @@ HostErr Demarrage(SPInterfaceMessage* message) {
     LirePreferences();
     AjouterOutil();
     AjouterNotificateurs(message->d);
-    return AjouterAnnotateur(message->d);
+    erreur = AjouterAnnotateur(message->d);
+    if (erreur == kHostNoError) return kHostNoError;
+    // Without its annotator the plug-in does not start: the user is told, and the record
+    // goes back (the host sends a plug-in that failed to start nothing more, no shut-down).
+    if (erreur == kHostErrSuiteNotFound)
+        AlerterSuiteManquante(erreur, kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
+    LibererRecord(message->d);
+    return erreur;
 }
 
 HostErr Arret(SPInterfaceMessage* message) {
@@ -32,9 +49,7 @@ HostErr Arret(SPInterfaceMessage* message) {
     // Without the dialog suite the panel cannot be destroyed; the record is freed anyway.
     if (gGlobals->Panneau != nullptr && SuitesPresentes(sADMDialog()))
         sADMDialog()->Destroy(gGlobals->Panneau);
-    sSPBasic->FreeBlock(gGlobals);
-    gGlobals = nullptr;
-    message->d.globals = nullptr;
+    LibererRecord(message->d);
     return kHostNoError;
 }
 

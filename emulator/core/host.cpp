@@ -65,9 +65,12 @@ void Host::Start() {
     // in the last one is left.
     if (quitOnce_) ForgetPluginAdditions();
     SPInterfaceMessage message{};
-    // A plug-in whose start-up fails is not started: the host sends it nothing more.
-    if (plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError)
+    // A plug-in whose start-up fails is not started: the host sends it nothing more, and
+    // keeps nothing it added on the way (a tool or a menu that would call it).
+    if (plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError) {
+        ForgetPluginAdditions();
         return;
+    }
     started_ = true;
     Notify(kAIApplicationStartedNotifier);
 }

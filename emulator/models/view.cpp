@@ -1,6 +1,8 @@
 #include "emulator/models/view.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace emulator {
@@ -14,10 +16,22 @@ View::Position View::ToViewPosition(HostRealPoint point) const {
     return {(double{point.h} - origin_.h) * zoom_, (double{origin_.v} - point.v) * zoom_};
 }
 
+namespace {
+
+// A pixel coordinate, pinned to the ends of its range: a point far beyond the view stays
+// on its side of it instead of wrapping onto the screen.
+int32_t Pixel(double position) {
+    if (std::isnan(position)) return 0;
+    constexpr double kLowest = std::numeric_limits<int32_t>::min();
+    constexpr double kHighest = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::llround(std::clamp(position, kLowest, kHighest)));
+}
+
+}  // namespace
+
 HostViewPoint View::ToView(HostRealPoint point) const {
     Position position = ToViewPosition(point);
-    return {static_cast<int32_t>(std::lround(position.h)),
-            static_cast<int32_t>(std::lround(position.v))};
+    return {Pixel(position.h), Pixel(position.v)};
 }
 
 HostRealPoint View::ToArtwork(HostViewPoint pixel) const {

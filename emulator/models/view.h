@@ -30,7 +30,8 @@ class View {
         double v;
     };
     Position ToViewPosition(HostRealPoint point) const;
-    // The pixel showing POINT, rounded to the nearest.
+    // The pixel showing POINT, rounded to the nearest; a point beyond the pixels' range is
+    // pinned to its end.
     HostViewPoint ToView(HostRealPoint point) const;
     // The artwork point at the top-left corner of PIXEL.
     HostRealPoint ToArtwork(HostViewPoint pixel) const;

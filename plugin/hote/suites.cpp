@@ -118,13 +118,6 @@ static_assert(std::size(gTable) == kLignesNommees + HOST_ATE_SUITE_COUNT);
 
 int16_t gImbrication = 0;
 
-void AlerterEchec(HostErr erreur, const LigneSuite& ligne) {
-    char message[256];
-    std::snprintf(message, sizeof message, "Error: %d, suite: %s, version: %d!",
-                  static_cast<int>(erreur), ligne.nom, static_cast<int>(ligne.version));
-    sADMBasic()->ErrorAlert(message);
-}
-
 HostErr AcquerirTable() {
     HostErr resultat = kHostNoError;
     for (LigneSuite& ligne : gTable) {
@@ -133,7 +126,7 @@ HostErr AcquerirTable() {
         ligne.Emplacement() = suite;
         ligne.tenue = resultat == kHostNoError;
         if (resultat != kHostNoError && sADMBasic() != nullptr) {
-            AlerterEchec(resultat, ligne);
+            AlerterSuiteManquante(resultat, ligne.nom, ligne.version);
             break;
         }
     }
@@ -152,6 +145,14 @@ void LibererTable() {
 }
 
 }  // namespace
+
+void AlerterSuiteManquante(HostErr erreur, const char* nom, int32_t version) {
+    if (sADMBasic() == nullptr) return;
+    char message[256];
+    std::snprintf(message, sizeof message, "Error: %d, suite: %s, version: %d!",
+                  static_cast<int>(erreur), nom, static_cast<int>(version));
+    sADMBasic()->ErrorAlert(message);
+}
 
 HostErr AcquerirSuites() {
     HostErr resultat = kHostNoError;

@@ -161,6 +161,10 @@ bool SuitesPresentes(const Suite*... suites) {
 // dialog manager's basic suite is held is shown in an alert and stops the acquisition.
 HostErr AcquerirSuites();
 
+// Shows "Error: ERREUR, suite: NOM, version: VERSION!", the alert of a suite the plug-in
+// cannot do without, when the dialog manager's basic suite is there to show it.
+void AlerterSuiteManquante(HostErr erreur, const char* nom, int32_t version);
+
 // Ends this call: the outermost one releases every suite it acquired.
 void LibererSuites();
 

@@ -91,3 +91,23 @@ TEST(MissingMenuSuite, StillMakesThePanel) {
 }
 
 }  // namespace
+
+// The annotator suite is missing: start-up cannot add its annotator, tells the user and
+// gives back everything it took; the host keeps nothing the plug-in added on the way.
+namespace {
+
+TEST(MissingAnnotatorSuite, FailsTheStartUpAndLeavesNothing) {
+    emulator::Json state =
+        PlayScenario(WithoutSuite({"AI Annotator Suite", 4}) + "start\nalert ok\n");
+    ASSERT_EQ(state.at("alerts").size(), 1u);
+    EXPECT_EQ(state.at("alerts").at(0).get<std::string>(),
+              "Error: " + std::to_string(kHostErrSuiteNotFound) +
+                  ", suite: AI Annotator Suite, version: 4!");
+    EXPECT_FALSE(state.at("plugin").at("started").get<bool>());
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_EQ(state.at("suites").at("held").get<int64_t>(), 0);
+    for (const emulator::Json& tool : state.at("tools")) EXPECT_NE(tool.at("name"), "Outil Ortaq");
+    EXPECT_EQ(state.at("errors").size(), 0u);
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -74,7 +75,7 @@ const std::vector<TruthCase> kCases = {
          EXPECT_NEAR(Side(figures[1], 1), 100, 1e-3);
          EXPECT_NEAR(std::atan2(figures[0][3].second - figures[0][0].second,
                                 figures[0][3].first - figures[0][0].first) *
-                         180 / M_PI,
+                         180 / std::numbers::pi,
                      135, 1e-3);
      }},
     {"an_edit_keeps_the_hovered_figures_own_kind",
@@ -92,8 +93,8 @@ const std::vector<TruthCase> kCases = {
      "\tA\nmove 100 200\ndown 100 200\ndrag 90 260\nup 90 260\nsnapshot dragged\n"
      "panel type 3 \"100 pt\"\n",
      [](const emulator::Json& state) {
-         EXPECT_NEAR(PanelValue(Snapshot(state, "dragged"), 15), std::atan2(160, -10) * 180 / M_PI,
-                     1e-3);
+         EXPECT_NEAR(PanelValue(Snapshot(state, "dragged"), 15),
+                     std::atan2(160, -10) * 180 / std::numbers::pi, 1e-3);
          ExpectAnchors(Figures(state)[0], {{100, 100}, {200, 100}, {200, 200}, {90, 260}});
      }},
     {"a_figure_moved_by_another_tool_is_edited_where_it_is",
@@ -147,6 +148,12 @@ const std::vector<TruthCase> kCases = {
          for (int field : {3, 5, 7, 9, 11, 13}) EXPECT_EQ(PanelValue(state, field), 0) << field;
          EXPECT_EQ(Text(state, 18), "Aire=0,00 mm2");
          EXPECT_TRUE(ArtPaths(state).empty());
+     }},
+    {"a_figure_moved_far_away_draws_no_wrapped_label", "\tA\nmove-art 1 1e30 0\nsnapshot far\n",
+     [](const emulator::Json& state) {
+         for (const emulator::Json& op : Snapshot(state, "far").at("annotations").at("drawing"))
+             EXPECT_NE(op.at("op"), "text") << op.dump();
+         EXPECT_FLOAT_EQ(static_cast<float>(PanelValue(state, 22)), 1e30f);
      }},
     {"the_area_is_the_true_area_to_the_cent",
      "panel choose 28 3\nclick 500.3 823.9\nclick 502.5 823.9\nclick 502.5 826.1\n"

@@ -100,6 +100,8 @@ Broken Invariants::CheckSuites() {
                                    std::to_string(call.released)};
     }
     if (panelMade) standingHold_ = host_.suites.HeldCount();
+    // A modal window opened inside a message: that message still holds what it acquired.
+    if (host_.plugin.InCall()) return std::nullopt;
     int64_t held = host_.suites.HeldCount();
     if (held != standingHold_.value_or(0))
         return BrokenInvariant{"suites held between messages",

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -112,9 +113,11 @@ bool ShowsFigure(const Dialog& panel, const std::array<double, 6>& shown, const 
     // Side 4's direction is as sure as its ends: a short side far from the origin has few
     // digits to show it.
     if (const Item* slider = Find(panel, kSlider); slider != nullptr && lengths[3] > 2 * slack) {
-        double direction = std::atan2(q[3][1] - q[0][1], q[3][0] - q[0][0]) * 180 / M_PI;
+        double direction =
+            std::atan2(q[3][1] - q[0][1], q[3][0] - q[0][0]) * 180 / std::numbers::pi;
         double turn = std::remainder(slider->value - direction, 360.0);
-        if (std::fabs(turn) > 0.05 + std::asin(slack / lengths[3]) * 180 / M_PI) return false;
+        if (std::fabs(turn) > 0.05 + std::asin(slack / lengths[3]) * 180 / std::numbers::pi)
+            return false;
     }
     const Item* area = Find(panel, kArea);
     std::optional<AreaShown> read = area ? ReadArea(area->ShownText()) : std::nullopt;
