@@ -11,11 +11,14 @@
 #include "emulator/app/resources_command.h"
 #include "emulator/app/validate_command.h"
 #include "emulator/common/console.h"
+#include "emulator/common/terminal_text.h"
 #ifdef ORTAQ_SERVE
 #include "emulator/app/serve_command.h"
 #endif
 
 int main(int argc, char** argv) {
+    // Messages echo input (action lines, file names): a terminal must not obey what they hold.
+    emulator::EscapedStandardError escapedErrors;
     // A resource written out must come out as stored, and a listing read alike on any system.
     emulator::UseBinaryStandardOutput();
     CLI::App app(

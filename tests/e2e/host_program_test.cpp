@@ -197,7 +197,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"menu-group \"A\" under \"Nowhere\" \"B\"\n",
                 "1: no menu group is named \"Nowhere\""},
         BadLine{"menu\n", "1: usage: menu \"TEXT\""},
-        BadLine{"start\nmenu \"Nothing\"\n", "2: no menu item reads \"Nothing\""}));
+        BadLine{"start\nmenu \"Nothing\"\n", "2: no menu item reads \"Nothing\""},
+        // What a terminal would obey (retitle the window, clear the screen) is shown escaped.
+        BadLine{"frob\x1b]0;TITLE\x07\x1b[2J\n",
+                "1: unknown action \"frob\\x1b]0;TITLE\\x07\\x1b[2J\""}));
 
 TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
     CommandResult result =
@@ -210,6 +213,18 @@ TEST_F(HostProgram, ChoosingAnItemThatDoesNothingIsOneLineAndTheRunGoesOn) {
     // Start-up, the application-started notification, shut-down: no menu command.
     for (const emulator::Json& call : state.at("calls"))
         EXPECT_NE(call.at("caller").get<std::string>(), "AI Menu");
+}
+
+TEST_F(HostProgram, ANoticeShowsTheControlsOfTheLineItEchoesEscaped) {
+    CommandResult result = Play(
+        "menu-group \"Sub\" under \"About\" \"\x1b]0;T\x07\xC2\x9B"
+        "2J\"\nstart\n"
+        "menu \"\x1b]0;T\x07\xC2\x9B"
+        "2J\"\nquit\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, dir_ +
+                              "/s.scn:3: the menu item \"\\x1b]0;T\\x07\\xc2\\x9b2J\" opens its "
+                              "submenu; nothing happens\n");
 }
 
 TEST_F(HostProgram, AnAlertLeftOpenIsClosedReportedAndTheStateStillWritten) {
