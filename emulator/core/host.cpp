@@ -60,6 +60,7 @@ void Host::RequireNoCallUnderWay() const {
 
 void Host::Start() {
     RequireLoadedCode();
+    RequireNoCallUnderWay();
     if (started_) throw std::runtime_error("the plug-in is already started");
     // A start after a quit is a new session of the application: nothing the plug-in added
     // in the last one is left.

@@ -33,7 +33,7 @@ HostErr PluginConnection::Deliver(const char* caller, const char* selector, SPMe
 
     trace_.Message({caller, selector, header});
     size_t index = calls_.size();
-    calls_.push_back({caller, selector, kHostNoError, depth_});
+    calls_.push_back({caller, selector, kHostNoError, depth_, 0, 0, InCall()});
     int64_t acquiredBefore = suites_.Acquisitions();
     int64_t releasedBefore = suites_.Releases();
     ++depth_;

@@ -21,6 +21,9 @@ struct CallRecord {
     int depth = 0;         // 0 for a call from the host's own loop, 1 inside it...
     int64_t acquired = 0;  // suite acquisitions made during the call
     int64_t released = 0;  // suite releases made during the call
+    // Sent while the plug-in's code was on the stack: inside another message, or inside a
+    // procedure of its dialogs (a modal window opened there, say).
+    bool underPluginCode = false;
 };
 
 class PluginConnection {
@@ -61,8 +64,23 @@ class PluginConnection {
     HostErr SendEmpty(const std::string& caller, const std::string& selector);
 
     const std::vector<CallRecord>& Calls() const { return calls_; }
-    // True while a message to the plug-in has not returned (inside a modal dialog, say).
-    bool InCall() const { return depth_ > 0; }
+    // True while a message to the plug-in, or one of its procedures, has not returned
+    // (inside a modal dialog, say).
+    bool InCall() const { return depth_ > 0 || procedureDepth_ > 0; }
+
+    // For as long as it lives, the host is running one of the plug-in's procedures.
+    class ProcedureCall {
+      public:
+        explicit ProcedureCall(PluginConnection& plugin) : plugin_(plugin) {
+            ++plugin_.procedureDepth_;
+        }
+        ~ProcedureCall() { --plugin_.procedureDepth_; }
+        ProcedureCall(const ProcedureCall&) = delete;
+        ProcedureCall& operator=(const ProcedureCall&) = delete;
+
+      private:
+        PluginConnection& plugin_;
+    };
 
   private:
     HostErr Deliver(const char* caller, const char* selector, SPMessageData* header);
@@ -76,6 +94,7 @@ class PluginConnection {
     bool keptLoaded_ = false;
     void* globalsSlot_ = nullptr;
     int depth_ = 0;
+    int procedureDepth_ = 0;
     std::vector<CallRecord> calls_;
 };
 

@@ -108,6 +108,41 @@ TEST_F(HostProgram, UnderAModalWindowTheApplicationAnswersNothing) {
                               "`quit` reaches nothing under it; nothing happens\n");
 }
 
+// A modal dialog opened by a procedure of the panel, the plug-in's code still under it: the
+// application's lifecycle waits until the dialog is closed, then runs as usual.
+struct PanelDialog {
+    const char* name;
+    const char* opening;  // the panel's line that opens it
+    const char* title;
+};
+
+class UnderADialogOfThePanel : public HostProgram,
+                               public ::testing::WithParamInterface<PanelDialog> {};
+
+TEST_P(UnderADialogOfThePanel, TheLifecycleWaitsAndTheQuitAfterItFreesAll) {
+    CommandResult result =
+        Play(std::string("start\nmenu \"Masquer KVT.Ortaq\"\nmenu \"Afficher KVT.Ortaq\"\n") +
+                 GetParam().opening + "\nquit\nstart\nunload\nreload\ndialog click 2\nquit\n",
+             "--check --json " + dir_ + "/state.json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    int line = 5;
+    std::string expected;
+    for (const char* action : {"quit", "start", "unload", "reload"})
+        expected += dir_ + "/s.scn:" + std::to_string(line++) + ": the dialog \"" +
+                    GetParam().title + "\" is open: `" + action +
+                    "` reaches nothing under it; nothing happens\n";
+    EXPECT_EQ(result.err, expected);
+    emulator::Json state = emulator::ParseJson(ReadTextFile(dir_ + "/state.json"));
+    EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
+    EXPECT_EQ(state.at("errors").size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostProgram, UnderADialogOfThePanel,
+    ::testing::Values(PanelDialog{"Preferences", "panel menu 6", "Préférences (KVT.Ortaq)"},
+                      PanelDialog{"CustomScale", "panel choose 20 20", "Échelle personnalisée."}),
+    CaseName<PanelDialog>);
+
 struct BadLine {
     const char* scenario;
     const char* message;  // after "FILE:"

@@ -98,4 +98,27 @@ TEST(Invariants, AHostErrorIsAFinding) {
     EXPECT_EQ(broken->Line(), "host error: a stale handle");
 }
 
+// The host refuses start-up, shut-down and unloading while a procedure of the plug-in runs
+// (one that opened a modal window, say); the invariant finds one sent all the same.
+TEST(Invariants, ALifecycleMessageWhileThePluginsCodeRunsIsAFinding) {
+    emulator::Host host(ORTAQ_PLUGIN_PATH);
+    std::string error;
+    ASSERT_TRUE(host.LoadPlugin(error)) << error;
+    host.Start();
+    emulator::Invariants invariants(host);
+    ASSERT_FALSE(invariants.Check());
+    {
+        emulator::PluginConnection::ProcedureCall inCode(host.plugin);
+        EXPECT_THROW(host.Quit(), std::runtime_error);
+        EXPECT_THROW(host.Unload(), std::runtime_error);
+        EXPECT_THROW(host.Start(), std::runtime_error);
+        EXPECT_FALSE(invariants.Check());
+        host.plugin.SendEmpty(kSPInterfaceCaller, kSPInterfaceShutdownSelector);  // behind its back
+    }
+    std::optional<emulator::BrokenInvariant> broken = invariants.Check();
+    ASSERT_TRUE(broken);
+    EXPECT_EQ(broken->Line(),
+              "lifecycle message while the plug-in's code runs: SP Interface/Shutdown");
+}
+
 }  // namespace

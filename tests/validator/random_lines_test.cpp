@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "emulator/core/host.h"
 #include "emulator/drivers/scenario/host_actions.h"
 #include "emulator/drivers/scenario/tokenizer.h"
 
@@ -30,6 +31,21 @@ TEST(RandomLines, SetUpLinesReadAsActionsAndFollowTheSeed) {
             EXPECT_NO_THROW(emulator::HostActions().Compile(emulator::SplitWords(line)));
         }
     }
+}
+
+// Under a modal window the user mostly answers it, and now and then tries what it hides:
+// the application's lifecycle included.
+TEST(RandomLines, UnderAModalWindowTheLifecycleIsTriedToo) {
+    emulator::Host host(ORTAQ_PLUGIN_PATH);
+    emulator::RandomLines lines(7);
+    std::set<std::string> drawn;
+    host.loop.Post({0, [&] {
+                        for (int n = 0; n < 400; ++n) drawn.insert(lines.Next(host));
+                        host.modals.CloseTop();
+                    }});
+    ASSERT_TRUE(host.modals.RunModal("alert", "Attention"));
+    for (const char* line : {"alert ok", "start", "quit", "unload", "reload", "about"})
+        EXPECT_TRUE(drawn.count(line)) << line;
 }
 
 }  // namespace

@@ -78,6 +78,16 @@ Broken CheckPreferences(const PreferenceStore& preferences) {
     return std::nullopt;
 }
 
+// Start-up, shut-down, unload and reload change what the plug-in's code and record are:
+// never while some of its code has not returned.
+Broken CheckLifecycleCall(const CallRecord& call) {
+    bool lifecycle = call.caller == kSPAccessCaller || (call.caller == kSPInterfaceCaller &&
+                                                        call.selector != kSPInterfaceAboutSelector);
+    if (!lifecycle || !call.underPluginCode) return std::nullopt;
+    return BrokenInvariant{"lifecycle message while the plug-in's code runs",
+                           call.caller + "/" + call.selector};
+}
+
 }  // namespace
 
 // Every outermost message gives back what it acquired, but for the panel's creation, which
@@ -89,6 +99,7 @@ Broken Invariants::CheckSuites() {
     bool standingHoldTaken = false;
     for (; callsChecked_ < calls.size(); ++callsChecked_) {
         const CallRecord& call = calls[callsChecked_];
+        if (Broken broken = CheckLifecycleCall(call)) return broken;
         if (call.depth != 0 || call.acquired == call.released) continue;
         if (panelMade && call.released == 0 && !standingHoldTaken) {
             standingHoldTaken = true;

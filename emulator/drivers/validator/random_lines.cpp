@@ -287,9 +287,26 @@ std::string RandomLines::ApplicationLine(const Host& host) {
 }
 
 std::string RandomLines::Next(const Host& host) {
-    if (host.modals.Top() != nullptr) return ModalLine(host);
+    if (host.modals.Top() != nullptr) return UnderModalLine(host);
     if (host.Unloaded()) return "reload";
     if (!host.Started()) return OneIn(4) ? Preference() : "start";
+    return UserLine(host);
+}
+
+// Mostly an answer to the window; now and then what it hides, the application's lifecycle
+// above all: the host must let none of it through while the plug-in's code waits under it.
+std::string RandomLines::UnderModalLine(const Host& host) {
+    switch (Between(0, 7)) {
+        case 0:
+            return AnyOf<std::string>({"start", "quit", "unload", "reload", "about"});
+        case 1:
+            return UserLine(host);
+        default:
+            return ModalLine(host);
+    }
+}
+
+std::string RandomLines::UserLine(const Host& host) {
     if (host.mouseButtonDown) return PointerLine(host);
     int64_t pick = Between(0, 99);
     if (pick < 50) return PointerLine(host);

@@ -18,7 +18,8 @@ class RandomLines {
     // Lines to play before `start`: the toolbox, layers, menus and preferences another
     // session or plug-in left.
     std::vector<std::string> SetUp();
-    // The next line for HOST as it is now: only actions the host would carry out.
+    // The next line for HOST as it is now: actions the host would carry out, and under a
+    // modal window now and then one it must refuse.
     std::string Next(const Host& host);
 
     // The actions these lines use, and those of the table they leave out on purpose.
@@ -40,6 +41,8 @@ class RandomLines {
     std::string FieldText();
     std::string Preference();
 
+    std::string UserLine(const Host& host);
+    std::string UnderModalLine(const Host& host);
     std::string ModalLine(const Host& host);
     std::string PanelLine(const Host& host);
     std::string PointerLine(const Host& host);

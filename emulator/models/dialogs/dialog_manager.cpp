@@ -171,10 +171,12 @@ void DialogManager::Redraw(Dialog& dialog) {
     dialog.drawing.clear();
     Drawer drawer{&dialog, nullptr, &dialog.drawing};
     LentHandle lent(drawers_, drawer);
-    if (dialog.drawProc != nullptr)
+    if (dialog.drawProc != nullptr) {
+        PluginConnection::ProcedureCall inCode(host_.plugin);
         dialog.drawProc(HandleOf(&dialog), lent.Get());
-    else
+    } else {
         DefaultDraw(dialog, drawer);
+    }
     for (const auto& listener : drawnListeners_) listener(dialog);
 }
 
@@ -186,6 +188,7 @@ void DialogManager::DefaultDraw(Dialog& dialog, Drawer& drawer) {
         if (!item.shown || item.drawProc == nullptr) continue;
         Drawer itemDrawer{&dialog, &item, &item.drawing};
         LentHandle lent(drawers_, itemDrawer);
+        PluginConnection::ProcedureCall inCode(host_.plugin);
         item.drawProc(HandleOf(&item), lent.Get());
     }
 }
@@ -204,6 +207,7 @@ void DialogManager::Notify(Item& item, const char* type) {
     HostItemRef handle = HandleOf(&item);
     if (item.notifyProc != nullptr) {
         RequirePluginCode();
+        PluginConnection::ProcedureCall inCode(host_.plugin);
         item.notifyProc(handle, lent.Get());
     } else {
         DefaultNotify(item, notifier);
@@ -235,6 +239,7 @@ void DialogManager::Track(Item& item, bool shift) {
     HostItemRef handle = HandleOf(&item);
     {
         LentHandle lent(trackers_, tracker);
+        PluginConnection::ProcedureCall inCode(host_.plugin);
         clicked = item.trackProc != nullptr ? item.trackProc(handle, lent.Get())
                                             : DefaultTrack(item, tracker);
     }
