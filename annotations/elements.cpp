@@ -12,8 +12,9 @@ namespace {
 constexpr float kCoteMarque = 15;
 constexpr float kQuartDeTour = 1.5707964f;
 constexpr int32_t kRayonAnneau = 3;
-// Far beyond any view, in pixels: a label centred there cannot be seen, and its box's
-// arithmetic would overflow (the host pins points beyond the view's range to its ends).
+// Far beyond any view, in pixels: a label or a ring centred there cannot be seen, and the
+// arithmetic of its box would overflow (the host pins points beyond the view's range to its
+// ends).
 constexpr int32_t kHorsDeVue = 1 << 24;
 
 // The two vertices each length joins.
@@ -34,6 +35,11 @@ HostViewPoint EnVue(const AIAnnotatorMessage* message, HostRealPoint point) {
     HostViewPoint vue{};
     sAIDocumentView()->ArtworkPointToViewPoint(message->view, &point, &vue);
     return vue;
+}
+
+bool LoinDeLaVue(HostViewPoint point) {
+    return point.h <= -kHorsDeVue || point.h >= kHorsDeVue || point.v <= -kHorsDeVue ||
+           point.v >= kHorsDeVue;
 }
 
 // The rectangle with the corners A (left, top) and B (right, bottom), as they come.
@@ -75,9 +81,7 @@ void Etiquette(const AIAnnotatorMessage* message, Longueur longueur, HostRGBColo
     HostRealPoint a = Ancre(bouts[0]), b = Ancre(bouts[1]);
     HostRealPoint milieu{(a.h + b.h) / 2, (a.v + b.v) / 2};
     HostViewPoint centre = EnVue(message, milieu);
-    if (centre.h <= -kHorsDeVue || centre.h >= kHorsDeVue || centre.v <= -kHorsDeVue ||
-        centre.v >= kHorsDeVue)
-        return;
+    if (LoinDeLaVue(centre)) return;
 
     char ecrit[kTailleTexteEtiquette];
     TexteEtiquette(LongueurCourante(longueur), gGlobals->Unite, ecrit);
@@ -137,9 +141,10 @@ void MarqueAngleDroit(const AIAnnotatorMessage* message, int sommet, HostReal la
 }
 
 void Anneau(const AIAnnotatorMessage* message, HostRealPoint point, HostRGBColor couleur) {
+    HostViewPoint centre = EnVue(message, point);
+    if (LoinDeLaVue(centre)) return;
     Dessin().SetColor(message->drawer, couleur);
     Dessin().SetLineWidth(message->drawer, 2);
-    HostViewPoint centre = EnVue(message, point);
     HostRect cercle{centre.h - kRayonAnneau, centre.v - kRayonAnneau, centre.h + kRayonAnneau,
                     centre.v + kRayonAnneau};
     Dessin().DrawEllipse(message->drawer, &cercle, false);

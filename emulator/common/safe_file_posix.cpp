@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "emulator/common/safe_file.h"
@@ -57,20 +58,27 @@ int WriteAll(int fd, std::string_view text) {
     return 0;
 }
 
-int WriteDurably(const std::string& path, std::string_view text) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (file.Get() < 0) return errno;
-    if (int error = WriteAll(file.Get(), text)) return error;
-    if (::fsync(file.Get()) != 0 || !file.Close()) return errno;
-    return 0;
-}
-
-// PATH.bak becomes a second name of the current PATH, which the rename then leaves behind.
-int KeepBackup(const std::string& path) {
-    const std::string backup = path + ".bak";
-    if (::access(path.c_str(), F_OK) != 0) return errno == ENOENT ? 0 : errno;
-    if (::unlink(backup.c_str()) != 0 && errno != ENOENT) return errno;
-    return ::link(path.c_str(), backup.c_str()) == 0 ? 0 : errno;
+// Writes TEXT to a new file beside DESTINATION, named after this process and a count so that
+// no other writer (another host on the same file) ever opens it, with the permissions MODE
+// when given, flushed to disk; then renames it over DESTINATION.
+int WriteAndRename(const std::string& destination, std::string_view text,
+                   std::optional<mode_t> mode) {
+    constexpr int kNamesTried = 100;
+    std::string temporary;
+    int fd = -1;
+    for (int n = 0; fd < 0; ++n) {
+        temporary = destination + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(n);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || n == kNamesTried)) return errno;
+    }
+    Descriptor file(fd);
+    int error = WriteAll(fd, text);
+    if (error == 0 && mode && ::fchmod(fd, *mode) != 0) error = errno;
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (error == 0 && !file.Close()) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), destination.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temporary.c_str());
+    return error;
 }
 
 // A rename is only durable once the folder that records it is flushed.
@@ -108,15 +116,21 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path) {
 }
 
 void ReplaceFile(const std::string& path, std::string_view text, PreviousFile previous) {
-    const std::string temporary = path + ".tmp";
-    int error = WriteDurably(temporary, text);
-    if (error == 0 && previous == PreviousFile::kKeptAsBackup) error = KeepBackup(path);
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        Fail("cannot write " + path, error);
+    const std::string target = FinalTarget(path);
+    struct stat status {};
+    std::optional<mode_t> mode;
+    if (::stat(target.c_str(), &status) == 0)
+        mode = status.st_mode & 07777;
+    else if (errno != ENOENT)
+        Fail("cannot write " + path, errno);
+    if (mode && previous == PreviousFile::kKeptAsBackup) {
+        std::optional<std::string> earlier = ReadFileIfPresent(target);
+        if (earlier)
+            if (int error = WriteAndRename(target + ".bak", *earlier, mode))
+                Fail("cannot keep the previous " + path + " as " + target + ".bak", error);
     }
-    if (int syncError = SyncFolder(path)) Fail("cannot flush the folder of " + path, syncError);
+    if (int error = WriteAndRename(target, text, mode)) Fail("cannot write " + path, error);
+    if (int syncError = SyncFolder(target)) Fail("cannot flush the folder of " + path, syncError);
 }
 
 }  // namespace emulator

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "emulator/common/safe_file.h"
 #include "emulator/common/windows_text.h"
@@ -32,9 +33,22 @@ FileHandle Open(const std::string& path, DWORD access, DWORD disposition) {
 
 // The steps of a replacement each answer 0 or the error code of their failure.
 
-DWORD WriteDurably(const std::string& path, std::string_view text) {
-    FileHandle file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
-    if (file == nullptr) return GetLastError();
+// Writes TEXT to a new file beside DESTINATION, named after this process and a count so that
+// no other writer (another host on the same file) ever opens it, flushed to disk. Answers its
+// name in TEMPORARY.
+DWORD WriteDurably(const std::string& destination, std::string_view text, std::string& temporary) {
+    constexpr DWORD kNamesTried = 100;
+    FileHandle file;
+    for (DWORD n = 0; file == nullptr; ++n) {
+        temporary =
+            destination + ".tmp." + std::to_string(GetCurrentProcessId()) + "." + std::to_string(n);
+        file = Open(temporary, GENERIC_WRITE, CREATE_NEW);
+        if (file == nullptr && (GetLastError() != ERROR_FILE_EXISTS || n == kNamesTried)) {
+            DWORD error = GetLastError();
+            temporary.clear();  // another writer's, or none
+            return error;
+        }
+    }
     while (!text.empty()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(text.size(), 1u << 30));
         DWORD written = 0;
@@ -92,13 +106,14 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path) {
 }
 
 void ReplaceFile(const std::string& path, std::string_view text, PreviousFile previous) {
-    const std::string temporary = path + ".tmp";
-    DWORD error = WriteDurably(temporary, text);
+    const std::string target = FinalTarget(path);
+    std::string temporary;
+    DWORD error = WriteDurably(target, text, temporary);
     if (error == 0)
-        error = previous == PreviousFile::kKeptAsBackup ? ReplaceKeepingBackup(path, temporary)
-                                                        : MoveInPlace(temporary, path);
+        error = previous == PreviousFile::kKeptAsBackup ? ReplaceKeepingBackup(target, temporary)
+                                                        : MoveInPlace(temporary, target);
     if (error != 0) {
-        DeleteFileW(WideText(temporary).c_str());
+        if (!temporary.empty()) DeleteFileW(WideText(temporary).c_str());
         Fail("cannot write " + path, error);
     }
 }

@@ -37,6 +37,7 @@ SPBasicSuite* Host::BasicSuite() {
 }
 
 std::optional<std::string> Host::LoadPreferences(const std::string& path) {
+    preferenceFileOwned_.emplace(path, kPreferenceFileWait);
     std::optional<std::string> warning = preferences.Load(path);
     PutHostDefaults(preferences);
     return warning;

@@ -2,12 +2,14 @@
 // actions on it. One Host exists at a time; the suites find it through Host::Current().
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "emulator/common/file_lock.h"
 #include "emulator/core/action_outcome.h"
 #include "emulator/core/block_allocator.h"
 #include "emulator/core/event_loop.h"
@@ -71,9 +73,12 @@ class Host {
     // Annotation"/"AI Draw" while the plug-in is started. Done when idle after each event.
     void RedrawAnnotations();
 
-    // Reads the preferences from the file PATH (PreferenceStore::Load); the host's own keys
-    // the file lacks take their defaults. Answers the line to tell the user, if any.
+    // Takes the file PATH for this host until it ends (another host waits for it up to
+    // kPreferenceFileWait, then gives up: std::runtime_error), then reads the preferences
+    // from it (PreferenceStore::Load); the host's own keys the file lacks take their
+    // defaults. Answers the line to tell the user, if any.
     std::optional<std::string> LoadPreferences(const std::string& path);
+    static constexpr std::chrono::milliseconds kPreferenceFileWait{10000};
 
     bool Started() const { return started_; }
     // The code was dropped by an unload (the host loads it before anything plays).
@@ -135,6 +140,7 @@ class Host {
 
     bool started_ = false;
     bool quitOnce_ = false;
+    std::optional<FileLock> preferenceFileOwned_;
     std::vector<std::string> alertsShown_;
     std::vector<std::string> errors_;
 };

@@ -333,6 +333,60 @@ TEST_F(HostProgram, PreferencesOutliveTheRunInTheirFile) {
               1);
 }
 
+// A link the user made to keep the file elsewhere stays a link: the file it leads to is
+// replaced, its earlier content kept as a copy beside it, its permissions kept.
+TEST_F(HostProgram, ALinkedPreferenceFileIsWrittenThroughToItsTarget) {
+    std::filesystem::create_directory(dir_ + "/store");
+    const std::string target = dir_ + "/store/real.json", prefs = dir_ + "/prefs.json";
+    WriteTextFile(target, "{\"Ortaq\": {\"n\": 1}}");
+    std::filesystem::permissions(
+        target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("store/real.json", prefs);
+    CommandResult result = Play("pref Ortaq n int 2\n", "--prefs " + prefs);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(prefs));
+    EXPECT_EQ(emulator::ParseJson(ReadTextFile(target)).at("Ortaq").at("n").get<int64_t>(), 2);
+    EXPECT_EQ(ReadTextFile(target + ".bak"), "{\"Ortaq\": {\"n\": 1}}");
+    EXPECT_FALSE(std::filesystem::exists(prefs + ".bak"));
+    struct stat written {
+    }, backup{};
+    ASSERT_EQ(::stat(target.c_str(), &written), 0);
+    ASSERT_EQ(::stat((target + ".bak").c_str(), &backup), 0);
+    EXPECT_NE(written.st_ino, backup.st_ino);
+    EXPECT_EQ(written.st_nlink, 1u);
+    EXPECT_EQ(written.st_mode & 0777, 0600u);
+}
+
+// Hosts started together on one preference file take it in turn: each reads what the one
+// before wrote, so no update is lost; the file is always whole JSON and its backup a whole
+// earlier version.
+TEST_F(HostProgram, HostsStartedTogetherOnOnePreferenceFileTakeItInTurn) {
+    const std::string prefs = dir_ + "/prefs.json";
+    constexpr int kPairs = 15;
+    for (int pair = 1; pair <= kPairs; ++pair) {
+        std::string each;
+        for (const char* host : {"a", "b"}) {
+            WriteTextFile(dir_ + "/" + host + ".scn", std::string("pref Ortaq ") + host +
+                                                          std::to_string(pair) + " int " +
+                                                          std::to_string(pair) + "\n");
+            each += std::string(each.empty() ? "" : " & ") + "timeout 60 " + kHost + " play " +
+                    dir_ + "/" + host + ".scn --plugin " + kPlugin + " --prefs " + prefs +
+                    " >/dev/null";
+        }
+        CommandResult both = RunCommand(each + "; b=$?; wait $!; a=$?; echo $a $b");
+        SCOPED_TRACE("pair " + std::to_string(pair));
+        ASSERT_EQ(both.out, "0 0\n") << both.err;
+        emulator::Json file = emulator::ParseJson(ReadTextFile(prefs)).at("Ortaq");
+        for (int earlier = 1; earlier <= pair; ++earlier)
+            for (const char* host : {"a", "b"})
+                EXPECT_TRUE(file.contains(host + std::to_string(earlier)))
+                    << host << earlier << " lost: " << file.dump();
+        // The backup is the file as the first of the two left it.
+        emulator::Json backup = emulator::ParseJson(ReadTextFile(prefs + ".bak")).at("Ortaq");
+        EXPECT_EQ(backup.size(), file.size() - 1) << backup.dump();
+    }
+}
+
 TEST_F(HostProgram, ACorruptPreferenceFileIsSetAsideInOneLineAndTheRunGoesOn) {
     const std::string prefs = dir_ + "/prefs.json";
     WriteTextFile(prefs, "{\"Ortaq\": ");
@@ -380,17 +434,15 @@ INSTANTIATE_TEST_SUITE_P(
                                          }}),
     CaseName<PlaceOfPreferences>);
 
-TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLine) {
+// The host takes its preference file before it plays anything: a place where the file could
+// not be written is told at once, before the user's work would be lost at the end.
+TEST_F(HostProgram, APreferenceFileThatCannotBeWrittenIsOneClearLineBeforeTheRun) {
     const std::string prefs = dir_ + "/missing/prefs.json";
     CommandResult result = Play("start\n", "--prefs " + prefs + " --json " + dir_ + "/state.json");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "ortaq-host: cannot write " + prefs + " (No such file or directory)\n");
-    // The other files are still written.
-    EXPECT_EQ(emulator::ParseJson(ReadTextFile(dir_ + "/state.json"))
-                  .at("plugin")
-                  .at("name")
-                  .get<std::string>(),
-              "Shell");
+    EXPECT_EQ(result.err, "ortaq-host: cannot take " + prefs + " for this host (" + prefs +
+                              ".lock: No such file or directory)\n");
+    EXPECT_FALSE(std::filesystem::exists(dir_ + "/state.json"));
 }
 
 TEST_F(HostProgram, APanelPictureWithNoPanelStillLeavesThePreferencesAndTheState) {
