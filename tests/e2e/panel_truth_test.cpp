@@ -149,10 +149,13 @@ const std::vector<TruthCase> kCases = {
          EXPECT_EQ(Text(state, 18), "Aire=0,00 mm2");
          EXPECT_TRUE(ArtPaths(state).empty());
      }},
-    {"a_figure_moved_far_away_draws_no_wrapped_label", "\tA\nmove-art 1 1e30 0\nsnapshot far\n",
+    {"a_figure_moved_far_away_draws_no_wrapped_label_or_ring",
+     "\tA\nmove-art 1 1e30 0\nmove 1e30 100\nsnapshot far\n",
      [](const emulator::Json& state) {
-         for (const emulator::Json& op : Snapshot(state, "far").at("annotations").at("drawing"))
+         for (const emulator::Json& op : Snapshot(state, "far").at("annotations").at("drawing")) {
              EXPECT_NE(op.at("op"), "text") << op.dump();
+             EXPECT_NE(op.at("op"), "ellipse") << op.dump();
+         }
          EXPECT_FLOAT_EQ(static_cast<float>(PanelValue(state, 22)), 1e30f);
      }},
     {"the_area_is_the_true_area_to_the_cent",
