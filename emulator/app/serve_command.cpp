@@ -65,9 +65,9 @@ bool WriteFilesAtTheEnd(const ServeOptions& options, const emulator::Host& host,
 int Serve(const ServeOptions& options, emulator::Host& host, const emulator::PageFiles& page) {
     emulator::WebSession session(host);
     emulator::WebServer server(session, page);
-    int port = server.Bind(options.port);
-    std::cout << "ortaq-host: open http://127.0.0.1:" << port
-              << "/ in a web browser; Ctrl-C or the page's Quit ends the session" << std::endl;
+    server.Bind(options.port);
+    std::cout << "ortaq-host: open " << server.Address()
+              << " in a web browser; Ctrl-C or the page's Quit ends the session" << std::endl;
     int status = kExitOk;
     {
         SignalWatch signals(session);

@@ -8,7 +8,7 @@ import { mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
-import { hostProgram, startServer } from './host_server.mjs';
+import { asThePage, hostProgram, startServer } from './host_server.mjs';
 
 const artifacts = 'build/browser';
 const work = mkdtempSync(join(tmpdir(), 'ortaq-browser-'));
@@ -17,19 +17,22 @@ const servedState = join(work, 'served.json');
 let server;
 let browser;
 let page;
-let url;
+let address;  // as printed, with the token
+let url;  // the server's root
+let cookie;  // the page's token, for requests made outside the browser
 
 before(async () => {
   mkdirSync(artifacts, { recursive: true });
   server = startServer(['--json', servedState, '--prefs', join(work, 'prefs.json')]);
-  url = await server.address;
+  address = await server.address;
+  ({ root: url, cookie } = asThePage(address));
   browser = await chromium.launch({
     executablePath: process.env.ORTAQ_CHROMIUM || '/usr/bin/chromium',
     args: ['--no-sandbox'],
   });
   page = await browser.newPage({ viewport: { width: 1400, height: 1000 } });
   page.on('pageerror', (error) => { throw error; });
-  await page.goto(url);
+  await page.goto(address);
   // The page starts the plug-in: its tool and its panel appear.
   await page.locator('.tool img').waitFor();
   await page.locator('.dialog.floating').waitFor();
@@ -41,7 +44,7 @@ after(async () => {
 });
 
 async function hostState() {
-  return (await fetch(url + 'state')).json();
+  return (await fetch(url + 'state', { headers: { Cookie: cookie } })).json();
 }
 
 // Waits until every action the page queued has been answered.
@@ -80,6 +83,20 @@ async function artworkAt(h, v) {
 }
 
 const corners = [[150, 250], [420, 270], [440, 560], [120, 520]];  // page pixels in the artboard
+
+test('the token becomes a cookie no script reads, and leaves the address bar', async () => {
+  assert.equal(page.url(), url);
+  assert.equal(await page.evaluate(() => document.cookie), '');
+  const stranger = await fetch(url + 'state');
+  assert.equal(stranger.status, 403);
+  // A page of another site that frames the host gets nothing shown.
+  const framing = await browser.newPage();
+  await framing.setContent(`<iframe src="${url}"></iframe>`);
+  await framing.waitForTimeout(500);
+  const framed = framing.frames().find((frame) => frame !== framing.mainFrame());
+  assert.equal(await framed.$('#artboard'), null);
+  await framing.close();
+});
 
 test('four clicks draw a quadrilateral, which the panel measures', async () => {
   await page.click('.tool[data-tool="Outil Ortaq"]');
@@ -132,7 +149,7 @@ test('hovering a vertex shows its numbered cursor as the pointer', async () => {
     assert.match(cursor, new RegExp(`/cursor/${20003 + k}"?\\) 11 7`));
   }
   // The cursor's picture is served.
-  const picture = await fetch(url + 'cursor/20003');
+  const picture = await fetch(url + 'cursor/20003', { headers: { Cookie: cookie } });
   assert.equal(picture.headers.get('content-type'), 'image/svg+xml');
 });
 

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -36,8 +40,11 @@ class Server {
         if (fgets(line, sizeof line, pipe_) == nullptr) return;
         std::smatch match;
         std::string text = line;
-        if (std::regex_search(text, match, std::regex(R"(http://127\.0\.0\.1:(\d+)/)")))
+        if (std::regex_search(text, match,
+                              std::regex(R"(http://127\.0\.0\.1:(\d+)/\?token=([0-9a-f]{32}) )"))) {
             port = std::stoi(match[1]);
+            token = match[2];
+        }
     }
     ~Server() {
         if (pipe_ != nullptr) Quit();
@@ -45,7 +52,16 @@ class Server {
     Server(const Server&) = delete;
     Server& operator=(const Server&) = delete;
 
-    httplib::Client Client() const { return httplib::Client("127.0.0.1", port); }
+    // The page's client: it carries the token's cookie, as the browser does once the page
+    // opened the printed address.
+    httplib::Client Client() const {
+        httplib::Client client = Stranger();
+        client.set_default_headers({{"Cookie", CookieName() + "=" + token}});
+        return client;
+    }
+    // Anyone else on this machine: no cookie.
+    httplib::Client Stranger() const { return httplib::Client("127.0.0.1", port); }
+    std::string CookieName() const { return "ortaq_token_" + std::to_string(port); }
 
     // Asks the host to quit as the page does, and answers its exit status.
     int Quit() {
@@ -59,6 +75,7 @@ class Server {
     }
 
     int port = 0;
+    std::string token;
 
   private:
     int Ended() {
@@ -135,6 +152,29 @@ TEST_F(ServeProgram, RefusesWhatIsNotThePagesAndGoesOn) {
          "start",
          403,
          "another site"},
+        {"no token", "GET", "/state", {{"Cookie", "other=1"}}, "", 403, "token"},
+        {"another session's token",
+         "POST",
+         "/action",
+         {{"Cookie", "ortaq_token_" + port + "=" + std::string(32, '0')}},
+         "start",
+         403,
+         "token"},
+        {"the token of a server on another port",
+         "POST",
+         "/quit",
+         {{"Cookie", "ortaq_token_1=" + server.token}},
+         "",
+         403,
+         "token"},
+        {"the page's file without the token", "GET", "/", {{"Cookie", ""}}, "", 403, "token"},
+        {"an address with another token",
+         "GET",
+         "/?token=" + std::string(32, '0'),
+         {},
+         "",
+         403,
+         "not this session's"},
         {"a body over the bound",
          "POST",
          "/action",
@@ -200,6 +240,70 @@ TEST_F(ServeProgram, AcceptsItsOwnNamesAndServesThePage) {
     EXPECT_EQ(icon->get_header_value("Content-Type"), "image/x-icon");
     // An .ico file: reserved 0, type 1, one image.
     EXPECT_EQ(icon->body.substr(0, 6), std::string("\0\0\1\0\1\0", 6));
+}
+
+// Sends REQUEST as it stands on a connection of its own and answers what comes back before
+// the server closes it or a second passes.
+std::string RawExchange(int port, const std::string& request) {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string answer;
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        send(fd, request.data(), request.size(), MSG_NOSIGNAL) ==
+            static_cast<ssize_t>(request.size())) {
+        timeval second{1, 0};
+        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &second, sizeof second);
+        char chunk[4096];
+        for (ssize_t n; (n = recv(fd, chunk, sizeof chunk, 0)) > 0;)
+            answer.append(chunk, static_cast<size_t>(n));
+    }
+    close(fd);
+    return answer;
+}
+
+// Opening the printed address gives the page the token as a cookie no script reads and no
+// other site sends; every answer forbids other sites to frame it; the server answers
+// whole, whatever parts are asked, and refuses an over-size body before reading it.
+TEST_F(ServeProgram, TheAddressGivesThePageItsTokenAndAnswersStayThePages) {
+    Server server("");
+    ASSERT_NE(server.port, 0);
+    httplib::Result opened = server.Stranger().Get(("/?token=" + server.token).c_str());
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->status, 303);
+    EXPECT_EQ(opened->get_header_value("Location"), "/");
+    EXPECT_EQ(opened->get_header_value("Set-Cookie"),
+              server.CookieName() + "=" + server.token + "; Path=/; HttpOnly; SameSite=Strict");
+
+    httplib::Result page = server.Client().Get("/");
+    httplib::Result refused = server.Stranger().Get("/state");
+    httplib::Result missing = server.Client().Get("/nothing.js");
+    for (const httplib::Result* answer : {&opened, &page, &refused, &missing}) {
+        ASSERT_TRUE(*answer);
+        SCOPED_TRACE((*answer)->status);
+        EXPECT_EQ((*answer)->get_header_value("X-Frame-Options"), "DENY");
+        EXPECT_EQ((*answer)->get_header_value("Content-Security-Policy"), "frame-ancestors 'none'");
+    }
+    EXPECT_EQ(page->status, 200);
+    EXPECT_EQ(refused->status, 403);
+
+    std::string parts = "bytes=0-";
+    for (int n = 1; n < 2700; ++n) parts += ",0-";
+    httplib::Result whole = server.Client().Get("/state");
+    httplib::Result ranged = server.Client().Get("/state", {{"Range", parts}});
+    ASSERT_TRUE(whole && ranged);
+    EXPECT_EQ(ranged->status, 200);
+    EXPECT_EQ(ranged->body.size(), whole->body.size());
+
+    // A gigabyte announced and never sent: the answer comes at once.
+    std::string answer = RawExchange(
+        server.port, "POST /action HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port) +
+                         "\r\nCookie: " + server.CookieName() + "=" + server.token +
+                         "\r\nContent-Length: 1000000000\r\n\r\n");
+    EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 413") << answer;
+    EXPECT_EQ(server.Quit(), 0);
 }
 
 // What the page did, saved as a scenario, replays in ortaq-host play to the state the host

@@ -40,6 +40,30 @@ TEST(RequestRules, AnOriginMustBeThisServersPage) {
     }
 }
 
+TEST(RequestRules, TheCookieMustCarryThisSessionsTokenForThisPort) {
+    const std::string token = "0123456789abcdef0123456789abcdef";
+    for (const HeaderCase& c :
+         {HeaderCase{"ortaq_token_8642=0123456789abcdef0123456789abcdef", true},
+          {"a=1; ortaq_token_8642=0123456789abcdef0123456789abcdef; b=2", true},
+          {"ortaq_token_8643=0123456789abcdef0123456789abcdef", false},
+          {"ortaq_token_8642=0123456789abcdef0123456789abcdee", false},
+          {"ortaq_token_8642=0123456789abcdef0123456789abcdef0", false},
+          {"ortaq_token_8642=", false},
+          {"xortaq_token_8642=0123456789abcdef0123456789abcdef", false},
+          {"ortaq_token_8642 0123456789abcdef0123456789abcdef", false},
+          {"", false}}) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(!emulator::RefusedCredential(c.value, token, 8642).has_value(), c.accepted);
+    }
+}
+
+TEST(RequestRules, EachSessionHasAFreshTokenOf32HexDigits) {
+    std::string first = emulator::NewSessionToken(), second = emulator::NewSessionToken();
+    EXPECT_EQ(first.size(), 32u);
+    EXPECT_EQ(first.find_first_not_of("0123456789abcdef"), std::string::npos);
+    EXPECT_NE(first, second);
+}
+
 TEST(RequestRules, OnlyLoopbackClients) {
     for (const HeaderCase& c : {HeaderCase{"127.0.0.1", true},
                                 {"::1", true},
