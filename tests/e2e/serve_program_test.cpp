@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -303,6 +304,27 @@ TEST_F(ServeProgram, TheAddressGivesThePageItsTokenAndAnswersStayThePages) {
                          "\r\nCookie: " + server.CookieName() + "=" + server.token +
                          "\r\nContent-Length: 1000000000\r\n\r\n");
     EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 413") << answer;
+    EXPECT_EQ(server.Quit(), 0);
+}
+
+// The system keeps many connections waiting for the server, not cpp-httplib's 5; and no
+// second server takes the same port beside it.
+TEST_F(ServeProgram, ManyClientsWaitAndThePortIsItsOwn) {
+    Server server("");
+    ASSERT_NE(server.port, 0);
+    const std::string port = std::to_string(server.port);
+    // For a listening socket, ss shows the queue's length as Send-Q.
+    CommandResult listening = RunCommand("ss -ltnH 'sport = :" + port + "'");
+    ASSERT_EQ(listening.status, 0) << listening.err;
+    std::istringstream fields(listening.out);
+    std::string state, waiting, queue;
+    fields >> state >> waiting >> queue;
+    EXPECT_EQ(queue, "256") << listening.out;
+    CommandResult second =
+        RunCommand("timeout 10 " + kHost + " serve --port " + port + " --plugin " + kPlugin);
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.err.find("cannot listen on 127.0.0.1:" + port), std::string::npos)
+        << second.err;
     EXPECT_EQ(server.Quit(), 0);
 }
 

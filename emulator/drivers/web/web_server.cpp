@@ -1,6 +1,7 @@
 #include "emulator/drivers/web/web_server.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <limits>
 #include <optional>
@@ -31,6 +32,8 @@ const httplib::Headers kEveryAnswer = {{"X-Frame-Options", "DENY"},
 
 // Requests served at once: a few slow clients hold some, the page is still answered.
 constexpr size_t kServingThreads = 32;
+// Connections the system keeps waiting for the server to take them.
+constexpr int kWaitingConnections = 256;
 
 // The body's length as its header announces it, or nothing when it announces none it can
 // hold.
@@ -69,6 +72,13 @@ WebServer::WebServer(WebSession& session, const PageFiles& page)
     server_->set_payload_max_length(kMaxRequestBody);
     server_->set_default_headers(kEveryAnswer);
     server_->new_task_queue = [] { return new httplib::ThreadPool(kServingThreads); };
+    // Called for the listening socket as it is made: the server's port is its alone (no
+    // SO_REUSEPORT), and it is kept to set the listening queue.
+    server_->set_socket_options([this](socket_t sock) {
+        int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        listening_ = sock;
+    });
     // A pointer move is one small request and its answer: sent at once, not held back to
     // be packed with the next.
     server_->set_tcp_nodelay(true);
@@ -169,6 +179,9 @@ void WebServer::Route() {
 int WebServer::Bind(int port) {
     port_ = port == 0 ? server_->bind_to_any_port("127.0.0.1")
                       : (server_->bind_to_port("127.0.0.1", port) ? port : -1);
+    // cpp-httplib listens with a queue of 5, which drops connections when many clients come
+    // at once; listening again sets the queue's length.
+    if (port_ >= 0 && ::listen(listening_, kWaitingConnections) != 0) port_ = -1;
     if (port_ < 0) throw std::runtime_error("cannot listen on 127.0.0.1:" + std::to_string(port));
     return port_;
 }

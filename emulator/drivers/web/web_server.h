@@ -48,6 +48,7 @@ class WebServer {
     std::unique_ptr<httplib::Server> server_;
     const std::string token_;
     int port_ = 0;
+    int listening_ = -1;  // the listening socket, once bound
 };
 
 }  // namespace emulator
