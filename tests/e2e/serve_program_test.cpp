@@ -328,6 +328,27 @@ TEST_F(ServeProgram, ManyClientsWaitAndThePortIsItsOwn) {
     EXPECT_EQ(server.Quit(), 0);
 }
 
+// The page's Quit while a dialog opened from the panel is open: the dialog is closed for
+// the user, the procedure under it returns, and only then is the plug-in shut down; the
+// preferences and the state are written.
+TEST_F(ServeProgram, QuittingUnderADialogOfThePanelWaitsForItsCodeToReturn) {
+    Server server("--json " + dir_ + "/served.json --prefs " + dir_ + "/prefs.json");
+    ASSERT_NE(server.port, 0);
+    for (const char* line : {"start", "menu \"Masquer KVT.Ortaq\"", "menu \"Afficher KVT.Ortaq\"",
+                             "panel choose 20 20"})
+        Act(server, line);
+    emulator::Json refused = Act(server, "quit");
+    ASSERT_EQ(refused["notices"].size(), 1u);
+    EXPECT_NE(refused["notices"][0].get<std::string>().find("`quit` reaches nothing under it"),
+              std::string::npos);
+    EXPECT_EQ(server.Quit(), 0);
+    emulator::Json state = emulator::Json::parse(ReadTextFile(dir_ + "/served.json"));
+    EXPECT_FALSE(state["plugin"]["started"].get<bool>());
+    EXPECT_EQ(state["memory"]["blocks"].size(), 0u);
+    EXPECT_EQ(state["errors"].size(), 0u);
+    EXPECT_TRUE(std::filesystem::exists(dir_ + "/prefs.json"));
+}
+
 // What the page did, saved as a scenario, replays in ortaq-host play to the state the host
 // had when it quit: the page and play run the same actions in the same way.
 TEST_F(ServeProgram, WhatThePageDidReplaysToTheSameState) {
