@@ -158,6 +158,14 @@ const std::vector<TruthCase> kCases = {
          }
          EXPECT_FLOAT_EQ(static_cast<float>(PanelValue(state, 22)), 1e30f);
      }},
+    // A rectangle whose third click is far beyond any page: its area does not fit the
+    // read-out, which says so, and the figure is still the one the panel shows.
+    {"an_area_too_large_for_its_digits_is_written_hashes",
+     "panel menu 2\ndown 488.5 568\nup 330.9 596\ndown 43.7 221.1\nup 577.7 263\n"
+     "down 287.4 83\nup 473.9 455\nclick 287.4 83\nclick 484.3 0.05\n"
+     "down 2791581082725109138082074984448 492231110196502736247227154432\nup 575 265.7\n"
+     "panel choose 28 3\n",
+     [](const emulator::Json& state) { EXPECT_EQ(Text(state, 18), "Aire=#### pt2"); }},
     {"the_area_is_the_true_area_to_the_cent",
      "panel choose 28 3\nclick 500.3 823.9\nclick 502.5 823.9\nclick 502.5 826.1\n"
      "click 500.3 826.1\n",

@@ -68,11 +68,15 @@ const Item* Find(const Dialog& panel, int32_t id) {
     return nullptr;
 }
 
-// The number and the square unit of "Aire=1244,52 mm2"; nothing for an empty read-out.
+// The number and the square unit of "Aire=1244,52 mm2"; nothing for an empty read-out. An
+// area too large for the read-out's digits is written "####": its value is then NaN.
 struct AreaShown {
     double value;
     std::string unit;
 };
+constexpr const char* kUnwritable = "####";
+// Areas from here up may not fit the read-out's digits; below, one must be written out.
+constexpr double kBeyondTheReadout = 1e20;
 std::optional<AreaShown> ReadArea(const std::string& text) {
     const std::string prefix = "Aire=";
     if (text.rfind(prefix, 0) != 0 || text.size() == prefix.size()) return std::nullopt;
@@ -81,6 +85,7 @@ std::optional<AreaShown> ReadArea(const std::string& text) {
     if (space == std::string::npos) return std::nullopt;
     std::string unit = number.substr(space + 1);
     number.resize(space);
+    if (number == kUnwritable) return AreaShown{std::numeric_limits<double>::quiet_NaN(), unit};
     std::replace(number.begin(), number.end(), ',', '.');
     return AreaShown{std::strtod(number.c_str(), nullptr), unit};
 }
@@ -125,6 +130,7 @@ bool ShowsFigure(const Dialog& panel, const std::array<double, 6>& shown, const 
     double truth = Area(q);
     if (std::optional<double> factor = PerSquarePoint(read->unit))
         truth = truth * *factor / (scale * scale);
+    if (std::isnan(read->value)) return !(truth < kBeyondTheReadout);
     return std::fabs(read->value - truth) <= 0.0051 + 1e-5 * truth + slack * slack;
 }
 
