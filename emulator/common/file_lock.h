@@ -19,6 +19,11 @@ class FileLock {
     FileLock& operator=(const FileLock&) = delete;
 
   private:
+    // The system's part: opens and locks LOCKPATH, or answers false, with FAILURE empty
+    // when another owner holds it and the system's reason otherwise.
+    bool TryLock(const std::string& lockPath, std::string& failure);
+    void Release();
+
     void* handle_ = nullptr;  // the system's handle of the open lock file
 };
 
