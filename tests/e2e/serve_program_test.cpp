@@ -307,7 +307,7 @@ TEST_F(ServeProgram, TheAddressGivesThePageItsTokenAndAnswersStayThePages) {
     EXPECT_EQ(server.Quit(), 0);
 }
 
-// The system keeps many connections waiting for the server, not cpp-httplib's 5; and no
+// The system keeps many connections waiting for the server, not the usual handful; and no
 // second server takes the same port beside it.
 TEST_F(ServeProgram, ManyClientsWaitAndThePortIsItsOwn) {
     Server server("");
@@ -325,6 +325,33 @@ TEST_F(ServeProgram, ManyClientsWaitAndThePortIsItsOwn) {
     EXPECT_EQ(second.status, 1);
     EXPECT_NE(second.err.find("cannot listen on 127.0.0.1:" + port), std::string::npos)
         << second.err;
+    EXPECT_EQ(server.Quit(), 0);
+}
+
+// Clients that open connections and send their requests a byte now and then, more of them
+// than the server has threads to answer: the page is answered all along.
+TEST_F(ServeProgram, ClientsSendingSlowlyDoNotStallThePage) {
+    Server server("");
+    ASSERT_NE(server.port, 0);
+    std::vector<int> slow;
+    for (int k = 0; k < 64; ++k) {
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(server.port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const std::string start = "GET /state HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Slow: ";
+        send(fd, start.data(), start.size(), MSG_NOSIGNAL);
+        slow.push_back(fd);
+    }
+    for (const char* line : {"start", "click 100 100"}) {
+        SCOPED_TRACE(line);
+        httplib::Result answer = server.Client().Post("/action", line, "text/plain");
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(answer->status, 200) << answer->body;
+    }
+    for (int fd : slow) close(fd);
     EXPECT_EQ(server.Quit(), 0);
 }
 

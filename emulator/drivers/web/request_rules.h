@@ -5,14 +5,12 @@
 // session's token (other users of the machine reach the loopback interface too).
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 
-namespace emulator {
+#include "emulator/drivers/web/http_request.h"
 
-// The most a request's body may hold; the server refuses more before reading it.
-constexpr size_t kMaxRequestBody = 4096;
+namespace emulator {
 
 // Each answers why a request is refused, or nothing when it is accepted.
 

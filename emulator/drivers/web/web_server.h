@@ -2,26 +2,18 @@
 // HTTP on the loopback interface only (docs/web.md lists the requests).
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
+#include "emulator/drivers/web/http_server.h"
 #include "emulator/drivers/web/page_files.h"
 #include "emulator/drivers/web/session.h"
-
-namespace httplib {
-class Server;
-struct Request;
-}  // namespace httplib
 
 namespace emulator {
 
 class WebServer {
   public:
-    WebServer(WebSession& session, const PageFiles& page);
-    ~WebServer();
-    WebServer(const WebServer&) = delete;
-    WebServer& operator=(const WebServer&) = delete;
+    WebServer(WebSession& session, const PageFiles& page, HttpServerLimits limits = {});
 
     // Binds 127.0.0.1:PORT, or a free port for 0, and answers the port. Throws
     // std::runtime_error when it cannot.
@@ -29,26 +21,26 @@ class WebServer {
     // The address to open, once bound: it carries the session's token.
     std::string Address() const;
     // Answers requests until Stop; on a thread of its own.
-    void Listen();
+    void Listen() { server_.Run(); }
     // Safe from any thread.
-    void Stop();
+    void Stop() { server_.Stop(); }
 
   private:
-    void Route();
-    // Refuses, before any route sees it, a request from anywhere but this machine's page,
-    // and gives the page that opens the address the token as its cookie.
-    void Guard();
-    // The status and reason REQUEST is refused with, or nothing.
-    std::optional<WebReply> Refusal(const httplib::Request& request) const;
-    // Whether REQUEST opens the address, token included.
-    bool OpensWithTheToken(const httplib::Request& request) const;
+    HttpResponse Answer(const HttpRequest& request) const;
+    // The answer of the route REQUEST asks for.
+    HttpResponse Route(const HttpRequest& request) const;
+    // Why REQUEST is refused before any route sees it (it comes from anywhere but this
+    // machine's page), or nothing.
+    std::optional<std::string> Refusal(const HttpRequest& request) const;
+    // The answer to the page that opens the address, token included: the token as its
+    // cookie.
+    HttpResponse OpenWithTheToken(const HttpRequest& request) const;
 
     WebSession& session_;
     const PageFiles& page_;
-    std::unique_ptr<httplib::Server> server_;
     const std::string token_;
     int port_ = 0;
-    int listening_ = -1;  // the listening socket, once bound
+    HttpServer server_;
 };
 
 }  // namespace emulator
