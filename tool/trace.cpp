@@ -1,7 +1,6 @@
 #include "tool/trace.h"
 
 #include <cmath>
-#include <limits>
 
 #include "geometry/formes.h"
 #include "geometry/vecteurs.h"
@@ -219,11 +218,6 @@ HostErr EcritTrace() {
         RelireTrace();
         return kHostNoError;
     }
-#ifdef ORTAQ_FAUTE_PLANTEE
-    // The validator's own test: a rectangle's last vertex goes to the document as NaN.
-    if (FormeCourante() == Forme::Rectangle)
-        gGlobals->Sommets[3].p.h = std::numeric_limits<HostReal>::quiet_NaN();
-#endif
     TournerVersInclinaison();
     for (int16_t i = 0; i < 4; ++i)
         sAIPath()->SetPathSegments(gGlobals->TraceCourant, i, 1, &gGlobals->Sommets[i]);

@@ -1,6 +1,7 @@
 #include "emulator/app/validate_command.h"
 
 #include <CLI/CLI.hpp>
+#include <chrono>
 #include <iostream>
 
 #include "emulator/app/default_paths.h"
@@ -27,8 +28,9 @@ CLI::App* AddValidateCommand(CLI::App& app, emulator::ValidationOptions& options
         "plays random runs of user actions against the plug-in, checks the invariants after "
         "every action and shrinks each failing run to a short scenario");
     command->footer(
-        "Exit status: 0 no failure; 1 bad command line, or a plug-in or folder that cannot be "
-        "used; 4 a run failed (its scenario is in the --out folder).");
+        "Exit status: 0 no failure; 1 bad command line, a plug-in or folder that cannot be "
+        "used, or a run's child process that cannot be started or waited for; 4 a run failed "
+        "or hung (its scenario is in the --out folder).");
     command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     options.plugin = DefaultPluginPath();
     command->add_option("--plugin", options.plugin, "the plug-in library")
@@ -45,6 +47,16 @@ CLI::App* AddValidateCommand(CLI::App& app, emulator::ValidationOptions& options
     command->add_option("--out", options.out, "the folder for the failing runs' scenarios")
         ->type_name("DIR")
         ->capture_default_str();
+    command
+        ->add_option_function<int>(
+            "--time-limit",
+            [&options](int seconds) { options.timeLimit = std::chrono::seconds(seconds); },
+            "how long a run (or a replay while shrinking) may take before it is killed and "
+            "reported as a hang")
+        ->type_name("SECONDS")
+        ->check(CLI::Range(1, 86400))
+        ->default_str(std::to_string(
+            std::chrono::duration_cast<std::chrono::seconds>(options.timeLimit).count()));
     return command;
 }
 

@@ -2,6 +2,7 @@
 // shrunk to a scenario that `play --check` reproduces.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -91,6 +92,40 @@ TEST(Validator, APlantedFaultIsCaughtAndShrunkToAScenarioPlayReproduces) {
     // The fault is the plug-in's: the sound library plays the same lines with no finding.
     CommandResult sound = RunCommand(kHost + " play " + scenario + " --check");
     EXPECT_EQ(sound.status, 0) << sound.err;
+}
+
+TEST(Validator, AHungRunIsReportedWithItsSeedAndTheLinesItPlayed) {
+    emulator::ValidationOptions options;
+    options.plugin = ORTAQ_PLUGIN_PATH;
+    options.seed = 3;
+    options.runs = 2;
+    options.out = TemporaryDirectory() + "/found";
+    // No run of the real plug-in ends within a millisecond.
+    options.timeLimit = std::chrono::milliseconds(1);
+    std::ostringstream progress;
+    emulator::ValidationReport report = emulator::Validate(options, progress);
+    ASSERT_EQ(report.findings.size(), 2u) << progress.str();
+    for (const emulator::Finding& finding : report.findings) {
+        SCOPED_TRACE(finding.run);
+        EXPECT_EQ(finding.broken.name, "hang");
+        EXPECT_EQ(finding.runSeed, emulator::RunSeed(3, finding.run));
+        EXPECT_EQ(finding.scenarioLines, finding.playedLines);
+        std::string text = ReadTextFile(finding.scenario);
+        EXPECT_NE(text.find("# ortaq-host validate --seed 3: run " + std::to_string(finding.run) +
+                            " broke \"hang\" (still running after 1 ms, killed)\n"),
+                  std::string::npos)
+            << text;
+        EXPECT_NE(text.find(" lines played until it was killed, not shrunk."), std::string::npos)
+            << text;
+        EXPECT_EQ(ActionLines(text).size(), finding.playedLines);
+        EXPECT_NE(progress.str().find("run " + std::to_string(finding.run) + " (seed " +
+                                      std::to_string(finding.runSeed) +
+                                      "): hang: still running after 1 ms, killed; " +
+                                      std::to_string(finding.playedLines) +
+                                      " lines played, not shrunk, in " + finding.scenario + "\n"),
+                  std::string::npos)
+            << progress.str();
+    }
 }
 
 TEST(Validator, RunSeedsDependOnTheSeedAndTheRun) {

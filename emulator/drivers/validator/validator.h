@@ -2,6 +2,7 @@
 // checked after every action, and each failing run shrunk to a short scenario.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -17,6 +18,8 @@ struct ValidationOptions {
     int runs = 100;
     int steps = 200;
     std::string out = "validation";  // where reproducers go
+    // How long a run or a replay may take before it is killed and found a hang.
+    std::chrono::milliseconds timeLimit = std::chrono::seconds(60);
 };
 
 struct Finding {
@@ -24,7 +27,7 @@ struct Finding {
     uint64_t runSeed = 0;  // the seed of that run alone
     BrokenInvariant broken;
     size_t playedLines = 0;  // lines of the run up to the failure
-    std::string scenario;    // the shrunk scenario's file
+    std::string scenario;    // the shrunk scenario's file; a hang's lines are not shrunk
     size_t scenarioLines = 0;
 };
 
