@@ -5,14 +5,15 @@
 
 #include "geometry/ecriture_nombres.h"
 #include "geometry/mesures.h"
+#include "panel/panneau.h"
 #include "panel/unites.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "settings/globals.h"
 
 namespace {
 
-constexpr int32_t kImagePlusMoins = 411;
-constexpr HostRect kZoneInclinaison = {170, 72, 206, 82};
+constexpr HostRect kZoneInclinaison = {170, 72, kLargeurPanneau, 82};
 constexpr HostRect kPlaceDiagonale1 = {110, 121, 170, 140};
 constexpr HostRect kPlaceDiagonale2 = {35, 121, 95, 140};
 constexpr int32_t kPoliceInclinaison = 13;
@@ -25,7 +26,7 @@ constexpr int32_t kFigure[12][4] = {
     {20, 95, 57, 122}, {78, 138, 184, 217}, {184, 95, 147, 122}, {126, 138, 20, 217}};
 
 void DessinerImage(HostDrawerRef dessin) {
-    HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, kImagePlusMoins);
+    HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, ORTAQ_IMAGE_PLUS_MOINS);
     sADMDrawer()->DrawIcon(dessin, image, 4, 70);
     sADMIcon2()->Destroy(image);
 }

@@ -6,6 +6,7 @@
 #include "plugin/hote/garde.h"
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "settings/echelle.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
@@ -13,9 +14,6 @@
 namespace {
 
 constexpr const char* kNom = "bidon";
-constexpr int32_t kRessource = 17100;
-constexpr int32_t kLargeur = 200;
-constexpr int32_t kHauteur = 120;
 
 enum ItemEchellePerso : int32_t {
     kOK = 1,
@@ -144,8 +142,8 @@ void CreerBouton(HostDialogRef dialogue, int32_t id, HostRect rect, const char* 
 HostErr InitialisationEchellePerso(HostDialogRef dialogue) {
     if (gGlobals == nullptr || !SuitesPresentes(sADMDialog(), sADMItem())) return kHostNoError;
     HostRect& place = gGlobals->RectEchellePerso;
-    place.right = place.left + kLargeur;
-    place.bottom = place.top + kHauteur;
+    place.right = place.left + kLargeurEchellePerso;
+    place.bottom = place.top + kHauteurEchellePerso;
     sADMDialog()->SetBoundsRect(dialogue, &place);
     sADMDialog()->SetText(dialogue, "Échelle personnalisée.");
     sADMDialog()->SetDrawProc(dialogue, Procedure<DessinEchellePerso>);
@@ -168,7 +166,7 @@ HostErr InitialisationEchellePerso(HostDialogRef dialogue) {
 
 void OuvrirEchellePerso() {
     if (!SuitesPresentes(sADMDialog(), sADMItem(), sADMDrawer())) return;
-    sADMDialog()->Modal(sPlugin, kNom, kRessource, kADMModalDialogStyle,
+    sADMDialog()->Modal(sPlugin, kNom, ORTAQ_DIALOGUE_ECHELLE_PERSO, kADMModalDialogStyle,
                         Procedure<InitialisationEchellePerso, kHostErrInternal>, nullptr, 0);
     // However it closed, it is no longer on screen.
     gGlobals->EchellePersoOuvert = 0;

@@ -2,17 +2,16 @@
 
 #include "panel/aide.h"
 #include "panel/items_panneau.h"
+#include "panel/panneau.h"
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "settings/dialogue_preferences.h"
 #include "settings/globals.h"
 #include "tool/creation.h"
 #include "tool/figure_document.h"
 
 namespace {
-
-constexpr int32_t kPremiereEntree = 1;
-constexpr int32_t kDerniereEntree = 9;
 
 bool Pret() {
     return gGlobals->Panneau != nullptr &&
@@ -28,9 +27,9 @@ HostEntryRef Entree(int32_t identifiant) {
     return sADMList()->FindEntry(Menu(), identifiant);
 }
 
-constexpr int32_t kEntreeAide = 9;
-constexpr int32_t kLargeurPanneau = 206;
-constexpr int32_t kLargeurAvecAide = 412;
+// The kinds' entries, square to parallelogram, follow the arbitrary quadrilateral's.
+static_assert(ORTAQ_ENTREE_PARALLELOGRAMME == ORTAQ_ENTREE_QUELCONQUE + 4,
+              "the five kinds' entries follow each other");
 
 // The entries by their index in the menu.
 enum IndexMenu : int32_t {
@@ -60,8 +59,9 @@ void BasculerForme(int k) {
     Globals& g = *gGlobals;
     bool actif = !(g.*kDrapeaux[k]);
     for (int autre = 0; autre < 4; ++autre) g.*kDrapeaux[autre] = autre == k && actif;
-    for (int32_t id = 1; id <= 5; ++id)
-        if (HostEntryRef entree = Entree(id)) sADMEntry()->Check(entree, id == k + 2 && actif);
+    for (int32_t id = ORTAQ_ENTREE_QUELCONQUE; id <= ORTAQ_ENTREE_PARALLELOGRAMME; ++id)
+        if (HostEntryRef entree = Entree(id))
+            sADMEntry()->Check(entree, id == ORTAQ_ENTREE_CARRE + k && actif);
     FormeChangee();
     ActualiserChamps();
 }
@@ -70,7 +70,7 @@ void BasculerForme(int k) {
 void BasculerAide() {
     HostRect rect{};
     sADMDialog()->GetLocalRect(gGlobals->Panneau, &rect);
-    HostEntryRef entree = Entree(kEntreeAide);
+    HostEntryRef entree = Entree(ORTAQ_ENTREE_AIDE);
     char texte[64] = "";
     if (entree != nullptr) sADMEntry()->GetText(entree, texte, sizeof texte);
     bool ouverte = texte[0] == 'M';
@@ -99,7 +99,7 @@ void NotifierMenu(HostItemRef item, HostDialogNotifierRef notifier) {
 
 void ActiverMenuPanneau(bool actif) {
     if (!Pret()) return;
-    for (int32_t id = kPremiereEntree; id <= kDerniereEntree; ++id)
+    for (int32_t id = ORTAQ_ENTREE_QUELCONQUE; id <= ORTAQ_ENTREE_AIDE; ++id)
         if (HostEntryRef entree = Entree(id)) sADMEntry()->Enable(entree, actif);
 }
 
@@ -109,5 +109,6 @@ void CocherFormes() {
     const HostBool32 coches[] = {g.FormeQuelconque, g.FormeCarre, g.FormeRectangle, g.FormeLosange,
                                  g.FormeParallelogramme};
     for (int32_t i = 0; i < 5; ++i)
-        if (HostEntryRef entree = Entree(i + 1)) sADMEntry()->Check(entree, coches[i] != 0);
+        if (HostEntryRef entree = Entree(ORTAQ_ENTREE_QUELCONQUE + i))
+            sADMEntry()->Check(entree, coches[i] != 0);
 }

@@ -7,6 +7,7 @@
 #include "panel/choix_unite.h"
 #include "panel/dessin_panneau.h"
 #include "panel/echelle_panneau.h"
+#include "panel/echelle_perso.h"
 #include "panel/edition_champs.h"
 #include "panel/inclinaison.h"
 #include "panel/items_panneau.h"
@@ -17,13 +18,13 @@
 #include "plugin/hote/fabricant.h"
 #include "plugin/hote/garde.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
+#include "settings/dialogue_preferences.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
 
 namespace {
 
-constexpr int32_t kLargeurPanneau = 206;
-constexpr int32_t kHauteurPanneau = 226;
 constexpr const char* kTitre = "Ortaquine 3.0";
 constexpr int32_t kPoliceTexte = 13;
 constexpr const char* kPrefixeDock = "Ortaq";
@@ -39,7 +40,7 @@ struct DefinitionItem {
 const DefinitionItem kItems[] = {
     {kZoneClic,
      kADMPictureStaticType,
-     {0, 0, 206, 226},
+     {0, 0, kLargeurPanneau, kHauteurPanneau},
      "Cliquez sur le panneau pour activer l'outil."},
     {kLogoFabricant, kADMPicturePushButtonType, {182, 4, 202, 24}, kLigneContact},
     {kLienWeb, kADMPictureStaticType, {170, 12, 182, 24}, kAdresseWeb},
@@ -79,7 +80,7 @@ const DefinitionItem kItems[] = {
      kADMPicturePushButtonType,
      {0, 77, 30, 85},
      "Diminuer l'angle (shift pour Diminuer de 10° en 10°)."},
-    {kTexteAire, kADMTextStaticType, {4, 49, 206, 69}, nullptr},
+    {kTexteAire, kADMTextStaticType, {4, 49, kLargeurPanneau, 69}, nullptr},
     {kLegendeEchelle, kADMTextStaticType, {110, 31, 130, 42}, "Échelle du dessin"},
     {kPopupEchelle,
      kADMPopupListType,
@@ -99,7 +100,7 @@ const DefinitionItem kItems[] = {
      kADMPictureRadioButtonType,
      {90, 5, 110, 24},
      "Position verticale du quadrilatère."},
-    {kTexteAide, kADMTextStaticMultiLineType, {206, 2, 408, 212}, "Texte de l'aide."},
+    {kTexteAide, kADMTextStaticMultiLineType, {kLargeurPanneau, 2, 408, 212}, "Texte de l'aide."},
     {kPageSuivante, kADMPicturePushButtonType, {375, 214, 388, 225}, "Page suivante de l'aide."},
     {kPagePrecedente, kADMPicturePushButtonType, {214, 214, 227, 225}, "Première page de l'aide."},
     {kNumeroPage, kADMTextStaticType, {278, 214, 298, 228}, "Numéro de page de l'aide."},
@@ -108,10 +109,10 @@ const DefinitionItem kItems[] = {
 };
 
 constexpr const char* kUnites[] = {"mm", "cm", "po (décimal)", "Point"};
-constexpr int32_t kMenuPanneau = 128;
 // 227 inches in points, the largest artboard.
 constexpr float kPositionExtreme = 16344;
-constexpr int32_t kIconesPanneau[2] = {409, 410};
+constexpr int32_t kIconesPanneau[2] = {ORTAQ_IMAGE_ICONE_PANNEAU,
+                                       ORTAQ_IMAGE_ICONE_PANNEAU_SURLIGNEE};
 
 // Enabled while the tool is selected, disabled otherwise, before and after the diagonals.
 constexpr ItemPanneau kActivesAvecLOutil[] = {kLogoFabricant, kLienWeb,   kChampCote1, kZoneCote1,
@@ -198,9 +199,9 @@ void PreparerItem(ItemPanneau id, HostItemRef item) {
             Items().SetDrawProc(item, Procedure<DessinVide>);
             return Items().SetNotifyProc(item, Procedure<NotifierZoneClic>);
         case kLogoFabricant:
-            return PreparerImage(item, 128, 129);
+            return PreparerImage(item, ORTAQ_IMAGE_LOGO, ORTAQ_IMAGE_LOGO_ENFONCE);
         case kLienWeb:
-            PreparerImage(item, 500, 0);
+            PreparerImage(item, ORTAQ_IMAGE_LIEN_WEB, 0);
             return Items().SetNotifyProc(item, Procedure<NotifierLienWeb>);
         case kPopupUnites:
             return PreparerUnites(item);
@@ -236,7 +237,7 @@ void PreparerItem(ItemPanneau id, HostItemRef item) {
         case kLegendeEchelle:
             return Items().SetText(item, "Éch.");
         case kIndicateurEchelle:
-            return Items().SetPictureID(item, 407);
+            return Items().SetPictureID(item, ORTAQ_IMAGE_INDICATEUR_ECHELLE);
         case kChampPositionH:
         case kChampPositionV:
             return PreparerPosition(item);
@@ -244,10 +245,10 @@ void PreparerItem(ItemPanneau id, HostItemRef item) {
             Items().SetJustify(item, 1);
             return Items().SetFont(item, kPoliceTexte);
         case kPageSuivante:
-            PreparerImage(item, 400, 401);
+            PreparerImage(item, ORTAQ_IMAGE_PAGE_SUIVANTE, ORTAQ_IMAGE_PAGE_SUIVANTE_ENFONCEE);
             return Items().SetNotifyProc(item, Procedure<NotifierPageSuivante>);
         case kPagePrecedente:
-            PreparerImage(item, 402, 403);
+            PreparerImage(item, ORTAQ_IMAGE_PAGE_PRECEDENTE, ORTAQ_IMAGE_PAGE_PRECEDENTE_ENFONCEE);
             Items().SetNotifyProc(item, Procedure<NotifierPagePrecedente>);
             return Items().Enable(item, false);
         case kNumeroPage:
@@ -272,7 +273,7 @@ void CreerItems() {
             // The flyout menu comes right after the click area.
             Items().SetNotifyProc(Item(kMenuLocal), Procedure<NotifierMenu>);
             HostListRef menu = Items().GetList(Item(kMenuLocal));
-            sADMList()->SetMenuID(menu, sPlugin, kMenuPanneau);
+            sADMList()->SetMenuID(menu, sPlugin, ORTAQ_MENU_PANNEAU);
         }
     }
     PreparerEchelle(Panneau());
@@ -280,10 +281,10 @@ void CreerItems() {
 
 // Where the preferences and custom-scale dialogs will first open.
 void PlacerDialogues() {
-    HostRect prefs = PlaceSurEcran(294, 172);
+    HostRect prefs = PlaceSurEcran(kLargeurPreferences, kHauteurPreferences);
     gGlobals->RectPrefs.left = prefs.left;
     gGlobals->RectPrefs.top = prefs.top;
-    HostRect echelle = PlaceSurEcran(200, 120);
+    HostRect echelle = PlaceSurEcran(kLargeurEchellePerso, kHauteurEchellePerso);
     gGlobals->RectEchellePerso.left = echelle.left;
     gGlobals->RectEchellePerso.top = echelle.top;
 }
@@ -337,7 +338,7 @@ void ActivationPanneau(bool outilChoisi) {
     for (int32_t id = kLogoFabricant; id <= kZoneClic; ++id)
         Items().SetWantsFocus(Item(static_cast<ItemPanneau>(id)), outilChoisi);
     // Outside the visible panel while the tool is selected; over all of it otherwise.
-    Items().Move(Item(kZoneClic), outilChoisi ? 412 : 0, 0);
+    Items().Move(Item(kZoneClic), outilChoisi ? kLargeurAvecAide : 0, 0);
     for (ItemPanneau id : kActivesAvecLOutil) Activer(id, outilChoisi);
     ActiverDiagonales(outilChoisi);
     for (ItemPanneau id : kReglagesAvecLOutil) Activer(id, outilChoisi);

@@ -5,17 +5,17 @@
 #include "plugin/hote/garde.h"
 #include "plugin/hote/suites.h"
 #include "plugin/items_a_propos.h"
+#include "resources/ressources.h"
 
 namespace {
 
 constexpr int32_t kLargeur = 420;
 constexpr int32_t kHauteur = 398;
-constexpr int32_t kImageAPropos = 162;
 
 void DessinAPropos(HostDialogRef dialogue, HostDrawerRef dessin) {
     if (!SuitesPresentes(sADMDialog(), sADMDrawer(), sADMIcon2())) return;
     sADMDialog()->DefaultDraw(dialogue, dessin);
-    HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, kImageAPropos);
+    HostIconRef image = sADMIcon2()->GetFromResource(sPlugin, ORTAQ_IMAGE_A_PROPOS);
     sADMDrawer()->DrawIcon(dessin, image, 41, 50);
     sADMIcon2()->Destroy(image);
 }

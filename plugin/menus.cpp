@@ -6,6 +6,7 @@
 #include "plugin/a_propos.h"
 #include "plugin/hote/garde.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
 #include "tool/figure_document.h"
@@ -92,9 +93,9 @@ HostErr EtapeDemarrage() {
     gGlobals->PanneauVisible = 1;
     sAIPreference()->GetBooleanPreference(kPrefixe, "kADM_DPVisibleStr", &gGlobals->PanneauVisible);
     HostErr resultat = NommerAfficherMasquer(gGlobals->PanneauVisible);
-    gGlobals->Panneau =
-        sADMDialog()->Create(sPlugin, "KVTOrtaq", 16400, kADMTabbedFloatingDialogStyle,
-                             Procedure<InitialisationPanneau, kHostErrInternal>, nullptr, 1);
+    gGlobals->Panneau = sADMDialog()->Create(
+        sPlugin, "KVTOrtaq", ORTAQ_DIALOGUE_PANNEAU, kADMTabbedFloatingDialogStyle,
+        Procedure<InitialisationPanneau, kHostErrInternal>, nullptr, 1);
     return resultat;
 }
 
@@ -141,11 +142,12 @@ HostErr CommandeMenu(AIMenuMessage* message) {
         if (visible) ChoisirOutil();
         return NommerAfficherMasquer(visible);
     }
-    if (message->menuItem == gGlobals->MenuAPropos) AfficherAPropos("bidon", 20000);
+    if (message->menuItem == gGlobals->MenuAPropos)
+        AfficherAPropos("bidon", ORTAQ_DIALOGUE_A_PROPOS_MENU);
     return kHostNoError;
 }
 
 HostErr APropos(SPInterfaceMessage*) {
-    AfficherAPropos("About Dialog", 16800);
+    AfficherAPropos("About Dialog", ORTAQ_DIALOGUE_A_PROPOS);
     return kHostNoError;
 }

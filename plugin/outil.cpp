@@ -4,6 +4,7 @@
 #include "panel/menu_panneau.h"
 #include "panel/panneau.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "settings/dialogue_preferences.h"
 #include "settings/globals.h"
 #include "tool/creation.h"
@@ -13,8 +14,6 @@ namespace {
 
 constexpr const char* kNomOutil = "Outil Ortaq";
 constexpr const char* kBulleOutil = "Outil Ortaq 3.0";
-constexpr int32_t kIconeOutil = 16051;
-constexpr int32_t kIconeSurvol = 18001;
 constexpr HostErr kErreurIcone = HOST_FOURCC('!', 'i', 'c', 'o');
 constexpr const char* kPlume = "Adobe Pen Tool";
 // The maker's other tools, in the order they are looked for.
@@ -43,7 +42,7 @@ Placement Placer() {
 
 HostErr AjouterOutil() {
     if (!SuitesPresentes(sAITool(), sADMIcon1())) return kHostErrSuiteNotFound;
-    HostIconRef icone = sADMIcon1()->GetFromResource(sPlugin, kIconeOutil);
+    HostIconRef icone = sADMIcon1()->GetFromResource(sPlugin, ORTAQ_ICONE_OUTIL);
     if (sADMIcon1()->GetType(icone) == kADMUnknownIconType) {
         sADMIcon1()->Destroy(icone);
         return kErreurIcone;
@@ -53,8 +52,8 @@ HostErr AjouterOutil() {
     HostErr erreur = sAITool()->AddTool(sPlugin, kNomOutil, &donnees, kToolWantsToTrackCursorOption,
                                         &gGlobals->Outil);
     if (erreur != kHostNoError) return erreur;
-    return sAITool()->SetToolRolloverIcon(gGlobals->Outil,
-                                          sADMIcon1()->GetFromResource(sPlugin, kIconeSurvol));
+    return sAITool()->SetToolRolloverIcon(
+        gGlobals->Outil, sADMIcon1()->GetFromResource(sPlugin, ORTAQ_ICONE_OUTIL_SURVOL));
 }
 
 HostErr SelectionOutil(AIToolMessage*) {

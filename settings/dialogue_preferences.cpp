@@ -4,14 +4,12 @@
 #include "plugin/hote/garde.h"
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "settings/globals.h"
 #include "settings/preferences.h"
 
 namespace {
 
-constexpr int32_t kRessource = 16900;
-constexpr int32_t kLargeur = 294;
-constexpr int32_t kHauteur = 172;
 constexpr const char* kTitre = "Préférences (KVT.Ortaq)";
 constexpr const char* kBulleCalque = "Les tracés seront sur un nouveau calque (KVT.Ortaq).";
 constexpr const char* kBulleCalqueActif = "Les tracés créés seront sur le calque actif.";
@@ -218,8 +216,8 @@ HostItemRef CreerItem(HostDialogRef dialogue, const DefinitionItem& d) {
 
 HostErr InitialisationPreferences(HostDialogRef dialogue) {
     HostRect bornes = gGlobals->RectPrefs;
-    bornes.right = bornes.left + kLargeur;
-    bornes.bottom = bornes.top + kHauteur;
+    bornes.right = bornes.left + kLargeurPreferences;
+    bornes.bottom = bornes.top + kHauteurPreferences;
     sADMDialog()->SetBoundsRect(dialogue, &bornes);
     sADMDialog()->SetText(dialogue, kTitre);
     sADMDialog()->SetDrawProc(dialogue, Procedure<DessinPreferences>);
@@ -233,6 +231,6 @@ HostErr InitialisationPreferences(HostDialogRef dialogue) {
 void OuvrirPreferences(const char* nom) {
     if (!SuitesPresentes(sADMDialog(), sADMItem(), sADMNotifier(), sADMDrawer(), sAIPreference()))
         return;
-    sADMDialog()->Modal(sPlugin, nom, kRessource, kADMModalDialogStyle,
+    sADMDialog()->Modal(sPlugin, nom, ORTAQ_DIALOGUE_PREFERENCES, kADMModalDialogStyle,
                         Procedure<InitialisationPreferences, kHostErrInternal>, nullptr, 0);
 }

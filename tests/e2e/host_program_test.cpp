@@ -59,6 +59,14 @@ TEST_F(HostProgram, ListsTheResources) {
           "PNG 411 1033 ", "MENU 128 1033 ", "DIALOG 16400 1033 ", "DIALOG 16800 1033 ",
           "DIALOG 16900 1033 ", "DIALOG 17100 1033 ", "DIALOG 20000 1033 "})
         EXPECT_NE(lines.find(std::string("\n") + line), std::string::npos) << line;
+    // The cursors and icons by their groups, which carry the numbers: a number the script
+    // misspells still compiles, as a resource named by that word.
+    for (const char* line :
+         {"GROUP_CURSOR 20001 1033 ", "GROUP_CURSOR 20002 1033 ", "GROUP_CURSOR 20003 1033 ",
+          "GROUP_CURSOR 20004 1033 ", "GROUP_CURSOR 20005 1033 ", "GROUP_CURSOR 20006 1033 ",
+          "GROUP_CURSOR 20007 1033 ", "GROUP_CURSOR 20008 1033 ", "GROUP_CURSOR 20009 1033 ",
+          "GROUP_ICON 16051 1033 ", "GROUP_ICON 18001 1033 "})
+        EXPECT_NE(lines.find(std::string("\n") + line), std::string::npos) << line;
 }
 
 TEST_F(HostProgram, ExtractsABitmapAsACompleteBmpFile) {

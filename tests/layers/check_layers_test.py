@@ -36,6 +36,7 @@ class CheckLayers(unittest.TestCase):
             "geometry/mesures.cpp": ["geometry/quadrilatere.h"],
             "plugin/hote/suites.h": ["host/adm.h"],
             "settings/figure.cpp": ["geometry/mesures.h", "plugin/hote/suites.h"],
+            "tool/curseurs.h": ["resources/ressources.h"],
             "panel/champs.cpp": ["settings/figure.h", "tool/trace.h"],
             "panel/panneau.cpp": ["panel/champs.h", "plugin/menus.h", "tool/outil.h"],
             "plugin/dispatch.cpp": ["plugin/lifecycle.h", "plugin/menus.h"],
@@ -49,6 +50,7 @@ class CheckLayers(unittest.TestCase):
             "plugin/hote/ecran.cpp": ["geometry/vecteurs.h"],
             "panel/champs.cpp": ["panel/panneau.h"],
             "plugin/menus.cpp": ["plugin/lifecycle.h"],
+            "resources/ressources.h": ["host/types.h", "geometry/figure.h"],
             "settings/echelle.cpp": ["emulator/core/host.h"],
         }) as root:
             code, lines = run(root)
@@ -62,6 +64,8 @@ class CheckLayers(unittest.TestCase):
             "plugin/hote/ecran.cpp:3: includes geometry/vecteurs.h (geometry core) from host "
             "access: points sideways",
             "plugin/menus.cpp:3: includes plugin/lifecycle.h (entry) from behaviours: points up",
+            "resources/ressources.h:4: includes geometry/figure.h (geometry core) from plain "
+            "types: points up",
             "settings/echelle.cpp:3: includes emulator/core/host.h, which is in no layer of the "
             "plug-in",
         ])

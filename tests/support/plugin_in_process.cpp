@@ -6,6 +6,7 @@
 #include "panel/panneau.h"
 #include "plugin/hote/garde.h"
 #include "plugin/hote/suites.h"
+#include "resources/ressources.h"
 #include "tool/creation.h"
 
 PluginInProcess::PluginInProcess() {
@@ -57,7 +58,8 @@ PluginWithPanel::PluginWithPanel() {
     globals.EchelleNum = globals.EchelleDen = 1;
     // As at start-up: the tool's selection turns the annotator on and off.
     EXPECT_EQ(AjouterAnnotateur(message.d), kHostNoError);
-    panel_ = sADMDialog()->Create(sPlugin, "KVTOrtaq", 16400, kADMTabbedFloatingDialogStyle,
+    panel_ = sADMDialog()->Create(sPlugin, "KVTOrtaq", ORTAQ_DIALOGUE_PANNEAU,
+                                  kADMTabbedFloatingDialogStyle,
                                   Procedure<InitialisationPanneau, kHostErrInternal>, nullptr, 1);
 }
 
