@@ -191,6 +191,8 @@ TEST_F(ServeProgram, RefusesWhatIsNotThePagesAndGoesOn) {
         {"a path out of the page's folder", "GET", "/../CMakeLists.txt", {}, "", 404, "no file"},
         {"an encoded path out of it", "GET", "/%2e%2e/CMakeLists.txt", {}, "", 404, "no file"},
         {"a file of the program's folder", "GET", "/libortaq.so", {}, "", 404, "no file"},
+        {"a path that is not UTF-8", "GET", "/%ff%fe", {}, "", 404, "no file"},
+        {"a Host that is not UTF-8", "GET", "/screen", {{"Host", "\xff"}}, "", 403, "another host"},
         {"a cursor the plug-in lacks", "GET", "/cursor/1", {}, "", 404, "no cursor"},
         {"an action the host cannot carry out now",
          "POST",

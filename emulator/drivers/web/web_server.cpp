@@ -14,7 +14,10 @@ HttpResponse Reply(const WebReply& reply) {
 }
 
 HttpResponse Refused(int status, const std::string& reason) {
-    return Reply({status, Json{{"error", reason}}.dump(), kJsonType});
+    // A reason may quote what the client sent, which need not be UTF-8.
+    return Reply({status,
+                  Json{{"error", reason}}.dump(-1, ' ', false, Json::error_handler_t::replace),
+                  kJsonType});
 }
 
 // Answers that may be shown in no other site's frame, sniffed as no other type, and tell
