@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <future>
 #include <memory>
 #include <string>
 #include <thread>
@@ -38,15 +39,16 @@ emulator::HttpService EchoService() {
 // A server on a free port, serving on its own thread for the test's length.
 class RunningServer {
   public:
-    explicit RunningServer(HttpServerLimits limits)
-        : server_(EchoService(), limits),
+    explicit RunningServer(HttpServerLimits limits, emulator::HttpService service = EchoService())
+        : server_(std::move(service), limits),
           port_(server_.Bind(0)),
           thread_([this] { server_.Run(); }) {}
-    ~RunningServer() {
-        server_.Stop();
-        thread_.join();
-    }
+    ~RunningServer() { Stop(); }
     int Port() const { return port_; }
+    void Stop() {
+        server_.Stop();
+        if (thread_.joinable()) thread_.join();
+    }
 
   private:
     HttpServer server_;
@@ -181,6 +183,29 @@ TEST(HttpServer, RequestsSentTogetherAreAnsweredInTurnOnOneConnection) {
         EXPECT_EQ(answer.substr(answer.size() - std::string(path).size()), path);
     }
     EXPECT_TRUE(page.StillOpen());
+}
+
+// The page's Quit is a request whose answer is made as the server is told to stop: the
+// answer still reaches the page.
+TEST(HttpServer, AnAnswerUnderWayWhenTheServerStopsReachesItsClient) {
+    std::promise<void> asked;
+    std::promise<void> stopping;
+    emulator::HttpService service = EchoService();
+    service.answer = [&, echo = service.answer](const emulator::HttpRequest& request) {
+        asked.set_value();
+        stopping.get_future().wait();
+        return echo(request);
+    };
+    RunningServer server({}, service);
+    Client page(server.Port());
+    ASSERT_TRUE(page.Send(Get("/quit")));
+    asked.get_future().wait();
+    std::thread stopper([&server] { server.Stop(); });
+    // The server is stopping by the time the answer is made.
+    std::this_thread::sleep_for(200ms);
+    stopping.set_value();
+    EXPECT_EQ(page.ReadAnswer().substr(0, 12), "HTTP/1.1 200");
+    stopper.join();
 }
 
 }  // namespace

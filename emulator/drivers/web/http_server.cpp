@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 
 namespace emulator {
@@ -25,6 +26,9 @@ constexpr size_t kReadChunk = 16 * 1024;
 constexpr std::chrono::milliseconds kDrainTime{1000};
 // The most the serving thread sleeps with nothing to do: it then looks at the deadlines.
 constexpr int kLongestWaitMs = 1000;
+// How long a stopping server still gives the answers under way (the answer to the request
+// that stopped it, say) to reach their clients.
+constexpr std::chrono::milliseconds kStopGrace{2000};
 
 std::string AddressText(const sockaddr_storage& address) {
     char text[INET6_ADDRSTRLEN] = {};
@@ -150,10 +154,16 @@ void HttpServer::Answering() {
 void HttpServer::Run() {
     std::vector<pollfd> polled;
     std::vector<uint64_t> polledIds;
-    while (!stopping_) {
+    std::optional<Clock::time_point> stopped;
+    for (;;) {
+        if (stopping_) {
+            if (!stopped) stopped = Clock::now() + kStopGrace;
+            CloseAllButAnswersUnderWay();
+            if (connections_.empty() || Clock::now() >= *stopped) return;
+        }
         polled.assign({{wakeRead_, POLLIN, 0}});
         polledIds.assign({0});
-        if (connections_.size() < limits_.maxConnections) {
+        if (!stopping_ && connections_.size() < limits_.maxConnections) {
             polled.push_back({listening_, POLLIN, 0});
             polledIds.push_back(0);
         }
@@ -284,6 +294,7 @@ void HttpServer::WriteTo(Connection& connection) {
         connection.sent += static_cast<size_t>(count);
     }
     connection.sending.clear();
+    if (stopping_) return Close(connection.id);
     if (connection.closeAfterSending) {
         ::shutdown(connection.socket, SHUT_WR);
         connection.state = Connection::State::kDraining;
@@ -314,6 +325,19 @@ void HttpServer::MeetDeadlines() {
     for (uint64_t id : closed) Close(id);
     for (Connection* connection : late)
         Refuse(*connection, {408, "the request did not come whole in time"});
+}
+
+void HttpServer::CloseAllButAnswersUnderWay() {
+    for (auto at = connections_.begin(); at != connections_.end();) {
+        Connection& connection = *at->second;
+        if (connection.state == Connection::State::kAnswering ||
+            connection.state == Connection::State::kWriting) {
+            ++at;
+            continue;
+        }
+        ::close(connection.socket);
+        at = connections_.erase(at);
+    }
 }
 
 void HttpServer::Close(uint64_t id) {

@@ -56,7 +56,8 @@ class HttpServer {
     int Bind(int port);
     // Serves until Stop; on a thread of its own.
     void Run();
-    // Safe from any thread, before or during Run.
+    // Safe from any thread, before or during Run. Run returns once the answers under way
+    // have gone out (two seconds at most); no other request is read.
     void Stop();
 
   private:
@@ -79,6 +80,8 @@ class HttpServer {
     void Refuse(Connection& connection, const HttpRefusal& refusal);
     void MeetDeadlines();
     void Close(uint64_t id);
+    // When stopping: the answers under way still go out, nothing else is read.
+    void CloseAllButAnswersUnderWay();
 
     HttpService service_;
     HttpServerLimits limits_;
