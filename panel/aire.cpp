@@ -8,6 +8,7 @@
 #include "panel/items_panneau.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 
 namespace {
 

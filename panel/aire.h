@@ -1,10 +1,6 @@
-// The area of the figure and its read-out in the panel (item kTexteAire).
+// The area's read-out in the panel (item kTexteAire). CalculerAire, which the tool calls,
+// is in tool/affichage_panneau.h and defined in aire.cpp.
 #pragma once
-
-#include "host/types.h"
-
-// AirePoints from the four anchors of Sommets, then the read-out (AfficherAire). Returns 0.
-HostErr CalculerAire();
 
 // The area of the vertices of Sommets, in double precision, and AireAffichee from it in
 // the current unit at drawing size (in points the area is

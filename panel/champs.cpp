@@ -3,6 +3,7 @@
 #include "geometry/mesures.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "panel/choix_diagonale.h"
 
-#include "panel/champs.h"
 #include "panel/items_panneau.h"
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 #include "tool/figure_document.h"
 
 namespace {

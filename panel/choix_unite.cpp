@@ -7,6 +7,7 @@
 #include "plugin/hote/notification.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 
 void ChangerUnite(HostItemRef item, HostDialogNotifierRef notifier) {
     if (gGlobals == nullptr || gGlobals->Panneau == nullptr ||

@@ -1,9 +1,8 @@
 #include "panel/construction.h"
 
-#include "panel/champs.h"
-#include "panel/construction_appliquee.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 #include "tool/trace.h"
 
 HostErr Construire(Longueur editee, Forme forme) {

@@ -1,6 +1,5 @@
-#include "panel/construction_appliquee.h"
+#include "tool/affichage_panneau.h"
 
-#include "panel/champs.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
 

@@ -1,7 +1,5 @@
 #include "panel/echelle_panneau.h"
 
-#include "panel/aire.h"
-#include "panel/champs.h"
 #include "panel/echelle_perso.h"
 #include "panel/items_panneau.h"
 #include "plugin/hote/garde.h"
@@ -10,6 +8,7 @@
 #include "settings/echelle.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 
 namespace {
 

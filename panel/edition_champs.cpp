@@ -7,6 +7,7 @@
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 #include "tool/figure_document.h"
 #include "tool/trace.h"
 

@@ -1,4 +1,4 @@
-#include "panel/etats_champs.h"
+#include "tool/affichage_panneau.h"
 
 #include "panel/items_panneau.h"
 #include "plugin/hote/suites.h"

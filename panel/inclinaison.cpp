@@ -4,6 +4,7 @@
 #include "panel/champs.h"
 #include "plugin/hote/suites.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 #include "tool/figure_document.h"
 #include "tool/trace.h"
 

@@ -22,6 +22,7 @@
 #include "settings/dialogue_preferences.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 
 namespace {
 
@@ -342,6 +343,13 @@ void ActivationPanneau(bool outilChoisi) {
     for (ItemPanneau id : kActivesAvecLOutil) Activer(id, outilChoisi);
     ActiverDiagonales(outilChoisi);
     for (ItemPanneau id : kReglagesAvecLOutil) Activer(id, outilChoisi);
+}
+
+void BasculerPanneau() {
+    HostDialogRef panneau = gGlobals->Panneau;
+    if (panneau == nullptr || !SuitesPresentes(sADMDialog(), sADMItem())) return;
+    sADMDialog()->Show(panneau, !sADMDialog()->IsVisible(panneau));
+    sADMItem()->Invalidate(sADMDialog()->GetItem(panneau, kLienWeb));
 }
 
 HostErr InitialisationPanneau(HostDialogRef panneau) {

@@ -1,4 +1,5 @@
 // The floating panel: its items, its initialisation and its activation with the tool.
+// Its showing or hiding at the tool's ALT click is in tool/affichage_panneau.h.
 #pragma once
 
 #include <cstdint>

@@ -4,12 +4,10 @@
 #include "geometry/mesures.h"
 #include "geometry/vecteurs.h"
 #include "host/windows_platform.h"
-#include "panel/champs.h"
-#include "panel/construction_appliquee.h"
-#include "panel/items_panneau.h"
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 #include "tool/curseurs.h"
 #include "tool/figure_document.h"
 #include "tool/guide.h"
@@ -42,14 +40,6 @@ float EnDocument(float longueur) {
 
 void MesurerEtAfficher(Longueur longueur) {
     AfficherLongueur(longueur, MesurerLongueur(longueur));
-}
-
-// The ALT click: the panel shows or hides; the show/hide menu item keeps its text.
-void BasculerPanneau() {
-    HostDialogRef panneau = gGlobals->Panneau;
-    if (panneau == nullptr || !SuitesPresentes(sADMDialog(), sADMItem())) return;
-    sADMDialog()->Show(panneau, !sADMDialog()->IsVisible(panneau));
-    sADMItem()->Invalidate(sADMDialog()->GetItem(panneau, kLienWeb));
 }
 
 // The whole figure is in the record: the closed guide shows it, and the inclination is

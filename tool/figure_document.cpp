@@ -4,12 +4,10 @@
 
 #include "geometry/mesures.h"
 #include "geometry/vecteurs.h"
-#include "panel/aire.h"
-#include "panel/champs.h"
-#include "panel/etats_champs.h"
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 
 namespace {
 

@@ -4,11 +4,10 @@
 
 #include "geometry/formes.h"
 #include "geometry/vecteurs.h"
-#include "panel/aire.h"
-#include "panel/champs.h"
 #include "plugin/hote/suites.h"
 #include "settings/figure_courante.h"
 #include "settings/globals.h"
+#include "tool/affichage_panneau.h"
 #include "tool/curseurs.h"
 #include "tool/figure_document.h"
 

@@ -2,6 +2,7 @@
 """scripts/check-layers on small trees of the plug-in's shape, and on this repository."""
 
 import pathlib
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -30,15 +31,17 @@ def tree(files):
 
 
 class CheckLayers(unittest.TestCase):
-    def test_includes_that_point_down_or_stay_in_their_layer_pass(self):
+    def test_includes_that_point_down_or_stay_in_their_folder_pass(self):
         with tree({
             "geometry/quadrilatere.h": ["host/types.h"],
             "geometry/mesures.cpp": ["geometry/quadrilatere.h"],
             "plugin/hote/suites.h": ["host/adm.h"],
             "settings/figure.cpp": ["geometry/mesures.h", "plugin/hote/suites.h"],
             "tool/curseurs.h": ["resources/ressources.h"],
-            "panel/champs.cpp": ["settings/figure.h", "tool/trace.h"],
-            "panel/panneau.cpp": ["panel/champs.h", "plugin/menus.h", "tool/outil.h"],
+            "tool/trace.cpp": ["settings/figure.h", "tool/affichage_panneau.h"],
+            "panel/champs.cpp": ["panel/panneau.h", "tool/affichage_panneau.h"],
+            "annotations/annotateur.cpp": ["tool/figure_document.h"],
+            "plugin/menus.cpp": ["annotations/annotateur.h", "panel/panneau.h"],
             "plugin/dispatch.cpp": ["plugin/lifecycle.h", "plugin/menus.h"],
         }) as root:
             self.assertEqual(run(root), (0, []))
@@ -48,7 +51,9 @@ class CheckLayers(unittest.TestCase):
             "geometry/constructions.cpp": ["geometry/vecteurs.h", "settings/globals.h"],
             "geometry/formes.h": ["host/adm.h"],
             "plugin/hote/ecran.cpp": ["geometry/vecteurs.h"],
-            "panel/champs.cpp": ["panel/panneau.h"],
+            "tool/trace.cpp": ["tool/trace.h", "panel/champs.h"],
+            "annotations/elements.cpp": ["panel/items_panneau.h"],
+            "panel/panneau.cpp": ["plugin/menus.h"],
             "plugin/menus.cpp": ["plugin/lifecycle.h"],
             "resources/ressources.h": ["host/types.h", "geometry/figure.h"],
             "settings/echelle.cpp": ["emulator/core/host.h"],
@@ -56,40 +61,55 @@ class CheckLayers(unittest.TestCase):
             code, lines = run(root)
         self.assertEqual(code, 1)
         self.assertEqual(lines, [
-            "geometry/constructions.cpp:4: includes settings/globals.h (state) from geometry "
-            "core: points up",
-            "geometry/formes.h:3: includes host/adm.h (host access) from geometry core: points "
+            "annotations/elements.cpp:3: includes panel/items_panneau.h (panel) from "
+            "annotations: points sideways",
+            "geometry/constructions.cpp:4: includes settings/globals.h (settings) from "
+            "geometry: points up",
+            "geometry/formes.h:3: includes host/adm.h (host access) from geometry: points "
             "sideways",
-            "panel/champs.cpp:3: includes panel/panneau.h (behaviours) from writing: points up",
-            "plugin/hote/ecran.cpp:3: includes geometry/vecteurs.h (geometry core) from host "
+            "panel/panneau.cpp:3: includes plugin/menus.h (plug-in) from panel: points up",
+            "plugin/hote/ecran.cpp:3: includes geometry/vecteurs.h (geometry) from host "
             "access: points sideways",
-            "plugin/menus.cpp:3: includes plugin/lifecycle.h (entry) from behaviours: points up",
-            "resources/ressources.h:4: includes geometry/figure.h (geometry core) from plain "
+            "plugin/menus.cpp:3: includes plugin/lifecycle.h (entry) from plug-in: points up",
+            "resources/ressources.h:4: includes geometry/figure.h (geometry) from plain "
             "types: points up",
             "settings/echelle.cpp:3: includes emulator/core/host.h, which is in no layer of the "
             "plug-in",
+            "tool/trace.cpp:4: includes panel/champs.h (panel) from tool: points up",
         ])
 
-    def test_folders_of_one_layer_that_include_each_other_are_told(self):
+    def test_a_circle_of_folders_is_told_by_its_includes_against_the_order(self):
         with tree({
             "plugin/menus.cpp": ["panel/panneau.h"],
-            "panel/panneau.cpp": ["tool/outil.h"],
+            "panel/panneau.cpp": ["tool/outil.h", "annotations/annotateur.h"],
+            "annotations/annotateur.cpp": ["panel/champs.h"],
             "tool/outil.cpp": ["plugin/menus.h"],
             "tool/creation.cpp": ["tool/outil.h"],
         }) as root:
             code, lines = run(root)
         self.assertEqual(code, 1)
         self.assertEqual(lines, [
-            "panel/panneau.cpp:3: includes tool/outil.h: tool/ already includes panel/, so the "
-            "folders form a circle",
-            "plugin/menus.cpp:3: includes panel/panneau.h: panel/ already includes plugin/, so "
-            "the folders form a circle",
-            "tool/outil.cpp:3: includes plugin/menus.h: plugin/ already includes tool/, so the "
-            "folders form a circle",
+            "annotations/annotateur.cpp:3: includes panel/champs.h (panel) from annotations: "
+            "points sideways",
+            "panel/panneau.cpp:4: includes annotations/annotateur.h (annotations) from panel: "
+            "points sideways",
+            "tool/outil.cpp:3: includes plugin/menus.h (plug-in) from tool: points up",
         ])
 
     def test_this_repository_keeps_its_layers(self):
         self.assertEqual(run(ROOT), (0, []))
+
+    def test_the_panel_included_from_the_tool_in_this_repository_is_told(self):
+        with tempfile.TemporaryDirectory() as directory:
+            copy = pathlib.Path(directory)
+            for folder in ("annotations", "geometry", "panel", "plugin", "settings", "tool"):
+                shutil.copytree(ROOT / folder, copy / folder)
+            trace = copy / "tool" / "trace.cpp"
+            lines = trace.read_text(encoding="utf-8").splitlines()
+            lines.insert(1, '#include "panel/champs.h"')
+            trace.write_text("\n".join(lines) + "\n", encoding="utf-8")
+            self.assertEqual(run(copy), (1, [
+                "tool/trace.cpp:2: includes panel/champs.h (panel) from tool: points up"]))
 
 
 if __name__ == "__main__":

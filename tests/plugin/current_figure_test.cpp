@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "panel/aire.h"
 #include "tests/support/plugin_in_process.h"
+#include "tool/affichage_panneau.h"
 
 namespace {
 
