@@ -43,7 +43,7 @@ std::optional<int> NumberAfter(const std::string& path, const std::string& prefi
 
 }  // namespace
 
-WebServer::WebServer(WebSession& session, const PageFiles& page, HttpServerLimits limits)
+WebServer::WebServer(WebSession& session, const PageFiles& page)
     : session_(session),
       page_(page),
       token_(NewSessionToken()),
@@ -51,15 +51,13 @@ WebServer::WebServer(WebSession& session, const PageFiles& page, HttpServerLimit
           {[this](const HttpRequest& request) { return WithEveryAnswersHeaders(Answer(request)); },
            [](const HttpRefusal& refusal) {
                return WithEveryAnswersHeaders(Refused(refusal.status, refusal.reason));
-           }},
-          limits) {}
+           }}) {}
 
 std::optional<std::string> WebServer::Refusal(const HttpRequest& request) const {
     std::optional<std::string> reason = RefusedClient(request.remote);
     if (!reason) reason = RefusedHost(request.Header("host"), port_);
     if (!reason) reason = RefusedOrigin(request.Header("origin"), port_);
-    bool opensWithTheToken = request.path == "/" && request.query.contains("token");
-    if (!reason && !opensWithTheToken)
+    if (!reason && !OpensTheAddress(request))
         reason = RefusedCredential(request.Header("cookie"), token_, port_);
     return reason;
 }
@@ -71,8 +69,12 @@ HttpResponse WebServer::Answer(const HttpRequest& request) const {
         refused.close = true;
         return refused;
     }
-    if (request.path == "/" && request.query.contains("token")) return OpenWithTheToken(request);
+    if (OpensTheAddress(request)) return OpenWithTheToken(request);
     return Route(request);
+}
+
+bool WebServer::OpensTheAddress(const HttpRequest& request) {
+    return request.path == "/" && request.query.contains("token");
 }
 
 HttpResponse WebServer::OpenWithTheToken(const HttpRequest& request) const {

@@ -13,7 +13,7 @@ namespace emulator {
 
 class WebServer {
   public:
-    WebServer(WebSession& session, const PageFiles& page, HttpServerLimits limits = {});
+    WebServer(WebSession& session, const PageFiles& page);
 
     // Binds 127.0.0.1:PORT, or a free port for 0, and answers the port. Throws
     // std::runtime_error when it cannot.
@@ -32,8 +32,9 @@ class WebServer {
     // Why REQUEST is refused before any route sees it (it comes from anywhere but this
     // machine's page), or nothing.
     std::optional<std::string> Refusal(const HttpRequest& request) const;
-    // The answer to the page that opens the address, token included: the token as its
-    // cookie.
+    // Whether REQUEST opens the printed address, token included.
+    static bool OpensTheAddress(const HttpRequest& request);
+    // The answer to the page that opens the address: the token as its cookie.
     HttpResponse OpenWithTheToken(const HttpRequest& request) const;
 
     WebSession& session_;
