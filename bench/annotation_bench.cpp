@@ -22,22 +22,22 @@ void StartWithTool(emulator::Host& host) {
     std::string error;
     if (!host.LoadPlugin(error)) throw std::runtime_error(error);
     host.Start();
-    emulator::Tool* tool = host.toolbox.OwnedBy(host.plugin.Ref());
+    emulator::Tool* tool = host.Tools().OwnedBy(host.Plugin().Ref());
     if (!host.Started() || tool == nullptr)
         throw std::runtime_error("the plug-in did not start with its tool");
     host.SelectTool(*tool);
 }
 
 void Send(emulator::Host& host, const char* selector, HostRealPoint point) {
-    host.mousePosition = point;
+    host.Input().MoveTo(point);
     host.SendToCurrentTool(selector, point);
 }
 
 void Click(emulator::Host& host, HostRealPoint point) {
     Send(host, kSelectorAITrackToolCursor, point);
-    host.mouseButtonDown = true;
+    host.Input().SetButtonDown(true);
     Send(host, kSelectorAIToolMouseDown, point);
-    host.mouseButtonDown = false;
+    host.Input().SetButtonDown(false);
     Send(host, kSelectorAIToolMouseUp, point);
 }
 
@@ -49,9 +49,9 @@ void DrawCycle(benchmark::State& state, size_t clicks, HostRealPoint pointer, si
     for (size_t i = 0; i < clicks; ++i) Click(host, kRectangle[i]);
     Send(host, kSelectorAITrackToolCursor, pointer);
     host.RedrawAnnotations();
-    if (host.annotations.Operations().size() != operations || !host.Errors().empty())
+    if (host.Annotations().Operations().size() != operations || !host.Errors().empty())
         throw std::runtime_error("the cycle drew " +
-                                 std::to_string(host.annotations.Operations().size()) +
+                                 std::to_string(host.Annotations().Operations().size()) +
                                  " operations, not " + std::to_string(operations));
     for (auto _ : state) host.RedrawAnnotations();
     host.Finish();

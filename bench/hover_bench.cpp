@@ -56,8 +56,8 @@ void StartWithTool(emulator::Host& host) {
     std::string error;
     if (!host.LoadPlugin(error)) throw std::runtime_error(error);
     host.Start();
-    emulator::Tool* tool = host.toolbox.OwnedBy(host.plugin.Ref());
-    if (!host.Started() || tool == nullptr || host.dialogs.Panel() == nullptr)
+    emulator::Tool* tool = host.Tools().OwnedBy(host.Plugin().Ref());
+    if (!host.Started() || tool == nullptr || host.Dialogs().Panel() == nullptr)
         throw std::runtime_error("the plug-in did not start with its tool and panel");
     host.SelectTool(*tool);
 }
@@ -65,24 +65,24 @@ void StartWithTool(emulator::Host& host) {
 // Runs one move to POINT as the loop runs a scenario's line.
 void MoveTo(emulator::Host& host, HostRealPoint point) {
     bool moved = false;
-    host.loop.Post({0, [&] {
-                        host.SendToCurrentTool(kSelectorAITrackToolCursor, point);
-                        moved = true;
-                    }});
-    host.loop.RunUntil([&] { return moved; });
+    host.Loop().Post({0, [&] {
+                          host.SendToCurrentTool(kSelectorAITrackToolCursor, point);
+                          moved = true;
+                      }});
+    host.Loop().RunUntil([&] { return moved; });
 }
 
 void TrackCursor(benchmark::State& state, bool indexed) {
     emulator::Host host(ORTAQ_PLUGIN_PATH);
     StartWithTool(host);
-    DrawQuadrilaterals(host.document, static_cast<int>(state.range(0)));
-    host.document.SetIndexed(indexed);
+    DrawQuadrilaterals(host.Drawing(), static_cast<int>(state.range(0)));
+    host.Drawing().SetIndexed(indexed);
     // Near the first quadrilateral's first vertex: the bottom of the paint order, the
     // scan's worst case.
     HostRealPoint vertex = FirstVertex(0);
     HostRealPoint pointer{vertex.h + 1, vertex.v + 1};
     MoveTo(host, pointer);
-    if (host.cursor != 20003 || !host.Errors().empty())
+    if (host.App().Cursor() != 20003 || !host.Errors().empty())
         throw std::runtime_error("the pointer is not over the first vertex");
     for (auto _ : state) MoveTo(host, pointer);
     host.Finish();

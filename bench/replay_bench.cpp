@@ -52,7 +52,7 @@ void Replay(benchmark::State& state) {
         emulator::Player player(host);
         player.Load("moves.scn", scenario);
         player.Play();
-        if (host.document.Paths().size() != kQuadrilaterals || !host.Errors().empty() ||
+        if (host.Drawing().Paths().size() != kQuadrilaterals || !host.Errors().empty() ||
             !player.NoticesGiven().empty())
             throw std::runtime_error("the scenario did not play as drawn");
     }

@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         player.Play();
     } catch (const emulator::ScenarioError&) {
     }
-    if (!AllPointsFinite(host.document)) std::abort();
+    if (!AllPointsFinite(host.Drawing())) std::abort();
     return 0;
 }

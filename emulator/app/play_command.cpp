@@ -45,17 +45,17 @@ void LoadPreferences(emulator::Host& host, const std::string& path) {
 }
 
 bool SavePreferences(const emulator::Host& host, const std::string& path) {
-    return Written([&] { host.preferences.Save(path); });
+    return Written([&] { host.Preferences().Save(path); });
 }
 
 // The panel as the user left it, before the host quits.
 bool WritePanelPicture(const emulator::Host& host, const std::string& path) {
-    const emulator::Dialog* panel = host.dialogs.Panel();
+    const emulator::Dialog* panel = host.Dialogs().Panel();
     if (panel == nullptr) {
         std::cerr << "ortaq-host: there is no panel to draw in " << path << '\n';
         return false;
     }
-    return WriteOutput(path, emulator::DialogSvg(*panel, host.plugin.Resources()));
+    return WriteOutput(path, emulator::DialogSvg(*panel, host.Plugin().Resources()));
 }
 
 // The view as the user sees it now.
@@ -77,9 +77,9 @@ class DialogPicture {
         : name_(name), svg_(std::make_shared<std::string>()) {
         if (name.empty()) return;
         // The host may still draw after this object is gone: the listener owns what it fills.
-        host.dialogs.AddDrawnListener([name, svg = svg_, &host](const emulator::Dialog& dialog) {
+        host.Dialogs().AddDrawnListener([name, svg = svg_, &host](const emulator::Dialog& dialog) {
             if (dialog.name == name || dialog.title == name)
-                *svg = emulator::DialogSvg(dialog, host.plugin.Resources());
+                *svg = emulator::DialogSvg(dialog, host.Plugin().Resources());
         });
     }
 
@@ -113,16 +113,16 @@ bool WriteFilesAtTheEnd(const PlayOptions& options, const emulator::Host& host,
 // the beeps heard.
 void PrintWorkSummary(const emulator::Host& host) {
     size_t paths = 0, tagged = 0, guides = 0;
-    for (const emulator::Art* path : host.document.Paths()) {
+    for (const emulator::Art* path : host.Drawing().Paths()) {
         ++paths;
         if (!path->tags.empty()) ++tagged;
         if (path->guide) ++guides;
     }
     std::cout << "  document paths: " << paths << " (" << tagged << " tagged, " << guides
               << " guides)\n"
-              << "  current tool: " << host.toolbox.Current().name << ", cursor "
-              << (host.cursor ? std::to_string(*host.cursor) : std::string("none"))
-              << ", beeps: " << host.beeps.size() << '\n';
+              << "  current tool: " << host.Tools().Current().name << ", cursor "
+              << (host.App().Cursor() ? std::to_string(*host.App().Cursor()) : std::string("none"))
+              << ", beeps: " << host.App().Beeps().size() << '\n';
 }
 
 // What the panel shows the user as the scenario ends: each shown field, list and text
@@ -130,7 +130,7 @@ void PrintWorkSummary(const emulator::Host& host) {
 // without a panel.
 std::vector<std::string> PanelReadings(const emulator::Host& host) {
     std::vector<std::string> readings;
-    const emulator::Dialog* panel = host.dialogs.Panel();
+    const emulator::Dialog* panel = host.Dialogs().Panel();
     if (panel == nullptr) return readings;
     int32_t width = panel->bounds.right - panel->bounds.left;
     for (const auto& item : panel->items) {
@@ -159,11 +159,11 @@ void PrintPanelReadings(const std::vector<std::string>& readings) {
 
 void PrintSummary(const PlayOptions& options, const emulator::Host& host,
                   const std::vector<std::string>& panelReadings) {
-    std::cout << "Played " << options.scenario << " with " << host.plugin.Path() << " ("
-              << host.plugin.Name() << ")\n"
-              << "  messages to the plug-in: " << host.plugin.Calls().size() << '\n'
-              << "  suites acquired " << host.suites.Acquisitions() << ", released "
-              << host.suites.Releases() << ", held now " << host.suites.HeldCount() << '\n'
+    std::cout << "Played " << options.scenario << " with " << host.Plugin().Path() << " ("
+              << host.Plugin().Name() << ")\n"
+              << "  messages to the plug-in: " << host.Plugin().Calls().size() << '\n'
+              << "  suites acquired " << host.Suites().Acquisitions() << ", released "
+              << host.Suites().Releases() << ", held now " << host.Suites().HeldCount() << '\n'
               << "  alerts shown: " << host.AlertsShown().size()
               << ", host errors: " << host.Errors().size() << '\n';
     for (const std::string& alert : host.AlertsShown()) std::cout << "    alert: " << alert << '\n';
@@ -181,10 +181,10 @@ void PrintSummary(const PlayOptions& options, const emulator::Host& host,
 }
 
 int ReportAbandoned(const emulator::Host& host) {
-    for (const auto& window : host.modals.Abandoned())
+    for (const auto& window : host.ModalWindows().Abandoned())
         std::cerr << "ortaq-host: the scenario ended while the " << window.kind << " \""
                   << window.title << "\" was open; it was closed\n";
-    return host.modals.Abandoned().empty() ? kExitOk : kExitModalLeftOpen;
+    return host.ModalWindows().Abandoned().empty() ? kExitOk : kExitModalLeftOpen;
 }
 
 }  // namespace
@@ -245,7 +245,7 @@ int PlayCommand(const PlayOptions& options) {
     }
 
     emulator::Host host(options.plugin);
-    if (!options.trace.empty() && !host.trace.OpenFile(options.trace)) {
+    if (!options.trace.empty() && !host.TraceLog().OpenFile(options.trace)) {
         std::cerr << "ortaq-host: cannot write " << options.trace << '\n';
         return kExitFailure;
     }

@@ -50,7 +50,7 @@ class SignalWatch {
 bool WriteFilesAtTheEnd(const ServeOptions& options, const emulator::Host& host,
                         const emulator::WebSession& session) {
     try {
-        if (!options.prefs.empty()) host.preferences.Save(options.prefs);
+        if (!options.prefs.empty()) host.Preferences().Save(options.prefs);
         if (!options.json.empty())
             emulator::ReplaceFile(options.json, emulator::JsonFileText(session.FinalState()),
                                   emulator::PreviousFile::kDropped);
@@ -72,7 +72,7 @@ int Serve(const ServeOptions& options, emulator::Host& host, const emulator::Pag
     {
         SignalWatch signals(session);
         std::thread listening([&server] { server.Listen(); });
-        host.loop.Run();
+        host.Loop().Run();
         try {
             host.Finish();
         } catch (const std::exception& error) {

@@ -7,16 +7,16 @@ namespace emulator {
 void Host::RedrawAnnotations() {
     // A draw message that opens a modal window runs events, and their redraws, inside the
     // cycle: the cycle under way is what they would redraw.
-    if (annotations.InCycle()) return;
-    annotations.BeginCycle();
+    if (annotations_.InCycle()) return;
+    annotations_.BeginCycle();
     struct EndOfCycle {
         AnnotationLayer& layer;
         ~EndOfCycle() { layer.EndCycle(); }
-    } end{annotations};
+    } end{annotations_};
     if (!started_ || Unloaded()) return;
     // Listed first: a draw message may add an annotator.
     std::vector<Annotator*> active;
-    annotators.ForEach([&](Annotator& annotator) {
+    annotators_.ForEach([&](Annotator& annotator) {
         if (annotator.active) active.push_back(&annotator);
     });
     for (Annotator* annotator : active) SendDrawMessage(*annotator);
@@ -24,13 +24,13 @@ void Host::RedrawAnnotations() {
 
 void Host::SendDrawMessage(const Annotator& annotator) {
     AnnotationDrawer drawer;
-    LentHandle<HostDrawerRef, AnnotationDrawer> lent(annotations.Drawers(), drawer);
+    LentHandle<HostDrawerRef, AnnotationDrawer> lent(annotations_.Drawers(), drawer);
     AIAnnotatorMessage message{};
-    message.annotator = annotators.HandleOf(&annotator);
-    message.view = document.HandleOf(&document.FirstView());
+    message.annotator = annotators_.HandleOf(&annotator);
+    message.view = document_.HandleOf(&document_.FirstView());
     message.drawer = lent.Get();
     message.invalidRect = View::kBounds;
-    plugin.Send(kCallerAIAnnotation, kSelectorAIDrawAnnotation, message);
+    plugin_.Send(kCallerAIAnnotation, kSelectorAIDrawAnnotation, message);
 }
 
 }  // namespace emulator

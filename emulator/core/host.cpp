@@ -1,5 +1,7 @@
 #include "emulator/core/host.h"
 
+#include <algorithm>
+#include <mutex>
 #include <stdexcept>
 
 #include "emulator/core/suites/catalogue.h"
@@ -9,27 +11,33 @@
 namespace emulator {
 namespace {
 
-Host* gCurrent = nullptr;
+// Read from any thread the plug-in calls from; hosts come and go on the one that made them.
+std::mutex gAliveLock;
+std::vector<Host*> gAlive;
 
 }  // namespace
 
-Host::Host(const std::string& pluginPath) : plugin(pluginPath, suites, BasicSuite(), trace) {
-    if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
-    gCurrent = this;
-    PutHostDefaults(preferences);
+Host::Host(const std::string& pluginPath)
+    : plugin_(*this, pluginPath, suites_, BasicSuite(), trace_) {
+    PutHostDefaults(preferences_);
     // The screen is drawn when the user-interface thread is idle, after each event.
-    loop.AddIdle([this] {
-        dialogs.RedrawDirty();
+    loop_.AddIdle([this] {
+        dialogs_.RedrawDirty();
         RedrawAnnotations();
     });
+    std::lock_guard lock(gAliveLock);
+    gAlive.push_back(this);
 }
 
 Host::~Host() {
-    gCurrent = nullptr;
+    std::lock_guard lock(gAliveLock);
+    std::erase(gAlive, this);
 }
 
-Host* Host::Current() {
-    return gCurrent;
+Host* Host::Serving() {
+    if (Host* running = PluginConnection::HostRunningOnThisThread()) return running;
+    std::lock_guard lock(gAliveLock);
+    return gAlive.size() == 1 ? gAlive.front() : nullptr;
 }
 
 SPBasicSuite* Host::BasicSuite() {
@@ -38,13 +46,13 @@ SPBasicSuite* Host::BasicSuite() {
 
 std::optional<std::string> Host::LoadPreferences(const std::string& path) {
     preferenceFileOwned_.emplace(path, kPreferenceFileWait);
-    std::optional<std::string> warning = preferences.Load(path);
-    PutHostDefaults(preferences);
+    std::optional<std::string> warning = preferences_.Load(path);
+    PutHostDefaults(preferences_);
     return warning;
 }
 
 bool Host::LoadPlugin(std::string& error) {
-    return plugin.Load(error);
+    return plugin_.Load(error);
 }
 
 void Host::RequireLoadedCode() const {
@@ -54,7 +62,7 @@ void Host::RequireLoadedCode() const {
 void Host::RequireNoCallUnderWay() const {
     // The plug-in's code is on the stack: dropping it or freeing its record would pull the
     // ground from under the call that is still running.
-    if (plugin.InCall())
+    if (plugin_.InCall())
         throw std::runtime_error(
             "the plug-in is in the middle of a message; close what it shows first");
 }
@@ -69,7 +77,7 @@ void Host::Start() {
     SPInterfaceMessage message{};
     // A plug-in whose start-up fails is not started: the host sends it nothing more, and
     // keeps nothing it added on the way (a tool or a menu that would call it).
-    if (plugin.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError) {
+    if (plugin_.Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message) != kHostNoError) {
         ForgetPluginAdditions();
         return;
     }
@@ -78,11 +86,11 @@ void Host::Start() {
 }
 
 void Host::Notify(const char* type) {
-    for (HostNotifierHandle handle : notifiers.OfType(type)) {
+    for (HostNotifierHandle handle : notifiers_.OfType(type)) {
         AINotifierMessage notice{};
         notice.notifier = handle;
         notice.type = type;
-        plugin.Send(kCallerAINotify, kSelectorAINotify, notice);
+        plugin_.Send(kCallerAINotify, kSelectorAINotify, notice);
     }
 }
 
@@ -95,46 +103,46 @@ void Host::Quit() {
     RequireNoCallUnderWay();
     if (!started_) throw std::runtime_error("the plug-in is not started");
     SPInterfaceMessage message{};
-    plugin.Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
+    plugin_.Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
     started_ = false;
     quitOnce_ = true;
 }
 
 void Host::ForgetPluginAdditions() {
-    HostPluginRef ref = plugin.Ref();
-    toolbox.RemoveOwnedBy(ref);
-    menus.RemoveOwnedBy(ref);
-    notifiers.RemoveOwnedBy(ref);
-    annotators.RemoveIf([ref](const Annotator& annotator) { return annotator.owner == ref; });
+    HostPluginRef ref = plugin_.Ref();
+    toolbox_.RemoveOwnedBy(ref);
+    menus_.RemoveOwnedBy(ref);
+    notifiers_.RemoveOwnedBy(ref);
+    annotators_.RemoveIf([ref](const Annotator& annotator) { return annotator.owner == ref; });
 }
 
 void Host::Unload() {
     RequireLoadedCode();
     RequireNoCallUnderWay();
-    if (plugin.KeptLoaded())
+    if (plugin_.KeptLoaded())
         throw std::runtime_error("the plug-in holds its access reference: it cannot be unloaded");
     SPAccessMessage message{};
-    plugin.Send(kSPAccessCaller, kSPAccessUnloadSelector, message);
-    plugin.DropCode();
+    plugin_.Send(kSPAccessCaller, kSPAccessUnloadSelector, message);
+    plugin_.DropCode();
 }
 
 void Host::Reload() {
     if (!Unloaded()) throw std::runtime_error("the plug-in is not unloaded");
     std::string error;
-    if (!plugin.Load(error)) throw std::runtime_error(error);
+    if (!plugin_.Load(error)) throw std::runtime_error(error);
     SPAccessMessage message{};
-    plugin.Send(kSPAccessCaller, kSPAccessReloadSelector, message);
+    plugin_.Send(kSPAccessCaller, kSPAccessReloadSelector, message);
 }
 
 void Host::About() {
     RequireLoadedCode();
     SPInterfaceMessage message{};
-    plugin.Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, message);
+    plugin_.Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, message);
 }
 
 HostErr Host::Call(const std::string& caller, const std::string& selector) {
     RequireLoadedCode();
-    return plugin.SendEmpty(caller, selector);
+    return plugin_.SendEmpty(caller, selector);
 }
 
 ActionOutcome Host::ChooseMenuItem(const MenuItem& item) {
@@ -144,11 +152,11 @@ ActionOutcome Host::ChooseMenuItem(const MenuItem& item) {
     };
     if (!item.enabled) return nothing("is disabled");
     if (item.submenu != nullptr) return nothing("opens its submenu");
-    if (item.owner != plugin.Ref()) return nothing("belongs to no plug-in of ours");
+    if (item.owner != plugin_.Ref()) return nothing("belongs to no plug-in of ours");
     RequireLoadedCode();
     AIMenuMessage message{};
-    message.menuItem = menus.HandleOf(item);
-    plugin.Send(kCallerAIMenu, kSelectorAIGoMenuItem, message);
+    message.menuItem = menus_.HandleOf(item);
+    plugin_.Send(kCallerAIMenu, kSelectorAIGoMenuItem, message);
     return ActionOutcome::Done();
 }
 
@@ -160,18 +168,18 @@ void Host::Finish() {
 
 void Host::ShowAlert(const std::string& utf8Text) {
     alertsShown_.push_back(utf8Text);
-    modals.RunModal("alert", utf8Text);
+    modals_.RunModal("alert", utf8Text);
 }
 
 void Host::AnswerAlert() {
-    Modals::Window* top = modals.Top();
+    Modals::Window* top = modals_.Top();
     if (top == nullptr || top->kind != "alert") throw std::runtime_error("no alert is on screen");
-    modals.CloseTop();
+    modals_.CloseTop();
 }
 
 void Host::Misuse(const std::string& what) {
     errors_.push_back(what);
-    trace.Note("misuse: " + what);
+    trace_.Note("misuse: " + what);
 }
 
 }  // namespace emulator

@@ -1,5 +1,7 @@
 // The emulated host application: one plug-in, the services it calls, and the user's
-// actions on it. One Host exists at a time; the suites find it through Host::Current().
+// actions on it. Its parts own their state: the document, the dialogs, the preferences,
+// the menus, the toolbox, the user's input and the application's own. The suites serve the
+// host whose plug-in is running (Host::Serving()), so that hosts can live side by side.
 #pragma once
 
 #include <chrono>
@@ -10,24 +12,26 @@
 #include <vector>
 
 #include "emulator/common/file_lock.h"
-#include "emulator/core/action_outcome.h"
 #include "emulator/core/block_allocator.h"
+#include "emulator/core/dialog_manager.h"
 #include "emulator/core/event_loop.h"
-#include "emulator/core/handle_table.h"
 #include "emulator/core/modals.h"
 #include "emulator/core/plugin_connection.h"
 #include "emulator/core/suite_registry.h"
 #include "emulator/core/trace.h"
+#include "emulator/models/action_journal.h"
+#include "emulator/models/action_outcome.h"
 #include "emulator/models/annotations/annotation_layer.h"
-#include "emulator/models/dialogs/dialog_manager.h"
+#include "emulator/models/application.h"
 #include "emulator/models/dialogs/icon.h"
 #include "emulator/models/document/document.h"
+#include "emulator/models/handle_table.h"
 #include "emulator/models/menus.h"
 #include "emulator/models/notifiers.h"
 #include "emulator/models/preferences/preference_store.h"
 #include "emulator/models/resources/cursor_resource.h"
-#include "emulator/models/tools/keyboard.h"
 #include "emulator/models/tools/toolbox.h"
+#include "emulator/models/tools/user_input.h"
 #include "host/ai_art.h"
 
 namespace emulator {
@@ -39,8 +43,11 @@ class Host {
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    // The host the suites serve, or null.
-    static Host* Current();
+    // The host whose plug-in's code is running on this thread (a message or one of its
+    // procedures), found through the plug-in connection that called it. Outside the
+    // plug-in's code (a thread of its own, or a test calling as the plug-in would), the
+    // only host alive; null when there is none, or several.
+    static Host* Serving();
 
     // Loads the plug-in's code. False with one line in ERROR when it cannot.
     bool LoadPlugin(std::string& error);
@@ -82,7 +89,7 @@ class Host {
 
     bool Started() const { return started_; }
     // The code was dropped by an unload (the host loads it before anything plays).
-    bool Unloaded() const { return !plugin.Loaded(); }
+    bool Unloaded() const { return !plugin_.Loaded(); }
 
     // The plug-in asks for an alert: it stays on screen until answered.
     void ShowAlert(const std::string& utf8Text);
@@ -96,36 +103,47 @@ class Host {
 
     SPBasicSuite* BasicSuite();
 
-    Trace trace;
-    BlockAllocator blocks;
-    SuiteRegistry suites;
-    EventLoop loop;
-    Modals modals{loop};
-    Notifiers notifiers;
-    Menus menus;
-    PluginConnection plugin;
-    Document document;
-    HandleTable<HostUnicodeStringRef, std::string> strings;  // UTF-8
-    std::optional<int32_t> cursor;                           // the cursor resource last set
-    std::optional<CursorImage> cursorImage;  // its image, when the plug-in has that resource
-    PreferenceStore preferences;
-    DialogManager dialogs{*this};
-    HandleTable<HostIconRef, Icon> icons;
-    HandleTable<HostHitRef, HostToolHitData> hits;  // hit tests not yet released
-    int64_t appContextDepth = 0;
-    std::vector<std::string> pagesOpened;  // by the web browser, UTF-8
-    Toolbox toolbox;
-    Keyboard keyboard;
-    bool mouseButtonDown = false;                // between a mouse down and its mouse up
-    std::optional<HostRealPoint> mousePosition;  // where the mouse was last, artwork points
-    HandleTable<HostAnnotatorHandle, Annotator> annotators;  // in the order they were added
-    AnnotationLayer annotations;
-    std::vector<BeepSound> beeps;
-    int64_t redrawsRequested = 0;  // the plug-in asked for the document to be drawn again
-    // The drivers' actions begun or ended since a watch last looked, by name ("click",
-    // "panel type"), so that it can tell who changed what. The oldest go beyond kActionsKept.
-    std::deque<std::string> actionsBegun;
-    static constexpr size_t kActionsKept = 64;
+    // The parts. Each changes only through its own methods; what only reads takes the host
+    // as const.
+    Document& Drawing() { return document_; }
+    const Document& Drawing() const { return document_; }
+    DialogManager& Dialogs() { return dialogs_; }
+    const DialogManager& Dialogs() const { return dialogs_; }
+    PreferenceStore& Preferences() { return preferences_; }
+    const PreferenceStore& Preferences() const { return preferences_; }
+    Menus& MenuBar() { return menus_; }
+    const Menus& MenuBar() const { return menus_; }
+    Toolbox& Tools() { return toolbox_; }
+    const Toolbox& Tools() const { return toolbox_; }
+    UserInput& Input() { return input_; }
+    const UserInput& Input() const { return input_; }
+    Application& App() { return application_; }
+    const Application& App() const { return application_; }
+    AnnotationLayer& Annotations() { return annotations_; }
+    const AnnotationLayer& Annotations() const { return annotations_; }
+    ActionJournal& Journal() { return journal_; }
+    const ActionJournal& Journal() const { return journal_; }
+
+    // The handles the plug-in holds for the host's other objects.
+    HandleTable<HostUnicodeStringRef, std::string>& Strings() { return strings_; }  // UTF-8
+    HandleTable<HostIconRef, Icon>& Icons() { return icons_; }
+    HandleTable<HostHitRef, HostToolHitData>& Hits() { return hits_; }  // not yet released
+    // In the order they were added.
+    HandleTable<HostAnnotatorHandle, Annotator>& Annotators() { return annotators_; }
+    const HandleTable<HostAnnotatorHandle, Annotator>& Annotators() const { return annotators_; }
+    Notifiers& NotifierList() { return notifiers_; }
+
+    // The machinery between the host and the plug-in.
+    PluginConnection& Plugin() { return plugin_; }
+    const PluginConnection& Plugin() const { return plugin_; }
+    EventLoop& Loop() { return loop_; }
+    Modals& ModalWindows() { return modals_; }
+    const Modals& ModalWindows() const { return modals_; }
+    Trace& TraceLog() { return trace_; }
+    BlockAllocator& Blocks() { return blocks_; }
+    const BlockAllocator& Blocks() const { return blocks_; }
+    SuiteRegistry& Suites() { return suites_; }
+    const SuiteRegistry& Suites() const { return suites_; }
 
   private:
     void RequireLoadedCode() const;
@@ -137,6 +155,29 @@ class Host {
     void SendDrawMessage(const Annotator& annotator);
     // "AI Notifier"/"AI Notify" to every notifier of TYPE, in the order they were added.
     void Notify(const char* type);
+
+    // Declared in the order they are made: the connection needs the trace and the
+    // registry, the modal windows the loop, the dialogs the host.
+    Trace trace_;
+    BlockAllocator blocks_;
+    SuiteRegistry suites_;
+    EventLoop loop_;
+    Modals modals_{loop_};
+    Notifiers notifiers_;
+    Menus menus_;
+    PluginConnection plugin_;
+    Document document_;
+    HandleTable<HostUnicodeStringRef, std::string> strings_;
+    PreferenceStore preferences_;
+    DialogManager dialogs_{*this};
+    HandleTable<HostIconRef, Icon> icons_;
+    HandleTable<HostHitRef, HostToolHitData> hits_;
+    Toolbox toolbox_;
+    UserInput input_;
+    Application application_;
+    HandleTable<HostAnnotatorHandle, Annotator> annotators_;
+    AnnotationLayer annotations_;
+    ActionJournal journal_;
 
     bool started_ = false;
     bool quitOnce_ = false;

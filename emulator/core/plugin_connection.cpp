@@ -6,6 +6,24 @@
 #include "emulator/models/resources/resource_file.h"
 
 namespace emulator {
+namespace {
+
+// The connection whose plug-in's code is innermost on this thread's stack.
+thread_local PluginConnection* tRunning = nullptr;
+
+}  // namespace
+
+PluginConnection::CodeOnStack::CodeOnStack(PluginConnection& plugin) : outer_(tRunning) {
+    tRunning = &plugin;
+}
+
+PluginConnection::CodeOnStack::~CodeOnStack() {
+    tRunning = outer_;
+}
+
+Host* PluginConnection::HostRunningOnThisThread() {
+    return tRunning == nullptr ? nullptr : &tRunning->host_;
+}
 
 bool PluginConnection::Load(std::string& error) {
     if (name_.empty()) {
@@ -36,9 +54,13 @@ HostErr PluginConnection::Deliver(const char* caller, const char* selector, SPMe
     calls_.push_back({caller, selector, kHostNoError, depth_, 0, 0, InCall()});
     int64_t acquiredBefore = suites_.Acquisitions();
     int64_t releasedBefore = suites_.Releases();
-    ++depth_;
-    HostErr result = library_.Entry()(caller, selector, header);
-    --depth_;
+    HostErr result;
+    {
+        CodeOnStack onStack(*this);
+        ++depth_;
+        result = library_.Entry()(caller, selector, header);
+        --depth_;
+    }
     globalsSlot_ = header->globals;
     trace_.Returned(caller, selector, result);
 

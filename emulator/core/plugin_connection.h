@@ -14,6 +14,8 @@
 
 namespace emulator {
 
+class Host;
+
 struct CallRecord {
     std::string caller;
     std::string selector;
@@ -28,9 +30,14 @@ struct CallRecord {
 
 class PluginConnection {
   public:
-    PluginConnection(std::string path, const SuiteRegistry& suites, SPBasicSuite* basic,
+    // HOST is the one whose plug-in this is: the suites serve it while the code runs.
+    PluginConnection(Host& host, std::string path, const SuiteRegistry& suites, SPBasicSuite* basic,
                      Trace& trace)
-        : library_(std::move(path)), suites_(suites), basic_(basic), trace_(trace) {}
+        : host_(host), library_(std::move(path)), suites_(suites), basic_(basic), trace_(trace) {}
+
+    // The host whose plug-in's code this thread is running (the innermost message or
+    // procedure of the plug-in), or null.
+    static Host* HostRunningOnThisThread();
 
     // Reads the plug-in's property list, then loads its code. False with one line in ERROR
     // when either fails.
@@ -68,10 +75,22 @@ class PluginConnection {
     // (inside a modal dialog, say).
     bool InCall() const { return depth_ > 0 || procedureDepth_ > 0; }
 
+    // For as long as it lives, this thread runs the plug-in's code.
+    class CodeOnStack {
+      public:
+        explicit CodeOnStack(PluginConnection& plugin);
+        ~CodeOnStack();
+        CodeOnStack(const CodeOnStack&) = delete;
+        CodeOnStack& operator=(const CodeOnStack&) = delete;
+
+      private:
+        PluginConnection* outer_;
+    };
+
     // For as long as it lives, the host is running one of the plug-in's procedures.
     class ProcedureCall {
       public:
-        explicit ProcedureCall(PluginConnection& plugin) : plugin_(plugin) {
+        explicit ProcedureCall(PluginConnection& plugin) : plugin_(plugin), onStack_(plugin) {
             ++plugin_.procedureDepth_;
         }
         ~ProcedureCall() { --plugin_.procedureDepth_; }
@@ -80,11 +99,13 @@ class PluginConnection {
 
       private:
         PluginConnection& plugin_;
+        CodeOnStack onStack_;
     };
 
   private:
     HostErr Deliver(const char* caller, const char* selector, SPMessageData* header);
 
+    Host& host_;
     PluginLibrary library_;
     const SuiteRegistry& suites_;
     SPBasicSuite* basic_;

@@ -5,19 +5,19 @@
 namespace emulator {
 
 ActionOutcome Host::SelectTool(Tool& tool) {
-    Tool& previous = toolbox.Current();
+    Tool& previous = toolbox_.Current();
     if (&previous == &tool)
         return ActionOutcome::NothingHappens("the tool \"" + tool.name +
                                              "\" is already current; nothing happens");
-    toolbox.MakeCurrent(tool);
-    if (previous.owner == plugin.Ref()) SendToolMessage(previous, kSelectorAIDeselectTool, {});
-    if (tool.owner == plugin.Ref()) SendToolMessage(tool, kSelectorAISelectTool, {});
+    toolbox_.MakeCurrent(tool);
+    if (previous.owner == plugin_.Ref()) SendToolMessage(previous, kSelectorAIDeselectTool, {});
+    if (tool.owner == plugin_.Ref()) SendToolMessage(tool, kSelectorAISelectTool, {});
     return ActionOutcome::Done();
 }
 
 ActionOutcome Host::SendToCurrentTool(const char* selector, HostRealPoint pointer) {
-    Tool& tool = toolbox.Current();
-    if (tool.owner != plugin.Ref())
+    Tool& tool = toolbox_.Current();
+    if (tool.owner != plugin_.Ref())
         return ActionOutcome::NothingHappens("the current tool \"" + tool.name +
                                              "\" is not the plug-in's: \"" + selector +
                                              "\" reaches nothing");
@@ -28,11 +28,11 @@ ActionOutcome Host::SendToCurrentTool(const char* selector, HostRealPoint pointe
 HostErr Host::SendToolMessage(const Tool& tool, const char* selector, HostRealPoint pointer) {
     RequireLoadedCode();
     AIToolMessage message{};
-    message.tool = toolbox.HandleOf(tool);
+    message.tool = toolbox_.HandleOf(tool);
     message.cursor = pointer;
     message.pressure = 1;
-    message.modifiers = keyboard.ToolModifiers();
-    return plugin.Send(kCallerAITool, selector, message);
+    message.modifiers = input_.Keys().ToolModifiers();
+    return plugin_.Send(kCallerAITool, selector, message);
 }
 
 }  // namespace emulator

@@ -11,19 +11,19 @@
 extern "C" {
 
 short HostGetAsyncKeyState(int vKey) {
-    emulator::Host* host = emulator::Host::Current();
+    emulator::Host* host = emulator::Host::Serving();
     if (host == nullptr) return 0;
     auto key = emulator::Keyboard::FromVirtualKey(vKey);
     // Windows sets the most significant bit for a key that is down.
-    return key && host->keyboard.IsDown(*key) ? static_cast<short>(0x8000) : 0;
+    return key && host->Input().Keys().IsDown(*key) ? static_cast<short>(0x8000) : 0;
 }
 
 // The emulator has no loudspeaker of its own: the beep is kept for the state, and rings
 // the terminal's bell when someone is watching one.
 int HostBeep(uint32_t frequency, uint32_t duration) {
-    emulator::Host* host = emulator::Host::Current();
+    emulator::Host* host = emulator::Host::Serving();
     if (host == nullptr) return 0;
-    host->beeps.push_back({frequency, duration});
+    host->App().Beep({frequency, duration});
     if (emulator::StandardErrorIsTerminal()) std::fputc('\a', stderr);
     return 1;
 }

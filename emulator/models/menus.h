@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "emulator/core/handle_table.h"
+#include "emulator/models/handle_table.h"
 #include "host/types.h"
 
 namespace emulator {

@@ -31,17 +31,17 @@ Json OperationState(const AnnotationOp& op) {
 
 Json AnnotationsState(const Host& host) {
     Json annotators = Json::array();
-    host.annotators.ForEach([&](const Annotator& annotator) {
+    host.Annotators().ForEach([&](const Annotator& annotator) {
         Json entry = Json::object();
         entry["name"] = annotator.name;
         entry["active"] = annotator.active;
         annotators.push_back(std::move(entry));
     });
     Json drawing = Json::array();
-    for (const AnnotationOp& op : host.annotations.Operations())
+    for (const AnnotationOp& op : host.Annotations().Operations())
         drawing.push_back(OperationState(op));
     Json invalidated = Json::array();
-    for (const HostRect& rect : host.annotations.Invalidated())
+    for (const HostRect& rect : host.Annotations().Invalidated())
         invalidated.push_back(RectState(rect));
     Json state = Json::object();
     state["annotators"] = std::move(annotators);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "emulator/common/json.h"
-#include "emulator/models/dialogs/dialog_manager.h"
+#include "emulator/core/dialog_manager.h"
 
 namespace emulator {
 

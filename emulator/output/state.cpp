@@ -21,17 +21,18 @@ std::string Fnv1a(const unsigned char* data, uint32_t size) {
 
 Json PluginState(const Host& host) {
     Json plugin = Json::object();
-    plugin["path"] = RepairUtf8(host.plugin.Path());  // a file name: any bytes
-    plugin["name"] = host.plugin.Name().empty() ? Json() : Json(Cp1252ToUtf8(host.plugin.Name()));
-    plugin["loaded"] = host.plugin.Loaded();
+    plugin["path"] = RepairUtf8(host.Plugin().Path());  // a file name: any bytes
+    plugin["name"] =
+        host.Plugin().Name().empty() ? Json() : Json(Cp1252ToUtf8(host.Plugin().Name()));
+    plugin["loaded"] = host.Plugin().Loaded();
     plugin["started"] = host.Started();
-    plugin["globals_slot_set"] = host.plugin.GlobalsSlot() != nullptr;
+    plugin["globals_slot_set"] = host.Plugin().GlobalsSlot() != nullptr;
     return plugin;
 }
 
 Json CallsState(const Host& host) {
     Json calls = Json::array();
-    for (const CallRecord& call : host.plugin.Calls()) {
+    for (const CallRecord& call : host.Plugin().Calls()) {
         Json entry = Json::object();
         // As the plug-in was sent them: in Windows-1252.
         entry["caller"] = Cp1252ToUtf8(call.caller);
@@ -192,8 +193,8 @@ Json OptionalNumber(const std::optional<int32_t>& number) {
 
 Json ToolsState(const Host& host) {
     Json tools = Json::array();
-    for (size_t i = 0; i < host.toolbox.Count(); ++i) {
-        const Tool& tool = *host.toolbox.At(i);
+    for (size_t i = 0; i < host.Tools().Count(); ++i) {
+        const Tool& tool = *host.Tools().At(i);
         Json entry = Json::object();
         entry["number"] = tool.number;
         entry["name"] = tool.name;
@@ -203,8 +204,8 @@ Json ToolsState(const Host& host) {
         entry["options"] = tool.options;
         entry["icon"] = OptionalNumber(tool.icon);
         entry["rollover_icon"] = OptionalNumber(tool.rolloverIcon);
-        entry["owner"] = tool.owner == host.plugin.Ref() ? "plug-in" : "host";
-        entry["current"] = &tool == &host.toolbox.Current();
+        entry["owner"] = tool.owner == host.Plugin().Ref() ? "plug-in" : "host";
+        entry["current"] = &tool == &host.Tools().Current();
         tools.push_back(std::move(entry));
     }
     return tools;
@@ -222,25 +223,26 @@ Json HostState(const Host& host, MessageLog messages) {
     Json state = Json::object();
     state["plugin"] = PluginState(host);
     if (messages == MessageLog::kListed) state["calls"] = CallsState(host);
-    state["suites"] = SuitesState(host.suites);
+    state["suites"] = SuitesState(host.Suites());
     state["alerts"] = Strings(host.AlertsShown());
     state["errors"] = Strings(host.Errors());
-    state["memory"] = MemoryState(host.blocks);
-    state["document"] = DocumentState(host.document);
-    state["view"] = ViewState(host.document.FirstView());
+    state["memory"] = MemoryState(host.Blocks());
+    state["document"] = DocumentState(host.Drawing());
+    state["view"] = ViewState(host.Drawing().FirstView());
     state["annotations"] = AnnotationsState(host);
-    state["redraws_requested"] = host.redrawsRequested;
-    state["menus"] = MenusState(host.menus);
-    state["cursor"] = host.cursor ? Json(*host.cursor) : Json();
-    state["cursor_hot_spot"] =
-        host.cursorImage ? Json::array({host.cursorImage->hotSpotX, host.cursorImage->hotSpotY})
-                         : Json();
-    state["prefs"] = PreferencesJson(host.preferences);
-    state["dialogs"] = DialogsState(host.dialogs);
-    state["pages_opened"] = Strings(host.pagesOpened);
+    state["redraws_requested"] = host.App().RedrawsRequested();
+    state["menus"] = MenusState(host.MenuBar());
+    state["cursor"] = host.App().Cursor() ? Json(*host.App().Cursor()) : Json();
+    state["cursor_hot_spot"] = host.App().CursorPicture()
+                                   ? Json::array({host.App().CursorPicture()->hotSpotX,
+                                                  host.App().CursorPicture()->hotSpotY})
+                                   : Json();
+    state["prefs"] = PreferencesJson(host.Preferences());
+    state["dialogs"] = DialogsState(host.Dialogs());
+    state["pages_opened"] = Strings(host.App().PagesOpened());
     state["tools"] = ToolsState(host);
-    state["keys"] = Strings(host.keyboard.HeldNames());
-    state["beeps"] = BeepsState(host.beeps);
+    state["keys"] = Strings(host.Input().Keys().HeldNames());
+    state["beeps"] = BeepsState(host.App().Beeps());
     return state;
 }
 

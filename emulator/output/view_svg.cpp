@@ -70,10 +70,10 @@ void DrawPage(SvgWriter& svg, const View& view) {
 
 // The paths of visible layers that are guides (or not, as GUIDES says), from the bottom up.
 void DrawPaths(SvgWriter& svg, const Host& host, bool guides) {
-    const View& view = host.document.FirstView();
+    const View& view = host.Drawing().FirstView();
     // A stroke of a point, never thinner than a pixel; guides are a pixel wide at any zoom.
     double width = guides ? 1 : std::max(1.0, kPathStrokePoints * view.Zoom());
-    std::vector<Art*> paths = host.document.Paths();
+    std::vector<Art*> paths = host.Drawing().Paths();
     for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
         if ((*path)->guide != guides || !(*path)->layer->visible || (*path)->segments.empty())
             continue;
@@ -168,16 +168,18 @@ void DrawAnnotations(SvgWriter& svg, const AnnotationLayer& layer) {
 // The cursor the plug-in set, its hot spot on the pointer, while the plug-in's tool is in
 // hand.
 void DrawCursor(SvgWriter& svg, const Host& host) {
-    if (!host.cursor || !host.mousePosition || host.toolbox.Current().owner != host.plugin.Ref())
+    if (!host.App().Cursor() || !host.Input().Pointer() ||
+        host.Tools().Current().owner != host.Plugin().Ref())
         return;
     std::optional<CursorBitmap> cursor;
     try {
-        cursor = ReadCursorBitmap(host.plugin.Resources(), static_cast<uint16_t>(*host.cursor));
+        cursor = ReadCursorBitmap(host.Plugin().Resources(),
+                                  static_cast<uint16_t>(*host.App().Cursor()));
     } catch (const std::runtime_error&) {
         return;  // a damaged cursor was reported when the plug-in set it
     }
     if (!cursor) return;
-    HostViewPoint at = host.document.FirstView().ToView(*host.mousePosition);
+    HostViewPoint at = host.Drawing().FirstView().ToView(*host.Input().Pointer());
     svg.Open("g",
              SvgAttributes()
                  .Add("transform", "translate(" + std::to_string(at.h - cursor->image.hotSpotX) +
@@ -191,10 +193,10 @@ void DrawCursor(SvgWriter& svg, const Host& host) {
 
 std::string ViewSvg(const Host& host, ViewCursor cursor) {
     SvgWriter svg(View::kBounds.right, View::kBounds.bottom);
-    DrawPage(svg, host.document.FirstView());
+    DrawPage(svg, host.Drawing().FirstView());
     DrawPaths(svg, host, false);
     DrawPaths(svg, host, true);
-    DrawAnnotations(svg, host.annotations);
+    DrawAnnotations(svg, host.Annotations());
     if (cursor == ViewCursor::kDrawn) DrawCursor(svg, host);
     return svg.Finish();
 }

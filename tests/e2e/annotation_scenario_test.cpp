@@ -28,11 +28,11 @@ struct DrawRun {
                 Acquire<AIAnnotatorSuite4>(played, kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
             drawers = Acquire<AIAnnotatorDrawerSuite1>(played, kAIAnnotatorDrawerSuite,
                                                        kAIAnnotatorDrawerSuiteVersion);
-            EXPECT_EQ(annotators->AddAnnotator(played.plugin.Ref(), "Test", &annotator),
+            EXPECT_EQ(annotators->AddAnnotator(played.Plugin().Ref(), "Test", &annotator),
                       kHostNoError);
             EXPECT_EQ(annotators->SetAnnotatorActive(annotator, active), kHostNoError);
-            firstView = played.document.HandleOf(&played.document.FirstView());
-            played.trace.AddMessageListener([this, draw](const emulator::MessageRecord& sent) {
+            firstView = played.Drawing().HandleOf(&played.Drawing().FirstView());
+            played.TraceLog().AddMessageListener([this, draw](const emulator::MessageRecord& sent) {
                 if (std::string(sent.caller) != kCallerAIAnnotation) return;
                 auto message = reinterpret_cast<const AIAnnotatorMessage*>(sent.record);
                 if (message->annotator != annotator) return;  // the plug-in's own

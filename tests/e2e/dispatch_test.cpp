@@ -12,7 +12,7 @@ constexpr int kSuiteRows = 120;
 // application-started notification: no panel is made, so the suites are not held between
 // messages.
 void StartUpOnly(emulator::Host& host) {
-    host.plugin.SendEmpty("SP Interface", "Startup");
+    host.Plugin().SendEmpty("SP Interface", "Startup");
 }
 
 struct RouteCase {
@@ -54,7 +54,7 @@ TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
     // While start-up allocates its record, the host sends another message, as a dialog
     // callback would.
     emulator::Json state = PlayScenario("", [](emulator::Host& host) {
-        host.trace.AddListener(
+        host.TraceLog().AddListener(
             [&host, sent = false](const emulator::SuiteCallRecord& call) mutable {
                 if (call.function != "AllocateBlock" || sent) return;
                 sent = true;
@@ -79,7 +79,7 @@ TEST(Dispatch, ANestedCallAcquiresAndReleasesOnce) {
 TEST(Dispatch, CallerAndSelectorAreComparedThroughTheHost) {
     std::vector<std::string> comparisons;
     PlayScenario("start\n", [&](emulator::Host& host) {
-        host.trace.AddListener([&](const emulator::SuiteCallRecord& call) {
+        host.TraceLog().AddListener([&](const emulator::SuiteCallRecord& call) {
             if (call.function == "IsEqual") comparisons.push_back(call.arguments);
         });
     });

@@ -53,7 +53,7 @@ TEST(Lifecycle, TheHostQuittingShutsDownAnUnloadedPlugin) {
 TEST(Lifecycle, ASecondStartUpKeepsTheRecordInUse) {
     emulator::Json state = PlayScenario("snapshot s\n", [](emulator::Host& host) {
         host.Start();
-        host.plugin.SendEmpty("SP Interface", "Startup");  // behind the host's back
+        host.Plugin().SendEmpty("SP Interface", "Startup");  // behind the host's back
     });
     EXPECT_EQ(state.at("snapshots").at("s").at("memory").at("blocks").size(), 1u);
     EXPECT_EQ(state.at("memory").at("blocks").size(), 0u);
@@ -77,7 +77,7 @@ TEST_P(MessagesWithoutRecord, AreAnsweredZeroAndTouchNothing) {
                                         {"SP Access", "Reload"},
                                         {"AI Menu", "AI Update"},
                                         {"AI Tool", "AI Select"}})
-            host.plugin.SendEmpty(caller, selector);
+            host.Plugin().SendEmpty(caller, selector);
     });
     for (const emulator::Json& call : state.at("calls"))
         EXPECT_EQ(call.at("result").get<int64_t>(), 0) << call.dump();
@@ -103,7 +103,8 @@ void AddNotifier(emulator::Host& host, const char* type) {
               kHostNoError);
     HostNotifierHandle notifier = nullptr;
     auto suite = static_cast<const AINotifierSuite2*>(table);
-    ASSERT_EQ(suite->AddNotifier(host.plugin.Ref(), "notifierName", type, &notifier), kHostNoError);
+    ASSERT_EQ(suite->AddNotifier(host.Plugin().Ref(), "notifierName", type, &notifier),
+              kHostNoError);
     host.BasicSuite()->ReleaseSuite(kAINotifierSuite, kAINotifierSuiteVersion);
 }
 

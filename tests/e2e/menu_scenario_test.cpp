@@ -19,7 +19,8 @@ HostMenuItemHandle AddPluginItem(emulator::Host& host, const char* group, const 
               kHostNoError);
     auto suite = static_cast<const AIMenuSuite9*>(table);
     HostMenuItemHandle item = nullptr;
-    EXPECT_EQ(suite->AddMenuItem(host.plugin.Ref(), nullptr, group, text, 0, &item), kHostNoError);
+    EXPECT_EQ(suite->AddMenuItem(host.Plugin().Ref(), nullptr, group, text, 0, &item),
+              kHostNoError);
     if (disable) {
         EXPECT_EQ(suite->EnableItem(item, 0), kHostNoError);
     }
@@ -29,7 +30,7 @@ HostMenuItemHandle AddPluginItem(emulator::Host& host, const char* group, const 
 
 // The menu items of every "AI Menu" message, in order.
 void ListenForMenuItems(emulator::Host& host, std::vector<HostMenuItemHandle>& sent) {
-    host.trace.AddMessageListener([&sent](const emulator::MessageRecord& message) {
+    host.TraceLog().AddMessageListener([&sent](const emulator::MessageRecord& message) {
         if (std::string(message.caller) != kCallerAIMenu) return;
         sent.push_back(reinterpret_cast<const AIMenuMessage*>(message.record)->menuItem);
     });

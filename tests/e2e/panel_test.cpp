@@ -253,17 +253,17 @@ TEST(PanelCreation, HappensOnceAndOnlyForTheApplicationStartedNotifier) {
     emulator::Host host(ORTAQ_PLUGIN_PATH);
     std::string error;
     ASSERT_TRUE(host.LoadPlugin(error)) << error;
-    host.loop.Close();
+    host.Loop().Close();
     host.Start();
-    ASSERT_EQ(host.dialogs.Dialogs().size(), 1u);
+    ASSERT_EQ(host.Dialogs().Dialogs().size(), 1u);
     // A notification without a notifier, then the started notification once more.
     host.Call("AI Notifier", "AI Notify");
-    for (HostNotifierHandle started : host.notifiers.OfType(kAIApplicationStartedNotifier)) {
+    for (HostNotifierHandle started : host.NotifierList().OfType(kAIApplicationStartedNotifier)) {
         AINotifierMessage again{};
         again.notifier = started;
-        host.plugin.Send(kCallerAINotify, kSelectorAINotify, again);
+        host.Plugin().Send(kCallerAINotify, kSelectorAINotify, again);
     }
-    EXPECT_EQ(host.dialogs.Dialogs().size(), 1u);
+    EXPECT_EQ(host.Dialogs().Dialogs().size(), 1u);
     host.Finish();
     EXPECT_TRUE(host.Errors().empty());
 }
@@ -289,8 +289,8 @@ TEST(PanelActions, AFocusZoneGivesItsFieldTheFocusWithItsTextSelected) {
 
 TEST(PanelActions, TheWebLinkOpensTheMakersPage) {
     emulator::Json state = PlayScenario("start\npanel click 2\n", [](emulator::Host& host) {
-        host.loop.AddIdle([&host] {
-            if (emulator::Dialog* panel = host.dialogs.Panel())
+        host.Loop().AddIdle([&host] {
+            if (emulator::Dialog* panel = host.Dialogs().Panel())
                 if (emulator::Item* link = panel->Find(2)) link->enabled = true;
         });
     });

@@ -36,11 +36,11 @@ struct ToolRun {
         state = PlayScenario(
             scenario,
             [this](emulator::Host& host) {
-                host.trace.AddMessageListener(
+                host.TraceLog().AddMessageListener(
                     [this, &host](const emulator::MessageRecord& message) {
                         if (std::string(message.caller) != kCallerAITool) return;
-                        if (const emulator::Tool* own = host.toolbox.OwnedBy(host.plugin.Ref()))
-                            tool = host.toolbox.HandleOf(*own);
+                        if (const emulator::Tool* own = host.Tools().OwnedBy(host.Plugin().Ref()))
+                            tool = host.Tools().HandleOf(*own);
                         auto record = reinterpret_cast<const AIToolMessage*>(message.record);
                         sent.push_back(
                             {message.selector, record->tool, record->cursor, record->modifiers});

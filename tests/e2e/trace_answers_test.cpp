@@ -14,7 +14,8 @@ namespace {
 // The lines of the trace written while SCENARIO plays.
 std::vector<std::string> TraceOf(const std::string& scenario) {
     std::string dir = TemporaryDirectory();
-    PlayScenario(scenario, [&](emulator::Host& host) { host.trace.OpenFile(dir + "/trace.txt"); });
+    PlayScenario(scenario,
+                 [&](emulator::Host& host) { host.TraceLog().OpenFile(dir + "/trace.txt"); });
     std::istringstream text(ReadTextFile(dir + "/trace.txt"));
     std::filesystem::remove_all(dir);
     std::vector<std::string> lines;

@@ -27,7 +27,7 @@ class AnnotatorSuites : public ::testing::Test {
     // A drawer as one draw message lends it, inside a draw cycle.
     struct DrawMessage {
         explicit DrawMessage(emulator::Host& host)
-            : layer(host.annotations), lent(host.annotations.Drawers(), drawer) {
+            : layer(host.Annotations()), lent(host.Annotations().Drawers(), drawer) {
             layer.BeginCycle();
         }
         ~DrawMessage() { layer.EndCycle(); }
@@ -58,7 +58,8 @@ class AnnotatorSuites : public ::testing::Test {
 
 TEST_F(AnnotatorSuites, AnAnnotatorIsAddedActiveForThePluginAndTurnsOffAndOn) {
     HostAnnotatorHandle annotator = nullptr;
-    ASSERT_EQ(annotators->AddAnnotator(host.plugin.Ref(), "KVTAnno\x95", &annotator), kHostNoError);
+    ASSERT_EQ(annotators->AddAnnotator(host.Plugin().Ref(), "KVTAnno\x95", &annotator),
+              kHostNoError);
     HostBool32 active = 0;
     EXPECT_EQ(annotators->GetAnnotatorActive(annotator, &active), kHostNoError);
     EXPECT_EQ(active, 1);
@@ -82,9 +83,9 @@ class AnnotatorRefusals : public AnnotatorSuites,
 
 TEST_P(AnnotatorRefusals, AnswerAnErrorAndChangeNothing) {
     HostAnnotatorHandle annotator = nullptr;
-    ASSERT_EQ(annotators->AddAnnotator(host.plugin.Ref(), "A", &annotator), kHostNoError);
+    ASSERT_EQ(annotators->AddAnnotator(host.Plugin().Ref(), "A", &annotator), kHostNoError);
     const RefusedCall& c = GetParam();
-    EXPECT_EQ(c.call(*annotators, host.plugin.Ref(), annotator), c.answer);
+    EXPECT_EQ(c.call(*annotators, host.Plugin().Ref(), annotator), c.answer);
     EXPECT_EQ(host.Errors().size(), c.misuse ? 1u : 0u);
     EXPECT_EQ(Annotations().at("annotators").dump(), "[{\"name\":\"A\",\"active\":true}]");
 }

@@ -29,9 +29,9 @@ class ArtHandles : public ::testing::Test {
 
 TEST_F(ArtHandles, ADisposedArtStaysInvalidAfterNewerArtIsMade) {
     HostArtHandle old = NewPath();
-    size_t before = host.document.ArtCount();
+    size_t before = host.Drawing().ArtCount();
     ASSERT_EQ(art->DisposeArt(old), kHostNoError);
-    EXPECT_EQ(host.document.ArtCount(), before - 1);
+    EXPECT_EQ(host.Drawing().ArtCount(), before - 1);
     for (int i = 0; i < 10; ++i) EXPECT_NE(NewPath(), old);
     EXPECT_EQ(art->ValidArt(old, 1), 0);
     char name[16];
@@ -43,7 +43,7 @@ TEST_F(ArtHandles, ADisposedArtStaysInvalidAfterNewerArtIsMade) {
 }
 
 TEST_F(ArtHandles, ALayerHandleGivenAsArtIsRefused) {
-    HostLayerHandle layer = host.document.HandleOf(host.document.Current());
+    HostLayerHandle layer = host.Drawing().HandleOf(host.Drawing().Current());
     HostArtHandle group = nullptr;
     ASSERT_EQ(art->GetFirstArtOfLayer(layer, &group), kHostNoError);
     EXPECT_EQ(art->ValidArt(group, 1), 1);

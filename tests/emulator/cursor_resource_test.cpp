@@ -195,10 +195,10 @@ class ToolResources : public ::testing::Test {
 TEST_F(ToolResources, TheStateShowsTheHotSpotOfTheCursorSetLast) {
     auto basic = Acquire<ADMBasicSuite11>(kADMBasicSuite, kADMBasicSuiteVersion);
     EXPECT_EQ(emulator::HostState(host).at("cursor_hot_spot"), nullptr);
-    ASSERT_EQ(basic->SetPlatformCursor(host.plugin.Ref(), 20001), kHostNoError);
+    ASSERT_EQ(basic->SetPlatformCursor(host.Plugin().Ref(), 20001), kHostNoError);
     EXPECT_EQ(emulator::HostState(host).at("cursor_hot_spot").dump(), "[15,14]");
     // A cursor the plug-in does not carry has no image, hence no hot spot.
-    ASSERT_EQ(basic->SetPlatformCursor(host.plugin.Ref(), 20010), kHostNoError);
+    ASSERT_EQ(basic->SetPlatformCursor(host.Plugin().Ref(), 20010), kHostNoError);
     EXPECT_EQ(emulator::HostState(host).at("cursor"), 20010);
     EXPECT_EQ(emulator::HostState(host).at("cursor_hot_spot"), nullptr);
 }
@@ -206,11 +206,12 @@ TEST_F(ToolResources, TheStateShowsTheHotSpotOfTheCursorSetLast) {
 TEST_F(ToolResources, TheToolIconsLoadAsIconsAndAnyOtherNumberIsMissing) {
     auto icons = Acquire<ADMIconSuite1>(kADMIconSuite, kADMIconSuiteVersion1);
     for (int32_t number : {16051, 18001})
-        EXPECT_NE(icons->GetType(icons->GetFromResource(host.plugin.Ref(), number)),
+        EXPECT_NE(icons->GetType(icons->GetFromResource(host.Plugin().Ref(), number)),
                   kADMUnknownIconType)
             << number;
     // A bitmap is a picture for dialogs, not an icon for the toolbox.
-    EXPECT_EQ(icons->GetType(icons->GetFromResource(host.plugin.Ref(), 409)), kADMUnknownIconType);
+    EXPECT_EQ(icons->GetType(icons->GetFromResource(host.Plugin().Ref(), 409)),
+              kADMUnknownIconType);
     EXPECT_TRUE(host.Errors().empty());
 }
 

@@ -27,7 +27,8 @@ class MenuSuite : public ::testing::Test {
 
     HostMenuItemHandle AddItem(const char* group, const char* text, const char* name = nullptr) {
         HostMenuItemHandle item = nullptr;
-        EXPECT_EQ(suite->AddMenuItem(host.plugin.Ref(), name, group, text, 0, &item), kHostNoError);
+        EXPECT_EQ(suite->AddMenuItem(host.Plugin().Ref(), name, group, text, 0, &item),
+                  kHostNoError);
         return item;
     }
 
@@ -44,7 +45,7 @@ TEST_F(MenuSuite, AddsItemsAtTheEndOfAKnownGroupOnly) {
     HostMenuItemHandle second = AddItem("About", "KVT.Outils", "KVTOutils");
     EXPECT_NE(first, second);
     HostMenuItemHandle lost = nullptr;
-    EXPECT_EQ(suite->AddMenuItem(host.plugin.Ref(), "", "Nowhere", "Texte", 0, &lost),
+    EXPECT_EQ(suite->AddMenuItem(host.Plugin().Ref(), "", "Nowhere", "Texte", 0, &lost),
               kHostErrNotFound);
     EXPECT_EQ(lost, nullptr);
 
@@ -149,7 +150,7 @@ TEST_P(NullArguments, AreRefused) {
     HostMenuGroupHandle group = nullptr;
     ASSERT_EQ(suite->GetNthMenuGroup(0, &group), kHostNoError);
     std::string before = Groups().dump();
-    EXPECT_EQ(GetParam()(*suite, host.plugin.Ref(), item, group), kHostErrBadParameter);
+    EXPECT_EQ(GetParam()(*suite, host.Plugin().Ref(), item, group), kHostErrBadParameter);
     EXPECT_EQ(Groups().dump(), before);
     EXPECT_TRUE(host.Errors().empty());
 }
@@ -232,7 +233,7 @@ class ItemsNotThePluginsOwn
 
 TEST_P(ItemsNotThePluginsOwn, AreRefusedAndRecorded) {
     const auto& [function, stranger] = GetParam();
-    emulator::Menus& menus = host.menus;
+    emulator::Menus& menus = host.MenuBar();
     HostMenuItemHandle item =
         stranger == Stranger::GroupHandle
             ? reinterpret_cast<HostMenuItemHandle>(menus.HandleOf(*menus.GroupAt(0)))

@@ -16,11 +16,11 @@ TEST(OffThreadCall, IsRefusedAndRecordedAsMisuse) {
     other.join();
     EXPECT_EQ(result, kHostErrWrongContext);
     EXPECT_EQ(block, nullptr);
-    EXPECT_EQ(host.blocks.Count(), 0u);
+    EXPECT_EQ(host.Blocks().Count(), 0u);
 
     // The user-interface thread records it with its next event.
-    host.loop.Close();
-    host.loop.Run();
+    host.Loop().Close();
+    host.Loop().Run();
     EXPECT_EQ(host.Errors(), (std::vector<std::string>{
                                  "SP Basic Suite.AllocateBlock: called off the user-interface "
                                  "thread"}));

@@ -52,7 +52,7 @@ TEST_F(PreferenceSuite, ANullPrefixNamesTheHostsOwnKeysAsAnEmptyOneDoes) {
     int32_t whole = 0;
     EXPECT_EQ(suite_->GetIntegerPreference("", "n", &whole), kHostNoError);
     EXPECT_EQ(whole, 3);
-    EXPECT_EQ(*host_.preferences.Find<int32_t>("", "n"), 3);
+    EXPECT_EQ(*host_.Preferences().Find<int32_t>("", "n"), 3);
 }
 
 TEST_F(PreferenceSuite, AFreshHostHoldsTheSmartGuidesColourAsItsOwnKeys) {
@@ -68,12 +68,12 @@ TEST_F(PreferenceSuite, AFreshHostHoldsTheSmartGuidesColourAsItsOwnKeys) {
             EXPECT_EQ(suite_->GetRealPreference(prefix, c.key, &real), kHostNoError) << c.key;
             EXPECT_EQ(real, c.value) << c.key;
         }
-        host_.preferences.Remove("", c.key);
+        host_.Preferences().Remove("", c.key);
         double real = -1;
         EXPECT_EQ(suite_->GetRealPreference(nullptr, c.key, &real), kHostErrNotFound) << c.key;
         EXPECT_EQ(real, -1) << c.key;
     }
-    EXPECT_EQ(host_.preferences.All().count(""), 0u);
+    EXPECT_EQ(host_.Preferences().All().count(""), 0u);
 }
 
 TEST_F(PreferenceSuite, AGetFindingNothingOfItsTypeLeavesTheOutputUntouched) {
@@ -95,9 +95,9 @@ TEST_F(PreferenceSuite, AGetFindingNothingOfItsTypeLeavesTheOutputUntouched) {
 
 TEST_F(PreferenceSuite, TextCrossesTheBoundaryAsWindows1252) {
     ASSERT_EQ(suite_->PutStringPreference("Ortaq", "Forme", "Parall\xE9logramme"), kHostNoError);
-    EXPECT_EQ(*host_.preferences.Find<std::string>("Ortaq", "Forme"), "Parallélogramme");
+    EXPECT_EQ(*host_.Preferences().Find<std::string>("Ortaq", "Forme"), "Parallélogramme");
 
-    host_.preferences.Put("Ortaq", "Unité", std::string("€ œ é"));
+    host_.Preferences().Put("Ortaq", "Unité", std::string("€ œ é"));
     char text[16] = {};
     ASSERT_EQ(suite_->GetStringPreference("Ortaq", "Unit\xE9", text, sizeof text), kHostNoError);
     EXPECT_STREQ(text, "\x80 \x9C \xE9");
@@ -145,12 +145,12 @@ TEST_F(PreferenceSuite, RefusesArgumentsItCannotUseAndStoresNothing) {
          [&] { return suite_->PutIntegerPreference("\x8D", "n", 1); }},
     };
     ASSERT_EQ(suite_->PutStringPreference("Ortaq", "s", "stored"), kHostNoError);
-    const emulator::PreferenceStore::Prefixes stored = host_.preferences.All();
+    const emulator::PreferenceStore::Prefixes stored = host_.Preferences().All();
     ASSERT_EQ(stored.at("Ortaq").size(), 1u);
     for (const auto& [what, call] : calls) EXPECT_EQ(call(), kHostErrBadParameter) << what;
     EXPECT_EQ(whole, 7);
     EXPECT_STREQ(buffer, "abc");
-    EXPECT_EQ(host_.preferences.All(), stored);
+    EXPECT_EQ(host_.Preferences().All(), stored);
     EXPECT_TRUE(host_.Errors().empty());
 }
 

@@ -29,7 +29,8 @@ class ToolSuite : public ::testing::Test {
     HostErr Add(const char* name, AIToolType group, AIToolType toolset, HostIconRef icon,
                 HostToolHandle* tool) {
         AIAddToolData data{name, "Outil Ortaq 3.0", icon, group, toolset};
-        return suite->AddTool(host.plugin.Ref(), name, &data, kToolWantsToTrackCursorOption, tool);
+        return suite->AddTool(host.Plugin().Ref(), name, &data, kToolWantsToTrackCursorOption,
+                              tool);
     }
 
     AIToolType NumberOf(const char* name) {
@@ -48,14 +49,14 @@ class ToolSuite : public ::testing::Test {
 
 TEST_F(ToolSuite, AddsAToolInAGroupAndFindsItsNumberByNameAndHandle) {
     AIToolType pen = NumberOf("Adobe Pen Tool");
-    HostIconRef icon = icons->GetFromResource(host.plugin.Ref(), 16051);
+    HostIconRef icon = icons->GetFromResource(host.Plugin().Ref(), 16051);
     HostToolHandle tool = nullptr;
     ASSERT_EQ(Add("Outil Ortaq", pen, pen, icon, &tool), kHostNoError);
     AIToolType number = 99;
     EXPECT_EQ(suite->GetToolNumberFromHandle(tool, &number), kHostNoError);
     EXPECT_EQ(number, NumberOf("Outil Ortaq"));
     EXPECT_NE(number, pen);
-    HostIconRef rollover = icons->GetFromResource(host.plugin.Ref(), 18001);
+    HostIconRef rollover = icons->GetFromResource(host.Plugin().Ref(), 18001);
     EXPECT_EQ(suite->SetToolRolloverIcon(tool, rollover), kHostNoError);
 
     emulator::Json added = Tools().back();
@@ -70,7 +71,7 @@ TEST_F(ToolSuite, AddsAToolInAGroupAndFindsItsNumberByNameAndHandle) {
 }
 
 TEST_F(ToolSuite, AnIconWhoseResourceIsMissingHasTheUnknownType) {
-    HostIconRef icon = icons->GetFromResource(host.plugin.Ref(), 16051);
+    HostIconRef icon = icons->GetFromResource(host.Plugin().Ref(), 16051);
     EXPECT_EQ(icons->GetType(icon), kADMUnknownIconType);
     icons->Destroy(icon);
     EXPECT_TRUE(host.Errors().empty());
@@ -114,8 +115,8 @@ TEST_F(ToolSuite, AnswersUnknownNamesAndHandles) {
 }
 
 TEST_F(ToolSuite, TheRolloverIconIsOnlyForOwnTools) {
-    HostToolHandle pen = host.toolbox.HandleOf(*host.toolbox.Named("Adobe Pen Tool"));
-    HostIconRef icon = icons->GetFromResource(host.plugin.Ref(), 18001);
+    HostToolHandle pen = host.Tools().HandleOf(*host.Tools().Named("Adobe Pen Tool"));
+    HostIconRef icon = icons->GetFromResource(host.Plugin().Ref(), 18001);
     EXPECT_EQ(suite->SetToolRolloverIcon(pen, icon), kHostErrBadHandle);
     HostToolHandle tool = nullptr;
     ASSERT_EQ(Add("Outil Ortaq", kNoTool, kNoTool, nullptr, &tool), kHostNoError);

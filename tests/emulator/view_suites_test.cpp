@@ -86,23 +86,23 @@ TEST_F(ViewSuites, TheZoomIsKeptWithinItsRangeAndViewsAreChecked) {
     EXPECT_EQ(zoom, 64);
     HostDocumentViewHandle none = nullptr;
     EXPECT_EQ(views->GetNthDocumentView(1, &none), kHostErrBadParameter);
-    auto foreign = reinterpret_cast<HostDocumentViewHandle>(host.document.LayerAt(0));
+    auto foreign = reinterpret_cast<HostDocumentViewHandle>(host.Drawing().LayerAt(0));
     EXPECT_EQ(views->GetDocumentViewZoom(foreign, &zoom), kHostErrBadHandle);
     EXPECT_FALSE(host.Errors().empty());
 }
 
 TEST_F(ViewSuites, TheHitToleranceIsInPixelsOfTheFirstView) {
     HostErr error = kHostNoError;
-    emulator::Art* path = host.document.NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
+    emulator::Art* path = host.Drawing().NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
     std::vector<HostPathSegment> segments = {{{0, 0}, {0, 0}, {0, 0}, 1},
                                              {{100, 0}, {100, 0}, {100, 0}, 1}};
-    host.document.SetSegmentCount(*path, 2);
-    host.document.SetSegments(*path, 0, segments);
+    host.Drawing().SetSegmentCount(*path, 2);
+    host.Drawing().SetSegments(*path, 0, segments);
 
     // 8 points away: at zoom 1 that is 8 pixels, at zoom 2 sixteen.
     HostToolHitData hit = HitAt({100, 8}, 8);
     EXPECT_TRUE(hit.hit);
-    EXPECT_EQ(hit.art, host.document.HandleOf(path));
+    EXPECT_EQ(hit.art, host.Drawing().HandleOf(path));
     EXPECT_EQ(hit.segment, 1);
     EXPECT_EQ(hit.point.h, 100);
     EXPECT_EQ(hit.point.v, 0);

@@ -28,12 +28,12 @@ class ViewPicture : public ::testing::Test {
                            const HostRealPoint* curve = nullptr) {
         HostErr error = kHostNoError;
         emulator::Art& path =
-            *host.document.NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
+            *host.Drawing().NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
         std::vector<HostPathSegment> segments;
         for (const HostRealPoint& point : points) segments.push_back({point, point, point, 1});
         if (curve != nullptr) segments.front().out = *curve;
-        host.document.SetSegmentCount(path, segments.size());
-        host.document.SetSegments(path, 0, segments);
+        host.Drawing().SetSegmentCount(path, segments.size());
+        host.Drawing().SetSegments(path, 0, segments);
         path.closed = closed;
         path.guide = guide;
         return path;
@@ -43,17 +43,17 @@ class ViewPicture : public ::testing::Test {
         emulator::AnnotationDrawer drawer;
         drawer.color = color;
         drawer.lineWidth = width;
-        host.annotations.Record(drawer, std::move(op));
+        host.Annotations().Record(drawer, std::move(op));
     }
 
     // The plug-in's tool in hand with its plain arrow, the pointer at POINT.
     void PointWithThePluginsTool(HostRealPoint point) {
         emulator::Tool tool;
         tool.name = "Outil Ortaq";
-        tool.owner = host.plugin.Ref();
-        host.toolbox.MakeCurrent(host.toolbox.Add(std::move(tool)));
-        host.cursor = 20009;
-        host.mousePosition = point;
+        tool.owner = host.Plugin().Ref();
+        host.Tools().MakeCurrent(host.Tools().Add(std::move(tool)));
+        host.App().SetCursor(20009);
+        host.Input().MoveTo(point);
     }
 
     emulator::Host host{ORTAQ_PLUGIN_PATH};
@@ -80,13 +80,13 @@ TEST_F(ViewPicture, PaintsPathsThenGuidesThenAnnotationsThenTheCursor) {
     AddPath({{100, 742}, {200, 742}, {200, 642}}, true, false);
     AddPath({{300, 742}, {400, 742}}, false, false, &handle);
     AddPath({{0, 442}, {595, 442}}, false, true);
-    emulator::Layer* hidden = host.document.InsertLayer(nullptr, kHostPlaceAboveAll);
-    emulator::Layer* calque1 = host.document.Current();
-    host.document.SetCurrent(hidden);
+    emulator::Layer* hidden = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
+    emulator::Layer* calque1 = host.Drawing().Current();
+    host.Drawing().SetCurrent(hidden);
     AddPath({{1, 1}, {2, 2}}, false, false);
     AddPath({{3, 3}, {4, 4}}, false, true);
     hidden->visible = false;
-    host.document.SetCurrent(calque1);
+    host.Drawing().SetCurrent(calque1);
     Draw({.op = "line", .coords = {1, 2, 30, 40}}, {65535, 0, 65535}, 1);
     Draw({.op = "rect", .coords = {10, 20, 70, 38}, .filled = true}, {65000, 65000, 65000}, 1);
     Draw({.op = "ellipse", .coords = {97, 97, 103, 103}}, {0, 32768, 0}, 2);
@@ -142,7 +142,7 @@ TEST_F(ViewPicture, PaintsPathsThenGuidesThenAnnotationsThenTheCursor) {
 TEST_F(ViewPicture, ZoomScalesThePageAndPathsButNotGuidesAnnotationsOrTheCursor) {
     AddPath({{100, 742}, {200, 742}}, false, false);
     AddPath({{0, 442}, {595, 442}}, false, true);
-    host.document.FirstView().SetZoom(2);
+    host.Drawing().FirstView().SetZoom(2);
     Draw({.op = "rect", .coords = {10, 20, 70, 38}}, {0, 0, 0}, 2);
     PointWithThePluginsTool({100, 742});
     std::string svg = emulator::ViewSvg(host);
@@ -168,13 +168,13 @@ TEST_F(ViewPicture, ZoomScalesThePageAndPathsButNotGuidesAnnotationsOrTheCursor)
 }
 
 TEST_F(ViewPicture, TheCursorShowsOnlyWithThePluginsToolAtAPointer) {
-    host.cursor = 20009;
+    host.App().SetCursor(20009);
     EXPECT_EQ(Find(emulator::ViewSvg(host), "<g transform"), std::string::npos);
-    host.mousePosition = HostRealPoint{100, 742};
+    host.Input().MoveTo(HostRealPoint{100, 742});
     EXPECT_EQ(Find(emulator::ViewSvg(host), "<g transform"), std::string::npos);
     PointWithThePluginsTool({100, 742});
     EXPECT_NE(Find(emulator::ViewSvg(host), "<g transform"), std::string::npos);
-    host.cursor = 20010;  // a cursor the plug-in does not carry
+    host.App().SetCursor(20010);  // a cursor the plug-in does not carry
     EXPECT_EQ(Find(emulator::ViewSvg(host), "<g transform"), std::string::npos);
 }
 

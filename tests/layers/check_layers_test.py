@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""scripts/check-layers on small trees of the plug-in's shape, and on this repository."""
+"""scripts/check-layers on small trees of the plug-in's and the emulator's shape, and on this
+repository."""
 
 import pathlib
 import shutil
@@ -96,6 +97,50 @@ class CheckLayers(unittest.TestCase):
             "tool/outil.cpp:3: includes plugin/menus.h (plug-in) from tool: points up",
         ])
 
+    def test_the_emulators_folders_include_one_way(self):
+        with tree({
+            "emulator/common/json.h": [],
+            "emulator/models/document/document.h": ["emulator/models/handle_table.h",
+                                                    "host/ai_art.h"],
+            "emulator/models/menus.cpp": ["emulator/core/host.h", "emulator/common/json.h"],
+            "emulator/core/host.h": ["emulator/models/document/document.h"],
+            "emulator/output/state.cpp": ["emulator/core/host.h"],
+            "emulator/drivers/scenario/player.cpp": ["emulator/output/state.h"],
+            "emulator/drivers/web/session.cpp": ["emulator/drivers/scenario/player.h",
+                                                 "emulator/drivers/validator/watch.h"],
+            "emulator/drivers/validator/watch.cpp": ["emulator/app/main.h"],
+            "emulator/app/main.cpp": ["emulator/drivers/web/session.h", "emulator/core/host.h"],
+        }) as root:
+            code, lines = run(root)
+        self.assertEqual(code, 1)
+        self.assertEqual(lines, [
+            "emulator/drivers/validator/watch.cpp:3: includes emulator/app/main.h (program) "
+            "from validator: points up",
+            "emulator/drivers/web/session.cpp:4: includes emulator/drivers/validator/watch.h "
+            "(validator) from web driver: points sideways",
+            "emulator/models/menus.cpp:3: includes emulator/core/host.h (core) from models: "
+            "points up",
+        ])
+
+    def test_files_that_include_each_other_in_a_circle_are_told_once_per_circle(self):
+        with tree({
+            "tool/a.h": ["tool/b.h"],
+            "tool/b.h": ["tool/c.h"],
+            "tool/c.h": ["tool/a.h", "tool/d.h"],
+            "tool/d.h": [],
+            "tool/e.h": ["tool/e.h"],
+            "emulator/core/host.h": ["emulator/core/modals.h"],
+            "emulator/core/modals.h": ["emulator/core/host.h"],
+        }) as root:
+            code, lines = run(root)
+        self.assertEqual(code, 1)
+        self.assertEqual(lines, [
+            "tool/a.h: includes in a circle: tool/a.h -> tool/b.h -> tool/c.h -> tool/a.h",
+            "tool/e.h: includes in a circle: tool/e.h -> tool/e.h",
+            "emulator/core/host.h: includes in a circle: emulator/core/host.h -> "
+            "emulator/core/modals.h -> emulator/core/host.h",
+        ])
+
     def test_this_repository_keeps_its_layers(self):
         self.assertEqual(run(ROOT), (0, []))
 
@@ -110,6 +155,18 @@ class CheckLayers(unittest.TestCase):
             trace.write_text("\n".join(lines) + "\n", encoding="utf-8")
             self.assertEqual(run(copy), (1, [
                 "tool/trace.cpp:2: includes panel/champs.h (panel) from tool: points up"]))
+
+    def test_the_host_included_from_the_models_in_this_repository_is_told(self):
+        with tempfile.TemporaryDirectory() as directory:
+            copy = pathlib.Path(directory)
+            shutil.copytree(ROOT / "emulator", copy / "emulator")
+            menus = copy / "emulator" / "models" / "menus.cpp"
+            lines = menus.read_text(encoding="utf-8").splitlines()
+            lines.insert(1, '#include "emulator/core/host.h"')
+            menus.write_text("\n".join(lines) + "\n", encoding="utf-8")
+            self.assertEqual(run(copy), (1, [
+                "emulator/models/menus.cpp:2: includes emulator/core/host.h (core) from "
+                "models: points up"]))
 
 
 if __name__ == "__main__":

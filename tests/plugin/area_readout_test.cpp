@@ -24,7 +24,7 @@ struct ReadoutCase {
 
 class AreaReadout : public PluginWithPanel, public ::testing::WithParamInterface<ReadoutCase> {
   protected:
-    std::string Shown() const { return host.dialogs.FindDialog(panel_)->Find(kTexteAire)->text; }
+    std::string Shown() const { return host.Dialogs().FindDialog(panel_)->Find(kTexteAire)->text; }
     void PlacerRectangle(float width, float height) {
         PlacerSommets(globals.Sommets, {{{0, 0}, {width, 0}, {width, height}, {0, height}}});
     }

@@ -14,7 +14,7 @@ namespace {
 
 class Guard : public PluginInProcess {
   protected:
-    int64_t HeldByHost() const { return host.suites.HeldCount(); }
+    int64_t HeldByHost() const { return host.Suites().HeldCount(); }
 };
 
 // Bodies of procedures, as the dialog manager would call them once guarded.

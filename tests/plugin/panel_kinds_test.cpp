@@ -22,7 +22,7 @@ class PanelWithKind : public PluginWithPanel {
         for (HostRealPoint click : clicks) Click(click);
         ActivationPanneau(true);
     }
-    emulator::Dialog& Panel() const { return *host.dialogs.FindDialog(panel_); }
+    emulator::Dialog& Panel() const { return *host.Dialogs().FindDialog(panel_); }
     std::vector<Point> Vertices() const {
         std::vector<emulator::Json> paths = ArtPaths(emulator::HostState(host));
         EXPECT_EQ(paths.size(), 1u);
@@ -44,7 +44,7 @@ class TypedSides : public PanelWithKind, public ::testing::WithParamInterface<Ki
 TEST_P(TypedSides, RebuildTheFigureForItsKind) {
     const KindCase& c = GetParam();
     Draw(c.kind, c.clicks);
-    ASSERT_TRUE(host.dialogs.Type(Panel(), c.field, c.typed).done);
+    ASSERT_TRUE(host.Dialogs().Type(Panel(), c.field, c.typed).done);
     std::vector<Point> v = Vertices();
     ASSERT_EQ(v.size(), 4u);
     for (size_t i = 0; i < 4; ++i) {
@@ -121,7 +121,7 @@ TEST_P(EqualDiagonals, KeepTheHeldDiagonalWhateverTheButton) {
     std::vector<Point> drawn = Vertices();
     std::vector<bool> before = DiagonalItems(Panel());
     ASSERT_TRUE(Panel().Find(26)->enabled);
-    EXPECT_TRUE(host.dialogs.Click(Panel(), 26).done);
+    EXPECT_TRUE(host.Dialogs().Click(Panel(), 26).done);
     EXPECT_EQ(globals.Diagonale1Active, 0);
     EXPECT_EQ(DiagonalItems(Panel()), before);
     EXPECT_EQ(Vertices(), drawn);

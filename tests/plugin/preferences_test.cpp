@@ -12,7 +12,7 @@ namespace {
 
 class Preferences : public PluginInProcess {
   protected:
-    void PutReal(const char* key, double value) { host.preferences.Put(kPrefixe, key, value); }
+    void PutReal(const char* key, double value) { host.Preferences().Put(kPrefixe, key, value); }
 };
 
 struct RealCase {
@@ -51,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Preferences, ARealBeyondFloat32IsReadAsTheKeysDefault) {
     // It would be infinite once narrowed, and every length with it.
-    host.preferences.Put(kPrefixe, "EchelleNum", std::numeric_limits<double>::max());
-    host.preferences.Put(kPrefixe, "EchelleNumPersoReal", 1e39);
+    host.Preferences().Put(kPrefixe, "EchelleNum", std::numeric_limits<double>::max());
+    host.Preferences().Put(kPrefixe, "EchelleNumPersoReal", 1e39);
     LirePreferences();
     EXPECT_EQ(globals.EchelleNum, 1);
     EXPECT_EQ(globals.EchelleNumPersoReal, 3);
@@ -75,8 +75,8 @@ TEST_F(Preferences, AFirstLaunchWritesTheDefaults) {
 }
 
 TEST_F(Preferences, StoredSwitchesAreReadAndMissingOnesTakeTheirDefaults) {
-    host.preferences.Put(kPrefixe, "OutilsGroupe", true);
-    host.preferences.Put(kPrefixe, "Son", false);
+    host.Preferences().Put(kPrefixe, "OutilsGroupe", true);
+    host.Preferences().Put(kPrefixe, "Son", false);
     LirePreferences();
     EXPECT_TRUE(globals.OutilsGroupe);
     EXPECT_FALSE(globals.Son);

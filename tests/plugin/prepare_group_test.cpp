@@ -11,7 +11,7 @@ namespace {
 class PrepareGroup : public PluginInProcess {
   protected:
     emulator::Layer& AddLayer(const std::string& title, bool locked = false) {
-        emulator::Layer* layer = host.document.InsertLayer(nullptr, kHostPlaceAboveAll);
+        emulator::Layer* layer = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
         layer->title = title;
         layer->locked = locked;
         return *layer;
@@ -83,14 +83,14 @@ TEST_P(LockedLayers, AreRefusedWithTheAlertAndNothingIsMade) {
     const LockedCase& c = GetParam();
     globals.Calque = c.separateLayer;
     if (c.separateLayer) AddLayer("KVT.Ortaq", c.separateLocked);
-    host.document.LayerTitled("Calque 1")->locked = c.currentLocked;
+    host.Drawing().LayerTitled("Calque 1")->locked = c.currentLocked;
     emulator::Json before = Document();
 
     bool alertSeen = false;
     AnswerNextAlert([&] {
         alertSeen = true;
         EXPECT_TRUE(globals.AlerteOuverte) << c.name;
-        EXPECT_EQ(host.cursor, 20009) << c.name;
+        EXPECT_EQ(host.App().Cursor(), 20009) << c.name;
     });
     EXPECT_EQ(PrepareGroupe(&message, refused), kHostNoError) << c.name;
 

@@ -11,7 +11,7 @@ using StartUp = PluginInProcess;
 TEST_F(StartUp, ClearsTheRecordTheHostHandsOut) {
     gGlobals = nullptr;
     SPInterfaceMessage startUp{};
-    startUp.d.self = host.plugin.Ref();
+    startUp.d.self = host.Plugin().Ref();
     startUp.d.basic = host.BasicSuite();
     ASSERT_EQ(Demarrage(&startUp), kHostNoError);
     ASSERT_NE(gGlobals, nullptr);
@@ -31,7 +31,7 @@ TEST_F(StartUp, ClearsTheRecordTheHostHandsOut) {
     EXPECT_EQ(record.EchelleDenPersoReal, 7);
     EXPECT_EQ(Arret(&startUp), kHostNoError);
     EXPECT_EQ(gGlobals, nullptr);
-    EXPECT_EQ(host.blocks.Count(), 0u);
+    EXPECT_EQ(host.Blocks().Count(), 0u);
     gGlobals = &globals;
 }
 

@@ -14,11 +14,11 @@ bool Down(int virtualKey) {
 TEST(WindowsPlatform, KeyStateIsTheKeysTheUserHolds) {
     emulator::Host host{"no-plugin.so"};
     EXPECT_FALSE(Down(VK_MENU));
-    host.keyboard.Hold(emulator::ModifierKey::kAlt);
+    host.Input().Keys().Hold(emulator::ModifierKey::kAlt);
     EXPECT_TRUE(Down(VK_MENU));
     EXPECT_FALSE(Down(VK_SHIFT));
     EXPECT_FALSE(Down('A'));
-    host.keyboard.Release(emulator::ModifierKey::kAlt);
+    host.Input().Keys().Release(emulator::ModifierKey::kAlt);
     EXPECT_FALSE(Down(VK_MENU));
 }
 
@@ -26,16 +26,16 @@ TEST(WindowsPlatform, BeepsAreRecordedWithTheirToneAndLength) {
     emulator::Host host{"no-plugin.so"};
     EXPECT_NE(Beep(9001, 100), 0);
     EXPECT_NE(Beep(440, 5), 0);
-    ASSERT_EQ(host.beeps.size(), 2u);
-    EXPECT_EQ(host.beeps[0].hertz, 9001u);
-    EXPECT_EQ(host.beeps[0].milliseconds, 100u);
-    EXPECT_EQ(host.beeps[1].hertz, 440u);
+    ASSERT_EQ(host.App().Beeps().size(), 2u);
+    EXPECT_EQ(host.App().Beeps()[0].hertz, 9001u);
+    EXPECT_EQ(host.App().Beeps()[0].milliseconds, 100u);
+    EXPECT_EQ(host.App().Beeps()[1].hertz, 440u);
 }
 
 TEST(WindowsPlatform, WithoutAHostNoKeyIsDownAndNoBeepSounds) {
     {
         emulator::Host host{"no-plugin.so"};
-        host.keyboard.Hold(emulator::ModifierKey::kAlt);
+        host.Input().Keys().Hold(emulator::ModifierKey::kAlt);
     }
     EXPECT_FALSE(Down(VK_MENU));
     EXPECT_EQ(Beep(9001, 100), 0);

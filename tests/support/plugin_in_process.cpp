@@ -12,13 +12,13 @@
 PluginInProcess::PluginInProcess() {
     // Nothing more will be posted but what a test posts itself: an alert that no test
     // answers is closed at once (and recorded) instead of waiting for ever.
-    host.loop.Close();
+    host.Loop().Close();
     gGlobals = &globals;
     sSPBasic = host.BasicSuite();
-    sPlugin = host.plugin.Ref();
+    sPlugin = host.Plugin().Ref();
     globals.FacteurEchelle = 1;
     globals.Constructible = 1;
-    message.d.self = host.plugin.Ref();
+    message.d.self = host.Plugin().Ref();
     message.d.basic = host.BasicSuite();
     EXPECT_EQ(AcquerirSuites(), kHostNoError);
 }
@@ -46,10 +46,10 @@ emulator::Json PluginInProcess::Document() const {
 }
 
 void PluginInProcess::AnswerNextAlert(std::function<void()> check) {
-    host.loop.Post({0, [this, check] {
-                        if (check) check();
-                        host.AnswerAlert();
-                    }});
+    host.Loop().Post({0, [this, check] {
+                          if (check) check();
+                          host.AnswerAlert();
+                      }});
 }
 
 PluginWithPanel::PluginWithPanel() {
@@ -69,5 +69,5 @@ PluginWithPanel::~PluginWithPanel() {
 }
 
 float PluginWithPanel::Field(int32_t id) const {
-    return host.dialogs.FindDialog(panel_)->Find(id)->value;
+    return host.Dialogs().FindDialog(panel_)->Find(id)->value;
 }

@@ -23,7 +23,7 @@ class Figures {
         std::string error;
         if (!host_.LoadPlugin(error)) throw std::runtime_error(error);
         host_.Start();
-        host_.SelectTool(*host_.toolbox.OwnedBy(host_.plugin.Ref()));
+        host_.SelectTool(*host_.Tools().OwnedBy(host_.Plugin().Ref()));
         a = Figure("Quadrilatère", {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
         b = Figure("Quadrilatère", {{50, 50}, {60, 50}, {60, 60}, {50, 60}});
     }
@@ -37,37 +37,36 @@ class Figures {
     }
     Art* Group(const char* name) {
         HostErr error = kHostNoError;
-        Art* group = host_.document.NewArt(kHostGroupArt, kHostPlaceInsideOnTop,
-                                           host_.document.Current()->group, error);
+        Art* group = host_.Drawing().NewArt(kHostGroupArt, kHostPlaceInsideOnTop,
+                                            host_.Drawing().Current()->group, error);
         group->name = name;
         return group;
     }
     Art* Path(Art* parent, const std::vector<HostRealPoint>& anchors) {
         HostErr error = kHostNoError;
-        Art* path = host_.document.NewArt(kHostPathArt, kHostPlaceInsideOnTop, parent, error);
-        host_.document.SetSegmentCount(*path, anchors.size());
+        Art* path = host_.Drawing().NewArt(kHostPathArt, kHostPlaceInsideOnTop, parent, error);
+        host_.Drawing().SetSegmentCount(*path, anchors.size());
         for (size_t i = 0; i < anchors.size(); ++i) Move(*path, i, anchors[i]);
         return path;
     }
     // The guide of a figure being clicked.
-    void Guide() { Path(host_.document.Current()->group, {{0, 0}, {5, 5}})->guide = true; }
+    void Guide() { Path(host_.Drawing().Current()->group, {{0, 0}, {5, 5}})->guide = true; }
     void Move(Art& path, size_t vertex, HostRealPoint to) {
         HostPathSegment segment{to, to, to, false};
-        host_.document.SetSegments(path, vertex, {&segment, 1});
+        host_.Drawing().SetSegments(path, vertex, {&segment, 1});
     }
     // The clicks of a creation: the first makes its guide, a look follows each.
     void Clicks(std::initializer_list<HostRealPoint> points) {
         for (HostRealPoint at : points) {
             if (at.h == points.begin()->h && at.v == points.begin()->v) Guide();
-            host_.mousePosition = at;
+            host_.Input().MoveTo(at);
             Look({"click"});
         }
     }
 
     // The look after an event in which ACTIONS began.
     std::optional<emulator::BrokenInvariant> Look(std::vector<std::string> actions) {
-        host_.actionsBegun.assign(actions.begin(), actions.end());
-        return invariants_.Check(host_.actionsBegun);
+        return invariants_.Check(actions);
     }
 
     emulator::Host& host() { return host_; }
@@ -125,7 +124,7 @@ const FigureCase kCases[] = {
      {"panel type"},
      "one action changed several finished figures"},
     {"a panel edit of a figure on a locked layer",
-     [](Figures& f) { f.host().document.Current()->locked = true; },
+     [](Figures& f) { f.host().Drawing().Current()->locked = true; },
      [](Figures& f) { f.Move(*f.a, 2, kAway); },
      {"panel press"},
      "art on a locked layer changed"},
@@ -160,7 +159,7 @@ const FigureCase kCases[] = {
      {},
      [](Figures& f) {
          // The alert is answered by the event that follows it.
-         f.host().loop.Post({0, [&f] { f.host().AnswerAlert(); }});
+         f.host().Loop().Post({0, [&f] { f.host().AnswerAlert(); }});
          f.host().ShowAlert("Construction impossible !");
          f.Move(*f.a, 2, kAway);
      },
@@ -174,9 +173,9 @@ const FigureCase kCases[] = {
     {"a new figure on a press the layer refused",
      [](Figures& f) {
          f.Clicks({{0, 0}, {4, 0}, {4, 3}});
-         f.host().mousePosition = HostRealPoint{9, 9};
+         f.host().Input().MoveTo(HostRealPoint{9, 9});
          emulator::Host& host = f.host();
-         host.loop.Post({0, [&host] { host.AnswerAlert(); }});
+         host.Loop().Post({0, [&host] { host.AnswerAlert(); }});
          host.ShowAlert("Impossible. Calque verrouillé.");
          f.Look({"click"});
      },
@@ -187,12 +186,12 @@ const FigureCase kCases[] = {
      "new figure not where it was clicked"},
     {"a figure the user deleted",
      {},
-     [](Figures& f) { f.host().document.Dispose(*f.a); },
+     [](Figures& f) { f.host().Drawing().Dispose(*f.a); },
      {"delete-art"},
      nullptr},
     {"a figure gone on a click",
      {},
-     [](Figures& f) { f.host().document.Dispose(*f.a); },
+     [](Figures& f) { f.host().Drawing().Dispose(*f.a); },
      {"click"},
      "finished figure lost"},
     {"a guide after the plug-in quit",
@@ -202,7 +201,7 @@ const FigureCase kCases[] = {
      "guide outlived its gesture"},
     {"an empty group after the tool was left",
      [](Figures& f) { f.Group("Rectangle"); },
-     [](Figures& f) { f.host().SelectTool(*f.host().toolbox.Named("Adobe Selection Tool")); },
+     [](Figures& f) { f.host().SelectTool(*f.host().Tools().Named("Adobe Selection Tool")); },
      {"select-tool"},
      "empty group outlived its gesture"},
 };

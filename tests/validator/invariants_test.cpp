@@ -31,7 +31,7 @@ struct InvariantCase {
 class DocumentFixture {
   public:
     explicit DocumentFixture(const PathShape& shape) : host_(ORTAQ_PLUGIN_PATH) {
-        emulator::Document& document = host_.document;
+        emulator::Document& document = host_.Drawing();
         HostErr error = kHostNoError;
         emulator::Art* parent = document.LayerAt(0)->group;
         if (shape.group != nullptr) {
@@ -108,12 +108,13 @@ TEST(Invariants, ALifecycleMessageWhileThePluginsCodeRunsIsAFinding) {
     emulator::Invariants invariants(host);
     ASSERT_FALSE(invariants.Check());
     {
-        emulator::PluginConnection::ProcedureCall inCode(host.plugin);
+        emulator::PluginConnection::ProcedureCall inCode(host.Plugin());
         EXPECT_THROW(host.Quit(), std::runtime_error);
         EXPECT_THROW(host.Unload(), std::runtime_error);
         EXPECT_THROW(host.Start(), std::runtime_error);
         EXPECT_FALSE(invariants.Check());
-        host.plugin.SendEmpty(kSPInterfaceCaller, kSPInterfaceShutdownSelector);  // behind its back
+        host.Plugin().SendEmpty(kSPInterfaceCaller,
+                                kSPInterfaceShutdownSelector);  // behind its back
     }
     std::optional<emulator::BrokenInvariant> broken = invariants.Check();
     ASSERT_TRUE(broken);

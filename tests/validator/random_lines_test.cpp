@@ -39,11 +39,11 @@ TEST(RandomLines, UnderAModalWindowTheLifecycleIsTriedToo) {
     emulator::Host host(ORTAQ_PLUGIN_PATH);
     emulator::RandomLines lines(7);
     std::set<std::string> drawn;
-    host.loop.Post({0, [&] {
-                        for (int n = 0; n < 400; ++n) drawn.insert(lines.Next(host));
-                        host.modals.CloseTop();
-                    }});
-    ASSERT_TRUE(host.modals.RunModal("alert", "Attention"));
+    host.Loop().Post({0, [&] {
+                          for (int n = 0; n < 400; ++n) drawn.insert(lines.Next(host));
+                          host.ModalWindows().CloseTop();
+                      }});
+    ASSERT_TRUE(host.ModalWindows().RunModal("alert", "Attention"));
     for (const char* line : {"alert ok", "start", "quit", "unload", "reload", "about"})
         EXPECT_TRUE(drawn.count(line)) << line;
 }

@@ -31,13 +31,13 @@ HostErr HOST_API SetPlatformCursor(HostPluginRef plugin, int32_t cursorId) {
     return Serve(
         kSuite, "SetPlatformCursor", [&] { return Arguments().Add("cursorId", cursorId); },
         [&](Host& host) -> HostErr {
-            if (plugin != host.plugin.Ref()) {
+            if (plugin != host.Plugin().Ref()) {
                 host.Misuse("SetPlatformCursor with a foreign plug-in reference");
                 return kHostErrBadHandle;
             }
-            host.cursorImage.reset();
-            host.cursor = cursorId;
-            host.cursorImage = ReadCursor(host.plugin.Resources(), static_cast<uint16_t>(cursorId));
+            host.App().SetCursor(cursorId);
+            host.App().SetCursorPicture(
+                ReadCursor(host.Plugin().Resources(), static_cast<uint16_t>(cursorId)));
             return kHostNoError;
         });
 }

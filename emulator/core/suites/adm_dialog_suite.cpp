@@ -42,9 +42,9 @@ Value Get(const char* function, HostDialogRef handle, Value none, Read read) {
 Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
              ADMDialogInitProc initProc, bool modal, HostErr& error) {
     error = kHostErrBadParameter;
-    if (plugin != host.plugin.Ref() || name == nullptr) return nullptr;
-    const Resource* resource = host.plugin.Resources().Find(ResourceId::ParseType("DIALOG"),
-                                                            static_cast<uint16_t>(dialogId));
+    if (plugin != host.Plugin().Ref() || name == nullptr) return nullptr;
+    const Resource* resource = host.Plugin().Resources().Find(ResourceId::ParseType("DIALOG"),
+                                                              static_cast<uint16_t>(dialogId));
     if (resource == nullptr) {
         host.Misuse("dialog resource " + std::to_string(dialogId) + " is missing");
         error = kHostErrNotFound;
@@ -52,10 +52,10 @@ Dialog* Make(Host& host, HostPluginRef plugin, const char* name, int32_t dialogI
     }
     // A damaged template throws: the dialog is not made, and the call reports it.
     DialogTemplate form = ParseDialogResource(resource->data);
-    Dialog* dialog = host.dialogs.Create(Cp1252ToUtf8(name), dialogId, style, modal);
+    Dialog* dialog = host.Dialogs().Create(Cp1252ToUtf8(name), dialogId, style, modal);
     dialog->title = form.title;
     error = kHostNoError;
-    if (initProc != nullptr) initProc(host.dialogs.HandleOf(dialog));
+    if (initProc != nullptr) initProc(host.Dialogs().HandleOf(dialog));
     return dialog;
 }
 
@@ -74,7 +74,7 @@ HostDialogRef HOST_API Create(HostPluginRef plugin, const char* name, int32_t di
         [&] { return DescribeDialog(name, dialogId, style, options); },
         [&](Host& host, HostDialogRef& made) -> HostErr {
             HostErr error = kHostNoError;
-            made = host.dialogs.HandleOf(
+            made = host.Dialogs().HandleOf(
                 Make(host, plugin, name, dialogId, style, initProc, false, error));
             return error;
         });
@@ -88,13 +88,13 @@ int32_t HOST_API Modal(HostPluginRef plugin, const char* name, int32_t dialogId,
         [&](Host& host, int32_t& result) -> HostErr {
             HostErr error = kHostNoError;
             Dialog* dialog = Make(host, plugin, name, dialogId, style, initProc, true, error);
-            if (dialog != nullptr) result = host.dialogs.RunModal(*dialog);
+            if (dialog != nullptr) result = host.Dialogs().RunModal(*dialog);
             return error;
         });
 }
 
 void HOST_API Destroy(HostDialogRef dialog) {
-    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.dialogs.Destroy(found); });
+    OnDialog("Destroy", dialog, [](Host& host, Dialog& found) { host.Dialogs().Destroy(found); });
 }
 
 void HOST_API SetDrawProc(HostDialogRef dialog, ADMDialogDrawProc drawProc) {
@@ -107,7 +107,8 @@ void HOST_API SetDrawProc(HostDialogRef dialog, ADMDialogDrawProc drawProc) {
 void HOST_API DefaultDraw(HostDialogRef dialog, HostDrawerRef drawer) {
     OnDialog("DefaultDraw", dialog, [&](Host& host, Dialog& found) {
         Drawer* target = FindDrawer(host, drawer, "DefaultDraw");
-        if (target != nullptr && target->dialog == &found) host.dialogs.DefaultDraw(found, *target);
+        if (target != nullptr && target->dialog == &found)
+            host.Dialogs().DefaultDraw(found, *target);
     });
 }
 
@@ -133,7 +134,7 @@ HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char
             Dialog* found = FindDialog(host, dialog, "CreateItem");
             if (found == nullptr) return kHostErrBadHandle;
             if (itemType == nullptr || rect == nullptr) return kHostErrBadParameter;
-            made = host.dialogs.HandleOf(host.dialogs.AddItem(*found, itemId, itemType, *rect));
+            made = host.Dialogs().HandleOf(host.Dialogs().AddItem(*found, itemId, itemType, *rect));
             return kHostNoError;
         });
 }
@@ -145,7 +146,7 @@ HostItemRef HOST_API GetItem(HostDialogRef dialog, int32_t itemId) {
         [&](Host& host, HostItemRef& item) -> HostErr {
             Dialog* found = FindDialog(host, dialog, "GetItem");
             if (found == nullptr) return kHostErrBadHandle;
-            item = host.dialogs.HandleOf(found->Find(itemId));
+            item = host.Dialogs().HandleOf(found->Find(itemId));
             return kHostNoError;
         });
 }
@@ -194,12 +195,12 @@ void HOST_API SetLocalRect(HostDialogRef dialog, const HostRect* rect) {
 
 void HOST_API Invalidate(HostDialogRef dialog) {
     OnDialog("Invalidate", dialog,
-             [](Host& host, Dialog& found) { host.dialogs.Invalidate(found); });
+             [](Host& host, Dialog& found) { host.Dialogs().Invalidate(found); });
 }
 
 void HOST_API SetIcon(HostDialogRef dialog, int32_t kind, HostIconRef icon) {
     OnDialog("SetIcon", dialog, [&](Host& host, Dialog& found) {
-        const Icon* picture = host.icons.Find(icon);
+        const Icon* picture = host.Icons().Find(icon);
         if (kind >= 0 && kind < 2 && picture != nullptr)
             found.icons[static_cast<size_t>(kind)] = picture->resourceId;
     });
@@ -207,7 +208,7 @@ void HOST_API SetIcon(HostDialogRef dialog, int32_t kind, HostIconRef icon) {
 
 void HOST_API SendNotify(HostDialogRef dialog, const char* notifierType) {
     OnDialog("SendNotify", dialog, [&](Host& host, Dialog& found) {
-        if (notifierType != nullptr) host.dialogs.NotifyDialog(found, notifierType);
+        if (notifierType != nullptr) host.Dialogs().NotifyDialog(found, notifierType);
     });
 }
 

@@ -84,7 +84,7 @@ void HOST_API DrawIcon(HostDrawerRef drawer, HostIconRef icon, int32_t h, int32_
         kSuite, "DrawIcon", [&] { return Arguments().Add("drawer", drawer).Add("icon", icon); },
         [&](Host& host) -> HostErr {
             Drawer* found = FindDrawer(host, drawer, "DrawIcon");
-            const Icon* picture = Found(host, host.icons.Find(icon), "DrawIcon", "icon");
+            const Icon* picture = Found(host, host.Icons().Find(icon), "DrawIcon", "icon");
             if (found == nullptr || picture == nullptr) return kHostErrBadHandle;
             DrawOp op("picture");
             op.coords = {h, v, 0, 0};

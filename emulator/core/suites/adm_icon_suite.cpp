@@ -31,9 +31,9 @@ HostIconRef LoadIcon(HostPluginRef plugin, int32_t iconId, TypeOf typeOf) {
         kSuite, "GetFromResource", HostIconRef{nullptr},
         [&] { return Arguments().Add("iconId", iconId); },
         [&](Host& host, HostIconRef& icon) -> HostErr {
-            if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
-            int32_t type = typeOf(host.plugin.Resources(), iconId);
-            icon = host.icons.Add(std::make_unique<Icon>(Icon{iconId, type}));
+            if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
+            int32_t type = typeOf(host.Plugin().Resources(), iconId);
+            icon = host.Icons().Add(std::make_unique<Icon>(Icon{iconId, type}));
             return kHostNoError;
         });
 }
@@ -51,7 +51,7 @@ int32_t HOST_API GetType(HostIconRef icon) {
         kSuite, "GetType", int32_t{kADMUnknownIconType},
         [&] { return Arguments().Add("icon", icon); },
         [&](Host& host, int32_t& type) -> HostErr {
-            const Icon* found = Found(host, host.icons.Find(icon), "GetType", "icon");
+            const Icon* found = Found(host, host.Icons().Find(icon), "GetType", "icon");
             if (found == nullptr) return kHostErrBadHandle;
             type = found->type;
             return kHostNoError;
@@ -62,7 +62,7 @@ void HOST_API Destroy(HostIconRef icon) {
     Serve(
         kSuite, "Destroy", [&] { return Arguments().Add("icon", icon); },
         [&](Host& host) -> HostErr {
-            if (host.icons.Remove(icon)) return kHostNoError;
+            if (host.Icons().Remove(icon)) return kHostNoError;
             host.Misuse("Destroy: unknown icon");
             return kHostErrBadHandle;
         });

@@ -67,7 +67,7 @@ void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
 
 HostDialogRef HOST_API GetDialog(HostItemRef item) {
     return Get("GetDialog", item, HostDialogRef{nullptr},
-               [](Host& host, Item& found) { return host.dialogs.HandleOf(found.dialog); });
+               [](Host& host, Item& found) { return host.Dialogs().HandleOf(found.dialog); });
 }
 
 int32_t HOST_API GetID(HostItemRef item) {
@@ -81,8 +81,8 @@ void HOST_API SetNotifyProc(HostItemRef item, ADMItemNotifyProc proc) {
 void HOST_API DefaultNotify(HostItemRef item, HostDialogNotifierRef notifier) {
     OnItem("DefaultNotify", item, [&](Host& host, Item& found) {
         const DialogNotifier* note =
-            Found(host, host.dialogs.FindNotifier(notifier), "DefaultNotify", "notifier");
-        if (note != nullptr) host.dialogs.DefaultNotify(found, *note);
+            Found(host, host.Dialogs().FindNotifier(notifier), "DefaultNotify", "notifier");
+        if (note != nullptr) host.Dialogs().DefaultNotify(found, *note);
     });
 }
 
@@ -93,7 +93,7 @@ void HOST_API SetDrawProc(HostItemRef item, ADMItemDrawProc proc) {
 void HOST_API DefaultDraw(HostItemRef item, HostDrawerRef drawer) {
     OnItem("DefaultDraw", item, [&](Host& host, Item& found) {
         Drawer* target = FindDrawer(host, drawer, "DefaultDraw");
-        if (target != nullptr && target->item == &found) host.dialogs.DefaultDraw(found, *target);
+        if (target != nullptr && target->item == &found) host.Dialogs().DefaultDraw(found, *target);
     });
 }
 
@@ -104,8 +104,8 @@ void HOST_API SetTrackProc(HostItemRef item, ADMItemTrackProc proc) {
 HostBool32 HOST_API DefaultTrack(HostItemRef item, HostTrackerRef tracker) {
     return Get("DefaultTrack", item, HostBool32{0}, [&](Host& host, Item& found) -> HostBool32 {
         const Tracker* track =
-            Found(host, host.dialogs.FindTracker(tracker), "DefaultTrack", "tracker");
-        return track != nullptr && host.dialogs.DefaultTrack(found, *track);
+            Found(host, host.Dialogs().FindTracker(tracker), "DefaultTrack", "tracker");
+        return track != nullptr && host.Dialogs().DefaultTrack(found, *track);
     });
 }
 
@@ -266,7 +266,7 @@ void HOST_API Invalidate(HostItemRef item) {
 
 HostListRef HOST_API GetList(HostItemRef item) {
     return Get("GetList", item, HostListRef{nullptr},
-               [](Host& host, Item& found) { return host.dialogs.HandleOf(found.list.get()); });
+               [](Host& host, Item& found) { return host.Dialogs().HandleOf(found.list.get()); });
 }
 
 const ADMItemSuite7 gTable = {.GetDialog = GetDialog,

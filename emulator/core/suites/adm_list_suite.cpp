@@ -36,8 +36,8 @@ Value Get(const char* function, HostListRef handle, Value none, Read read) {
 
 HostErr HOST_API SetMenuID(HostListRef list, HostPluginRef plugin, int32_t menuId) {
     return OnList("SetMenuID", list, [&](Host& host, List& found) -> HostErr {
-        if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
-        return host.dialogs.FillFromMenu(found, menuId) ? kHostNoError : kHostErrNotFound;
+        if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
+        return host.Dialogs().FillFromMenu(found, menuId) ? kHostNoError : kHostErrNotFound;
     });
 }
 
@@ -49,8 +49,8 @@ int32_t HOST_API NumberOfEntries(HostListRef list) {
 HostEntryRef HOST_API IndexEntry(HostListRef list, int32_t index) {
     return Get("IndexEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
         bool inside = index >= 0 && index < static_cast<int32_t>(found.entries.size());
-        return host.dialogs.HandleOf(inside ? found.entries[static_cast<size_t>(index)].get()
-                                            : nullptr);
+        return host.Dialogs().HandleOf(inside ? found.entries[static_cast<size_t>(index)].get()
+                                              : nullptr);
     });
 }
 
@@ -58,19 +58,19 @@ HostEntryRef HOST_API FindEntry(HostListRef list, int32_t entryId) {
     return Get("FindEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
         for (const auto& candidate : found.entries)
             if (candidate->id == entryId && !candidate->separator)
-                return host.dialogs.HandleOf(candidate.get());
+                return host.Dialogs().HandleOf(candidate.get());
         return HostEntryRef{nullptr};
     });
 }
 
 HostEntryRef HOST_API GetActiveEntry(HostListRef list) {
     return Get("GetActiveEntry", list, HostEntryRef{nullptr},
-               [](Host& host, List& found) { return host.dialogs.HandleOf(found.active); });
+               [](Host& host, List& found) { return host.Dialogs().HandleOf(found.active); });
 }
 
 HostEntryRef HOST_API InsertEntry(HostListRef list, int32_t index) {
     return Get("InsertEntry", list, HostEntryRef{nullptr}, [&](Host& host, List& found) {
-        return host.dialogs.HandleOf(host.dialogs.InsertEntry(found, index));
+        return host.Dialogs().HandleOf(host.Dialogs().InsertEntry(found, index));
     });
 }
 

@@ -15,7 +15,7 @@ HostBool32 HOST_API IsNotifierType(HostDialogNotifierRef notifier, const char* t
         [&] { return Arguments().Add("notifier", notifier).Add("type", type); },
         [&](Host& host, HostBool32& same) -> HostErr {
             const DialogNotifier* found =
-                Found(host, host.dialogs.FindNotifier(notifier), "IsNotifierType", "notifier");
+                Found(host, host.Dialogs().FindNotifier(notifier), "IsNotifierType", "notifier");
             if (found == nullptr) return kHostErrBadHandle;
             same = type != nullptr && found->type == type;
             return kHostNoError;

@@ -14,7 +14,8 @@ constexpr const char* kSuite = kADMTrackerSuite;
 template <typename Value, typename Describe, typename Read>
 Value Get(const char* function, HostTrackerRef handle, Value none, Describe describe, Read read) {
     return ServeAnswer(kSuite, function, none, describe, [&](Host& host, Value& value) -> HostErr {
-        const Tracker* tracker = Found(host, host.dialogs.FindTracker(handle), function, "tracker");
+        const Tracker* tracker =
+            Found(host, host.Dialogs().FindTracker(handle), function, "tracker");
         if (tracker == nullptr) return kHostErrBadHandle;
         value = read(*tracker);
         return kHostNoError;

@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kSuite = kAIAnnotatorDrawerSuite;
 
 AnnotationDrawer* FindDrawer(Host& host, HostDrawerRef handle, const char* function) {
-    AnnotationDrawer* drawer = host.annotations.FindDrawer(handle);
+    AnnotationDrawer* drawer = host.Annotations().FindDrawer(handle);
     if (drawer == nullptr)
         host.Misuse(std::string(function) + ": a drawer of no draw message under way");
     return drawer;
@@ -33,7 +33,7 @@ HostErr OnDrawer(const char* function, HostDrawerRef handle, Describe describe, 
 
 // The text of the host string TEXT, or null (a misuse).
 const std::string* FindText(Host& host, HostUnicodeStringRef text, const char* function) {
-    const std::string* found = host.strings.Find(text);
+    const std::string* found = host.Strings().Find(text);
     if (found == nullptr) host.Misuse(std::string(function) + ": unknown string");
     return found;
 }
@@ -79,7 +79,7 @@ HostErr HOST_API DrawLine(HostDrawerRef drawer, const HostViewPoint* start,
         [&](Host& host, AnnotationDrawer& found) {
             if (start == nullptr || end == nullptr) return kHostErrBadParameter;
             AnnotationOp op{.op = "line", .coords = {start->h, start->v, end->h, end->v}};
-            host.annotations.Record(found, op);
+            host.Annotations().Record(found, op);
             return kHostNoError;
         });
 }
@@ -95,7 +95,7 @@ HostErr DrawShape(const char* function, const char* op, HostDrawerRef drawer, co
             AnnotationOp shape{.op = op,
                                .coords = {rect->left, rect->top, rect->right, rect->bottom},
                                .filled = fill != 0};
-            host.annotations.Record(found, shape);
+            host.Annotations().Record(found, shape);
             return kHostNoError;
         });
 }
@@ -126,7 +126,7 @@ HostErr HOST_API DrawTextAligned(HostDrawerRef drawer, HostUnicodeStringRef text
                             .text = *shown,
                             .hAlign = hAlign,
                             .vAlign = vAlign};
-            host.annotations.Record(found, op);
+            host.Annotations().Record(found, op);
             return kHostNoError;
         });
 }

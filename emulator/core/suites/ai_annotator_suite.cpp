@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kSuite = kAIAnnotatorSuite;
 
 Annotator* FindAnnotator(Host& host, HostAnnotatorHandle handle, const char* function) {
-    Annotator* annotator = host.annotators.Find(handle);
+    Annotator* annotator = host.Annotators().Find(handle);
     if (annotator == nullptr) host.Misuse(std::string(function) + ": unknown annotator");
     return annotator;
 }
@@ -21,11 +21,11 @@ HostErr HOST_API AddAnnotator(HostPluginRef plugin, const char* name,
         kSuite, "AddAnnotator", [&] { return Arguments().Add("name", name); },
         [&](Host& host) -> HostErr {
             if (name == nullptr || annotator == nullptr) return kHostErrBadParameter;
-            if (plugin != host.plugin.Ref()) {
+            if (plugin != host.Plugin().Ref()) {
                 host.Misuse("AddAnnotator with a foreign plug-in reference");
                 return kHostErrBadHandle;
             }
-            *annotator = host.annotators.Add(
+            *annotator = host.Annotators().Add(
                 std::make_unique<Annotator>(Annotator{Cp1252ToUtf8(name), plugin, true}));
             return kHostNoError;
         });
@@ -61,13 +61,13 @@ HostErr HOST_API InvalidAnnotationRect(HostDocumentViewHandle view, const HostRe
         [&] { return Arguments().Add("view", view).AddRect(rect); },
         [&](Host& host) -> HostErr {
             if (rect == nullptr) return kHostErrBadParameter;
-            if (view != nullptr && host.document.FindView(view) == nullptr) {
+            if (view != nullptr && host.Drawing().FindView(view) == nullptr) {
                 host.Misuse("InvalidAnnotationRect: unknown document view");
                 return kHostErrBadHandle;
             }
             // Outside a draw cycle there is nothing to note: the whole layer is redrawn
             // after every event.
-            if (host.annotations.InCycle()) host.annotations.Invalidate(*rect);
+            if (host.Annotations().InCycle()) host.Annotations().Invalidate(*rect);
             return kHostNoError;
         });
 }

@@ -24,7 +24,7 @@ HostErr HOST_API NewArt(int32_t type, int32_t paintOrder, HostArtHandle prep,
                 return kHostErrBadHandle;
             HostErr error = kHostNoError;
             *newArt =
-                host.document.HandleOf(host.document.NewArt(type, paintOrder, reference, error));
+                host.Drawing().HandleOf(host.Drawing().NewArt(type, paintOrder, reference, error));
             return error;
         });
 }
@@ -36,7 +36,7 @@ HostErr HOST_API DisposeArt(HostArtHandle art) {
             Art* found = FindArt(host, art, "DisposeArt");
             if (found == nullptr) return kHostErrBadHandle;
             if (found->parent == nullptr) return kHostErrBadParameter;  // a layer's own group
-            host.document.Dispose(*found);
+            host.Drawing().Dispose(*found);
             return kHostNoError;
         });
 }
@@ -48,7 +48,7 @@ HostErr HOST_API GetFirstArtOfLayer(HostLayerHandle layer, HostArtHandle* art) {
             if (art == nullptr) return kHostErrBadParameter;
             Layer* found = FindLayer(host, layer, "GetFirstArtOfLayer");
             if (found == nullptr) return kHostErrBadHandle;
-            *art = host.document.HandleOf(found->group);
+            *art = host.Drawing().HandleOf(found->group);
             return kHostNoError;
         });
 }
@@ -60,8 +60,8 @@ HostErr HOST_API GetArtFirstChild(HostArtHandle art, HostArtHandle* child) {
             if (child == nullptr) return kHostErrBadParameter;
             Art* found = FindArt(host, art, "GetArtFirstChild");
             if (found == nullptr) return kHostErrBadHandle;
-            *child =
-                found->children.empty() ? nullptr : host.document.HandleOf(found->children.front());
+            *child = found->children.empty() ? nullptr
+                                             : host.Drawing().HandleOf(found->children.front());
             return kHostNoError;
         });
 }
@@ -74,7 +74,7 @@ HostErr HOST_API GetLayerOfArt(HostArtHandle art, HostLayerHandle* layer) {
             *layer = nullptr;
             Art* found = FindArt(host, art, "GetLayerOfArt");
             if (found == nullptr) return kHostErrBadHandle;
-            *layer = host.document.HandleOf(found->layer);
+            *layer = host.Drawing().HandleOf(found->layer);
             return kHostNoError;
         });
 }
@@ -87,7 +87,7 @@ HostErr HOST_API GetArtParent(HostArtHandle art, HostArtHandle* parent) {
             *parent = nullptr;
             Art* found = FindArt(host, art, "GetArtParent");
             if (found == nullptr) return kHostErrBadHandle;
-            if (found->parent != nullptr) *parent = host.document.HandleOf(found->parent);
+            if (found->parent != nullptr) *parent = host.Drawing().HandleOf(found->parent);
             return kHostNoError;
         });
 }
@@ -97,7 +97,7 @@ HostBool32 HOST_API ValidArt(HostArtHandle art, HostBool32 searchAllLayerLists) 
         kSuite, "ValidArt", HostBool32{0},
         [&] { return Arguments().Add("art", art).Add("searchAll", searchAllLayerLists); },
         [&](Host& host, HostBool32& valid) -> HostErr {
-            valid = host.document.FindArt(art) != nullptr;
+            valid = host.Drawing().FindArt(art) != nullptr;
             return kHostNoError;
         });
 }

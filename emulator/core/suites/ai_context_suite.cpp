@@ -13,11 +13,10 @@ HostErr HOST_API PushAppContext(HostPluginRef plugin, HostAppContextRef* context
         kSuite, "PushAppContext", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
             if (context == nullptr) return kHostErrBadParameter;
-            if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
-            ++host.appContextDepth;
+            if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
             // The depth reached is the context's identity, checked when it is left.
-            *context =
-                reinterpret_cast<HostAppContextRef>(static_cast<intptr_t>(host.appContextDepth));
+            *context = reinterpret_cast<HostAppContextRef>(
+                static_cast<intptr_t>(host.App().EnterContext()));
             return kHostNoError;
         });
 }
@@ -26,12 +25,10 @@ HostErr HOST_API PopAppContext(HostAppContextRef context) {
     return Serve(
         kSuite, "PopAppContext", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
-            if (reinterpret_cast<intptr_t>(context) != host.appContextDepth ||
-                host.appContextDepth == 0) {
+            if (!host.App().LeaveContext(reinterpret_cast<intptr_t>(context))) {
                 host.Misuse("PopAppContext of a context that is not the innermost");
                 return kHostErrBadParameter;
             }
-            --host.appContextDepth;
             return kHostNoError;
         });
 }

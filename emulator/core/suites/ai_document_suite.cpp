@@ -10,7 +10,7 @@ HostErr HOST_API RedrawDocument() {
     return Serve(
         kAIDocumentSuite, "RedrawDocument", [] { return Arguments(); },
         [](Host& host) -> HostErr {
-            ++host.redrawsRequested;
+            host.App().RequestRedraw();
             return kHostNoError;
         });
 }

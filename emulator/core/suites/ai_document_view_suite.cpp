@@ -12,8 +12,8 @@ constexpr const char* kSuite = kAIDocumentViewSuite;
 
 // Null stands for the first view.
 View* FindView(Host& host, HostDocumentViewHandle handle, const char* function) {
-    if (handle == nullptr) return &host.document.FirstView();
-    View* view = host.document.FindView(handle);
+    if (handle == nullptr) return &host.Drawing().FirstView();
+    View* view = host.Drawing().FindView(handle);
     if (view == nullptr) host.Misuse(std::string(function) + ": unknown document view");
     return view;
 }
@@ -23,9 +23,9 @@ HostErr HOST_API GetNthDocumentView(int32_t index, HostDocumentViewHandle* view)
         kSuite, "GetNthDocumentView", [&] { return Arguments().Add("index", index); },
         [&](Host& host) -> HostErr {
             if (view == nullptr || index < 0) return kHostErrBadParameter;
-            View* found = host.document.ViewAt(static_cast<size_t>(index));
+            View* found = host.Drawing().ViewAt(static_cast<size_t>(index));
             if (found == nullptr) return kHostErrBadParameter;
-            *view = host.document.HandleOf(found);
+            *view = host.Drawing().HandleOf(found);
             return kHostNoError;
         });
 }

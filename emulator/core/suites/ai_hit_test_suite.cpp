@@ -27,14 +27,14 @@ HostErr HOST_API HitTestEx(HostArtHandle art, const HostRealPoint* point, HostRe
             if (art != nullptr && (within = FindArt(host, art, "HitTestEx")) == nullptr)
                 return kHostErrBadHandle;
             // The tolerance is in pixels of the view the user looks at.
-            double radius = tolerance / double{host.document.FirstView().Zoom()};
-            auto found = host.document.HitAnchor(*point, radius, within);
+            double radius = tolerance / double{host.Drawing().FirstView().Zoom()};
+            auto found = host.Drawing().HitAnchor(*point, radius, within);
             auto data = std::make_unique<HostToolHitData>();
             if (found) {
-                *data = {1, host.document.HandleOf(found->path),
+                *data = {1, host.Drawing().HandleOf(found->path),
                          static_cast<int16_t>(found->segment), found->point};
             }
-            *hit = host.hits.Add(std::move(data));
+            *hit = host.Hits().Add(std::move(data));
             return kHostNoError;
         });
 }
@@ -44,7 +44,7 @@ HostErr HOST_API GetHitData(HostHitRef hit, HostToolHitData* data) {
         kSuite, "GetHitData", [&] { return Arguments().Add("hit", hit); },
         [&](Host& host) -> HostErr {
             if (data == nullptr) return kHostErrBadParameter;
-            const HostToolHitData* found = host.hits.Find(hit);
+            const HostToolHitData* found = host.Hits().Find(hit);
             if (found == nullptr) {
                 host.Misuse("GetHitData: unknown hit");
                 return kHostErrBadHandle;
@@ -58,7 +58,7 @@ HostErr HOST_API Release(HostHitRef hit) {
     return Serve(
         kSuite, "Release", [&] { return Arguments().Add("hit", hit); },
         [&](Host& host) -> HostErr {
-            if (host.hits.Remove(hit)) return kHostNoError;
+            if (host.Hits().Remove(hit)) return kHostNoError;
             host.Misuse("Release: unknown hit");
             return kHostErrBadHandle;
         });

@@ -14,7 +14,7 @@ HostErr HOST_API CountLayers(int32_t* count) {
         kSuite, "CountLayers", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
             if (count == nullptr) return kHostErrBadParameter;
-            *count = static_cast<int32_t>(host.document.LayerCount());
+            *count = static_cast<int32_t>(host.Drawing().LayerCount());
             return kHostNoError;
         });
 }
@@ -24,8 +24,8 @@ HostErr HOST_API GetNthLayer(int32_t index, HostLayerHandle* layer) {
         kSuite, "GetNthLayer", [&] { return Arguments().Add("index", index); },
         [&](Host& host) -> HostErr {
             if (layer == nullptr || index < 0) return kHostErrBadParameter;
-            Layer* found = host.document.LayerAt(static_cast<size_t>(index));
-            *layer = host.document.HandleOf(found);
+            Layer* found = host.Drawing().LayerAt(static_cast<size_t>(index));
+            *layer = host.Drawing().HandleOf(found);
             return found != nullptr ? kHostNoError : kHostErrBadParameter;
         });
 }
@@ -35,7 +35,7 @@ HostErr HOST_API GetCurrentLayer(HostLayerHandle* layer) {
         kSuite, "GetCurrentLayer", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
             if (layer == nullptr) return kHostErrBadParameter;
-            *layer = host.document.HandleOf(host.document.Current());
+            *layer = host.Drawing().HandleOf(host.Drawing().Current());
             return kHostNoError;
         });
 }
@@ -49,8 +49,8 @@ HostErr HOST_API InsertLayer(HostLayerHandle layer, int32_t paintOrder, HostLaye
             Layer* reference = nullptr;
             if (layer != nullptr && (reference = FindLayer(host, layer, "InsertLayer")) == nullptr)
                 return kHostErrBadHandle;
-            Layer* made = host.document.InsertLayer(reference, paintOrder);
-            *inserted = host.document.HandleOf(made);
+            Layer* made = host.Drawing().InsertLayer(reference, paintOrder);
+            *inserted = host.Drawing().HandleOf(made);
             return made != nullptr ? kHostNoError : kHostErrBadParameter;
         });
 }
@@ -60,7 +60,7 @@ HostErr HOST_API GetLayerTitle(HostLayerHandle layer, HostUnicodeStringRef title
         kSuite, "GetLayerTitle", [&] { return Arguments().Add("layer", layer); },
         [&](Host& host) -> HostErr {
             Layer* found = FindLayer(host, layer, "GetLayerTitle");
-            std::string* text = host.strings.Find(title);
+            std::string* text = host.Strings().Find(title);
             if (found == nullptr || text == nullptr) return kHostErrBadHandle;
             *text = found->title;
             return kHostNoError;
@@ -72,7 +72,7 @@ HostErr HOST_API SetLayerTitle(HostLayerHandle layer, HostUnicodeStringRef title
         kSuite, "SetLayerTitle", [&] { return Arguments().Add("layer", layer); },
         [&](Host& host) -> HostErr {
             Layer* found = FindLayer(host, layer, "SetLayerTitle");
-            const std::string* text = host.strings.Find(title);
+            const std::string* text = host.Strings().Find(title);
             if (found == nullptr || text == nullptr) return kHostErrBadHandle;
             found->title = *text;
             return kHostNoError;

@@ -24,14 +24,14 @@ HostErr HOST_API AddMenuItem(HostPluginRef plugin, const char* name, const char*
         [&](Host& host) -> HostErr {
             if (groupName == nullptr || text == nullptr || item == nullptr)
                 return kHostErrBadParameter;
-            if (plugin != host.plugin.Ref()) {
+            if (plugin != host.Plugin().Ref()) {
                 host.Misuse("AddMenuItem with a foreign plug-in reference");
                 return kHostErrBadHandle;
             }
-            MenuGroup* group = host.menus.GroupNamed(Cp1252ToUtf8(groupName));
+            MenuGroup* group = host.MenuBar().GroupNamed(Cp1252ToUtf8(groupName));
             if (group == nullptr) return kHostErrNotFound;
             MenuItem added{Cp1252ToUtf8(name == nullptr ? "" : name), Cp1252ToUtf8(text), plugin};
-            *item = host.menus.HandleOf(host.menus.AddItem(*group, std::move(added)));
+            *item = host.MenuBar().HandleOf(host.MenuBar().AddItem(*group, std::move(added)));
             return kHostNoError;
         });
 }
@@ -50,9 +50,9 @@ HostErr HOST_API AddMenuGroupAsSubMenu(const char* groupName, int32_t options,
             if (groupName == nullptr || group == nullptr) return kHostErrBadParameter;
             MenuItem* parent = FindOwnMenuItem(host, parentItem, "AddMenuGroupAsSubMenu");
             if (parent == nullptr) return kHostErrBadHandle;
-            MenuGroup* made = host.menus.AddGroup(Cp1252ToUtf8(groupName), parent);
+            MenuGroup* made = host.MenuBar().AddGroup(Cp1252ToUtf8(groupName), parent);
             if (made == nullptr) return kHostErrBadParameter;
-            *group = host.menus.HandleOf(*made);
+            *group = host.MenuBar().HandleOf(*made);
             return kHostNoError;
         });
 }
@@ -62,7 +62,7 @@ HostErr HOST_API CountMenuGroups(int32_t* count) {
         kSuite, "CountMenuGroups", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
             if (count == nullptr) return kHostErrBadParameter;
-            *count = static_cast<int32_t>(host.menus.GroupCount());
+            *count = static_cast<int32_t>(host.MenuBar().GroupCount());
             return kHostNoError;
         });
 }
@@ -72,9 +72,9 @@ HostErr HOST_API GetNthMenuGroup(int32_t index, HostMenuGroupHandle* group) {
         kSuite, "GetNthMenuGroup", [&] { return Arguments().Add("index", index); },
         [&](Host& host) -> HostErr {
             if (group == nullptr || index < 0) return kHostErrBadParameter;
-            MenuGroup* found = host.menus.GroupAt(static_cast<size_t>(index));
+            MenuGroup* found = host.MenuBar().GroupAt(static_cast<size_t>(index));
             if (found == nullptr) return kHostErrBadParameter;
-            *group = host.menus.HandleOf(*found);
+            *group = host.MenuBar().HandleOf(*found);
             return kHostNoError;
         });
 }

@@ -15,11 +15,11 @@ HostErr HOST_API AddNotifier(HostPluginRef plugin, const char* name, const char*
         [&](Host& host) -> HostErr {
             if (name == nullptr || type == nullptr || notifier == nullptr)
                 return kHostErrBadParameter;
-            if (plugin != host.plugin.Ref()) {
+            if (plugin != host.Plugin().Ref()) {
                 host.Misuse("AddNotifier with a foreign plug-in reference");
                 return kHostErrBadHandle;
             }
-            *notifier = host.notifiers.Add(plugin, name, type);
+            *notifier = host.NotifierList().Add(plugin, name, type);
             return kHostNoError;
         });
 }

@@ -21,7 +21,7 @@ HostErr HOST_API SetPathSegmentCount(HostArtHandle path, int16_t count) {
             Art* found = FindPath(host, path, "SetPathSegmentCount");
             if (found == nullptr) return kHostErrBadHandle;
             if (count < 0) return kHostErrBadParameter;
-            host.document.SetSegmentCount(*found, static_cast<size_t>(count));
+            host.Drawing().SetSegmentCount(*found, static_cast<size_t>(count));
             return kHostNoError;
         });
 }
@@ -53,8 +53,8 @@ HostErr HOST_API SetPathSegments(HostArtHandle path, int16_t first, int16_t coun
             Art* found = FindPath(host, path, "SetPathSegments");
             if (found == nullptr) return kHostErrBadHandle;
             if (segments == nullptr || !InRange(*found, first, count)) return kHostErrBadParameter;
-            host.document.SetSegments(*found, static_cast<size_t>(first),
-                                      {segments, static_cast<size_t>(count)});
+            host.Drawing().SetSegments(*found, static_cast<size_t>(first),
+                                       {segments, static_cast<size_t>(count)});
             return kHostNoError;
         });
 }

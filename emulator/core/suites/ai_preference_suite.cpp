@@ -24,8 +24,8 @@ std::string PrefixName(const char* prefix) {
 // The value of type T under PREFIX and KEY, or null. The dialog manager hears of the read.
 template <typename T>
 const T* Lookup(Host& host, const char* prefix, const char* key) {
-    host.dialogs.NotePreferenceRead(PrefixName(prefix), Cp1252ToUtf8(key));
-    return host.preferences.Find<T>(PrefixName(prefix), Cp1252ToUtf8(key));
+    host.Dialogs().NotePreferenceRead(PrefixName(prefix), Cp1252ToUtf8(key));
+    return host.Preferences().Find<T>(PrefixName(prefix), Cp1252ToUtf8(key));
 }
 
 // What the store keeps, as STORED, of VALUE as the plug-in passes it.
@@ -60,7 +60,8 @@ HostErr PutPreference(const char* function, const char* prefix, const char* key,
         kSuite, function, [&] { return Describe(prefix, key).Add("value", value); },
         [&](Host& host) -> HostErr {
             if (key == nullptr) return kHostErrBadParameter;
-            host.preferences.Put(PrefixName(prefix), Cp1252ToUtf8(key), StoredForm<Stored>(value));
+            host.Preferences().Put(PrefixName(prefix), Cp1252ToUtf8(key),
+                                   StoredForm<Stored>(value));
             return kHostNoError;
         });
 }

@@ -12,13 +12,13 @@ constexpr const char* kSuite = kAIToolSuite;
 // The resource number of ICON, or nothing for a null icon.
 std::optional<int32_t> IconResource(Host& host, HostIconRef icon) {
     if (icon == nullptr) return std::nullopt;
-    const Icon* found = host.icons.Find(icon);
+    const Icon* found = host.Icons().Find(icon);
     if (found == nullptr) throw std::invalid_argument("unknown icon");
     return found->resourceId;
 }
 
 Tool* FindTool(Host& host, HostToolHandle handle, const char* function) {
-    Tool* tool = host.toolbox.Find(handle);
+    Tool* tool = host.Tools().Find(handle);
     if (tool == nullptr) host.Misuse(std::string(function) + ": unknown tool");
     return tool;
 }
@@ -41,7 +41,7 @@ HostErr HOST_API AddTool(HostPluginRef plugin, const char* name, const AIAddTool
         [&](Host& host) -> HostErr {
             if (name == nullptr || data == nullptr || data->title == nullptr || tool == nullptr)
                 return kHostErrBadParameter;
-            if (plugin != host.plugin.Ref()) {
+            if (plugin != host.Plugin().Ref()) {
                 host.Misuse("AddTool with a foreign plug-in reference");
                 return kHostErrBadHandle;
             }
@@ -53,7 +53,7 @@ HostErr HOST_API AddTool(HostPluginRef plugin, const char* name, const AIAddTool
             added.options = options;
             added.icon = IconResource(host, data->icon);
             added.owner = plugin;
-            *tool = host.toolbox.HandleOf(host.toolbox.Add(std::move(added)));
+            *tool = host.Tools().HandleOf(host.Tools().Add(std::move(added)));
             return kHostNoError;
         });
 }
@@ -63,7 +63,7 @@ HostErr HOST_API GetToolNumberFromName(const char* name, AIToolType* number) {
         kSuite, "GetToolNumberFromName", [&] { return Arguments().Add("name", name); },
         [&](Host& host) -> HostErr {
             if (name == nullptr || number == nullptr) return kHostErrBadParameter;
-            const Tool* tool = host.toolbox.Named(Cp1252ToUtf8(name));
+            const Tool* tool = host.Tools().Named(Cp1252ToUtf8(name));
             if (tool == nullptr) return kHostErrNotFound;
             *number = tool->number;
             return kHostNoError;
@@ -89,7 +89,7 @@ HostErr HOST_API SetToolRolloverIcon(HostToolHandle tool, HostIconRef icon) {
         [&](Host& host) -> HostErr {
             Tool* found = FindTool(host, tool, "SetToolRolloverIcon");
             if (found == nullptr) return kHostErrBadHandle;
-            if (found->owner != host.plugin.Ref()) {
+            if (found->owner != host.Plugin().Ref()) {
                 host.Misuse("SetToolRolloverIcon: a tool of another plug-in");
                 return kHostErrBadHandle;
             }

@@ -30,7 +30,7 @@ HostErr HOST_API TransformArt(HostArtHandle art, const HostRealMatrix* matrix, H
             Art* found = FindArt(host, art, "TransformArt");
             if (found == nullptr) return kHostErrBadHandle;
             // Stroke widths are not modelled: only the geometry can change.
-            if ((flags & kHostTransformObjects) != 0) host.document.Transform(*found, *matrix);
+            if ((flags & kHostTransformObjects) != 0) host.Drawing().Transform(*found, *matrix);
             return kHostNoError;
         });
 }

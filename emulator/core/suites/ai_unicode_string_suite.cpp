@@ -13,7 +13,7 @@ HostErr HOST_API NewFromWindows1252(const char* text, HostUnicodeStringRef* stri
         kSuite, "NewFromWindows1252", [&] { return Arguments().Add("text", text); },
         [&](Host& host) -> HostErr {
             if (text == nullptr || string == nullptr) return kHostErrBadParameter;
-            *string = host.strings.Add(std::make_unique<std::string>(Cp1252ToUtf8(text)));
+            *string = host.Strings().Add(std::make_unique<std::string>(Cp1252ToUtf8(text)));
             return kHostNoError;
         });
 }
@@ -22,8 +22,8 @@ HostErr HOST_API Compare(HostUnicodeStringRef a, HostUnicodeStringRef b, int32_t
     return Serve(
         kSuite, "Compare", [&] { return Arguments().Add("a", a).Add("b", b); },
         [&](Host& host) -> HostErr {
-            const std::string* first = host.strings.Find(a);
-            const std::string* second = host.strings.Find(b);
+            const std::string* first = host.Strings().Find(a);
+            const std::string* second = host.Strings().Find(b);
             if (order == nullptr) return kHostErrBadParameter;
             if (first == nullptr || second == nullptr) {
                 host.Misuse("Compare: unknown string");
@@ -40,7 +40,7 @@ HostErr HOST_API Dispose(HostUnicodeStringRef string) {
     return Serve(
         kSuite, "Dispose", [&] { return Arguments().Add("string", string); },
         [&](Host& host) -> HostErr {
-            if (host.strings.Remove(string)) return kHostNoError;
+            if (host.Strings().Remove(string)) return kHostNoError;
             host.Misuse("Dispose: unknown string");
             return kHostErrBadHandle;
         });

@@ -22,7 +22,7 @@ HostErr HOST_API OpenURL(const char* url) {
         kSuite, "OpenURL", [&] { return Arguments().Add("url", url); },
         [&](Host& host) -> HostErr {
             if (url == nullptr) return kHostErrBadParameter;
-            host.pagesOpened.push_back(Cp1252ToUtf8(url));
+            host.App().OpenPage(Cp1252ToUtf8(url));
             return kHostNoError;
         });
 }

@@ -15,7 +15,7 @@ HostErr HOST_API AcquireSuite(const char* name, int32_t version, const void** su
         [&] { return Arguments().Add("name", name).Add("version", version); },
         [&](Host& host) -> HostErr {
             if (name == nullptr || suite == nullptr) return kHostErrBadParameter;
-            return host.suites.Acquire(name, version, suite);
+            return host.Suites().Acquire(name, version, suite);
         });
 }
 
@@ -25,7 +25,7 @@ HostErr HOST_API ReleaseSuite(const char* name, int32_t version) {
         [&] { return Arguments().Add("name", name).Add("version", version); },
         [&](Host& host) -> HostErr {
             if (name == nullptr) return kHostErrBadParameter;
-            HostErr result = host.suites.Release(name, version);
+            HostErr result = host.Suites().Release(name, version);
             if (result != kHostNoError)
                 host.Misuse("release of a suite that is not held: " + Cp1252ToUtf8(name) + " " +
                             std::to_string(version));
@@ -48,7 +48,7 @@ HostErr HOST_API AllocateBlock(uint32_t size, void** block) {
         kSuite, "AllocateBlock", [&] { return Arguments().Add("size", size); },
         [&](Host& host) -> HostErr {
             if (block == nullptr) return kHostErrBadParameter;
-            *block = host.blocks.Allocate(size);
+            *block = host.Blocks().Allocate(size);
             return *block != nullptr ? kHostNoError : kHostErrOutOfMemory;
         });
 }
@@ -57,7 +57,7 @@ HostErr HOST_API FreeBlock(void* block) {
     return Serve(
         kSuite, "FreeBlock", [&] { return Arguments().Add("block", block); },
         [&](Host& host) -> HostErr {
-            if (host.blocks.Free(block)) return kHostNoError;
+            if (host.Blocks().Free(block)) return kHostNoError;
             host.Misuse("free of a block the host did not hand out");
             return kHostErrBadParameter;
         });

@@ -15,19 +15,19 @@ Object* Found(Host& host, Object* object, const char* function, const char* what
 }
 
 inline Dialog* FindDialog(Host& host, HostDialogRef handle, const char* function) {
-    return Found(host, host.dialogs.FindDialog(handle), function, "dialog");
+    return Found(host, host.Dialogs().FindDialog(handle), function, "dialog");
 }
 inline Item* FindItem(Host& host, HostItemRef handle, const char* function) {
-    return Found(host, host.dialogs.FindItem(handle), function, "item");
+    return Found(host, host.Dialogs().FindItem(handle), function, "item");
 }
 inline List* FindList(Host& host, HostListRef handle, const char* function) {
-    return Found(host, host.dialogs.FindList(handle), function, "list");
+    return Found(host, host.Dialogs().FindList(handle), function, "list");
 }
 inline Entry* FindEntry(Host& host, HostEntryRef handle, const char* function) {
-    return Found(host, host.dialogs.FindEntry(handle), function, "entry");
+    return Found(host, host.Dialogs().FindEntry(handle), function, "entry");
 }
 inline Drawer* FindDrawer(Host& host, HostDrawerRef handle, const char* function) {
-    return Found(host, host.dialogs.FindDrawer(handle), function, "drawer");
+    return Found(host, host.Dialogs().FindDrawer(handle), function, "drawer");
 }
 
 }  // namespace emulator

@@ -11,7 +11,7 @@
 namespace emulator {
 
 inline Art* FindArt(Host& host, HostArtHandle handle, const char* function) {
-    Art* art = host.document.FindArt(handle);
+    Art* art = host.Drawing().FindArt(handle);
     if (art == nullptr) host.Misuse(std::string(function) + ": art that is not in the document");
     return art;
 }
@@ -26,25 +26,25 @@ inline Art* FindPath(Host& host, HostArtHandle handle, const char* function) {
 }
 
 inline Layer* FindLayer(Host& host, HostLayerHandle handle, const char* function) {
-    Layer* layer = host.document.Find(handle);
+    Layer* layer = host.Drawing().Find(handle);
     if (layer == nullptr) host.Misuse(std::string(function) + ": unknown layer");
     return layer;
 }
 
 inline MenuGroup* FindMenuGroup(Host& host, HostMenuGroupHandle handle, const char* function) {
-    MenuGroup* group = host.menus.Find(handle);
+    MenuGroup* group = host.MenuBar().Find(handle);
     if (group == nullptr) host.Misuse(std::string(function) + ": unknown menu group");
     return group;
 }
 
 // Only the plug-in's own items: the others belong to the host or to other programs.
 inline MenuItem* FindOwnMenuItem(Host& host, HostMenuItemHandle handle, const char* function) {
-    MenuItem* item = host.menus.Find(handle);
+    MenuItem* item = host.MenuBar().Find(handle);
     if (item == nullptr) {
         host.Misuse(std::string(function) + ": unknown menu item");
         return nullptr;
     }
-    if (item->owner != host.plugin.Ref()) {
+    if (item->owner != host.Plugin().Ref()) {
         host.Misuse(std::string(function) + ": a menu item the plug-in does not own");
         return nullptr;
     }

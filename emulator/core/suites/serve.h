@@ -84,27 +84,27 @@ HostErr RunGuarded(Host& host, const char* suite, const char* function, Body& bo
 template <typename Describe, typename Body, typename Answered>
 HostErr ServeTraced(const char* suite, const char* function, Describe describe, Body body,
                     Answered answered) {
-    Host* host = Host::Current();
+    Host* host = Host::Serving();
     if (host == nullptr) return kHostErrWrongContext;
-    if (!host->loop.OnItsThread()) {
+    if (!host->Loop().OnItsThread()) {
         // Nothing of the host may be touched from this thread: the user-interface thread
         // records the misuse when it next runs an event.
         std::string what =
             std::string(suite) + "." + function + ": called off the user-interface thread";
-        host->loop.Post({0, [host, what] { host->Misuse(what); }});
+        host->Loop().Post({0, [host, what] { host->Misuse(what); }});
         return kHostErrWrongContext;
     }
-    bool traced = host->trace.Enabled();
+    bool traced = host->TraceLog().Enabled();
     SuiteCallRecord call;
     if (traced) {
         call = {suite, function, describe().Text(), kHostNoError, ""};
-        host->trace.Begin(call);
+        host->TraceLog().Begin(call);
     }
     HostErr result = RunGuarded(*host, suite, function, body);
     if (traced) {
         call.result = result;
         call.answer = answered(result);
-        host->trace.End(call);
+        host->TraceLog().End(call);
     }
     return result;
 }

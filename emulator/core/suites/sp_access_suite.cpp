@@ -13,8 +13,8 @@ HostErr HOST_API GetPluginAccess(HostPluginRef plugin, HostAccessRef* access) {
         kSuite, "GetPluginAccess", [] { return Arguments(); },
         [&](Host& host) -> HostErr {
             if (access == nullptr) return kHostErrBadParameter;
-            if (plugin != host.plugin.Ref()) return kHostErrBadHandle;
-            host.plugin.KeepLoaded();
+            if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
+            host.Plugin().KeepLoaded();
             *access = reinterpret_cast<HostAccessRef>(plugin);
             return kHostNoError;
         });

@@ -18,10 +18,10 @@ std::vector<std::string> NameWords(const Action& action) {
 // does not paint.
 Effect UnderModalsNothing(const std::string& name, Effect effect) {
     return [name, effect = std::move(effect)](Host& host, ActionContext& context) {
-        if (const Modals::Window* top = host.modals.Top()) {
+        if (const Modals::Window* top = host.ModalWindows().Top()) {
             context.Notice("the " + top->kind + " \"" + top->title + "\" is open: `" + name +
                            "` reaches nothing under it; nothing happens");
-            host.loop.SkipPaint();
+            host.Loop().SkipPaint();
             return;
         }
         effect(host, context);
@@ -29,8 +29,7 @@ Effect UnderModalsNothing(const std::string& name, Effect effect) {
 }
 
 void Record(Host& host, const std::string& name) {
-    host.actionsBegun.push_back(name);
-    if (host.actionsBegun.size() > Host::kActionsKept) host.actionsBegun.pop_front();
+    host.Journal().Record(name);
 }
 
 // EFFECT, the action NAME told to the host as begun, and again once it is over: a modal

@@ -44,9 +44,9 @@ Effect CompileCall(const ActionArguments& args) {
 Effect CompileWithoutSuite(const ActionArguments& args) {
     args.ExpectCount(2);
     return [name = args.Text(0), version = args.Integer(1)](Host& host, ActionContext&) {
-        if (host.Started() || !host.plugin.Calls().empty())
+        if (host.Started() || !host.Plugin().Calls().empty())
             throw std::runtime_error("without-suite must come before start");
-        if (!host.suites.LeaveOut(name, version))
+        if (!host.Suites().LeaveOut(name, version))
             throw std::runtime_error("the host serves no suite \"" + name + "\" version " +
                                      std::to_string(version));
     };

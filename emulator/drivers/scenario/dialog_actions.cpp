@@ -14,7 +14,8 @@ using UserActionReader = UserAction (*)(const ActionArguments&);
 enum class Where { kPanel, kModalDialog };
 
 Dialog& DialogAt(Host& host, Where where) {
-    Dialog* dialog = where == Where::kPanel ? host.dialogs.Panel() : host.dialogs.ModalOnScreen();
+    Dialog* dialog =
+        where == Where::kPanel ? host.Dialogs().Panel() : host.Dialogs().ModalOnScreen();
     if (dialog == nullptr)
         throw std::runtime_error(where == Where::kPanel ? "there is no panel"
                                                         : "no dialog is on screen");
@@ -28,14 +29,14 @@ Action On(Where where, const std::string& form, const std::string& summary, User
             [where, read](const ActionArguments& args) -> Effect {
                 return [where, act = read(args)](Host& host, ActionContext& context) {
                     // An alert over the dialog takes the input first.
-                    const Modals::Window* top = host.modals.Top();
+                    const Modals::Window* top = host.ModalWindows().Top();
                     if (where == Where::kModalDialog && top != nullptr && top->kind == "alert") {
                         context.Notice("the alert \"" + top->title +
                                        "\" is over the dialog: answer it first; nothing happens");
-                        host.loop.SkipPaint();
+                        host.Loop().SkipPaint();
                         return;
                     }
-                    ActionOutcome outcome = act(host.dialogs, DialogAt(host, where));
+                    ActionOutcome outcome = act(host.Dialogs(), DialogAt(host, where));
                     if (!outcome.done) context.Notice(outcome.notice);
                 };
             },

@@ -22,10 +22,10 @@ Effect CompileLayer(const ActionArguments& args) {
             args.BadUsage();
     }
     return [title = args.Text(0), locked, current](Host& host, ActionContext&) {
-        Layer* layer = host.document.InsertLayer(nullptr, kHostPlaceAboveAll);
+        Layer* layer = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
         layer->title = title;
         layer->locked = locked;
-        if (current) host.document.SetCurrent(layer);
+        if (current) host.Drawing().SetCurrent(layer);
     };
 }
 
@@ -35,10 +35,10 @@ Action OnLayer(const std::string& name, const std::string& summary,
     return {name, name + " \"TITLE\"", summary, [act](const ActionArguments& args) -> Effect {
                 args.ExpectCount(1);
                 return [act, title = args.Text(0)](Host& host, ActionContext&) {
-                    Layer* layer = host.document.LayerTitled(title);
+                    Layer* layer = host.Drawing().LayerTitled(title);
                     if (layer == nullptr)
                         throw std::runtime_error("no layer is titled \"" + title + "\"");
-                    act(host.document, *layer);
+                    act(host.Drawing(), *layer);
                 };
             }};
 }
@@ -58,7 +58,7 @@ Effect CompileAddPath(const ActionArguments& args) {
         segments.push_back({anchor, anchor, anchor, 1});
     }
     return [segments](Host& host, ActionContext& context) {
-        Document& document = host.document;
+        Document& document = host.Drawing();
         if (!Editable(*document.Current(), context)) return;
         HostErr error = kHostNoError;
         Art* path = document.NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
@@ -81,9 +81,9 @@ Art& NthPath(Document& document, int32_t n) {
 Effect CompileDeleteArt(const ActionArguments& args) {
     args.ExpectCount(1);
     return [n = args.Integer(0)](Host& host, ActionContext& context) {
-        Art& path = NthPath(host.document, n);
+        Art& path = NthPath(host.Drawing(), n);
         if (!Editable(*path.layer, context)) return;
-        host.document.Dispose(path);
+        host.Drawing().Dispose(path);
         host.NotifyArtChanged();
     };
 }
@@ -92,9 +92,9 @@ Effect CompileMoveArt(const ActionArguments& args) {
     args.ExpectCount(3);
     HostRealMatrix move{1, 0, 0, 1, args.Single(1), args.Single(2)};
     return [n = args.Integer(0), move](Host& host, ActionContext& context) {
-        Art& path = NthPath(host.document, n);
+        Art& path = NthPath(host.Drawing(), n);
         if (!Editable(*path.layer, context)) return;
-        host.document.Transform(path, move);
+        host.Drawing().Transform(path, move);
         host.NotifyArtChanged();
     };
 }

@@ -18,7 +18,7 @@ Effect CompileMenuGroup(const ActionArguments& args) {
     std::optional<Parent> parent;
     if (under) parent = Parent{args.Text(2), args.Text(3)};
     return [name = args.HostReadableText(0), parent](Host& host, ActionContext&) {
-        Menus& menus = host.menus;
+        Menus& menus = host.MenuBar();
         if (menus.GroupNamed(name) != nullptr)
             throw std::runtime_error("a menu group is already named \"" + name + "\"");
         MenuItem* parentItem = nullptr;
@@ -37,7 +37,7 @@ Effect CompileMenuGroup(const ActionArguments& args) {
 Effect CompileMenuChoice(const ActionArguments& args) {
     args.ExpectCount(1);
     return [text = args.Text(0)](Host& host, ActionContext& context) {
-        const MenuItem* item = host.menus.FirstItemReading(text);
+        const MenuItem* item = host.MenuBar().FirstItemReading(text);
         if (item == nullptr) throw std::runtime_error("no menu item reads \"" + text + "\"");
         // A real interface does nothing either: the item is greyed, or its submenu opens.
         ActionOutcome outcome = host.ChooseMenuItem(*item);

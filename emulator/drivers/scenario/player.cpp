@@ -35,20 +35,20 @@ void Player::Load(const std::string& file, const std::string& text) {
             std::vector<Word> words = SplitWords(line);
             if (words.empty()) continue;
             Effect effect = HostActions().Compile(words);
-            host_.loop.Post({number, [this, effect, number] {
-                                 LineContext context(*this, number);
-                                 effect(host_, context);
-                             }});
+            host_.Loop().Post({number, [this, effect, number] {
+                                   LineContext context(*this, number);
+                                   effect(host_, context);
+                               }});
         } catch (const SyntaxError& error) {
             throw ScenarioError(file_ + ":" + std::to_string(number) + ": " + error.what());
         }
     }
-    host_.loop.Close();
+    host_.Loop().Close();
 }
 
 void Player::Play(const std::function<void()>& beforeQuitting) {
-    host_.loop.Run();
-    if (!host_.loop.Failure()) {
+    host_.Loop().Run();
+    if (!host_.Loop().Failure()) {
         if (beforeQuitting) beforeQuitting();
         try {
             host_.Finish();
@@ -56,7 +56,7 @@ void Player::Play(const std::function<void()>& beforeQuitting) {
             throw ScenarioError(file_ + ": at the end: " + error.what());
         }
     }
-    if (const auto& failure = host_.loop.Failure())
+    if (const auto& failure = host_.Loop().Failure())
         throw ScenarioError(file_ + ":" + std::to_string(failure->Line()) + ": " + failure->what());
 }
 

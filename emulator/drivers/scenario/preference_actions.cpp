@@ -13,13 +13,13 @@ std::string Prefix(const ActionArguments& args) {
 Effect CompilePref(const ActionArguments& args) {
     args.ExpectCount(4);
     return [prefix = Prefix(args), key = args.HostReadableText(1), value = args.Preference(2)](
-               Host& host, ActionContext&) { host.preferences.Put(prefix, key, value); };
+               Host& host, ActionContext&) { host.Preferences().Put(prefix, key, value); };
 }
 
 Effect CompilePrefRemove(const ActionArguments& args) {
     args.ExpectCount(2);
     return [prefix = Prefix(args), key = args.HostReadableText(1)](Host& host, ActionContext&) {
-        host.preferences.Remove(prefix, key);
+        host.Preferences().Remove(prefix, key);
     };
 }
 

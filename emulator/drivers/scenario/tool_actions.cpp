@@ -16,13 +16,13 @@ void Report(const ActionOutcome& outcome, ActionContext& context) {
 Effect CompileToolInstalled(const ActionArguments& args) {
     args.ExpectCount(1);
     return [name = args.HostReadableText(0)](Host& host, ActionContext&) {
-        if (host.Started() || !host.plugin.Calls().empty())
+        if (host.Started() || !host.Plugin().Calls().empty())
             throw std::runtime_error("tool-installed must come before start");
         Tool tool;
         tool.name = name;
         tool.tip = name;
         try {
-            host.toolbox.Add(std::move(tool));
+            host.Tools().Add(std::move(tool));
         } catch (const std::invalid_argument& refused) {
             throw std::runtime_error(refused.what());
         }
@@ -34,7 +34,7 @@ Effect CompileSelectTool(const ActionArguments& args) {
     std::optional<std::string> name;
     if (args.Count() == 1) name = args.Text(0);
     return [name](Host& host, ActionContext& context) {
-        Tool* tool = name ? host.toolbox.Named(*name) : host.toolbox.OwnedBy(host.plugin.Ref());
+        Tool* tool = name ? host.Tools().Named(*name) : host.Tools().OwnedBy(host.Plugin().Ref());
         if (tool == nullptr)
             throw std::runtime_error(name ? "no tool is named \"" + *name + "\""
                                           : std::string("the plug-in has added no tool"));
@@ -58,9 +58,9 @@ Action KeyAction(const std::string& name, const std::string& summary, bool down)
                 if (!key) args.BadUsage();
                 return [down, pressed = *key](Host& host, ActionContext&) {
                     if (down)
-                        host.keyboard.Hold(pressed);
+                        host.Input().Keys().Hold(pressed);
                     else
-                        host.keyboard.Release(pressed);
+                        host.Input().Keys().Release(pressed);
                 };
             },
             true};
@@ -100,14 +100,14 @@ Action MouseAction(const std::string& name, const std::string& summary,
                 args.ExpectCount(2);
                 HostRealPoint point{args.Single(0), args.Single(1)};
                 return [name, steps, point](Host& host, ActionContext& context) {
-                    RequireButton(host.mouseButtonDown, steps, name);
-                    host.mousePosition = point;
+                    RequireButton(host.Input().ButtonDown(), steps, name);
+                    host.Input().MoveTo(point);
                     // The button moves whether or not a tool hears it; one notice tells
                     // that the whole action reached nothing.
                     ActionOutcome outcome = ActionOutcome::Done();
                     for (const MouseStep& step : steps) {
                         if (step.after != Button::kAny)
-                            host.mouseButtonDown = step.after == Button::kDown;
+                            host.Input().SetButtonDown(step.after == Button::kDown);
                         ActionOutcome sent = host.SendToCurrentTool(step.selector, point);
                         if (outcome.done) outcome = sent;
                     }

@@ -12,7 +12,7 @@ Effect CompileZoom(const ActionArguments& args) {
     double zoom = args.Real(0);
     if (!View::ValidZoom(zoom))
         throw SyntaxError("\"" + args.Text(0) + "\" is not a zoom from 1/32 to 64");
-    return [zoom](Host& host, ActionContext&) { host.document.FirstView().SetZoom(zoom); };
+    return [zoom](Host& host, ActionContext&) { host.Drawing().FirstView().SetZoom(zoom); };
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ bool Tagged(const Art& path) {
                        [](const Tag& tag) { return tag.name == kToolTag; });
 }
 
-bool Began(const std::deque<std::string>& actions, const std::string& name) {
+bool Began(const std::vector<std::string>& actions, const std::string& name) {
     return std::find(actions.begin(), actions.end(), name) != actions.end();
 }
 
 // An action of the panel or of a dialog of the plug-in's: an edit of the current figure.
-bool PanelEdit(const std::deque<std::string>& actions) {
+bool PanelEdit(const std::vector<std::string>& actions) {
     return std::any_of(actions.begin(), actions.end(), [](const std::string& name) {
         return name.starts_with("panel ") || name.starts_with("dialog ");
     });
@@ -92,7 +92,7 @@ Broken CheckKind(const Art& path) {
 }  // namespace
 
 Broken FigureInvariants::CheckChange(const Art& path, const PathLook& before,
-                                     const std::deque<std::string>& actions,
+                                     const std::vector<std::string>& actions,
                                      int& figuresEdited) const {
     if (SameSegments(path.segments, before.segments) && path.closed == before.closed)
         return std::nullopt;
@@ -133,10 +133,10 @@ Broken FigureInvariants::CheckNewFigure(const Art& path) const {
 }
 
 // Art goes from the document only when the user deletes it; a guide goes with its gesture.
-Broken FigureInvariants::CheckLoss(const std::deque<std::string>& actions) const {
+Broken FigureInvariants::CheckLoss(const std::vector<std::string>& actions) const {
     if (Began(actions, "delete-art")) return std::nullopt;
     for (const auto& [handle, look] : paths_)
-        if (!look.guide && host_.document.FindArt(handle) == nullptr)
+        if (!look.guide && host_.Drawing().FindArt(handle) == nullptr)
             return BrokenInvariant{
                 look.tagged ? "finished figure lost" : "art lost",
                 "a path of " + std::to_string(look.segments.size()) + " segments"};
@@ -146,15 +146,15 @@ Broken FigureInvariants::CheckLoss(const std::deque<std::string>& actions) const
 // A guide, or the empty group of a figure being clicked, lives only while the tool can go on
 // with the gesture: the plug-in started and its tool current.
 Broken FigureInvariants::CheckResidue() const {
-    bool gestureLives =
-        host_.Started() && host_.toolbox.Current().owner == host_.plugin.Ref() && !host_.Unloaded();
+    bool gestureLives = host_.Started() && host_.Tools().Current().owner == host_.Plugin().Ref() &&
+                        !host_.Unloaded();
     if (gestureLives) return std::nullopt;
-    for (Art* path : host_.document.Paths())
+    for (Art* path : host_.Drawing().Paths())
         if (path->guide) return BrokenInvariant{"guide outlived its gesture", path->layer->title};
     // A group the user emptied by deleting its figure is the user's doing.
     for (const Art* group : TopGroups())
         if (group->children.empty() && !group->name.empty() &&
-            !groupsFilled_.contains(host_.document.HandleOf(group)))
+            !groupsFilled_.contains(host_.Drawing().HandleOf(group)))
             return BrokenInvariant{"empty group outlived its gesture",
                                    "\"" + group->name + "\" in \"" + group->layer->title + "\""};
     return std::nullopt;
@@ -162,25 +162,25 @@ Broken FigureInvariants::CheckResidue() const {
 
 std::vector<const Art*> FigureInvariants::TopGroups() const {
     std::vector<const Art*> groups;
-    for (size_t i = 0; i < host_.document.LayerCount(); ++i)
-        for (const Art* art : host_.document.LayerAt(i)->group->children)
+    for (size_t i = 0; i < host_.Drawing().LayerCount(); ++i)
+        for (const Art* art : host_.Drawing().LayerAt(i)->group->children)
             if (art->type == kHostGroupArt) groups.push_back(art);
     return groups;
 }
 
-Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
+Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
     // A figure is made of the presses of one creation, from the one that began it; a press
     // the layer refused, with its alert, places nothing.
     if (!creationUnderWay_) presses_.clear();
     alerted_ = host_.AlertsShown().size() > alertsSeen_;
     alertsSeen_ = host_.AlertsShown().size();
-    if ((Began(actions, "down") || Began(actions, "click")) && host_.mousePosition && !alerted_)
-        presses_.push_back(*host_.mousePosition);
+    if ((Began(actions, "down") || Began(actions, "click")) && host_.Input().Pointer() && !alerted_)
+        presses_.push_back(*host_.Input().Pointer());
     int figuresEdited = 0;
     Broken broken;
     // The first look has nothing to compare with: what is there was there before.
-    for (Art* path : looked_ ? host_.document.Paths() : std::vector<Art*>{}) {
-        auto before = paths_.find(host_.document.HandleOf(path));
+    for (Art* path : looked_ ? host_.Drawing().Paths() : std::vector<Art*>{}) {
+        auto before = paths_.find(host_.Drawing().HandleOf(path));
         if (before != paths_.end())
             broken = CheckChange(*path, before->second, actions, figuresEdited);
         else if (Tagged(*path))
@@ -198,17 +198,17 @@ Broken FigureInvariants::Check(const std::deque<std::string>& actions) {
 void FigureInvariants::Remember() {
     std::map<HostArtHandle, PathLook> looks;
     creationUnderWay_ = false;
-    for (Art* path : host_.document.Paths()) {
+    for (Art* path : host_.Drawing().Paths()) {
         PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked,
                       path->guide};
         creationUnderWay_ = creationUnderWay_ || path->guide;
-        looks.emplace(host_.document.HandleOf(path), std::move(look));
+        looks.emplace(host_.Drawing().HandleOf(path), std::move(look));
     }
     paths_ = std::move(looks);
     // The group made at a creation's first click stays empty until the figure is made: it
     // tells a creation under way even when the user deleted its guide.
     for (const Art* group : TopGroups()) {
-        HostArtHandle handle = host_.document.HandleOf(group);
+        HostArtHandle handle = host_.Drawing().HandleOf(group);
         if (!group->children.empty())
             groupsFilled_.insert(handle);
         else if (!group->name.empty() && !groupsFilled_.contains(handle))

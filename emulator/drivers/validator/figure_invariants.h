@@ -3,7 +3,6 @@
 // nothing of a gesture outlives it, and locked art stays as it is.
 #pragma once
 
-#include <deque>
 #include <map>
 #include <optional>
 #include <set>
@@ -24,7 +23,7 @@ class FigureInvariants {
 
     // Looks at the document after an event during which the driver began ACTIONS (by
     // name), against what the last look saw. The first broken invariant, or none.
-    std::optional<BrokenInvariant> Check(const std::deque<std::string>& actions);
+    std::optional<BrokenInvariant> Check(const std::vector<std::string>& actions);
 
   private:
     // A path as a look saw it.
@@ -37,10 +36,10 @@ class FigureInvariants {
     };
 
     std::optional<BrokenInvariant> CheckChange(const Art& path, const PathLook& before,
-                                               const std::deque<std::string>& actions,
+                                               const std::vector<std::string>& actions,
                                                int& figuresEdited) const;
     std::optional<BrokenInvariant> CheckNewFigure(const Art& path) const;
-    std::optional<BrokenInvariant> CheckLoss(const std::deque<std::string>& actions) const;
+    std::optional<BrokenInvariant> CheckLoss(const std::vector<std::string>& actions) const;
     std::optional<BrokenInvariant> CheckResidue() const;
     // The groups at the top of every layer, where the tool puts its figures.
     std::vector<const Art*> TopGroups() const;

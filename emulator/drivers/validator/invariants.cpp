@@ -94,8 +94,8 @@ Broken CheckLifecycleCall(const CallRecord& call) {
 // keeps its hold for the procedures the dialog manager calls outside any message; and
 // between messages the plug-in holds what that hold took, no more (procedures included).
 Broken Invariants::CheckSuites() {
-    const std::vector<CallRecord>& calls = host_.plugin.Calls();
-    bool panelMade = !standingHold_ && host_.dialogs.Panel() != nullptr;
+    const std::vector<CallRecord>& calls = host_.Plugin().Calls();
+    bool panelMade = !standingHold_ && host_.Dialogs().Panel() != nullptr;
     bool standingHoldTaken = false;
     for (; callsChecked_ < calls.size(); ++callsChecked_) {
         const CallRecord& call = calls[callsChecked_];
@@ -110,10 +110,10 @@ Broken Invariants::CheckSuites() {
                                    std::to_string(call.acquired) + ", released " +
                                    std::to_string(call.released)};
     }
-    if (panelMade) standingHold_ = host_.suites.HeldCount();
+    if (panelMade) standingHold_ = host_.Suites().HeldCount();
     // A modal window opened inside a message: that message still holds what it acquired.
-    if (host_.plugin.InCall()) return std::nullopt;
-    int64_t held = host_.suites.HeldCount();
+    if (host_.Plugin().InCall()) return std::nullopt;
+    int64_t held = host_.Suites().HeldCount();
     if (held != standingHold_.value_or(0))
         return BrokenInvariant{"suites held between messages",
                                std::to_string(held) + " held, " +
@@ -122,32 +122,34 @@ Broken Invariants::CheckSuites() {
 }
 
 std::optional<BrokenInvariant> Invariants::Check() {
+    std::vector<std::string> actions = host_.Journal().Since(actionsSeen_);
+    actionsSeen_ = host_.Journal().End();
     if (!host_.Errors().empty()) return BrokenInvariant{"host error", host_.Errors().front()};
-    if (Broken broken = CheckDocument(host_.document)) return broken;
-    if (Broken broken = CheckPanel(host_.dialogs.Panel())) return broken;
-    if (Broken broken = CheckPreferences(host_.preferences)) return broken;
-    if (Broken broken = figures_.Check(host_.actionsBegun)) return broken;
+    if (Broken broken = CheckDocument(host_.Drawing())) return broken;
+    if (Broken broken = CheckPanel(host_.Dialogs().Panel())) return broken;
+    if (Broken broken = CheckPreferences(host_.Preferences())) return broken;
+    if (Broken broken = figures_.Check(actions)) return broken;
     if (Broken broken = CheckPanelShowsAFigure(host_)) return broken;
     return CheckSuites();
 }
 
 std::optional<BrokenInvariant> Invariants::CheckAfterShutDown() const {
-    if (host_.blocks.Count() != 0)
+    if (host_.Blocks().Count() != 0)
         return BrokenInvariant{"block leaked after shut-down",
-                               std::to_string(host_.blocks.Count()) + " blocks still held"};
+                               std::to_string(host_.Blocks().Count()) + " blocks still held"};
     return std::nullopt;
 }
 
 std::optional<BrokenInvariant> CheckPreferenceFile(const Host& host, const std::string& path) {
     PreferenceStore read;
     try {
-        host.preferences.Save(path);
+        host.Preferences().Save(path);
         if (std::optional<std::string> warning = read.Load(path))
             return BrokenInvariant{"preference file unreadable", *warning};
     } catch (const std::exception& error) {
         return BrokenInvariant{"preference file unreadable", error.what()};
     }
-    if (read.All() != host.preferences.All())
+    if (read.All() != host.Preferences().All())
         return BrokenInvariant{"preference file lost a key or a value", path};
     return std::nullopt;
 }

@@ -17,8 +17,8 @@ class Invariants {
   public:
     explicit Invariants(const Host& host) : host_(host), figures_(host) {}
 
-    // Looks at the host between two events, during which the driver began the actions
-    // host.actionsBegun holds. The first broken invariant, or none.
+    // Looks at the host between two events, knowing the actions the host's journal has
+    // recorded since the last look. The first broken invariant, or none.
     std::optional<BrokenInvariant> Check();
     // Once the plug-in has been shut down: it holds no block any more.
     std::optional<BrokenInvariant> CheckAfterShutDown() const;
@@ -29,6 +29,7 @@ class Invariants {
     const Host& host_;
     FigureInvariants figures_;
     size_t callsChecked_ = 0;
+    uint64_t actionsSeen_ = 0;  // where the host's journal ended at the last look
     // What the plug-in holds once its panel took its standing hold; none before.
     std::optional<int64_t> standingHold_;
 };

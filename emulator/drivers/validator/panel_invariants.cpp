@@ -148,9 +148,10 @@ bool CreationUnderWay(const Document& document) {
 }  // namespace
 
 Broken CheckPanelShowsAFigure(const Host& host) {
-    const Dialog* panel = host.dialogs.Panel();
-    if (panel == nullptr || !host.Started() || host.modals.Top() != nullptr) return std::nullopt;
-    if (CreationUnderWay(host.document)) return std::nullopt;
+    const Dialog* panel = host.Dialogs().Panel();
+    if (panel == nullptr || !host.Started() || host.ModalWindows().Top() != nullptr)
+        return std::nullopt;
+    if (CreationUnderWay(host.Drawing())) return std::nullopt;
     std::array<double, 6> shown{};
     double sum = 0;
     for (size_t i = 0; i < 6; ++i) {
@@ -159,7 +160,7 @@ Broken CheckPanelShowsAFigure(const Host& host) {
         sum += shown[i];
     }
     if (sum == 0) return std::nullopt;
-    for (const Art* path : host.document.Paths())
+    for (const Art* path : host.Drawing().Paths())
         if (Tagged(*path) && path->segments.size() == 4 &&
             ShowsFigure(*panel, shown, Anchors(*path)))
             return std::nullopt;

@@ -71,7 +71,7 @@ std::string RandomLines::Coordinate() {
 
 // Often one of the document's anchors, or close to it: where hovers and drags happen.
 std::string RandomLines::Point(const Host& host) {
-    std::vector<Art*> paths = host.document.Paths();
+    std::vector<Art*> paths = host.Drawing().Paths();
     if (!paths.empty() && OneIn(3)) {
         const Art* path = AnyOf(paths);
         if (!path->segments.empty()) {
@@ -132,7 +132,7 @@ std::vector<std::string> RandomLines::SetUp() {
 }
 
 std::string RandomLines::ModalLine(const Host& host) {
-    const Dialog* dialog = host.dialogs.ModalOnScreen();
+    const Dialog* dialog = host.Dialogs().ModalOnScreen();
     if (dialog == nullptr) return "alert ok";
     std::vector<const Item*> clickable = ItemsOf(*dialog, IsClickable);
     std::vector<const Item*> fields = ItemsOf(*dialog, IsField);
@@ -154,7 +154,7 @@ std::string RandomLines::ModalLine(const Host& host) {
 }
 
 std::string RandomLines::PanelLine(const Host& host) {
-    const Dialog* panel = host.dialogs.Panel();
+    const Dialog* panel = host.Dialogs().Panel();
     if (panel == nullptr) return "about";
     const Item* menu = panel->Find(kADMMenuItemID);
     std::vector<const Item*> fields = ItemsOf(*panel, IsField);
@@ -201,9 +201,9 @@ std::string RandomLines::PanelLine(const Host& host) {
 }
 
 std::string RandomLines::PointerLine(const Host& host) {
-    if (host.mouseButtonDown) return (OneIn(4) ? "up " : "drag ") + Point(host);
-    const Tool* ours = host.toolbox.OwnedBy(host.plugin.Ref());
-    bool ourToolCurrent = ours != nullptr && &host.toolbox.Current() == ours;
+    if (host.Input().ButtonDown()) return (OneIn(4) ? "up " : "drag ") + Point(host);
+    const Tool* ours = host.Tools().OwnedBy(host.Plugin().Ref());
+    bool ourToolCurrent = ours != nullptr && &host.Tools().Current() == ours;
     if (!ourToolCurrent && OneIn(3)) return "select-tool";
     switch (Between(0, 19)) {
         case 0:
@@ -213,10 +213,11 @@ std::string RandomLines::PointerLine(const Host& host) {
         case 2:
             return "options";
         case 3:
-            return std::string(host.keyboard.IsDown(ModifierKey::kAlt) ? "release" : "hold") +
+            return std::string(host.Input().Keys().IsDown(ModifierKey::kAlt) ? "release" : "hold") +
                    " alt";
         case 4:
-            return std::string(host.keyboard.IsDown(ModifierKey::kShift) ? "release" : "hold") +
+            return std::string(host.Input().Keys().IsDown(ModifierKey::kShift) ? "release"
+                                                                               : "hold") +
                    " shift";
         case 5:
             return "zoom " + AnyOf<std::string>({"0.03125", "0.5", "1", "2", "8", "64"});
@@ -235,7 +236,7 @@ std::string RandomLines::PointerLine(const Host& host) {
 }
 
 std::string RandomLines::DocumentLine(const Host& host) {
-    size_t paths = host.document.Paths().size();
+    size_t paths = host.Drawing().Paths().size();
     switch (Between(0, 6)) {
         case 0:
             if (paths > 0)
@@ -253,8 +254,8 @@ std::string RandomLines::DocumentLine(const Host& host) {
         case 4:
             return "layer-current " + Quoted(AnyOf(kLayerTitles));
         case 5:
-            if (host.document.LayerCount() < kLayerTitles.size())
-                return "layer " + Quoted(kLayerTitles[host.document.LayerCount()]) +
+            if (host.Drawing().LayerCount() < kLayerTitles.size())
+                return "layer " + Quoted(kLayerTitles[host.Drawing().LayerCount()]) +
                        (OneIn(3) ? " locked" : "") + (OneIn(2) ? " current" : "");
             break;
         default:
@@ -272,7 +273,7 @@ std::string RandomLines::ApplicationLine(const Host& host) {
         case 1:
             return "quit";
         case 2:
-            if (!host.plugin.KeptLoaded()) return "unload";
+            if (!host.Plugin().KeptLoaded()) return "unload";
             break;
         case 3:
             return Preference();
@@ -280,14 +281,14 @@ std::string RandomLines::ApplicationLine(const Host& host) {
             break;
     }
     std::vector<std::string> texts;
-    for (size_t g = 0; g < host.menus.GroupCount(); ++g)
-        for (const MenuItem* item : host.menus.GroupAt(g)->items) texts.push_back(item->text);
+    for (size_t g = 0; g < host.MenuBar().GroupCount(); ++g)
+        for (const MenuItem* item : host.MenuBar().GroupAt(g)->items) texts.push_back(item->text);
     if (texts.empty()) return "about";
     return "menu " + Quoted(AnyOf(texts));
 }
 
 std::string RandomLines::Next(const Host& host) {
-    if (host.modals.Top() != nullptr) return UnderModalLine(host);
+    if (host.ModalWindows().Top() != nullptr) return UnderModalLine(host);
     if (host.Unloaded()) return "reload";
     if (!host.Started()) return OneIn(4) ? Preference() : "start";
     return UserLine(host);
@@ -307,7 +308,7 @@ std::string RandomLines::UnderModalLine(const Host& host) {
 }
 
 std::string RandomLines::UserLine(const Host& host) {
-    if (host.mouseButtonDown) return PointerLine(host);
+    if (host.Input().ButtonDown()) return PointerLine(host);
     int64_t pick = Between(0, 99);
     if (pick < 50) return PointerLine(host);
     if (pick < 78) return PanelLine(host);

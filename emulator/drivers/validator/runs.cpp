@@ -33,7 +33,7 @@ struct WatchedHost {
 
     // The loop is done: the host quits, and the watch has its last look.
     std::optional<BrokenInvariant> Finish() {
-        if (!host.loop.Failure()) {
+        if (!host.Loop().Failure()) {
             host.Finish();
             watch->AtTheEnd();
         }
@@ -54,16 +54,16 @@ class RandomDriver {
 
     void Start() {
         for (const std::string& line : lines_.SetUp()) Play(line);
-        host_.loop.Post({0, [this] { Step(); }});
+        host_.Loop().Post({0, [this] { Step(); }});
     }
 
   private:
     void Step() {
         if (stepsLeft_-- <= 0) {
-            host_.loop.Close();
+            host_.Loop().Close();
             return;
         }
-        host_.loop.Post({0, [this] { Step(); }});
+        host_.Loop().Post({0, [this] { Step(); }});
         Play(lines_.Next(host_));
     }
 
@@ -115,7 +115,7 @@ std::optional<BrokenInvariant> PlayRandomRun(const RunPlace& place, uint64_t see
     WatchedHost watched(place);
     RandomDriver driver(watched.host, seed, steps, log);
     driver.Start();
-    watched.host.loop.Run();
+    watched.host.Loop().Run();
     return watched.Finish();
 }
 

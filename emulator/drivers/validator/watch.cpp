@@ -6,7 +6,7 @@ namespace emulator {
 
 Watch::Watch(Host& host, std::string preferenceFile)
     : host_(host), preferenceFile_(std::move(preferenceFile)), invariants_(host) {
-    host_.loop.AddIdle([this] { Look(); });
+    host.Loop().AddIdle([this] { Look(); });
 }
 
 void Watch::Fail(const BrokenInvariant& broken) {
@@ -17,7 +17,6 @@ void Watch::Fail(const BrokenInvariant& broken) {
 void Watch::Look() {
     if (broken_) return;
     std::optional<BrokenInvariant> broken = invariants_.Check();
-    host_.actionsBegun.clear();
     if (broken) Fail(*broken);
     bool shutDown = wasStarted_ && !host_.Started();
     wasStarted_ = host_.Started();

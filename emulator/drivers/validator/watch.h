@@ -22,7 +22,8 @@ class InvariantError : public std::runtime_error {
 class Watch {
   public:
     // PREFERENCEFILE, when not empty, is written and read back each time the plug-in is
-    // shut down, as the host keeps its preferences between sessions.
+    // shut down, as the host keeps its preferences between sessions. The watch looks
+    // whenever the host's loop is idle, and changes nothing of the host.
     Watch(Host& host, std::string preferenceFile);
 
     // The run is over and the host has finished: the last checks.
@@ -34,7 +35,7 @@ class Watch {
     void Look();
     void Fail(const BrokenInvariant& broken);
 
-    Host& host_;
+    const Host& host_;
     std::string preferenceFile_;
     Invariants invariants_;
     bool wasStarted_ = false;

@@ -71,16 +71,16 @@ WebReply WebSession::Post(std::function<void()> run, std::function<WebReply()> r
         // Both go on the queue before any quit closes it, so both are run.
         std::lock_guard lock(mutex_);
         if (quitting_) return Refusal(503, "the host is quitting");
-        if (run) host_.loop.Post({0, std::move(run)});
-        host_.loop.Post({0,
-                         [answer, read = std::move(read)] {
-                             try {
-                                 answer->set_value(read());
-                             } catch (const std::exception& error) {
-                                 answer->set_value(Refusal(500, error.what()));
-                             }
-                         },
-                         false});
+        if (run) host_.Loop().Post({0, std::move(run)});
+        host_.Loop().Post({0,
+                           [answer, read = std::move(read)] {
+                               try {
+                                   answer->set_value(read());
+                               } catch (const std::exception& error) {
+                                   answer->set_value(Refusal(500, error.what()));
+                               }
+                           },
+                           false});
     }
     return answered.get();
 }
@@ -106,7 +106,7 @@ WebReply WebSession::Act(const std::string& line) {
                 // Not carried out, so a replay must not meet it; the run goes on.
                 recorded_.erase(recorded_.begin() + static_cast<std::ptrdiff_t>(number - 1));
                 played->error = error.what();
-                host_.loop.SkipPaint();
+                host_.Loop().SkipPaint();
             }
         },
         [this, played] {
@@ -124,12 +124,12 @@ WebReply WebSession::Act(const std::string& line) {
 Json WebSession::ScreenJson() const {
     Json state = HostState(host_, MessageLog::kLeftOut);
     Json dialogs = Json::array();
-    for (const Dialog* dialog : host_.dialogs.Dialogs())
+    for (const Dialog* dialog : host_.Dialogs().Dialogs())
         if (dialog->visible)
             dialogs.push_back(
-                {{"name", dialog->name}, {"svg", DialogSvg(*dialog, host_.plugin.Resources())}});
+                {{"name", dialog->name}, {"svg", DialogSvg(*dialog, host_.Plugin().Resources())}});
     Json window = nullptr;
-    if (const Modals::Window* top = host_.modals.Top())
+    if (const Modals::Window* top = host_.ModalWindows().Top())
         window = {{"kind", top->kind}, {"title", top->title}};
     return {{"state", std::move(state)},
             {"view", ViewSvg(host_, ViewCursor::kLeftOut)},
@@ -162,7 +162,7 @@ WebReply WebSession::CursorPicture(int number) {
     return Post({}, [this, number] {
         std::optional<uint16_t> resource = ResourceNumber(number);
         std::optional<CursorBitmap> cursor;
-        if (resource) cursor = ReadCursorBitmap(host_.plugin.Resources(), *resource);
+        if (resource) cursor = ReadCursorBitmap(host_.Plugin().Resources(), *resource);
         if (!cursor) return Refusal(404, "the plug-in has no cursor " + std::to_string(number));
         return WebReply{200, CursorSvg(*cursor), "image/svg+xml"};
     });
@@ -172,7 +172,7 @@ WebReply WebSession::IconPicture(int number) {
     return Post({}, [this, number] {
         std::optional<uint16_t> resource = ResourceNumber(number);
         std::optional<Picture> icon;
-        if (resource) icon = ReadIconFile(host_.plugin.Resources(), *resource);
+        if (resource) icon = ReadIconFile(host_.Plugin().Resources(), *resource);
         if (!icon) return Refusal(404, "the plug-in has no icon " + std::to_string(number));
         return WebReply{200, std::string(icon->file.begin(), icon->file.end()), icon->mimeType};
     });
@@ -181,7 +181,7 @@ WebReply WebSession::IconPicture(int number) {
 void WebSession::Quit() {
     std::lock_guard lock(mutex_);
     quitting_ = true;
-    host_.loop.Close();
+    host_.Loop().Close();
 }
 
 }  // namespace emulator

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "emulator/core/handle_table.h"
+#include "emulator/models/handle_table.h"
 #include "host/ai_annotator.h"
 
 namespace emulator {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "emulator/core/handle_table.h"
 #include "emulator/models/document/anchor_index.h"
+#include "emulator/models/handle_table.h"
 #include "emulator/models/view.h"
 #include "host/types.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "emulator/core/handle_table.h"
+#include "emulator/models/handle_table.h"
 #include "host/ai_application.h"
 
 namespace emulator {

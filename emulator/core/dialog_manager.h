@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "emulator/core/action_outcome.h"
-#include "emulator/core/handle_table.h"
+#include "emulator/models/action_outcome.h"
 #include "emulator/models/dialogs/dialog.h"
+#include "emulator/models/handle_table.h"
 
 namespace emulator {
 

@@ -1,4 +1,4 @@
-#include "emulator/models/dialogs/dialog_manager.h"
+#include "emulator/core/dialog_manager.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -70,8 +70,8 @@ void DialogManager::ClearList(List& list) {
 bool DialogManager::FillFromMenu(List& list, int32_t menuId) {
     // Entry flags of menu templates.
     constexpr uint16_t kGrayed = 0x0001, kDisabled = 0x0002, kChecked = 0x0008;
-    const Resource* resource =
-        host_.plugin.Resources().Find(ResourceId::ParseType("MENU"), static_cast<uint16_t>(menuId));
+    const Resource* resource = host_.Plugin().Resources().Find(ResourceId::ParseType("MENU"),
+                                                               static_cast<uint16_t>(menuId));
     if (resource == nullptr) return false;
     std::vector<MenuEntry> menu = ParseMenuResource(resource->data);
     if (menu.empty() || !menu.front().IsPopup()) return false;
@@ -112,11 +112,11 @@ void DialogManager::NotePreferenceRead(const std::string& prefix, const std::str
 }
 
 void DialogManager::SavePaletteState(const Dialog& dialog) {
-    host_.preferences.Put(dialog.name, kVisibleKey, dialog.visible);
+    host_.Preferences().Put(dialog.name, kVisibleKey, dialog.visible);
     if (!dialog.dockCode) return;  // never docked
     const std::string& prefix = dockPrefix_.value_or(dialog.name);
-    host_.preferences.Put(prefix, kDockGroupKey, dialog.dockGroup);
-    host_.preferences.Put(prefix, kDockCodeKey, *dialog.dockCode);
+    host_.Preferences().Put(prefix, kDockGroupKey, dialog.dockGroup);
+    host_.Preferences().Put(prefix, kDockCodeKey, *dialog.dockCode);
 }
 
 std::vector<Dialog*> DialogManager::Dialogs() const {
@@ -139,7 +139,7 @@ int32_t DialogManager::RunModal(Dialog& dialog) {
     } closing{*this, dialog};
     RedrawDirty();
     bool answered =
-        host_.modals.RunModal("dialog", dialog.title.empty() ? dialog.name : dialog.title);
+        host_.ModalWindows().RunModal("dialog", dialog.title.empty() ? dialog.name : dialog.title);
     if (!answered && !dialog.closedBy) {
         // Closed for the user, as the Escape key would: through the cancel button when
         // there is one, so that the plug-in hears of it.
@@ -154,12 +154,12 @@ void DialogManager::CloseModal(Dialog& dialog, int32_t itemId) {
     if (dialog.closedBy) return;
     dialog.closedBy = itemId;
     dialog.visible = false;
-    if (!modalStack_.empty() && modalStack_.back() == &dialog) host_.modals.CloseTop();
+    if (!modalStack_.empty() && modalStack_.back() == &dialog) host_.ModalWindows().CloseTop();
 }
 
 void DialogManager::RedrawDirty() {
     // Procedures of unloaded code must never be called; the dialogs wait for the reload.
-    if (!host_.plugin.Loaded()) return;
+    if (!host_.Plugin().Loaded()) return;
     for (size_t i = 0; i < dialogs_.Size(); ++i) {
         Dialog& dialog = *dialogs_.At(i);
         if (dialog.dirty && dialog.visible) Redraw(dialog);
@@ -172,7 +172,7 @@ void DialogManager::Redraw(Dialog& dialog) {
     Drawer drawer{&dialog, nullptr, &dialog.drawing};
     LentHandle lent(drawers_, drawer);
     if (dialog.drawProc != nullptr) {
-        PluginConnection::ProcedureCall inCode(host_.plugin);
+        PluginConnection::ProcedureCall inCode(host_.Plugin());
         dialog.drawProc(HandleOf(&dialog), lent.Get());
     } else {
         DefaultDraw(dialog, drawer);
@@ -188,7 +188,7 @@ void DialogManager::DefaultDraw(Dialog& dialog, Drawer& drawer) {
         if (!item.shown || item.drawProc == nullptr) continue;
         Drawer itemDrawer{&dialog, &item, &item.drawing};
         LentHandle lent(drawers_, itemDrawer);
-        PluginConnection::ProcedureCall inCode(host_.plugin);
+        PluginConnection::ProcedureCall inCode(host_.Plugin());
         item.drawProc(HandleOf(&item), lent.Get());
     }
 }
@@ -198,7 +198,7 @@ void DialogManager::DefaultDraw(Item&, Drawer& drawer) {
 }
 
 void DialogManager::RequirePluginCode() const {
-    if (!host_.plugin.Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
+    if (!host_.Plugin().Loaded()) throw std::runtime_error("the plug-in's code is not loaded");
 }
 
 void DialogManager::Notify(Item& item, const char* type) {
@@ -207,7 +207,7 @@ void DialogManager::Notify(Item& item, const char* type) {
     HostItemRef handle = HandleOf(&item);
     if (item.notifyProc != nullptr) {
         RequirePluginCode();
-        PluginConnection::ProcedureCall inCode(host_.plugin);
+        PluginConnection::ProcedureCall inCode(host_.Plugin());
         item.notifyProc(handle, lent.Get());
     } else {
         DefaultNotify(item, notifier);
@@ -233,13 +233,13 @@ bool DialogManager::DefaultTrack(Item&, const Tracker& tracker) {
 
 void DialogManager::Track(Item& item, bool shift) {
     if (item.trackProc != nullptr) RequirePluginCode();
-    shift = shift || host_.keyboard.IsDown(ModifierKey::kShift);
+    shift = shift || host_.Input().Keys().IsDown(ModifierKey::kShift);
     Tracker tracker{kADMClickAction, shift ? kADMShiftModifier : 0};
     bool clicked = false;
     HostItemRef handle = HandleOf(&item);
     {
         LentHandle lent(trackers_, tracker);
-        PluginConnection::ProcedureCall inCode(host_.plugin);
+        PluginConnection::ProcedureCall inCode(host_.Plugin());
         clicked = item.trackProc != nullptr ? item.trackProc(handle, lent.Get())
                                             : DefaultTrack(item, tracker);
     }

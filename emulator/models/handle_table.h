@@ -8,6 +8,7 @@
 // removes it before freeing it. Both number from the one count.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <iterator>
 #include <map>
@@ -17,11 +18,12 @@
 
 namespace emulator {
 
-// One count for every table, so that a handle of one kind never matches an object of
-// another (a menu item given where a menu group is expected, say).
+// One count for every table of every host, so that a handle of one kind never matches an
+// object of another (a menu item given where a menu group is expected, say), nor one host's
+// handle an object of another host running on another thread.
 inline uintptr_t NextHandleSerial() {
-    static uintptr_t next = 1;  // 0 stands for "not a handle"
-    return next++;
+    static std::atomic<uintptr_t> next{1};  // 0 stands for "not a handle"
+    return next.fetch_add(1, std::memory_order_relaxed);
 }
 
 template <typename Handle, typename Object>
