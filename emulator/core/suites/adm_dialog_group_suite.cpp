@@ -1,7 +1,7 @@
 // Docking floating dialogs in groups.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/adm.h"
 
 namespace emulator {
@@ -13,13 +13,10 @@ HostErr HOST_API SetDialogGroupInfo(HostDialogRef dialog, const char* groupName,
     return Serve(
         kSuite, "SetDialogGroupInfo",
         [&] { return Arguments().Add("dialog", dialog).Add("group", groupName).Add("code", code); },
-        [&](Host& host) -> HostErr {
-            Dialog* found = FindDialog(host, dialog, "SetDialogGroupInfo");
-            if (found == nullptr) return kHostErrBadHandle;
-            if (groupName == nullptr) return kHostErrBadParameter;
-            found->dockGroup = Cp1252ToUtf8(groupName);
-            found->dockCode = code;
-            return kHostNoError;
+        Needs(Resolve(FindDialog, dialog), NonNull(groupName)),
+        [&](Host&, Dialog& found) {
+            found.dockGroup = Cp1252ToUtf8(groupName);
+            found.dockCode = code;
         });
 }
 

@@ -1,7 +1,7 @@
 // The dialog manager's dialogs: floating and modal, title, place, items, drawing.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "emulator/models/resources/dialog_resource.h"
 #include "emulator/models/resources/resource_file.h"
 #include "host/adm.h"
@@ -11,30 +11,12 @@ namespace {
 
 constexpr const char* kSuite = kADMDialogSuite;
 
-// Runs BODY on the dialog HANDLE designates; an unknown dialog is misuse.
+// Serves FUNCTION on the dialog HANDLE: BODY(host, dialog).
 template <typename Body>
-HostErr OnDialog(const char* function, HostDialogRef handle, Body body) {
-    return Serve(
+void OnDialog(const char* function, HostDialogRef handle, Body body) {
+    Serve(
         kSuite, function, [&] { return Arguments().Add("dialog", handle); },
-        [&](Host& host) -> HostErr {
-            Dialog* dialog = FindDialog(host, handle, function);
-            if (dialog == nullptr) return kHostErrBadHandle;
-            body(host, *dialog);
-            return kHostNoError;
-        });
-}
-
-// Reads what READ gives of the dialog HANDLE designates, NONE for an unknown dialog.
-template <typename Value, typename Read>
-Value Get(const char* function, HostDialogRef handle, Value none, Read read) {
-    return ServeAnswer(
-        kSuite, function, none, [&] { return Arguments().Add("dialog", handle); },
-        [&](Host& host, Value& value) -> HostErr {
-            Dialog* dialog = FindDialog(host, handle, function);
-            if (dialog == nullptr) return kHostErrBadHandle;
-            value = read(*dialog);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindDialog, handle)), body);
 }
 
 // Makes the dialog when the plug-in owns the resource it names, then runs its
@@ -121,7 +103,7 @@ void HOST_API SetText(HostDialogRef dialog, const char* text) {
 
 HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char* itemType,
                                 const HostRect* rect, void*, int32_t options) {
-    return ServeAnswer(
+    return ServeValue(
         kSuite, "CreateItem", HostItemRef{nullptr},
         [&] {
             return Arguments()
@@ -130,25 +112,18 @@ HostItemRef HOST_API CreateItem(HostDialogRef dialog, int32_t itemId, const char
                 .Add("type", itemType)
                 .Add("options", options);
         },
-        [&](Host& host, HostItemRef& made) -> HostErr {
-            Dialog* found = FindDialog(host, dialog, "CreateItem");
-            if (found == nullptr) return kHostErrBadHandle;
-            if (itemType == nullptr || rect == nullptr) return kHostErrBadParameter;
-            made = host.Dialogs().HandleOf(host.Dialogs().AddItem(*found, itemId, itemType, *rect));
-            return kHostNoError;
+        Needs(Resolve(FindDialog, dialog), NonNull(itemType, rect)),
+        [&](Host& host, Dialog& found) {
+            return host.Dialogs().HandleOf(host.Dialogs().AddItem(found, itemId, itemType, *rect));
         });
 }
 
 HostItemRef HOST_API GetItem(HostDialogRef dialog, int32_t itemId) {
-    return ServeAnswer(
+    return ServeValue(
         kSuite, "GetItem", HostItemRef{nullptr},
         [&] { return Arguments().Add("dialog", dialog).Add("itemId", itemId); },
-        [&](Host& host, HostItemRef& item) -> HostErr {
-            Dialog* found = FindDialog(host, dialog, "GetItem");
-            if (found == nullptr) return kHostErrBadHandle;
-            item = host.Dialogs().HandleOf(found->Find(itemId));
-            return kHostNoError;
-        });
+        Needs(Resolve(FindDialog, dialog)),
+        [&](Host& host, Dialog& found) { return host.Dialogs().HandleOf(found.Find(itemId)); });
 }
 
 void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
@@ -159,8 +134,10 @@ void HOST_API Show(HostDialogRef dialog, HostBool32 show) {
 }
 
 HostBool32 HOST_API IsVisible(HostDialogRef dialog) {
-    return Get("IsVisible", dialog, HostBool32{0},
-               [](const Dialog& found) -> HostBool32 { return found.visible; });
+    return ServeValue(
+        kSuite, "IsVisible", HostBool32{0}, [&] { return Arguments().Add("dialog", dialog); },
+        Needs(Resolve(FindDialog, dialog)),
+        [](Host&, const Dialog& found) -> HostBool32 { return found.visible; });
 }
 
 void HOST_API GetBoundsRect(HostDialogRef dialog, HostRect* bounds) {

@@ -2,7 +2,7 @@
 // dialog and the state.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/adm.h"
 
 namespace emulator {
@@ -14,12 +14,7 @@ template <typename Body>
 void OnDrawer(const char* function, HostDrawerRef handle, Body body) {
     Serve(
         kSuite, function, [&] { return Arguments().Add("drawer", handle); },
-        [&](Host& host) -> HostErr {
-            Drawer* drawer = FindDrawer(host, handle, function);
-            if (drawer == nullptr) return kHostErrBadHandle;
-            body(*drawer);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindDrawer, handle)), [&](Host&, Drawer& drawer) { body(drawer); });
 }
 
 void Record(Drawer& drawer, DrawOp op) {
@@ -82,15 +77,12 @@ void HOST_API DrawTextCentered(HostDrawerRef drawer, const char* text, const Hos
 void HOST_API DrawIcon(HostDrawerRef drawer, HostIconRef icon, int32_t h, int32_t v) {
     Serve(
         kSuite, "DrawIcon", [&] { return Arguments().Add("drawer", drawer).Add("icon", icon); },
-        [&](Host& host) -> HostErr {
-            Drawer* found = FindDrawer(host, drawer, "DrawIcon");
-            const Icon* picture = Found(host, host.Icons().Find(icon), "DrawIcon", "icon");
-            if (found == nullptr || picture == nullptr) return kHostErrBadHandle;
+        Needs(ResolveEach(Resolve(FindDrawer, drawer), Resolve(FindIcon, icon))),
+        [&](Host&, Drawer& found, const Icon& picture) {
             DrawOp op("picture");
             op.coords = {h, v, 0, 0};
-            op.picture = picture->resourceId;
-            Record(*found, op);
-            return kHostNoError;
+            op.picture = picture.resourceId;
+            Record(found, op);
         });
 }
 

@@ -2,7 +2,7 @@
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/adm.h"
 
 namespace emulator {
@@ -14,30 +14,21 @@ template <typename Value, typename Apply>
 void Set(const char* function, HostEntryRef handle, Value value, Apply apply) {
     Serve(
         kSuite, function, [&] { return Arguments().Add("entry", handle).Add("value", value); },
-        [&](Host& host) -> HostErr {
-            Entry* entry = FindEntry(host, handle, function);
-            if (entry == nullptr) return kHostErrBadHandle;
-            apply(*entry, value);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindEntry, handle)), [&](Host&, Entry& entry) { apply(entry, value); });
 }
 
-// Answers what READ gives of the entry HANDLE designates, NONE for an unknown entry.
+// Answers what READ(host, entry) gives of the entry HANDLE designates, NONE for an unknown
+// entry.
 template <typename Value, typename Read>
 Value Get(const char* function, HostEntryRef handle, Value none, Read read) {
-    return ServeAnswer(
+    return ServeValue(
         kSuite, function, none, [&] { return Arguments().Add("entry", handle); },
-        [&](Host& host, Value& value) -> HostErr {
-            Entry* entry = FindEntry(host, handle, function);
-            if (entry == nullptr) return kHostErrBadHandle;
-            value = read(*entry);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindEntry, handle)), read);
 }
 
 int32_t HOST_API GetIndex(HostEntryRef entry) {
     return Get("GetIndex", entry, int32_t{-1},
-               [](const Entry& found) { return found.list->IndexOf(&found); });
+               [](Host&, const Entry& found) { return found.list->IndexOf(&found); });
 }
 
 void HOST_API SetID(HostEntryRef entry, int32_t id) {
@@ -45,28 +36,21 @@ void HOST_API SetID(HostEntryRef entry, int32_t id) {
 }
 
 int32_t HOST_API GetID(HostEntryRef entry) {
-    return Get("GetID", entry, int32_t{0}, [](const Entry& found) { return found.id; });
+    return Get("GetID", entry, int32_t{0}, [](Host&, const Entry& found) { return found.id; });
 }
 
 void HOST_API SetText(HostEntryRef entry, const char* text) {
     Serve(
         kSuite, "SetText", [&] { return Arguments().Add("entry", entry).Add("text", text); },
-        [&](Host& host) -> HostErr {
-            Entry* found = FindEntry(host, entry, "SetText");
-            if (found == nullptr) return kHostErrBadHandle;
-            found->text = text != nullptr ? Cp1252ToUtf8(text) : "";
-            return kHostNoError;
-        });
+        Needs(Resolve(FindEntry, entry)),
+        [&](Host&, Entry& found) { found.text = text != nullptr ? Cp1252ToUtf8(text) : ""; });
 }
 
 void HOST_API GetText(HostEntryRef entry, char* buffer, uint32_t size) {
     Serve(
         kSuite, "GetText", [&] { return Arguments().Add("entry", entry); },
-        [&](Host& host) -> HostErr {
-            const Entry* found = FindEntry(host, entry, "GetText");
-            if (found == nullptr) return kHostErrBadHandle;
-            return CopyOut(found->text, buffer, size);
-        });
+        Needs(Resolve(FindEntry, entry)),
+        [&](Host&, const Entry& found) { return CopyOut(found.text, buffer, size); });
 }
 
 void HOST_API Enable(HostEntryRef entry, HostBool32 enable) {
@@ -75,7 +59,7 @@ void HOST_API Enable(HostEntryRef entry, HostBool32 enable) {
 
 HostBool32 HOST_API IsEnabled(HostEntryRef entry) {
     return Get("IsEnabled", entry, HostBool32{0},
-               [](const Entry& found) -> HostBool32 { return found.enabled; });
+               [](Host&, const Entry& found) -> HostBool32 { return found.enabled; });
 }
 
 void HOST_API Check(HostEntryRef entry, HostBool32 check) {
@@ -84,7 +68,7 @@ void HOST_API Check(HostEntryRef entry, HostBool32 check) {
 
 HostBool32 HOST_API IsChecked(HostEntryRef entry) {
     return Get("IsChecked", entry, HostBool32{0},
-               [](const Entry& found) -> HostBool32 { return found.checked; });
+               [](Host&, const Entry& found) -> HostBool32 { return found.checked; });
 }
 
 void HOST_API Select(HostEntryRef entry, HostBool32 select) {

@@ -2,7 +2,7 @@
 // images for dialogs (version 2).
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "emulator/models/resources/resource_file.h"
 #include "host/adm.h"
 
@@ -47,25 +47,17 @@ HostIconRef HOST_API GetToolIconFromResource(HostPluginRef plugin, int32_t iconI
 }
 
 int32_t HOST_API GetType(HostIconRef icon) {
-    return ServeAnswer(
+    return ServeValue(
         kSuite, "GetType", int32_t{kADMUnknownIconType},
-        [&] { return Arguments().Add("icon", icon); },
-        [&](Host& host, int32_t& type) -> HostErr {
-            const Icon* found = Found(host, host.Icons().Find(icon), "GetType", "icon");
-            if (found == nullptr) return kHostErrBadHandle;
-            type = found->type;
-            return kHostNoError;
-        });
+        [&] { return Arguments().Add("icon", icon); }, Needs(Resolve(FindIcon, icon)),
+        [](Host&, const Icon& found) { return found.type; });
 }
 
 void HOST_API Destroy(HostIconRef icon) {
     Serve(
         kSuite, "Destroy", [&] { return Arguments().Add("icon", icon); },
-        [&](Host& host) -> HostErr {
-            if (host.Icons().Remove(icon)) return kHostNoError;
-            host.Misuse("Destroy: unknown icon");
-            return kHostErrBadHandle;
-        });
+        Needs(Resolve(FindIcon, icon)),
+        [&](Host& host, const Icon&) { host.Icons().Remove(icon); });
 }
 
 const ADMIconSuite1 gToolIconTable = {

@@ -2,7 +2,7 @@
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/adm.h"
 
 namespace emulator {
@@ -10,59 +10,42 @@ namespace {
 
 constexpr const char* kSuite = kADMItemSuite;
 
-// Runs BODY on the item HANDLE designates; an unknown item is misuse. The dialog is drawn
-// again afterwards.
+Arguments Describe(HostItemRef item) {
+    return Arguments().Add("item", item);
+}
+
+// Serves FUNCTION on the item HANDLE: BODY(host, item) changes it, after which the dialog is
+// drawn again.
+template <typename DescribeCall, typename Body>
+void Change(const char* function, HostItemRef handle, DescribeCall describe, Body body) {
+    Serve(kSuite, function, describe, Needs(Resolve(FindItem, handle)),
+          [&](Host& host, Item& item) {
+              body(host, item);
+              item.dialog->dirty = true;
+          });
+}
+
 template <typename Body>
 void OnItem(const char* function, HostItemRef handle, Body body) {
-    Serve(
-        kSuite, function, [&] { return Arguments().Add("item", handle); },
-        [&](Host& host) -> HostErr {
-            Item* item = FindItem(host, handle, function);
-            if (item == nullptr) return kHostErrBadHandle;
-            body(host, *item);
-            item->dialog->dirty = true;
-            return kHostNoError;
-        });
-}
-
-// Runs READ on the item HANDLE designates; an unknown item is misuse. Reading changes
-// nothing, so the dialog is not drawn again for it.
-template <typename Read>
-void Inspect(const char* function, HostItemRef handle, Read read) {
-    Serve(
-        kSuite, function, [&] { return Arguments().Add("item", handle); },
-        [&](Host& host) -> HostErr {
-            Item* item = FindItem(host, handle, function);
-            if (item == nullptr) return kHostErrBadHandle;
-            return read(*item);
-        });
-}
-
-// Answers what READ gives of the item HANDLE designates, NONE for an unknown item.
-template <typename Value, typename Read>
-Value Get(const char* function, HostItemRef handle, Value none, Read read) {
-    return ServeAnswer(
-        kSuite, function, none, [&] { return Arguments().Add("item", handle); },
-        [&](Host& host, Value& value) -> HostErr {
-            Item* item = FindItem(host, handle, function);
-            if (item == nullptr) return kHostErrBadHandle;
-            value = read(host, *item);
-            return kHostNoError;
-        });
+    Change(
+        function, handle, [&] { return Describe(handle); }, body);
 }
 
 // A setter of one field of the item.
 template <typename Value, typename Apply>
 void Set(const char* function, HostItemRef handle, Value value, Apply apply) {
-    Serve(
-        kSuite, function, [&] { return Arguments().Add("item", handle).Add("value", value); },
-        [&](Host& host) -> HostErr {
-            Item* item = FindItem(host, handle, function);
-            if (item == nullptr) return kHostErrBadHandle;
-            apply(*item, value);
-            item->dialog->dirty = true;
-            return kHostNoError;
-        });
+    Change(
+        function, handle, [&] { return Describe(handle).Add("value", value); },
+        [&](Host&, Item& item) { apply(item, value); });
+}
+
+// Answers what READ(host, item) gives of the item HANDLE designates, NONE for an unknown
+// item. Reading changes nothing, so the dialog is not drawn again for it.
+template <typename Value, typename Read>
+Value Get(const char* function, HostItemRef handle, Value none, Read read) {
+    return ServeValue(
+        kSuite, function, none, [&] { return Describe(handle); }, Needs(Resolve(FindItem, handle)),
+        read);
 }
 
 HostDialogRef HOST_API GetDialog(HostItemRef item) {
@@ -80,8 +63,7 @@ void HOST_API SetNotifyProc(HostItemRef item, ADMItemNotifyProc proc) {
 
 void HOST_API DefaultNotify(HostItemRef item, HostDialogNotifierRef notifier) {
     OnItem("DefaultNotify", item, [&](Host& host, Item& found) {
-        const DialogNotifier* note =
-            Found(host, host.Dialogs().FindNotifier(notifier), "DefaultNotify", "notifier");
+        const DialogNotifier* note = FindNotifier(host, notifier, "DefaultNotify");
         if (note != nullptr) host.Dialogs().DefaultNotify(found, *note);
     });
 }
@@ -103,8 +85,7 @@ void HOST_API SetTrackProc(HostItemRef item, ADMItemTrackProc proc) {
 
 HostBool32 HOST_API DefaultTrack(HostItemRef item, HostTrackerRef tracker) {
     return Get("DefaultTrack", item, HostBool32{0}, [&](Host& host, Item& found) -> HostBool32 {
-        const Tracker* track =
-            Found(host, host.Dialogs().FindTracker(tracker), "DefaultTrack", "tracker");
+        const Tracker* track = FindTracker(host, tracker, "DefaultTrack");
         return track != nullptr && host.Dialogs().DefaultTrack(found, *track);
     });
 }
@@ -117,7 +98,9 @@ void HOST_API SetText(HostItemRef item, const char* text) {
 }
 
 void HOST_API GetText(HostItemRef item, char* buffer, uint32_t size) {
-    Inspect("GetText", item, [&](Item& found) { return CopyOut(found.ShownText(), buffer, size); });
+    Serve(
+        kSuite, "GetText", [&] { return Describe(item); }, Needs(Resolve(FindItem, item)),
+        [&](Host&, Item& found) { return CopyOut(found.ShownText(), buffer, size); });
 }
 
 void HOST_API SetFloatValue(HostItemRef item, float value) {
@@ -240,11 +223,10 @@ void HOST_API Move(HostItemRef item, int32_t h, int32_t v) {
 }
 
 void HOST_API GetBoundsRect(HostItemRef item, HostRect* rect) {
-    Inspect("GetBoundsRect", item, [&](Item& found) -> HostErr {
-        if (rect == nullptr) return kHostErrBadParameter;
-        *rect = found.rect;
-        return kHostNoError;
-    });
+    Serve(
+        kSuite, "GetBoundsRect", [&] { return Describe(item); },
+        Needs(Resolve(FindItem, item), NonNull(rect)),
+        [&](Host&, Item& found) { *rect = found.rect; });
 }
 
 void HOST_API Activate(HostItemRef item, HostBool32 activate) {

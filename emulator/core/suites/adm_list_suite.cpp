@@ -2,7 +2,7 @@
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/dialog_lookup.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/adm.h"
 
 namespace emulator {
@@ -10,35 +10,23 @@ namespace {
 
 constexpr const char* kSuite = kADMListSuite;
 
-template <typename Body>
-HostErr OnList(const char* function, HostListRef handle, Body body) {
-    return Serve(
-        kSuite, function, [&] { return Arguments().Add("list", handle); },
-        [&](Host& host) -> HostErr {
-            List* list = FindList(host, handle, function);
-            if (list == nullptr) return kHostErrBadHandle;
-            return body(host, *list);
-        });
-}
-
-// Answers what READ gives of the list HANDLE designates, NONE for an unknown list.
+// Answers what READ(host, list) gives of the list HANDLE designates, NONE for an unknown
+// list.
 template <typename Value, typename Read>
 Value Get(const char* function, HostListRef handle, Value none, Read read) {
-    return ServeAnswer(
+    return ServeValue(
         kSuite, function, none, [&] { return Arguments().Add("list", handle); },
-        [&](Host& host, Value& value) -> HostErr {
-            List* list = FindList(host, handle, function);
-            if (list == nullptr) return kHostErrBadHandle;
-            value = read(host, *list);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindList, handle)), read);
 }
 
 HostErr HOST_API SetMenuID(HostListRef list, HostPluginRef plugin, int32_t menuId) {
-    return OnList("SetMenuID", list, [&](Host& host, List& found) -> HostErr {
-        if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
-        return host.Dialogs().FillFromMenu(found, menuId) ? kHostNoError : kHostErrNotFound;
-    });
+    return Serve(
+        kSuite, "SetMenuID", [&] { return Arguments().Add("list", list); },
+        Needs(Resolve(FindList, list)),
+        [&](Host& host, List& found) -> HostErr {
+            if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
+            return host.Dialogs().FillFromMenu(found, menuId) ? kHostNoError : kHostErrNotFound;
+        });
 }
 
 int32_t HOST_API NumberOfEntries(HostListRef list) {

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/lookup.h"
+#include "emulator/core/suites/needs.h"
 #include "emulator/models/annotations/annotation_font.h"
 #include "host/ai_annotator.h"
 
@@ -13,29 +14,12 @@ namespace {
 constexpr const char* kSuite = kAIAnnotatorDrawerSuite;
 
 AnnotationDrawer* FindDrawer(Host& host, HostDrawerRef handle, const char* function) {
-    AnnotationDrawer* drawer = host.Annotations().FindDrawer(handle);
-    if (drawer == nullptr)
-        host.Misuse(std::string(function) + ": a drawer of no draw message under way");
-    return drawer;
+    return Found(host, host.Annotations().FindDrawer(handle), function,
+                 "a drawer of no draw message under way");
 }
 
-// Serves FUNCTION on the drawer HANDLE: BODY(host, drawer) once the drawer is found.
-template <typename Describe, typename Body>
-HostErr OnDrawer(const char* function, HostDrawerRef handle, Describe describe, Body body) {
-    return Serve(
-        kSuite, function, [&] { return describe(Arguments().Add("drawer", handle)); },
-        [&](Host& host) -> HostErr {
-            AnnotationDrawer* drawer = FindDrawer(host, handle, function);
-            if (drawer == nullptr) return kHostErrBadHandle;
-            return body(host, *drawer);
-        });
-}
-
-// The text of the host string TEXT, or null (a misuse).
-const std::string* FindText(Host& host, HostUnicodeStringRef text, const char* function) {
-    const std::string* found = host.Strings().Find(text);
-    if (found == nullptr) host.Misuse(std::string(function) + ": unknown string");
-    return found;
+Arguments Describe(HostDrawerRef drawer) {
+    return Arguments().Add("drawer", drawer);
 }
 
 bool IsAlignment(int32_t alignment) {
@@ -44,59 +28,53 @@ bool IsAlignment(int32_t alignment) {
 }
 
 HostErr HOST_API SetColor(HostDrawerRef drawer, HostRGBColor color) {
-    return OnDrawer(
-        "SetColor", drawer,
-        [&](Arguments arguments) {
-            return arguments.Add("red", color.red)
+    return Serve(
+        kSuite, "SetColor",
+        [&] {
+            return Describe(drawer)
+                .Add("red", color.red)
                 .Add("green", color.green)
                 .Add("blue", color.blue);
         },
-        [&](Host&, AnnotationDrawer& found) {
-            found.color = color;
-            return kHostNoError;
-        });
+        Needs(Resolve(FindDrawer, drawer)),
+        [&](Host&, AnnotationDrawer& found) { found.color = color; });
 }
 
 HostErr HOST_API SetLineWidth(HostDrawerRef drawer, HostReal width) {
-    return OnDrawer(
-        "SetLineWidth", drawer, [&](Arguments arguments) { return arguments.Add("width", width); },
-        [&](Host&, AnnotationDrawer& found) {
-            if (!std::isfinite(width) || width < 0) return kHostErrBadParameter;
-            found.lineWidth = width;
-            return kHostNoError;
-        });
+    return Serve(
+        kSuite, "SetLineWidth", [&] { return Describe(drawer).Add("width", width); },
+        Needs(Resolve(FindDrawer, drawer), Valid(std::isfinite(width) && width >= 0)),
+        [&](Host&, AnnotationDrawer& found) { found.lineWidth = width; });
 }
 
 HostErr HOST_API DrawLine(HostDrawerRef drawer, const HostViewPoint* start,
                           const HostViewPoint* end) {
-    return OnDrawer(
-        "DrawLine", drawer,
-        [&](Arguments arguments) {
+    return Serve(
+        kSuite, "DrawLine",
+        [&] {
+            Arguments arguments = Describe(drawer);
             if (start != nullptr) arguments.Add("h1", start->h).Add("v1", start->v);
             if (end != nullptr) arguments.Add("h2", end->h).Add("v2", end->v);
             return arguments;
         },
+        Needs(Resolve(FindDrawer, drawer), NonNull(start, end)),
         [&](Host& host, AnnotationDrawer& found) {
-            if (start == nullptr || end == nullptr) return kHostErrBadParameter;
             AnnotationOp op{.op = "line", .coords = {start->h, start->v, end->h, end->v}};
             host.Annotations().Record(found, op);
-            return kHostNoError;
         });
 }
 
 // DrawRect and DrawEllipse: the shape OP inscribed in RECT.
 HostErr DrawShape(const char* function, const char* op, HostDrawerRef drawer, const HostRect* rect,
                   HostBool32 fill) {
-    return OnDrawer(
-        function, drawer,
-        [&](Arguments arguments) { return arguments.AddRect(rect).Add("fill", fill); },
+    return Serve(
+        kSuite, function, [&] { return Describe(drawer).AddRect(rect).Add("fill", fill); },
+        Needs(Resolve(FindDrawer, drawer), NonNull(rect)),
         [&](Host& host, AnnotationDrawer& found) {
-            if (rect == nullptr) return kHostErrBadParameter;
             AnnotationOp shape{.op = op,
                                .coords = {rect->left, rect->top, rect->right, rect->bottom},
                                .filled = fill != 0};
             host.Annotations().Record(found, shape);
-            return kHostNoError;
         });
 }
 
@@ -110,55 +88,49 @@ HostErr HOST_API DrawEllipse(HostDrawerRef drawer, const HostRect* rect, HostBoo
 
 HostErr HOST_API DrawTextAligned(HostDrawerRef drawer, HostUnicodeStringRef text, int32_t hAlign,
                                  int32_t vAlign, const HostRect* rect) {
-    return OnDrawer(
-        "DrawTextAligned", drawer,
-        [&](Arguments arguments) {
-            arguments.Add("text", text).Add("hAlign", hAlign).Add("vAlign", vAlign);
-            return arguments.AddRect(rect);
+    return Serve(
+        kSuite, "DrawTextAligned",
+        [&] {
+            return Describe(drawer)
+                .Add("text", text)
+                .Add("hAlign", hAlign)
+                .Add("vAlign", vAlign)
+                .AddRect(rect);
         },
-        [&](Host& host, AnnotationDrawer& found) {
-            if (text == nullptr || rect == nullptr || !IsAlignment(hAlign) || !IsAlignment(vAlign))
-                return kHostErrBadParameter;
-            const std::string* shown = FindText(host, text, "DrawTextAligned");
-            if (shown == nullptr) return kHostErrBadHandle;
+        Needs(Resolve(FindDrawer, drawer), NonNull(text, rect),
+              Valid(IsAlignment(hAlign) && IsAlignment(vAlign)), Resolve(FindString, text)),
+        [&](Host& host, AnnotationDrawer& found, const std::string& shown) {
             AnnotationOp op{.op = "text",
                             .coords = {rect->left, rect->top, rect->right, rect->bottom},
-                            .text = *shown,
+                            .text = shown,
                             .hAlign = hAlign,
                             .vAlign = vAlign};
             host.Annotations().Record(found, op);
-            return kHostNoError;
         });
 }
 
 HostErr HOST_API GetTextBounds(HostDrawerRef drawer, HostUnicodeStringRef text,
                                const HostViewPoint* position, HostRect* bounds) {
-    return OnDrawer(
-        "GetTextBounds", drawer,
-        [&](Arguments arguments) {
-            arguments.Add("text", text);
+    return Serve(
+        kSuite, "GetTextBounds",
+        [&] {
+            Arguments arguments = Describe(drawer).Add("text", text);
             if (position != nullptr) arguments.Add("h", position->h).Add("v", position->v);
             return arguments;
         },
-        [&](Host& host, AnnotationDrawer&) {
-            if (text == nullptr || bounds == nullptr) return kHostErrBadParameter;
-            const std::string* measured = FindText(host, text, "GetTextBounds");
-            if (measured == nullptr) return kHostErrBadHandle;
-            TextExtent extent = AnnotationFont::Default().Measure(Utf8ToUtf32(*measured));
+        Needs(Resolve(FindDrawer, drawer), NonNull(text, bounds), Resolve(FindString, text)),
+        [&](Host&, AnnotationDrawer&, const std::string& measured) {
+            TextExtent extent = AnnotationFont::Default().Measure(Utf8ToUtf32(measured));
             HostViewPoint corner = position != nullptr ? *position : HostViewPoint{0, 0};
             *bounds = {corner.h, corner.v, corner.h + extent.width, corner.v + extent.height};
-            return kHostNoError;
         });
 }
 
 HostErr HOST_API SetFontPreset(HostDrawerRef drawer, int32_t font) {
-    return OnDrawer(
-        "SetFontPreset", drawer, [&](Arguments arguments) { return arguments.Add("font", font); },
-        [&](Host&, AnnotationDrawer& found) {
-            if (font != kHostAnnotationDefaultFont) return kHostErrBadParameter;
-            found.font = font;
-            return kHostNoError;
-        });
+    return Serve(
+        kSuite, "SetFontPreset", [&] { return Describe(drawer).Add("font", font); },
+        Needs(Resolve(FindDrawer, drawer), Valid(font == kHostAnnotationDefaultFont)),
+        [&](Host&, AnnotationDrawer& found) { found.font = font; });
 }
 
 const AIAnnotatorDrawerSuite1 gTable = {.SetColor = SetColor,

@@ -1,6 +1,6 @@
 // The application context the plug-in enters for work outside a message.
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -10,9 +10,8 @@ constexpr const char* kSuite = kAIContextSuite;
 
 HostErr HOST_API PushAppContext(HostPluginRef plugin, HostAppContextRef* context) {
     return Serve(
-        kSuite, "PushAppContext", [] { return Arguments(); },
+        kSuite, "PushAppContext", [] { return Arguments(); }, Needs(NonNull(context)),
         [&](Host& host) -> HostErr {
-            if (context == nullptr) return kHostErrBadParameter;
             if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
             // The depth reached is the context's identity, checked when it is left.
             *context = reinterpret_cast<HostAppContextRef>(

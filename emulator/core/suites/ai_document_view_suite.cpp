@@ -2,7 +2,8 @@
 #include <cmath>
 
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/lookup.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_document.h"
 
 namespace emulator {
@@ -13,16 +14,14 @@ constexpr const char* kSuite = kAIDocumentViewSuite;
 // Null stands for the first view.
 View* FindView(Host& host, HostDocumentViewHandle handle, const char* function) {
     if (handle == nullptr) return &host.Drawing().FirstView();
-    View* view = host.Drawing().FindView(handle);
-    if (view == nullptr) host.Misuse(std::string(function) + ": unknown document view");
-    return view;
+    return FindDocumentView(host, handle, function);
 }
 
 HostErr HOST_API GetNthDocumentView(int32_t index, HostDocumentViewHandle* view) {
     return Serve(
         kSuite, "GetNthDocumentView", [&] { return Arguments().Add("index", index); },
+        Needs(NonNull(view), Valid(index >= 0)),
         [&](Host& host) -> HostErr {
-            if (view == nullptr || index < 0) return kHostErrBadParameter;
             View* found = host.Drawing().ViewAt(static_cast<size_t>(index));
             if (found == nullptr) return kHostErrBadParameter;
             *view = host.Drawing().HandleOf(found);
@@ -33,24 +32,17 @@ HostErr HOST_API GetNthDocumentView(int32_t index, HostDocumentViewHandle* view)
 HostErr HOST_API GetDocumentViewZoom(HostDocumentViewHandle view, HostReal* zoom) {
     return Serve(
         kSuite, "GetDocumentViewZoom", [&] { return Arguments().Add("view", view); },
-        [&](Host& host) -> HostErr {
-            if (zoom == nullptr) return kHostErrBadParameter;
-            View* found = FindView(host, view, "GetDocumentViewZoom");
-            if (found == nullptr) return kHostErrBadHandle;
-            *zoom = found->Zoom();
-            return kHostNoError;
-        });
+        Needs(NonNull(zoom), Resolve(FindView, view)),
+        [&](Host&, const View& found) { *zoom = found.Zoom(); });
 }
 
 HostErr HOST_API SetDocumentViewZoom(HostDocumentViewHandle view, HostReal zoom) {
     return Serve(
         kSuite, "SetDocumentViewZoom",
         [&] { return Arguments().Add("view", view).Add("zoom", zoom); },
-        [&](Host& host) -> HostErr {
-            View* found = FindView(host, view, "SetDocumentViewZoom");
-            if (found == nullptr) return kHostErrBadHandle;
-            found->SetZoom(zoom);  // a zoom it refuses answers kHostErrBadParameter
-            return kHostNoError;
+        Needs(Resolve(FindView, view)),
+        [&](Host&, View& found) {
+            found.SetZoom(zoom);  // a zoom it refuses answers kHostErrBadParameter
         });
 }
 
@@ -64,13 +56,8 @@ HostErr HOST_API ArtworkPointToViewPoint(HostDocumentViewHandle view, const Host
             if (artwork != nullptr) args.Add("h", artwork->h).Add("v", artwork->v);
             return args;
         },
-        [&](Host& host) -> HostErr {
-            if (artwork == nullptr || viewPoint == nullptr) return kHostErrBadParameter;
-            View* found = FindView(host, view, "ArtworkPointToViewPoint");
-            if (found == nullptr) return kHostErrBadHandle;
-            *viewPoint = found->ToView(*artwork);
-            return kHostNoError;
-        });
+        Needs(NonNull(artwork, viewPoint), Resolve(FindView, view)),
+        [&](Host&, const View& found) { *viewPoint = found.ToView(*artwork); });
 }
 
 HostErr HOST_API ViewPointToArtworkPoint(HostDocumentViewHandle view,
@@ -83,13 +70,8 @@ HostErr HOST_API ViewPointToArtworkPoint(HostDocumentViewHandle view,
             if (viewPoint != nullptr) args.Add("h", viewPoint->h).Add("v", viewPoint->v);
             return args;
         },
-        [&](Host& host) -> HostErr {
-            if (artwork == nullptr || viewPoint == nullptr) return kHostErrBadParameter;
-            View* found = FindView(host, view, "ViewPointToArtworkPoint");
-            if (found == nullptr) return kHostErrBadHandle;
-            *artwork = found->ToArtwork(*viewPoint);
-            return kHostNoError;
-        });
+        Needs(NonNull(artwork, viewPoint), Resolve(FindView, view)),
+        [&](Host&, const View& found) { *artwork = found.ToArtwork(*viewPoint); });
 }
 
 const AIDocumentViewSuite10 gTable = {.GetNthDocumentView = GetNthDocumentView,

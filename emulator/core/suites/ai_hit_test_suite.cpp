@@ -1,13 +1,17 @@
 // Hit testing the anchors of the document's paths at a point.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_art.h"
 
 namespace emulator {
 namespace {
 
 constexpr const char* kSuite = kAIHitTestSuite;
+
+HostToolHitData* FindHit(Host& host, HostHitRef handle, const char* function) {
+    return Found(host, host.Hits().Find(handle), function, "unknown hit");
+}
 
 HostErr HOST_API HitTestEx(HostArtHandle art, const HostRealPoint* point, HostReal tolerance,
                            int32_t option, HostHitRef* hit) {
@@ -19,13 +23,9 @@ HostErr HOST_API HitTestEx(HostArtHandle art, const HostRealPoint* point, HostRe
             if (point != nullptr) args.Add("h", point->h).Add("v", point->v);
             return args.Add("tolerance", tolerance).Add("option", option);
         },
-        [&](Host& host) -> HostErr {
-            if (point == nullptr || hit == nullptr || option != kHostHitAnchorPoints ||
-                !(tolerance >= 0))
-                return kHostErrBadParameter;
-            const Art* within = nullptr;
-            if (art != nullptr && (within = FindArt(host, art, "HitTestEx")) == nullptr)
-                return kHostErrBadHandle;
+        Needs(NonNull(point, hit), Valid(option == kHostHitAnchorPoints && tolerance >= 0),
+              ResolveIfGiven(FindArt, art)),
+        [&](Host& host, const Art* within) {
             // The tolerance is in pixels of the view the user looks at.
             double radius = tolerance / double{host.Drawing().FirstView().Zoom()};
             auto found = host.Drawing().HitAnchor(*point, radius, within);
@@ -35,33 +35,21 @@ HostErr HOST_API HitTestEx(HostArtHandle art, const HostRealPoint* point, HostRe
                          static_cast<int16_t>(found->segment), found->point};
             }
             *hit = host.Hits().Add(std::move(data));
-            return kHostNoError;
         });
 }
 
 HostErr HOST_API GetHitData(HostHitRef hit, HostToolHitData* data) {
     return Serve(
         kSuite, "GetHitData", [&] { return Arguments().Add("hit", hit); },
-        [&](Host& host) -> HostErr {
-            if (data == nullptr) return kHostErrBadParameter;
-            const HostToolHitData* found = host.Hits().Find(hit);
-            if (found == nullptr) {
-                host.Misuse("GetHitData: unknown hit");
-                return kHostErrBadHandle;
-            }
-            *data = *found;
-            return kHostNoError;
-        });
+        Needs(NonNull(data), Resolve(FindHit, hit)),
+        [&](Host&, const HostToolHitData& found) { *data = found; });
 }
 
 HostErr HOST_API Release(HostHitRef hit) {
     return Serve(
         kSuite, "Release", [&] { return Arguments().Add("hit", hit); },
-        [&](Host& host) -> HostErr {
-            if (host.Hits().Remove(hit)) return kHostNoError;
-            host.Misuse("Release: unknown hit");
-            return kHostErrBadHandle;
-        });
+        Needs(Resolve(FindHit, hit)),
+        [&](Host& host, const HostToolHitData&) { host.Hits().Remove(hit); });
 }
 
 const AIHitTestSuite3 gTable = {

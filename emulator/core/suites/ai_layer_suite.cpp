@@ -1,7 +1,7 @@
 // Layers: counting, finding, adding, titles and whether art can go on them.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_document.h"
 
 namespace emulator {
@@ -9,21 +9,22 @@ namespace {
 
 constexpr const char* kSuite = kAILayerSuite;
 
+// A title string the host does not know is refused without being recorded as misuse.
+std::string* FindTitle(Host& host, HostUnicodeStringRef title, const char*) {
+    return host.Strings().Find(title);
+}
+
 HostErr HOST_API CountLayers(int32_t* count) {
     return Serve(
-        kSuite, "CountLayers", [] { return Arguments(); },
-        [&](Host& host) -> HostErr {
-            if (count == nullptr) return kHostErrBadParameter;
-            *count = static_cast<int32_t>(host.Drawing().LayerCount());
-            return kHostNoError;
-        });
+        kSuite, "CountLayers", [] { return Arguments(); }, Needs(NonNull(count)),
+        [&](Host& host) { *count = static_cast<int32_t>(host.Drawing().LayerCount()); });
 }
 
 HostErr HOST_API GetNthLayer(int32_t index, HostLayerHandle* layer) {
     return Serve(
         kSuite, "GetNthLayer", [&] { return Arguments().Add("index", index); },
-        [&](Host& host) -> HostErr {
-            if (layer == nullptr || index < 0) return kHostErrBadParameter;
+        Needs(NonNull(layer), Valid(index >= 0)),
+        [&](Host& host) {
             Layer* found = host.Drawing().LayerAt(static_cast<size_t>(index));
             *layer = host.Drawing().HandleOf(found);
             return found != nullptr ? kHostNoError : kHostErrBadParameter;
@@ -32,23 +33,16 @@ HostErr HOST_API GetNthLayer(int32_t index, HostLayerHandle* layer) {
 
 HostErr HOST_API GetCurrentLayer(HostLayerHandle* layer) {
     return Serve(
-        kSuite, "GetCurrentLayer", [] { return Arguments(); },
-        [&](Host& host) -> HostErr {
-            if (layer == nullptr) return kHostErrBadParameter;
-            *layer = host.Drawing().HandleOf(host.Drawing().Current());
-            return kHostNoError;
-        });
+        kSuite, "GetCurrentLayer", [] { return Arguments(); }, Needs(NonNull(layer)),
+        [&](Host& host) { *layer = host.Drawing().HandleOf(host.Drawing().Current()); });
 }
 
 HostErr HOST_API InsertLayer(HostLayerHandle layer, int32_t paintOrder, HostLayerHandle* inserted) {
     return Serve(
         kSuite, "InsertLayer",
         [&] { return Arguments().Add("layer", layer).Add("paintOrder", paintOrder); },
-        [&](Host& host) -> HostErr {
-            if (inserted == nullptr) return kHostErrBadParameter;
-            Layer* reference = nullptr;
-            if (layer != nullptr && (reference = FindLayer(host, layer, "InsertLayer")) == nullptr)
-                return kHostErrBadHandle;
+        Needs(NonNull(inserted), ResolveIfGiven(FindLayer, layer)),
+        [&](Host& host, Layer* reference) {
             Layer* made = host.Drawing().InsertLayer(reference, paintOrder);
             *inserted = host.Drawing().HandleOf(made);
             return made != nullptr ? kHostNoError : kHostErrBadParameter;
@@ -58,49 +52,29 @@ HostErr HOST_API InsertLayer(HostLayerHandle layer, int32_t paintOrder, HostLaye
 HostErr HOST_API GetLayerTitle(HostLayerHandle layer, HostUnicodeStringRef title) {
     return Serve(
         kSuite, "GetLayerTitle", [&] { return Arguments().Add("layer", layer); },
-        [&](Host& host) -> HostErr {
-            Layer* found = FindLayer(host, layer, "GetLayerTitle");
-            std::string* text = host.Strings().Find(title);
-            if (found == nullptr || text == nullptr) return kHostErrBadHandle;
-            *text = found->title;
-            return kHostNoError;
-        });
+        Needs(Resolve(FindLayer, layer), Resolve(FindTitle, title)),
+        [&](Host&, const Layer& found, std::string& text) { text = found.title; });
 }
 
 HostErr HOST_API SetLayerTitle(HostLayerHandle layer, HostUnicodeStringRef title) {
     return Serve(
         kSuite, "SetLayerTitle", [&] { return Arguments().Add("layer", layer); },
-        [&](Host& host) -> HostErr {
-            Layer* found = FindLayer(host, layer, "SetLayerTitle");
-            const std::string* text = host.Strings().Find(title);
-            if (found == nullptr || text == nullptr) return kHostErrBadHandle;
-            found->title = *text;
-            return kHostNoError;
-        });
+        Needs(Resolve(FindLayer, layer), Resolve(FindTitle, title)),
+        [&](Host&, Layer& found, const std::string& text) { found.title = text; });
 }
 
 HostErr HOST_API GetLayerEditable(HostLayerHandle layer, HostBool32* editable) {
     return Serve(
         kSuite, "GetLayerEditable", [&] { return Arguments().Add("layer", layer); },
-        [&](Host& host) -> HostErr {
-            if (editable == nullptr) return kHostErrBadParameter;
-            Layer* found = FindLayer(host, layer, "GetLayerEditable");
-            if (found == nullptr) return kHostErrBadHandle;
-            *editable = found->Editable();
-            return kHostNoError;
-        });
+        Needs(NonNull(editable), Resolve(FindLayer, layer)),
+        [&](Host&, const Layer& found) { *editable = found.Editable(); });
 }
 
 HostErr HOST_API GetLayerColor(HostLayerHandle layer, HostRGBColor* color) {
     return Serve(
         kSuite, "GetLayerColor", [&] { return Arguments().Add("layer", layer); },
-        [&](Host& host) -> HostErr {
-            if (color == nullptr) return kHostErrBadParameter;
-            Layer* found = FindLayer(host, layer, "GetLayerColor");
-            if (found == nullptr) return kHostErrBadHandle;
-            *color = found->color;
-            return kHostNoError;
-        });
+        Needs(NonNull(color), Resolve(FindLayer, layer)),
+        [&](Host&, const Layer& found) { *color = found.color; });
 }
 
 const AILayerSuite11 gTable = {.CountLayers = CountLayers,

@@ -1,6 +1,6 @@
 // Notifiers: the plug-in asks to hear about notification types.
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -12,16 +12,8 @@ HostErr HOST_API AddNotifier(HostPluginRef plugin, const char* name, const char*
                              HostNotifierHandle* notifier) {
     return Serve(
         kSuite, "AddNotifier", [&] { return Arguments().Add("name", name).Add("type", type); },
-        [&](Host& host) -> HostErr {
-            if (name == nullptr || type == nullptr || notifier == nullptr)
-                return kHostErrBadParameter;
-            if (plugin != host.Plugin().Ref()) {
-                host.Misuse("AddNotifier with a foreign plug-in reference");
-                return kHostErrBadHandle;
-            }
-            *notifier = host.NotifierList().Add(plugin, name, type);
-            return kHostNoError;
-        });
+        Needs(NonNull(name, type, notifier), OwnPlugin(plugin)),
+        [&](Host& host) { *notifier = host.NotifierList().Add(plugin, name, type); });
 }
 
 const AINotifierSuite2 gTable = {.AddNotifier = AddNotifier};

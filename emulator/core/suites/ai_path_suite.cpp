@@ -1,7 +1,7 @@
 // Path geometry: segments, closed and guide flags.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_art.h"
 
 namespace emulator {
@@ -17,25 +17,17 @@ HostErr HOST_API SetPathSegmentCount(HostArtHandle path, int16_t count) {
     return Serve(
         kSuite, "SetPathSegmentCount",
         [&] { return Arguments().Add("path", path).Add("count", count); },
-        [&](Host& host) -> HostErr {
-            Art* found = FindPath(host, path, "SetPathSegmentCount");
-            if (found == nullptr) return kHostErrBadHandle;
-            if (count < 0) return kHostErrBadParameter;
-            host.Drawing().SetSegmentCount(*found, static_cast<size_t>(count));
-            return kHostNoError;
+        Needs(Resolve(FindPath, path), Valid(count >= 0)),
+        [&](Host& host, Art& found) {
+            host.Drawing().SetSegmentCount(found, static_cast<size_t>(count));
         });
 }
 
 HostErr HOST_API GetPathSegmentCount(HostArtHandle path, int16_t* count) {
     return Serve(
         kSuite, "GetPathSegmentCount", [&] { return Arguments().Add("path", path); },
-        [&](Host& host) -> HostErr {
-            if (count == nullptr) return kHostErrBadParameter;
-            Art* found = FindPath(host, path, "GetPathSegmentCount");
-            if (found == nullptr) return kHostErrBadHandle;
-            *count = static_cast<int16_t>(found->segments.size());
-            return kHostNoError;
-        });
+        Needs(NonNull(count), Resolve(FindPath, path)),
+        [&](Host&, const Art& found) { *count = static_cast<int16_t>(found.segments.size()); });
 }
 
 HostErr HOST_API SetPathSegments(HostArtHandle path, int16_t first, int16_t count,
@@ -49,11 +41,10 @@ HostErr HOST_API SetPathSegments(HostArtHandle path, int16_t first, int16_t coun
                 args.Add("p0.h", segments[0].p.h).Add("p0.v", segments[0].p.v);
             return args;
         },
-        [&](Host& host) -> HostErr {
-            Art* found = FindPath(host, path, "SetPathSegments");
-            if (found == nullptr) return kHostErrBadHandle;
-            if (segments == nullptr || !InRange(*found, first, count)) return kHostErrBadParameter;
-            host.Drawing().SetSegments(*found, static_cast<size_t>(first),
+        Needs(Resolve(FindPath, path), NonNull(segments)),
+        [&](Host& host, Art& found) -> HostErr {
+            if (!InRange(found, first, count)) return kHostErrBadParameter;
+            host.Drawing().SetSegments(found, static_cast<size_t>(first),
                                        {segments, static_cast<size_t>(count)});
             return kHostNoError;
         });
@@ -64,11 +55,10 @@ HostErr HOST_API GetPathSegments(HostArtHandle path, int16_t first, int16_t coun
     return Serve(
         kSuite, "GetPathSegments",
         [&] { return Arguments().Add("path", path).Add("first", first).Add("count", count); },
-        [&](Host& host) -> HostErr {
-            Art* found = FindPath(host, path, "GetPathSegments");
-            if (found == nullptr) return kHostErrBadHandle;
-            if (segments == nullptr || !InRange(*found, first, count)) return kHostErrBadParameter;
-            std::copy_n(found->segments.begin() + first, count, segments);
+        Needs(Resolve(FindPath, path), NonNull(segments)),
+        [&](Host&, const Art& found) -> HostErr {
+            if (!InRange(found, first, count)) return kHostErrBadParameter;
+            std::copy_n(found.segments.begin() + first, count, segments);
             return kHostNoError;
         });
 }
@@ -77,12 +67,7 @@ template <bool Art::*Flag>
 HostErr SetFlag(const char* function, HostArtHandle path, HostBool32 value) {
     return Serve(
         kSuite, function, [&] { return Arguments().Add("path", path).Add("value", value); },
-        [&](Host& host) -> HostErr {
-            Art* found = FindPath(host, path, function);
-            if (found == nullptr) return kHostErrBadHandle;
-            found->*Flag = value != 0;
-            return kHostNoError;
-        });
+        Needs(Resolve(FindPath, path)), [&](Host&, Art& found) { found.*Flag = value != 0; });
 }
 
 HostErr HOST_API SetPathClosed(HostArtHandle path, HostBool32 closed) {
@@ -92,13 +77,8 @@ HostErr HOST_API SetPathClosed(HostArtHandle path, HostBool32 closed) {
 HostErr HOST_API GetPathClosed(HostArtHandle path, HostBool32* closed) {
     return Serve(
         kSuite, "GetPathClosed", [&] { return Arguments().Add("path", path); },
-        [&](Host& host) -> HostErr {
-            if (closed == nullptr) return kHostErrBadParameter;
-            Art* found = FindPath(host, path, "GetPathClosed");
-            if (found == nullptr) return kHostErrBadHandle;
-            *closed = found->closed;
-            return kHostNoError;
-        });
+        Needs(NonNull(closed), Resolve(FindPath, path)),
+        [&](Host&, const Art& found) { *closed = found.closed; });
 }
 
 HostErr HOST_API SetPathGuide(HostArtHandle path, HostBool32 guide) {

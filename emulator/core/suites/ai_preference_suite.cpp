@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -43,9 +43,8 @@ PreferenceValue StoredForm(Value value) {
 template <typename Stored, typename Output>
 HostErr GetScalar(const char* function, const char* prefix, const char* key, Output* value) {
     return Serve(
-        kSuite, function, [&] { return Describe(prefix, key); },
+        kSuite, function, [&] { return Describe(prefix, key); }, Needs(NonNull(key, value)),
         [&](Host& host) -> HostErr {
-            if (key == nullptr || value == nullptr) return kHostErrBadParameter;
             const Stored* stored = Lookup<Stored>(host, prefix, key);
             if (stored == nullptr) return kHostErrNotFound;
             *value = static_cast<Output>(*stored);
@@ -58,11 +57,10 @@ template <typename Stored, typename Value>
 HostErr PutPreference(const char* function, const char* prefix, const char* key, Value value) {
     return Serve(
         kSuite, function, [&] { return Describe(prefix, key).Add("value", value); },
-        [&](Host& host) -> HostErr {
-            if (key == nullptr) return kHostErrBadParameter;
+        Needs(NonNull(key)),
+        [&](Host& host) {
             host.Preferences().Put(PrefixName(prefix), Cp1252ToUtf8(key),
                                    StoredForm<Stored>(value));
-            return kHostNoError;
         });
 }
 
@@ -94,8 +92,8 @@ HostErr HOST_API GetStringPreference(const char* prefix, const char* key, char* 
                                      uint32_t size) {
     return Serve(
         kSuite, "GetStringPreference", [&] { return Describe(prefix, key).Add("size", size); },
+        Needs(NonNull(key, buffer), Valid(size != 0)),
         [&](Host& host) -> HostErr {
-            if (key == nullptr || buffer == nullptr || size == 0) return kHostErrBadParameter;
             const std::string* stored = Lookup<std::string>(host, prefix, key);
             if (stored == nullptr) return kHostErrNotFound;
             // The store keeps only text that Windows-1252 can hold.

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -22,7 +22,7 @@ HostRealMatrix Concat(const HostRealMatrix& m, const HostRealMatrix& x) {
 }
 
 HostReal HOST_API AIRealPointAngle(const HostRealPoint* p1, const HostRealPoint* p2) {
-    return ServeAnswer(
+    return ServeValue(
         kSuite, "AIRealPointAngle", HostReal{0},
         [&] {
             Arguments args;
@@ -30,43 +30,35 @@ HostReal HOST_API AIRealPointAngle(const HostRealPoint* p1, const HostRealPoint*
                 args.Add("p1.h", p1->h).Add("p1.v", p1->v).Add("p2.h", p2->h).Add("p2.v", p2->v);
             return args;
         },
-        [&](Host&, HostReal& angle) -> HostErr {
-            if (p1 == nullptr || p2 == nullptr) return kHostErrBadParameter;
-            angle = static_cast<float>(std::atan2(double{p2->v} - p1->v, double{p2->h} - p1->h));
-            return kHostNoError;
+        Needs(NonNull(p1, p2)),
+        [&](Host&) {
+            return static_cast<float>(std::atan2(double{p2->v} - p1->v, double{p2->h} - p1->h));
         });
 }
 
 void HOST_API AIRealMatrixSetTranslate(HostRealMatrix* m, HostReal tx, HostReal ty) {
     Serve(
         kSuite, "AIRealMatrixSetTranslate", [&] { return Arguments().Add("tx", tx).Add("ty", ty); },
-        [&](Host&) -> HostErr {
-            if (m == nullptr) return kHostErrBadParameter;
-            *m = {1, 0, 0, 1, tx, ty};
-            return kHostNoError;
-        });
+        Needs(NonNull(m)), [&](Host&) { *m = {1, 0, 0, 1, tx, ty}; });
 }
 
 void HOST_API AIRealMatrixConcatRotate(HostRealMatrix* m, HostReal angle) {
     Serve(
         kSuite, "AIRealMatrixConcatRotate", [&] { return Arguments().Add("angle", angle); },
-        [&](Host&) -> HostErr {
-            if (m == nullptr) return kHostErrBadParameter;
+        Needs(NonNull(m)),
+        [&](Host&) {
             double c = std::cos(double{angle}), s = std::sin(double{angle});
             *m = Concat(*m, {static_cast<float>(c), static_cast<float>(s), static_cast<float>(-s),
                              static_cast<float>(c), 0, 0});
-            return kHostNoError;
         });
 }
 
 void HOST_API AIRealMatrixConcatTranslate(HostRealMatrix* m, HostReal tx, HostReal ty) {
     Serve(
         kSuite, "AIRealMatrixConcatTranslate",
-        [&] { return Arguments().Add("tx", tx).Add("ty", ty); },
-        [&](Host&) -> HostErr {
-            if (m == nullptr) return kHostErrBadParameter;
+        [&] { return Arguments().Add("tx", tx).Add("ty", ty); }, Needs(NonNull(m)),
+        [&](Host&) {
             *m = Concat(*m, {1, 0, 0, 1, tx, ty});
-            return kHostNoError;
         });
 }
 

@@ -3,7 +3,7 @@
 
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_art.h"
 
 namespace emulator {
@@ -21,19 +21,16 @@ HostErr HOST_API SetTag(HostArtHandle art, const char* name, const char* type, c
                 .Add("type", type)
                 .Add("value", value);
         },
-        [&](Host& host) -> HostErr {
-            if (name == nullptr || type == nullptr || value == nullptr) return kHostErrBadParameter;
-            Art* found = FindArt(host, art, "SetTag");
-            if (found == nullptr) return kHostErrBadHandle;
+        Needs(NonNull(name, type, value), Resolve(FindArt, art)),
+        [&](Host&, Art& found) {
             Tag tag{Cp1252ToUtf8(name), Cp1252ToUtf8(type), Cp1252ToUtf8(value)};
             auto same =
-                std::find_if(found->tags.begin(), found->tags.end(),
+                std::find_if(found.tags.begin(), found.tags.end(),
                              [&](const Tag& existing) { return existing.name == tag.name; });
-            if (same != found->tags.end())
+            if (same != found.tags.end())
                 *same = tag;
             else
-                found->tags.push_back(tag);
-            return kHostNoError;
+                found.tags.push_back(tag);
         });
 }
 
@@ -42,15 +39,12 @@ HostErr HOST_API GetTag(HostArtHandle art, const char* name, const char* type, c
     return Serve(
         kSuite, "GetTag",
         [&] { return Arguments().Add("art", art).Add("name", name).Add("type", type); },
-        [&](Host& host) -> HostErr {
-            if (name == nullptr || type == nullptr || value == nullptr || size == 0)
-                return kHostErrBadParameter;
-            Art* found = FindArt(host, art, "GetTag");
-            if (found == nullptr) return kHostErrBadHandle;
-            auto same = std::find_if(found->tags.begin(), found->tags.end(), [&](const Tag& tag) {
+        Needs(NonNull(name, type, value), Valid(size != 0), Resolve(FindArt, art)),
+        [&](Host&, const Art& found) -> HostErr {
+            auto same = std::find_if(found.tags.begin(), found.tags.end(), [&](const Tag& tag) {
                 return tag.name == Cp1252ToUtf8(name) && tag.type == Cp1252ToUtf8(type);
             });
-            if (same == found->tags.end()) return kHostErrNotFound;
+            if (same == found.tags.end()) return kHostErrNotFound;
             return CopyOut(same->value, value, size);
         });
 }

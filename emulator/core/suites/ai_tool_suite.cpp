@@ -1,7 +1,8 @@
 // The toolbox: the plug-in adds its tool, finds tools' numbers, sets its rollover icon and
 // selects a tool.
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/lookup.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -18,9 +19,15 @@ std::optional<int32_t> IconResource(Host& host, HostIconRef icon) {
 }
 
 Tool* FindTool(Host& host, HostToolHandle handle, const char* function) {
-    Tool* tool = host.Tools().Find(handle);
-    if (tool == nullptr) host.Misuse(std::string(function) + ": unknown tool");
-    return tool;
+    return Found(host, host.Tools().Find(handle), function, "unknown tool");
+}
+
+// Only the plug-in's own tools: the others belong to the host or to other programs.
+Tool* FindOwnTool(Host& host, HostToolHandle handle, const char* function) {
+    Tool* tool = FindTool(host, handle, function);
+    if (tool == nullptr) return nullptr;
+    return Found(host, tool->owner == host.Plugin().Ref() ? tool : nullptr, function,
+                 "a tool of another plug-in");
 }
 
 HostErr HOST_API AddTool(HostPluginRef plugin, const char* name, const AIAddToolData* data,
@@ -38,13 +45,9 @@ HostErr HOST_API AddTool(HostPluginRef plugin, const char* name, const AIAddTool
                     .Add("sameToolsetAs", data->sameToolsetAs);
             return arguments;
         },
-        [&](Host& host) -> HostErr {
-            if (name == nullptr || data == nullptr || data->title == nullptr || tool == nullptr)
-                return kHostErrBadParameter;
-            if (plugin != host.Plugin().Ref()) {
-                host.Misuse("AddTool with a foreign plug-in reference");
-                return kHostErrBadHandle;
-            }
+        Needs(NonNull(name, tool), Valid(data != nullptr && data->title != nullptr),
+              OwnPlugin(plugin)),
+        [&](Host& host) {
             Tool added;
             added.name = Cp1252ToUtf8(name);
             added.tip = Cp1252ToUtf8(data->tooltip == nullptr ? "" : data->tooltip);
@@ -54,15 +57,14 @@ HostErr HOST_API AddTool(HostPluginRef plugin, const char* name, const AIAddTool
             added.icon = IconResource(host, data->icon);
             added.owner = plugin;
             *tool = host.Tools().HandleOf(host.Tools().Add(std::move(added)));
-            return kHostNoError;
         });
 }
 
 HostErr HOST_API GetToolNumberFromName(const char* name, AIToolType* number) {
     return Serve(
         kSuite, "GetToolNumberFromName", [&] { return Arguments().Add("name", name); },
+        Needs(NonNull(name, number)),
         [&](Host& host) -> HostErr {
-            if (name == nullptr || number == nullptr) return kHostErrBadParameter;
             const Tool* tool = host.Tools().Named(Cp1252ToUtf8(name));
             if (tool == nullptr) return kHostErrNotFound;
             *number = tool->number;
@@ -73,41 +75,22 @@ HostErr HOST_API GetToolNumberFromName(const char* name, AIToolType* number) {
 HostErr HOST_API GetToolNumberFromHandle(HostToolHandle tool, AIToolType* number) {
     return Serve(
         kSuite, "GetToolNumberFromHandle", [&] { return Arguments().Add("tool", tool); },
-        [&](Host& host) -> HostErr {
-            if (number == nullptr) return kHostErrBadParameter;
-            const Tool* found = FindTool(host, tool, "GetToolNumberFromHandle");
-            if (found == nullptr) return kHostErrBadHandle;
-            *number = found->number;
-            return kHostNoError;
-        });
+        Needs(NonNull(number), Resolve(FindTool, tool)),
+        [&](Host&, const Tool& found) { *number = found.number; });
 }
 
 HostErr HOST_API SetToolRolloverIcon(HostToolHandle tool, HostIconRef icon) {
     return Serve(
         kSuite, "SetToolRolloverIcon",
         [&] { return Arguments().Add("tool", tool).Add("icon", icon); },
-        [&](Host& host) -> HostErr {
-            Tool* found = FindTool(host, tool, "SetToolRolloverIcon");
-            if (found == nullptr) return kHostErrBadHandle;
-            if (found->owner != host.Plugin().Ref()) {
-                host.Misuse("SetToolRolloverIcon: a tool of another plug-in");
-                return kHostErrBadHandle;
-            }
-            if (icon == nullptr) return kHostErrBadParameter;
-            found->rolloverIcon = IconResource(host, icon);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindOwnTool, tool), NonNull(icon)),
+        [&](Host& host, Tool& found) { found.rolloverIcon = IconResource(host, icon); });
 }
 
 HostErr HOST_API SetSelectedTool(HostToolHandle tool) {
     return Serve(
         kSuite, "SetSelectedTool", [&] { return Arguments().Add("tool", tool); },
-        [&](Host& host) -> HostErr {
-            Tool* found = FindTool(host, tool, "SetSelectedTool");
-            if (found == nullptr) return kHostErrBadHandle;
-            host.SelectTool(*found);
-            return kHostNoError;
-        });
+        Needs(Resolve(FindTool, tool)), [&](Host& host, Tool& found) { host.SelectTool(found); });
 }
 
 const AIToolSuite10 gTable = {.AddTool = AddTool,

@@ -1,7 +1,7 @@
 // Transforming art by a matrix.
 #include "emulator/core/suites/catalogue.h"
 #include "emulator/core/suites/lookup.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_art.h"
 
 namespace emulator {
@@ -25,13 +25,10 @@ HostErr HOST_API TransformArt(HostArtHandle art, const HostRealMatrix* matrix, H
                     .Add("ty", matrix->ty);
             return args;
         },
-        [&](Host& host) -> HostErr {
-            if (matrix == nullptr) return kHostErrBadParameter;
-            Art* found = FindArt(host, art, "TransformArt");
-            if (found == nullptr) return kHostErrBadHandle;
+        Needs(NonNull(matrix), Resolve(FindArt, art)),
+        [&](Host& host, Art& found) {
             // Stroke widths are not modelled: only the geometry can change.
-            if ((flags & kHostTransformObjects) != 0) host.Drawing().Transform(*found, *matrix);
-            return kHostNoError;
+            if ((flags & kHostTransformObjects) != 0) host.Drawing().Transform(found, *matrix);
         });
 }
 

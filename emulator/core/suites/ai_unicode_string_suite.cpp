@@ -1,6 +1,7 @@
 // Host strings: made from the plug-in's Windows-1252 text, compared, given back.
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/lookup.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -11,20 +12,20 @@ constexpr const char* kSuite = kAIUnicodeStringSuite;
 HostErr HOST_API NewFromWindows1252(const char* text, HostUnicodeStringRef* string) {
     return Serve(
         kSuite, "NewFromWindows1252", [&] { return Arguments().Add("text", text); },
-        [&](Host& host) -> HostErr {
-            if (text == nullptr || string == nullptr) return kHostErrBadParameter;
+        Needs(NonNull(text, string)),
+        [&](Host& host) {
             *string = host.Strings().Add(std::make_unique<std::string>(Cp1252ToUtf8(text)));
-            return kHostNoError;
         });
 }
 
 HostErr HOST_API Compare(HostUnicodeStringRef a, HostUnicodeStringRef b, int32_t* order) {
     return Serve(
         kSuite, "Compare", [&] { return Arguments().Add("a", a).Add("b", b); },
+        Needs(NonNull(order)),
         [&](Host& host) -> HostErr {
             const std::string* first = host.Strings().Find(a);
             const std::string* second = host.Strings().Find(b);
-            if (order == nullptr) return kHostErrBadParameter;
+            // One line for the pair, whichever is unknown.
             if (first == nullptr || second == nullptr) {
                 host.Misuse("Compare: unknown string");
                 return kHostErrBadHandle;
@@ -39,11 +40,8 @@ HostErr HOST_API Compare(HostUnicodeStringRef a, HostUnicodeStringRef b, int32_t
 HostErr HOST_API Dispose(HostUnicodeStringRef string) {
     return Serve(
         kSuite, "Dispose", [&] { return Arguments().Add("string", string); },
-        [&](Host& host) -> HostErr {
-            if (host.Strings().Remove(string)) return kHostNoError;
-            host.Misuse("Dispose: unknown string");
-            return kHostErrBadHandle;
-        });
+        Needs(Resolve(FindString, string)),
+        [&](Host& host, const std::string&) { host.Strings().Remove(string); });
 }
 
 const AIUnicodeStringSuite6 gTable = {

@@ -1,6 +1,6 @@
 // The web browser: the host records the pages it is asked to open.
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/ai_application.h"
 
 namespace emulator {
@@ -19,12 +19,8 @@ HostBool32 HOST_API IsBrowserAvailable() {
 
 HostErr HOST_API OpenURL(const char* url) {
     return Serve(
-        kSuite, "OpenURL", [&] { return Arguments().Add("url", url); },
-        [&](Host& host) -> HostErr {
-            if (url == nullptr) return kHostErrBadParameter;
-            host.App().OpenPage(Cp1252ToUtf8(url));
-            return kHostNoError;
-        });
+        kSuite, "OpenURL", [&] { return Arguments().Add("url", url); }, Needs(NonNull(url)),
+        [&](Host& host) { host.App().OpenPage(Cp1252ToUtf8(url)); });
 }
 
 const AIURLSuite1 gTable = {.IsBrowserAvailable = IsBrowserAvailable, .OpenURL = OpenURL};

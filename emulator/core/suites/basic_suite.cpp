@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 
 namespace emulator {
 namespace {
@@ -13,18 +13,15 @@ HostErr HOST_API AcquireSuite(const char* name, int32_t version, const void** su
     return Serve(
         kSuite, "AcquireSuite",
         [&] { return Arguments().Add("name", name).Add("version", version); },
-        [&](Host& host) -> HostErr {
-            if (name == nullptr || suite == nullptr) return kHostErrBadParameter;
-            return host.Suites().Acquire(name, version, suite);
-        });
+        Needs(NonNull(name, suite)),
+        [&](Host& host) { return host.Suites().Acquire(name, version, suite); });
 }
 
 HostErr HOST_API ReleaseSuite(const char* name, int32_t version) {
     return Serve(
         kSuite, "ReleaseSuite",
-        [&] { return Arguments().Add("name", name).Add("version", version); },
-        [&](Host& host) -> HostErr {
-            if (name == nullptr) return kHostErrBadParameter;
+        [&] { return Arguments().Add("name", name).Add("version", version); }, Needs(NonNull(name)),
+        [&](Host& host) {
             HostErr result = host.Suites().Release(name, version);
             if (result != kHostNoError)
                 host.Misuse("release of a suite that is not held: " + Cp1252ToUtf8(name) + " " +
@@ -46,8 +43,8 @@ HostBool32 HOST_API IsEqual(const char* token1, const char* token2) {
 HostErr HOST_API AllocateBlock(uint32_t size, void** block) {
     return Serve(
         kSuite, "AllocateBlock", [&] { return Arguments().Add("size", size); },
+        Needs(NonNull(block)),
         [&](Host& host) -> HostErr {
-            if (block == nullptr) return kHostErrBadParameter;
             *block = host.Blocks().Allocate(size);
             return *block != nullptr ? kHostNoError : kHostErrOutOfMemory;
         });

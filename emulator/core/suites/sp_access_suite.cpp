@@ -1,6 +1,6 @@
 // The plug-in's access reference: holding it keeps the plug-in's code loaded.
 #include "emulator/core/suites/catalogue.h"
-#include "emulator/core/suites/serve.h"
+#include "emulator/core/suites/needs.h"
 #include "host/sp_suites.h"
 
 namespace emulator {
@@ -10,9 +10,8 @@ constexpr const char* kSuite = kSPAccessSuite;
 
 HostErr HOST_API GetPluginAccess(HostPluginRef plugin, HostAccessRef* access) {
     return Serve(
-        kSuite, "GetPluginAccess", [] { return Arguments(); },
+        kSuite, "GetPluginAccess", [] { return Arguments(); }, Needs(NonNull(access)),
         [&](Host& host) -> HostErr {
-            if (access == nullptr) return kHostErrBadParameter;
             if (plugin != host.Plugin().Ref()) return kHostErrBadHandle;
             host.Plugin().KeepLoaded();
             *access = reinterpret_cast<HostAccessRef>(plugin);

@@ -91,9 +91,6 @@ typedef struct AIPathSuite8 {
     HostErr(HOST_API* SetPathGuide)(HostArtHandle path, HostBool32 guide);
 } AIPathSuite8;
 
-#define kAIPathSuite "AI Path Suite"
-#define kAIPathSuiteVersion 8
-
 #define kAIPathStyleSuite "AI Path Style Suite"
 #define kAIPathStyleSuiteVersion 10
 
