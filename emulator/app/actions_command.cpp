@@ -26,6 +26,6 @@ CLI::App* AddActionsCommand(CLI::App& app) {
 int ActionsCommand() {
     std::cout << "| action | what happens |\n|---|---|\n";
     for (const emulator::Action& action : emulator::HostActions().Actions())
-        std::cout << "| `" << Cell(action.usage) << "` | " << Cell(action.summary) << " |\n";
+        std::cout << "| `" << Cell(action.Usage()) << "` | " << Cell(action.summary) << " |\n";
     return std::cout ? kExitOk : kExitFailure;
 }

@@ -1,31 +1,53 @@
-// The validator's user tries the whole action table, and its lines are valid scenario lines.
+// The validator's user draws its lines from the action table: it tries every action meant for
+// random play, and its lines are valid scenario lines.
 #include "emulator/drivers/validator/random_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 
 #include "emulator/core/host.h"
 #include "emulator/drivers/scenario/host_actions.h"
 #include "emulator/drivers/scenario/tokenizer.h"
+#include "emulator/drivers/validator/runs.h"
+#include "tests/support/run_command.h"
 
 namespace {
 
-TEST(RandomLines, EveryActionOfTheTableIsUsedOrLeftOutOnPurpose) {
-    std::set<std::string> table;
+// The names of the actions LINES use.
+std::set<std::string> ActionsOf(const std::vector<std::string>& lines) {
+    std::set<std::string> names;
+    for (const std::string& line : lines)
+        for (const emulator::Action& action : emulator::HostActions().Actions())
+            if (line == action.name || line.rfind(action.name + " ", 0) == 0)
+                names.insert(action.name);
+    return names;
+}
+
+// Forty runs: the rarest, typing in the dialog the panel's last scale opens, comes in a few.
+TEST(RandomLines, EveryActionButTheScriptedOnesIsDrawn) {
+    std::string folder = TemporaryDirectory();
+    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json"};
+    std::vector<std::string> lines;
+    for (uint64_t seed = 1; seed <= 40; ++seed) {
+        std::ostringstream log;
+        emulator::PlayRandomRun(place, seed, 200, log);
+        std::istringstream in(log.str());
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+    }
+    std::set<std::string> drawn = ActionsOf(lines);
     for (const emulator::Action& action : emulator::HostActions().Actions())
-        table.insert(action.name);
-    std::set<std::string> accounted;
-    for (const auto& name : emulator::RandomLines::ActionsUsed()) accounted.insert(name);
-    for (const auto& name : emulator::RandomLines::ActionsLeftOut()) accounted.insert(name);
-    EXPECT_EQ(accounted, table);
+        EXPECT_EQ(drawn.count(action.name) != 0, action.role != emulator::Role::kScripted)
+            << action.name;
 }
 
 TEST(RandomLines, SetUpLinesReadAsActionsAndFollowTheSeed) {
-    for (uint64_t seed = 1; seed <= 50; ++seed) {
+    emulator::Host host(ORTAQ_PLUGIN_PATH);
+    for (uint64_t seed = 1; seed <= 40; ++seed) {
         emulator::RandomLines first(seed), second(seed);
-        std::vector<std::string> lines = first.SetUp();
-        EXPECT_EQ(lines, second.SetUp());
+        std::vector<std::string> lines = first.SetUp(host);
+        EXPECT_EQ(lines, second.SetUp(host));
         for (const std::string& line : lines) {
             SCOPED_TRACE(line);
             EXPECT_NO_THROW(emulator::HostActions().Compile(emulator::SplitWords(line)));

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "emulator/drivers/scenario/action_arguments.h"
 
@@ -26,17 +27,36 @@ class ActionContext {
 // cannot do it in the state it is in.
 using Effect = std::function<void(Host&, ActionContext&)>;
 
+// What an action is to a driver that makes up runs (the validator's user): when it plays it.
+enum class Role {
+    kUser,       // what the user does in the application's windows
+    kGesture,    // the mouse with its button down, until the button goes up
+    kAnswer,     // the user answers the modal window on screen
+    kLifecycle,  // the application starts, stops, unloads or reloads the plug-in, or shows
+                 // its About box
+    kSetUp,      // what an earlier session or another plug-in left: normally before start
+    kScripted,   // only a written scenario: what a driver asks of the run itself, or a test
+                 // of the host's own bookkeeping
+};
+
+// Every member has an initializer, so that an action names only the members it sets.
 struct Action {
-    std::string name;     // the words that name it: "start", or "panel click"
-    std::string usage;    // the whole syntax: "panel click N"
-    std::string summary;  // what happens, in one line
-    // Reads the words after the name; throws SyntaxError (UsageError for a form that does
-    // not fit the usage).
-    std::function<Effect(const ActionArguments&)> compile;
+    std::string name{};                 // the words that name it: "start", or "panel click"
+    std::vector<Argument> arguments{};  // what follows the name
+    std::string summary{};              // what happens, in one line
+    // Reads the arguments; throws SyntaxError for one that cannot be read.
+    std::function<Effect(const ActionArguments&)> compile{};
     // Whether it reaches its target while a modal window is open: answering that window,
     // the keys, and what sets the run up. Every other action then does nothing, with a
     // notice, as a desktop application's windows under a modal one answer nothing.
     bool underModal = false;
+    Role role = Role::kUser;
+    // Whether HOST is in the state a run does it in, for a driver that makes up runs; none:
+    // whenever its arguments find what they name.
+    bool (*when)(const Host& host) = nullptr;
+
+    // The whole syntax: "panel click N".
+    std::string Usage() const { return UsageOf(name, arguments); }
 };
 
 }  // namespace emulator

@@ -69,10 +69,10 @@ std::string ActionTable::Usage(const std::string& verb) const {
     std::vector<const Action*> forms;
     for (size_t index = 0; index < actions_.size(); ++index)
         if (names_[index].front() == verb) forms.push_back(&actions_[index]);
-    if (forms.size() == 1) return forms.front()->usage;
+    if (forms.size() == 1) return forms.front()->Usage();
     std::string usage = verb;
     for (const Action* form : forms)
-        usage += (form == forms.front() ? " " : " | ") + form->usage.substr(verb.size() + 1);
+        usage += (form == forms.front() ? " " : " | ") + form->Usage().substr(verb.size() + 1);
     return usage;
 }
 
@@ -89,7 +89,8 @@ Effect ActionTable::Compile(const std::vector<Word>& words) const {
         std::optional<size_t> index = Find(words);
         if (!index) throw UsageError();
         const Action& action = actions_[*index];
-        Effect effect = action.compile(ActionArguments(words, names_[*index].size()));
+        Effect effect =
+            action.compile(ActionArguments(words, names_[*index].size(), action.arguments));
         effect = Recorded(action.name, std::move(effect));
         return action.underModal ? effect : UnderModalsNothing(action.name, std::move(effect));
     } catch (const UsageError&) {

@@ -11,17 +11,8 @@ namespace emulator {
 namespace {
 
 Effect CompileLayer(const ActionArguments& args) {
-    if (args.Count() < 1 || args.Count() > 3) args.BadUsage();
-    bool locked = false, current = false;
-    for (size_t i = 1; i < args.Count(); ++i) {
-        if (args.Reads(i, "locked") && !locked)
-            locked = true;
-        else if (args.Reads(i, "current") && !current)
-            current = true;
-        else
-            args.BadUsage();
-    }
-    return [title = args.Text(0), locked, current](Host& host, ActionContext&) {
+    return [title = args.Text(0), locked = args.Has(1), current = args.Has(2)](Host& host,
+                                                                               ActionContext&) {
         Layer* layer = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
         layer->title = title;
         layer->locked = locked;
@@ -32,8 +23,10 @@ Effect CompileLayer(const ActionArguments& args) {
 // An action on the first layer, in the host's order, titled as its one argument says.
 Action OnLayer(const std::string& name, const std::string& summary,
                void (*act)(Document& document, Layer& layer)) {
-    return {name, name + " \"TITLE\"", summary, [act](const ActionArguments& args) -> Effect {
-                args.ExpectCount(1);
+    return {name,
+            {Quoted(ArgumentKind::kLayerTitle, "TITLE")},
+            summary,
+            [act](const ActionArguments& args) -> Effect {
                 return [act, title = args.Text(0)](Host& host, ActionContext&) {
                     Layer* layer = host.Drawing().LayerTitled(title);
                     if (layer == nullptr)
@@ -51,12 +44,8 @@ bool Editable(const Layer& layer, ActionContext& context) {
 }
 
 Effect CompileAddPath(const ActionArguments& args) {
-    if (args.Count() < 4 || args.Count() % 2 != 0) args.BadUsage();
     std::vector<HostPathSegment> segments;
-    for (size_t i = 0; i < args.Count(); i += 2) {
-        HostRealPoint anchor{args.Single(i), args.Single(i + 1)};
-        segments.push_back({anchor, anchor, anchor, 1});
-    }
+    for (HostRealPoint anchor : args.Points(0)) segments.push_back({anchor, anchor, anchor, 1});
     return [segments](Host& host, ActionContext& context) {
         Document& document = host.Drawing();
         if (!Editable(*document.Current(), context)) return;
@@ -79,7 +68,6 @@ Art& NthPath(Document& document, int32_t n) {
 }
 
 Effect CompileDeleteArt(const ActionArguments& args) {
-    args.ExpectCount(1);
     return [n = args.Integer(0)](Host& host, ActionContext& context) {
         Art& path = NthPath(host.Drawing(), n);
         if (!Editable(*path.layer, context)) return;
@@ -89,7 +77,6 @@ Effect CompileDeleteArt(const ActionArguments& args) {
 }
 
 Effect CompileMoveArt(const ActionArguments& args) {
-    args.ExpectCount(3);
     HostRealMatrix move{1, 0, 0, 1, args.Single(1), args.Single(2)};
     return [n = args.Integer(0), move](Host& host, ActionContext& context) {
         Art& path = NthPath(host.Drawing(), n);
@@ -103,7 +90,9 @@ Effect CompileMoveArt(const ActionArguments& args) {
 
 std::vector<Action> DocumentActions() {
     return {
-        {"layer", "layer \"TITLE\" [locked] [current]",
+        {"layer",
+         {Quoted(ArgumentKind::kNewLayerTitle, "TITLE"), Optional(OneOf({"locked"})),
+          Optional(OneOf({"current"}))},
          "adds a layer above all others (index 0 of the host's layer order is the topmost), "
          "locked and/or current if asked",
          CompileLayer},
@@ -113,15 +102,19 @@ std::vector<Action> DocumentActions() {
                 [](Document&, Layer& layer) { layer.locked = false; }),
         OnLayer("layer-current", "makes the first layer with that title the current one",
                 [](Document& document, Layer& layer) { document.SetCurrent(&layer); }),
-        {"add-path", "add-path X1 Y1 X2 Y2 ...",
+        {"add-path",
+         {Bare(ArgumentKind::kPoints, "X1 Y1 X2 Y2 ...")},
          "draws a closed path of straight sides through the points (artwork coordinates, two "
          "at least) on top of the current layer, as another tool would",
          CompileAddPath},
-        {"delete-art", "delete-art N",
+        {"delete-art",
+         {Bare(ArgumentKind::kPathNumber, "N")},
          "deletes the N-th path of the document, counted from 1 depth-first in the state's "
          "order",
          CompileDeleteArt},
-        {"move-art", "move-art N DX DY",
+        {"move-art",
+         {Bare(ArgumentKind::kPathNumber, "N"), Bare(ArgumentKind::kDistance, "DX"),
+          Bare(ArgumentKind::kDistance, "DY")},
          "moves the N-th path of the document (counted as delete-art counts) by DX, DY points",
          CompileMoveArt},
     };

@@ -9,14 +9,12 @@ namespace emulator {
 namespace {
 
 Effect CompileMenuGroup(const ActionArguments& args) {
-    bool under = args.Count() == 4 && args.Reads(1, "under");
-    if (args.Count() != 1 && !under) args.BadUsage();
     struct Parent {
         std::string group;
         std::string itemText;
     };
     std::optional<Parent> parent;
-    if (under) parent = Parent{args.Text(2), args.Text(3)};
+    if (args.Has(1)) parent = Parent{args.Text(2), args.Text(3)};
     return [name = args.HostReadableText(0), parent](Host& host, ActionContext&) {
         Menus& menus = host.MenuBar();
         if (menus.GroupNamed(name) != nullptr)
@@ -35,7 +33,6 @@ Effect CompileMenuGroup(const ActionArguments& args) {
 }
 
 Effect CompileMenuChoice(const ActionArguments& args) {
-    args.ExpectCount(1);
     return [text = args.Text(0)](Host& host, ActionContext& context) {
         const MenuItem* item = host.MenuBar().FirstItemReading(text);
         if (item == nullptr) throw std::runtime_error("no menu item reads \"" + text + "\"");
@@ -49,12 +46,19 @@ Effect CompileMenuChoice(const ActionArguments& args) {
 
 std::vector<Action> MenuActions() {
     return {
-        {"menu-group", "menu-group \"NAME\" [under \"PARENT_GROUP\" \"ITEM TEXT\"]",
-         "adds a menu group as another plug-in would have made it, after all others. With "
-         "`under`, the group is a submenu: an item reading ITEM TEXT, owned by no plug-in of "
-         "ours, is added at the end of PARENT_GROUP and opens the new group",
-         CompileMenuGroup, true},
-        {"menu", "menu \"TEXT\"",
+        {.name = "menu-group",
+         .arguments = {Quoted(ArgumentKind::kMenuGroup, "NAME"), Optional(OneOf({"under"})),
+                       WithPrevious(Quoted(ArgumentKind::kMenuGroup, "PARENT_GROUP")),
+                       WithPrevious(Quoted(ArgumentKind::kMenuItemText, "ITEM TEXT"))},
+         .summary =
+             "adds a menu group as another plug-in would have made it, after all others. With "
+             "`under`, the group is a submenu: an item reading ITEM TEXT, owned by no plug-in of "
+             "ours, is added at the end of PARENT_GROUP and opens the new group",
+         .compile = CompileMenuGroup,
+         .underModal = true,
+         .role = Role::kSetUp},
+        {"menu",
+         {Quoted(ArgumentKind::kMenuItemText, "TEXT")},
          "the user chooses the first item reading TEXT (groups in the order they were made, "
          "then items in order): its plug-in receives \"AI Menu\"/\"AI Go\" with the item in the "
          "record",

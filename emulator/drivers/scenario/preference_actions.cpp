@@ -11,34 +11,52 @@ std::string Prefix(const ActionArguments& args) {
 }
 
 Effect CompilePref(const ActionArguments& args) {
-    args.ExpectCount(4);
     return [prefix = Prefix(args), key = args.HostReadableText(1), value = args.Preference(2)](
                Host& host, ActionContext&) { host.Preferences().Put(prefix, key, value); };
 }
 
 Effect CompilePrefRemove(const ActionArguments& args) {
-    args.ExpectCount(2);
     return [prefix = Prefix(args), key = args.HostReadableText(1)](Host& host, ActionContext&) {
         host.Preferences().Remove(prefix, key);
     };
+}
+
+// Where a preference is kept: under a plug-in's prefix, or the host's own, and its key.
+std::vector<Argument> Place() {
+    return {Bare(ArgumentKind::kPreferencePrefix, "PREFIX"),
+            Bare(ArgumentKind::kPreferenceKey, "KEY")};
+}
+
+std::vector<Argument> PlaceAndValue() {
+    std::vector<Argument> arguments = Place();
+    arguments.push_back(TypedValue({"bool", "int", "real", "string"}));
+    return arguments;
 }
 
 }  // namespace
 
 std::vector<Action> PreferenceActions() {
     return {
-        {"pref", "pref PREFIX KEY bool|int|real|string VALUE",
-         "stores a preference as if an earlier session had left it: `-` for PREFIX is the "
-         "host's own keys (no prefix); VALUE is `true` or `false` for `bool`, a 32-bit whole "
-         "number for `int`, a finite number (`.` as decimal separator) for `real`, any text "
-         "for `string`. A set-up action, normally before `start`; it replaces what the "
-         "`--prefs` file held under that key",
-         CompilePref, true},
-        {"pref-remove", "pref-remove PREFIX KEY",
-         "removes a preference, as if no session had left it: `-` for PREFIX is the host's own "
-         "keys, whose defaults a fresh host holds (the smart guides' colour). A set-up action, "
-         "normally before `start`",
-         CompilePrefRemove, true},
+        {.name = "pref",
+         .arguments = PlaceAndValue(),
+         .summary =
+             "stores a preference as if an earlier session had left it: `-` for PREFIX is the "
+             "host's own keys (no prefix); VALUE is `true` or `false` for `bool`, a 32-bit whole "
+             "number for `int`, a finite number (`.` as decimal separator) for `real`, any text "
+             "for `string`. A set-up action, normally before `start`; it replaces what the "
+             "`--prefs` file held under that key",
+         .compile = CompilePref,
+         .underModal = true,
+         .role = Role::kSetUp},
+        {.name = "pref-remove",
+         .arguments = Place(),
+         .summary =
+             "removes a preference, as if no session had left it: `-` for PREFIX is the host's own "
+             "keys, whose defaults a fresh host holds (the smart guides' colour). A set-up action, "
+             "normally before `start`",
+         .compile = CompilePrefRemove,
+         .underModal = true,
+         .role = Role::kSetUp},
     };
 }
 

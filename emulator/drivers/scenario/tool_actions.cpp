@@ -13,11 +13,14 @@ void Report(const ActionOutcome& outcome, ActionContext& context) {
     if (!outcome.done) context.Notice(outcome.notice);
 }
 
+// The plug-in has been sent nothing yet: what it finds then, another plug-in left.
+bool BeforeStart(const Host& host) {
+    return !host.Started() && host.Plugin().Calls().empty();
+}
+
 Effect CompileToolInstalled(const ActionArguments& args) {
-    args.ExpectCount(1);
     return [name = args.HostReadableText(0)](Host& host, ActionContext&) {
-        if (host.Started() || !host.Plugin().Calls().empty())
-            throw std::runtime_error("tool-installed must come before start");
+        if (!BeforeStart(host)) throw std::runtime_error("tool-installed must come before start");
         Tool tool;
         tool.name = name;
         tool.tip = name;
@@ -30,9 +33,8 @@ Effect CompileToolInstalled(const ActionArguments& args) {
 }
 
 Effect CompileSelectTool(const ActionArguments& args) {
-    if (args.Count() > 1) args.BadUsage();
     std::optional<std::string> name;
-    if (args.Count() == 1) name = args.Text(0);
+    if (args.Has(0)) name = args.Text(0);
     return [name](Host& host, ActionContext& context) {
         Tool* tool = name ? host.Tools().Named(*name) : host.Tools().OwnedBy(host.Plugin().Ref());
         if (tool == nullptr)
@@ -42,8 +44,7 @@ Effect CompileSelectTool(const ActionArguments& args) {
     };
 }
 
-Effect CompileOptions(const ActionArguments& args) {
-    args.ExpectCount(0);
+Effect CompileOptions(const ActionArguments&) {
     return [](Host& host, ActionContext& context) {
         Report(host.SendToCurrentTool(kSelectorAIEditToolOptions, {}), context);
     };
@@ -51,12 +52,12 @@ Effect CompileOptions(const ActionArguments& args) {
 
 // hold KEY or release KEY.
 Action KeyAction(const std::string& name, const std::string& summary, bool down) {
-    return {name, name + " alt|shift", summary,
+    return {name,
+            {OneOf({NameOf(ModifierKey::kAlt), NameOf(ModifierKey::kShift)})},
+            summary,
             [down](const ActionArguments& args) -> Effect {
-                args.ExpectCount(1);
-                std::optional<ModifierKey> key = ModifierKeyNamed(args.Text(0));
-                if (!key) args.BadUsage();
-                return [down, pressed = *key](Host& host, ActionContext&) {
+                return [down, pressed = ModifierKeyNamed(args.Text(0)).value()](Host& host,
+                                                                                ActionContext&) {
                     if (down)
                         host.Input().Keys().Hold(pressed);
                     else
@@ -93,12 +94,16 @@ constexpr MouseStep kDown{kSelectorAIToolMouseDown, Button::kUp, Button::kDown};
 constexpr MouseStep kDrag{kSelectorAIToolMouseDrag, Button::kDown, Button::kAny};
 constexpr MouseStep kUp{kSelectorAIToolMouseUp, Button::kDown, Button::kUp};
 
-// An action of the mouse at X Y: each step's message to the current tool, in order.
+// An action of the mouse at X Y: each step's message to the current tool, in order. A run
+// plays the steps that need the button down only while it is, as a gesture.
 Action MouseAction(const std::string& name, const std::string& summary,
                    std::vector<MouseStep> steps) {
-    return {name, name + " X Y", summary, [name, steps](const ActionArguments& args) -> Effect {
-                args.ExpectCount(2);
-                HostRealPoint point{args.Single(0), args.Single(1)};
+    bool gesture = steps.front().needed == Button::kDown;
+    return {.name = name,
+            .arguments = {Bare(ArgumentKind::kPoint, "X Y")},
+            .summary = summary,
+            .compile = [name, steps](const ActionArguments& args) -> Effect {
+                HostRealPoint point = args.Point(0);
                 return [name, steps, point](Host& host, ActionContext& context) {
                     RequireButton(host.Input().ButtonDown(), steps, name);
                     host.Input().MoveTo(point);
@@ -113,23 +118,32 @@ Action MouseAction(const std::string& name, const std::string& summary,
                     }
                     Report(outcome, context);
                 };
-            }};
+            },
+            .role = gesture ? Role::kGesture : Role::kUser};
 }
 
 }  // namespace
 
 std::vector<Action> ToolActions() {
     return {
-        {"tool-installed", "tool-installed \"NAME\"",
-         "before start: the toolbox holds a tool named NAME, as another plug-in would have added "
-         "it, after the host's own (\"Adobe Selection Tool\", current, and \"Adobe Pen Tool\")",
-         CompileToolInstalled, true},
-        {"select-tool", "select-tool [\"NAME\"]",
+        {.name = "tool-installed",
+         .arguments = {Quoted(ArgumentKind::kToolTitle, "NAME")},
+         .summary =
+             "before start: the toolbox holds a tool named NAME, as another plug-in would have "
+             "added it, after the host's own (\"Adobe Selection Tool\", current, and \"Adobe "
+             "Pen Tool\")",
+         .compile = CompileToolInstalled,
+         .underModal = true,
+         .role = Role::kSetUp,
+         .when = BeforeStart},
+        {"select-tool",
+         {Optional(Quoted(ArgumentKind::kToolTitle, "NAME"))},
          "the user clicks the button of the tool named NAME, or without NAME the plug-in's "
          "tool: the tool that was current receives \"AI Tool\"/\"AI Deselect\" and the new one "
          "\"AI Tool\"/\"AI Select\", each only when it is the plug-in's",
          CompileSelectTool},
-        {"options", "options",
+        {"options",
+         {},
          "the user presses Return: the current tool receives \"AI Tool\"/\"AI Edit Options\"",
          CompileOptions},
         KeyAction("hold",

@@ -8,7 +8,6 @@ namespace emulator {
 namespace {
 
 Effect CompileZoom(const ActionArguments& args) {
-    args.ExpectCount(1);
     double zoom = args.Real(0);
     if (!View::ValidZoom(zoom))
         throw SyntaxError("\"" + args.Text(0) + "\" is not a zoom from 1/32 to 64");
@@ -19,7 +18,8 @@ Effect CompileZoom(const ActionArguments& args) {
 
 std::vector<Action> ViewActions() {
     return {
-        {"zoom", "zoom Z",
+        {"zoom",
+         {Bare(ArgumentKind::kZoom, "Z")},
          "sets the first view's zoom to Z pixels per point (1/32 to 64), keeping the artwork "
          "point at its top-left corner",
          CompileZoom},

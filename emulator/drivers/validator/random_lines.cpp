@@ -1,11 +1,104 @@
 #include "emulator/drivers/validator/random_lines.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <stdexcept>
+#include <utility>
 
 #include "emulator/core/host.h"
+#include "emulator/drivers/scenario/host_actions.h"
 
 namespace emulator {
 namespace {
+
+// What the user sees of the host: the only reads of its state, but for the actions' own
+// `when`.
+
+enum class Situation { kUnderModal, kStopped, kGesture, kRunning };
+
+Situation SituationOf(const Host& host) {
+    if (host.ModalWindows().Top() != nullptr) return Situation::kUnderModal;
+    if (host.Unloaded() || !host.Started()) return Situation::kStopped;
+    if (host.Input().ButtonDown()) return Situation::kGesture;
+    return Situation::kRunning;
+}
+
+const Dialog* DialogAt(const Host& host, Where where) {
+    return where == Where::kPanel ? host.Dialogs().Panel() : host.Dialogs().ModalOnScreen();
+}
+
+std::vector<HostRealPoint> Anchors(const Host& host) {
+    std::vector<HostRealPoint> anchors;
+    for (const Art* path : host.Drawing().Paths())
+        for (const HostPathSegment& segment : path->segments) anchors.push_back(segment.p);
+    return anchors;
+}
+
+// The plug-in has a tool, and another one is current.
+bool PluginToolAway(const Host& host) {
+    const Tool* tool = host.Tools().OwnedBy(host.Plugin().Ref());
+    return tool != nullptr && &host.Tools().Current() != tool;
+}
+
+size_t PathCount(const Host& host) {
+    return host.Drawing().Paths().size();
+}
+
+std::vector<std::string> LayerTitles(const Host& host) {
+    std::vector<std::string> titles;
+    for (size_t index = 0; index < host.Drawing().LayerCount(); ++index)
+        titles.push_back(host.Drawing().LayerAt(index)->title);
+    return titles;
+}
+
+// The title the host would give the next layer.
+std::string NextLayerTitle(const Host& host) {
+    return "Calque " + std::to_string(host.Drawing().LayerCount() + 1);
+}
+
+// The names of the menu groups, and one another plug-in may make.
+std::vector<std::string> GroupNames(const Host& host) {
+    std::vector<std::string> names = {"Autres outils"};
+    for (size_t g = 0; g < host.MenuBar().GroupCount(); ++g)
+        names.push_back(host.MenuBar().GroupAt(g)->name);
+    return names;
+}
+
+// The texts of the menu items, and one another plug-in may add.
+std::vector<std::string> MenuTexts(const Host& host) {
+    std::vector<std::string> texts = {"Autres outils..."};
+    for (size_t g = 0; g < host.MenuBar().GroupCount(); ++g)
+        for (const MenuItem* item : host.MenuBar().GroupAt(g)->items) texts.push_back(item->text);
+    return texts;
+}
+
+// How often the user does an action, for the kinds of its arguments: the pointer on the
+// artwork above all, then the items of the panel and the dialog; seldom what changes the
+// layers, as a locked current layer stops every tool; and mostly going back to the
+// plug-in's tool while another one is current. A kind with no say weighs 0.
+int64_t WeightOf(ArgumentKind kind, bool pluginToolAway) {
+    switch (kind) {
+        case ArgumentKind::kPoint:
+            return 24;
+        case ArgumentKind::kItem:
+        case ArgumentKind::kFlyoutEntry:
+            return 8;
+        case ArgumentKind::kLayerTitle:
+        case ArgumentKind::kNewLayerTitle:
+            return 1;
+        case ArgumentKind::kToolTitle:
+            return pluginToolAway ? 100 : 4;
+        default:
+            return 0;
+    }
+}
+
+int64_t Weight(const Action& action, bool pluginToolAway) {
+    int64_t weight = 0;
+    for (const Argument& argument : action.arguments)
+        weight = std::max(weight, WeightOf(argument.kind, pluginToolAway));
+    return weight > 0 ? weight : 4;
+}
 
 // A number as a scenario reads it: a point for the decimal separator, no exponent.
 std::string Number(double value) {
@@ -14,39 +107,66 @@ std::string Number(double value) {
     return text;
 }
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
+// WORD as a line writes it: in double quotes when the usage shows it so, or when it would
+// not read as one word otherwise.
+std::string Written(const std::string& word, bool quoted) {
+    if (!quoted && !word.empty() && word.find_first_of(" \t\r\"#\\") == std::string::npos)
+        return word;
+    std::string written = "\"";
+    for (char c : word) {
+        if (c == '"' || c == '\\') written += '\\';
+        written += c;
     }
-    return quoted + "\"";
+    return written + "\"";
 }
 
-const std::vector<std::string> kLayerTitles = {"Calque 1", "Calque 2", "Calque 3"};
-const std::vector<std::string> kOtherTools = {"Adobe Selection Tool", "Adobe Pen Tool",
+const std::vector<std::string> kToolTitles = {"Adobe Selection Tool", "Adobe Pen Tool",
                                               "Outil Pimsal"};
+const std::vector<std::string> kZooms = {"0.03125", "0.5", "1", "2", "8", "64"};
+const std::vector<std::string> kDistances = {"0",   "0.01", "1",  "25.4",
+                                             "100", "1000", "-5", "100000"};
+const std::vector<std::string> kSliderValues = {"0",   "1",   "45",  "90",   "180",
+                                                "359", "360", "-90", "1000", "12.5"};
+const std::vector<std::string> kWholeNumbers = {"0", "1", "-1", "2", "-7", "2147483647"};
+
+// The preferences the plug-in keeps, with the type it reads each as.
+struct KeptPreference {
+    std::string key;
+    std::string type;
+};
+const std::vector<KeptPreference> kPluginPreferences = {
+    {"OutilsGroupe", "bool"},        {"Son", "bool"},
+    {"MontreAnno", "bool"},          {"Calque", "bool"},
+    {"kADM_DPVisibleStr", "bool"},   {"EchelleNum", "real"},
+    {"EchelleDen", "real"},          {"EchelleNumPersoReal", "real"},
+    {"EchelleDenPersoReal", "real"}, {"TaillePalette", "int"}};
+const std::vector<std::string> kHostColours = {"red", "green", "blue"};
+const std::vector<std::string> kReals = {"0", "-1", "0.0001",  "0.5",   "1",
+                                         "2", "7",  "1000000", "3.4e38"};
 
 bool IsChoice(const Item& item) {
     return item.type == kADMPopupListType && item.list != nullptr && !item.list->entries.empty();
 }
 
-bool IsField(const Item& item) {
-    return item.type == kADMSpinEditType;
-}
-
-bool IsClickable(const Item& item) {
-    return item.IsPushButton() || item.type == kADMTextCheckBoxType ||
-           item.type == kADMPictureRadioButtonType;
-}
-
-// The items of DIALOG that pass KEEP.
-template <typename Keep>
-std::vector<const Item*> ItemsOf(const Dialog& dialog, Keep keep) {
-    std::vector<const Item*> items;
-    for (const auto& item : dialog.items)
-        if (item->id > 0 && keep(*item)) items.push_back(item.get());
-    return items;
+bool Fits(const Item& item, Control control) {
+    switch (control) {
+        case Control::kAny:
+            return true;
+        case Control::kClickable:
+            return item.IsPushButton() || item.type == kADMTextCheckBoxType ||
+                   item.type == kADMPictureRadioButtonType;
+        case Control::kField:
+            return item.type == kADMSpinEditType;
+        case Control::kPopup:
+            return IsChoice(item);
+        case Control::kSlider:
+            return item.type == kADMSliderType;
+        case Control::kPushButton:
+            return item.IsPushButton();
+        case Control::kCheckBox:
+            return item.type == kADMTextCheckBoxType;
+    }
+    return false;
 }
 
 }  // namespace
@@ -56,6 +176,169 @@ int64_t RandomLines::Between(int64_t low, int64_t high) {
     // standard libraries: a seed gives the same runs wherever the host is built.
     uint64_t span = static_cast<uint64_t>(high - low) + 1;
     return low + static_cast<int64_t>(random_() % span);
+}
+
+std::vector<std::string> RandomLines::SetUp(const Host& host) {
+    std::vector<std::string> lines;
+    for (int64_t n = Between(1, 4); n > 0; --n) lines.push_back(Line(Role::kSetUp, host));
+    return lines;
+}
+
+std::string RandomLines::Next(const Host& host) {
+    switch (SituationOf(host)) {
+        case Situation::kUnderModal:
+            return UnderModalLine(host);
+        case Situation::kStopped:
+            return Line(OneIn(4) ? Role::kSetUp : Role::kLifecycle, host);
+        default:
+            return UserLine(host);
+    }
+}
+
+// Mostly an answer to the window; now and then what it hides, the application's lifecycle
+// above all: the host must let none of it through while the plug-in's code waits under it.
+std::string RandomLines::UnderModalLine(const Host& host) {
+    std::optional<std::string> line;
+    switch (Between(0, 7)) {
+        case 0:
+            line = Drawn(Role::kLifecycle, host, true);
+            break;
+        case 1:
+            break;
+        default:
+            line = Drawn(Role::kAnswer, host);
+    }
+    return line ? *line : UserLine(host);
+}
+
+std::string RandomLines::UserLine(const Host& host) {
+    if (SituationOf(host) == Situation::kGesture) return Line(Role::kGesture, host);
+    int64_t pick = Between(0, 99);
+    if (pick < 3) return Line(Role::kLifecycle, host);
+    if (pick < 4) return Line(Role::kSetUp, host);
+    return Line(Role::kUser, host);
+}
+
+std::string RandomLines::Line(Role role, const Host& host) {
+    if (std::optional<std::string> line = Drawn(role, host)) return *line;
+    if (std::optional<std::string> line = Drawn(Role::kUser, host)) return *line;
+    throw std::logic_error("the action table has nothing a user can do now");
+}
+
+std::optional<std::string> RandomLines::Drawn(Role role, const Host& host, bool anytime) {
+    bool away = PluginToolAway(host);
+    std::vector<std::pair<const Action*, int64_t>> actions;  // with their weights
+    int64_t total = 0;
+    for (const Action& action : HostActions().Actions()) {
+        if (action.role != role || (!anytime && action.when != nullptr && !action.when(host)))
+            continue;
+        actions.push_back({&action, Weight(action, away)});
+        total += actions.back().second;
+    }
+    while (!actions.empty()) {
+        int64_t pick = Between(0, total - 1);
+        auto drawn = actions.begin();
+        for (; pick >= drawn->second; ++drawn) pick -= drawn->second;
+        if (std::optional<std::string> line = LineOf(*drawn->first, host)) return line;
+        total -= drawn->second;
+        actions.erase(drawn);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> RandomLines::LineOf(const Action& action, const Host& host) {
+    std::string text = action.name;
+    LineSoFar line;
+    bool partLeftOut = false;
+    for (const Argument& argument : action.arguments) {
+        // What an action does by default is what users mostly ask of it.
+        if (argument.presence == Presence::kOptional) partLeftOut = !OneIn(4);
+        if (argument.presence != Presence::kRequired && partLeftOut) continue;
+        std::optional<std::vector<std::string>> words = Fill(argument, host, line);
+        if (!words) return std::nullopt;
+        for (const std::string& word : *words) text += " " + Written(word, argument.quoted);
+        line.previous = *words;
+    }
+    return text;
+}
+
+std::optional<std::vector<std::string>> RandomLines::Fill(const Argument& argument,
+                                                          const Host& host, LineSoFar& line) {
+    switch (argument.kind) {
+        case ArgumentKind::kPoint:
+            return Point(host);
+        case ArgumentKind::kPoints:
+            return Corners();
+        case ArgumentKind::kDistance:
+            return {{AnyOf(kDistances)}};
+        case ArgumentKind::kPixels:
+            return {{std::to_string(Between(-400, 400))}};
+        case ArgumentKind::kZoom:
+            return {{AnyOf(kZooms)}};
+        case ArgumentKind::kPathNumber:
+            return PathNumber(host);
+        case ArgumentKind::kLayerTitle:
+            return {{AnyOf(LayerTitles(host))}};
+        case ArgumentKind::kNewLayerTitle:
+            if (LayerTitles(host).size() >= 3) return std::nullopt;
+            return {{NextLayerTitle(host)}};
+        case ArgumentKind::kItem:
+            return ItemNumber(argument, host, line);
+        case ArgumentKind::kPopupEntry:
+            return Entry(line.item);
+        case ArgumentKind::kFlyoutEntry: {
+            const Dialog* panel = DialogAt(host, Where::kPanel);
+            return Entry(panel != nullptr ? panel->Find(kADMMenuItemID) : nullptr);
+        }
+        case ArgumentKind::kSliderValue:
+            return {{AnyOf(kSliderValues)}};
+        case ArgumentKind::kTypedText:
+        case ArgumentKind::kText:  // what a user may type anywhere
+            return {{FieldText()}};
+        case ArgumentKind::kToolTitle:
+            return {{AnyOf(kToolTitles)}};
+        case ArgumentKind::kMenuGroup:
+            return {{AnyOf(GroupNames(host))}};
+        case ArgumentKind::kMenuItemText:
+            return {{AnyOf(MenuTexts(host))}};
+        case ArgumentKind::kPreferencePrefix:
+            return {{OneIn(6) ? "-" : "KVTOrtaq"}};
+        case ArgumentKind::kPreferenceKey:
+            return {{PreferenceKey(line.previous.at(0))}};
+        case ArgumentKind::kPreferenceValue:
+            return PreferenceValue(argument, line.previous.at(0));
+        case ArgumentKind::kWord:
+            return {{AnyOf(argument.words)}};
+        case ArgumentKind::kWholeNumber:
+            return {{AnyOf(kWholeNumbers)}};
+    }
+    return std::nullopt;
+}
+
+// An item of the dialog on screen of the kind the argument is meant for.
+std::optional<std::vector<std::string>> RandomLines::ItemNumber(const Argument& argument,
+                                                                const Host& host, LineSoFar& line) {
+    const Dialog* dialog = DialogAt(host, argument.where);
+    if (dialog == nullptr) return std::nullopt;
+    std::vector<const Item*> items;
+    for (const auto& item : dialog->items)
+        if (item->id > 0 && Fits(*item, argument.control)) items.push_back(item.get());
+    if (items.empty()) return std::nullopt;
+    line.item = AnyOf(items);
+    return {{std::to_string(line.item->id)}};
+}
+
+std::optional<std::vector<std::string>> RandomLines::PathNumber(const Host& host) {
+    size_t paths = PathCount(host);
+    if (paths == 0) return std::nullopt;
+    return {{std::to_string(Between(1, static_cast<int64_t>(paths)))}};
+}
+
+// An entry of the list of ITEM, a popup or the flyout menu.
+std::optional<std::vector<std::string>> RandomLines::Entry(const Item* item) {
+    if (item == nullptr || item->list == nullptr || item->list->entries.empty())
+        return std::nullopt;
+    return {{std::to_string(Between(0, static_cast<int64_t>(item->list->entries.size()) - 1))}};
 }
 
 std::string RandomLines::Coordinate() {
@@ -70,267 +353,53 @@ std::string RandomLines::Coordinate() {
 }
 
 // Often one of the document's anchors, or close to it: where hovers and drags happen.
-std::string RandomLines::Point(const Host& host) {
-    std::vector<Art*> paths = host.Drawing().Paths();
-    if (!paths.empty() && OneIn(3)) {
-        const Art* path = AnyOf(paths);
-        if (!path->segments.empty()) {
-            const HostPathSegment& segment = AnyOf(path->segments);
-            double jitter = OneIn(2) ? 0.0 : static_cast<double>(Between(-30, 30)) / 10.0;
-            return Number(segment.p.h + jitter) + " " + Number(segment.p.v - jitter);
-        }
+std::vector<std::string> RandomLines::Point(const Host& host) {
+    std::vector<HostRealPoint> anchors = Anchors(host);
+    if (!anchors.empty() && OneIn(3)) {
+        HostRealPoint anchor = AnyOf(anchors);
+        double jitter = OneIn(2) ? 0.0 : static_cast<double>(Between(-30, 30)) / 10.0;
+        return {Number(anchor.h + jitter), Number(anchor.v - jitter)};
     }
-    return Coordinate() + " " + Coordinate();
+    return {Coordinate(), Coordinate()};
 }
 
-std::string RandomLines::Length() {
-    return AnyOf<std::string>({"0", "0.01", "1", "25.4", "100", "1000", "-5", "100000"});
+// The corners of a path another tool draws.
+std::vector<std::string> RandomLines::Corners() {
+    std::vector<std::string> words;
+    for (int64_t n = Between(2, 5); n > 0; --n) {
+        words.push_back(Coordinate());
+        words.push_back(Coordinate());
+    }
+    return words;
 }
 
 // What a user may type in a field, numbers and not.
 std::string RandomLines::FieldText() {
-    std::vector<std::string> texts = {"12,5", "0",           "-3",       "1e30",     "abc",
-                                      "\"\"", "\"12,5 mm\"", "\"3 in\"", "99999999", "0,001",
-                                      "45",   "\"2 cm\"",    "180",      "-720",     "\" 7 pt \""};
+    std::vector<std::string> texts = {"12,5", "0",       "-3",   "1e30",     "abc",
+                                      "",     "12,5 mm", "3 in", "99999999", "0,001",
+                                      "45",   "2 cm",    "180",  "-720",     " 7 pt "};
     if (OneIn(2)) return Number(static_cast<double>(Between(1, 3000)) / 10.0);
     return AnyOf(texts);
 }
 
-// A preference another session may have left, of the right type or not, in bounds or not.
-std::string RandomLines::Preference() {
-    const std::vector<std::string> booleans = {"OutilsGroupe", "Son", "MontreAnno", "Calque",
-                                               "kADM_DPVisibleStr"};
-    const std::vector<std::string> reals = {"EchelleNum", "EchelleDen", "EchelleNumPersoReal",
-                                            "EchelleDenPersoReal"};
-    const std::vector<std::string> realValues = {"0", "-1",      "0.0001", "1",
-                                                 "7", "1000000", "3.4e38"};
-    switch (Between(0, 5)) {
-        case 0:
-            return "pref KVTOrtaq " + AnyOf(booleans) + " bool " + (OneIn(2) ? "true" : "false");
-        case 1:
-            return "pref KVTOrtaq " + AnyOf(reals) + " real " + AnyOf(realValues);
-        case 2:
-            return "pref KVTOrtaq " + AnyOf(booleans) + " int " +
-                   AnyOf<std::string>({"0", "1", "-1", "2147483647"});
-        case 3:
-            return "pref KVTOrtaq TaillePalette int " + AnyOf<std::string>({"0", "1", "2", "-7"});
-        case 4:
-            return "pref - snapomatic/Color/" + AnyOf<std::string>({"red", "green", "blue"}) +
-                   " real " + AnyOf<std::string>({"0", "0.5", "1", "2", "-1"});
-        default:
-            return "pref-remove KVTOrtaq " + AnyOf(OneIn(2) ? booleans : reals);
-    }
+// A key the plug-in reads under its PREFIX, or one of the host's own colour keys.
+std::string RandomLines::PreferenceKey(const std::string& prefix) {
+    if (prefix == "-") return "snapomatic/Color/" + AnyOf(kHostColours);
+    return AnyOf(kPluginPreferences).key;
 }
 
-std::vector<std::string> RandomLines::SetUp() {
-    std::vector<std::string> lines;
-    if (OneIn(3)) lines.push_back("tool-installed \"Outil Pimsal\"");
-    if (OneIn(3))
-        lines.push_back("menu-group \"Autres outils\" under \"About\" \"Autres outils...\"");
-    for (int64_t n = Between(0, 3); n > 0; --n) lines.push_back(Preference());
-    return lines;
-}
-
-std::string RandomLines::ModalLine(const Host& host) {
-    const Dialog* dialog = host.Dialogs().ModalOnScreen();
-    if (dialog == nullptr) return "alert ok";
-    std::vector<const Item*> clickable = ItemsOf(*dialog, IsClickable);
-    std::vector<const Item*> fields = ItemsOf(*dialog, IsField);
-    int64_t pick = Between(0, 9);
-    if (pick < 2 && !fields.empty())
-        return "dialog type " + std::to_string(AnyOf(fields)->id) + " " + FieldText();
-    if (pick == 2)
-        return "dialog move " + std::to_string(Between(-400, 400)) + " " +
-               std::to_string(Between(-400, 400));
-    if (pick == 3) {
-        std::vector<const Item*> boxes =
-            ItemsOf(*dialog, [](const Item& item) { return item.type == kADMTextCheckBoxType; });
-        if (!boxes.empty())
-            return "dialog check " + std::to_string(AnyOf(boxes)->id) + (OneIn(2) ? " on" : " off");
-    }
-    if (!clickable.empty()) return "dialog click " + std::to_string(AnyOf(clickable)->id);
-    // A dialog with nothing to click is closed the only way left: the input ends.
-    return "dialog move 0 0";
-}
-
-std::string RandomLines::PanelLine(const Host& host) {
-    const Dialog* panel = host.Dialogs().Panel();
-    if (panel == nullptr) return "about";
-    const Item* menu = panel->Find(kADMMenuItemID);
-    std::vector<const Item*> fields = ItemsOf(*panel, IsField);
-    std::vector<const Item*> choices = ItemsOf(*panel, IsChoice);
-    std::vector<const Item*> sliders =
-        ItemsOf(*panel, [](const Item& item) { return item.type == kADMSliderType; });
-    std::vector<const Item*> buttons =
-        ItemsOf(*panel, [](const Item& item) { return item.IsPushButton(); });
-    std::vector<const Item*> any = ItemsOf(*panel, [](const Item&) { return true; });
-    switch (Between(0, 6)) {
-        case 0:
-            if (!fields.empty())
-                return "panel type " + std::to_string(AnyOf(fields)->id) + " " + FieldText();
-            break;
-        case 1:
-            if (!choices.empty()) {
-                const Item* popup = AnyOf(choices);
-                return "panel choose " + std::to_string(popup->id) + " " +
-                       std::to_string(
-                           Between(0, static_cast<int64_t>(popup->list->entries.size()) - 1));
-            }
-            break;
-        case 2:
-            if (!sliders.empty())
-                return "panel slide " + std::to_string(AnyOf(sliders)->id) + " " +
-                       AnyOf<std::string>(
-                           {"0", "1", "45", "90", "180", "359", "360", "-90", "1000", "12.5"});
-            break;
-        case 3:
-            if (!buttons.empty())
-                return "panel press " + std::to_string(AnyOf(buttons)->id) +
-                       (OneIn(2) ? " shift" : "");
-            break;
-        case 4:
-            if (menu != nullptr && menu->list != nullptr && !menu->list->entries.empty())
-                return "panel menu " +
-                       std::to_string(
-                           Between(0, static_cast<int64_t>(menu->list->entries.size()) - 1));
-            break;
-        default:
-            if (!any.empty()) return "panel click " + std::to_string(AnyOf(any)->id);
-    }
-    return "panel click " + std::to_string(Between(1, 30));
-}
-
-std::string RandomLines::PointerLine(const Host& host) {
-    if (host.Input().ButtonDown()) return (OneIn(4) ? "up " : "drag ") + Point(host);
-    const Tool* ours = host.Tools().OwnedBy(host.Plugin().Ref());
-    bool ourToolCurrent = ours != nullptr && &host.Tools().Current() == ours;
-    if (!ourToolCurrent && OneIn(3)) return "select-tool";
-    switch (Between(0, 19)) {
-        case 0:
-            return "select-tool " + Quoted(AnyOf(kOtherTools));
-        case 1:
-            return "select-tool";
-        case 2:
-            return "options";
-        case 3:
-            return std::string(host.Input().Keys().IsDown(ModifierKey::kAlt) ? "release" : "hold") +
-                   " alt";
-        case 4:
-            return std::string(host.Input().Keys().IsDown(ModifierKey::kShift) ? "release"
-                                                                               : "hold") +
-                   " shift";
-        case 5:
-            return "zoom " + AnyOf<std::string>({"0.03125", "0.5", "1", "2", "8", "64"});
-        case 6:
-        case 7:
-        case 8:
-            return "down " + Point(host);
-        case 9:
-        case 10:
-        case 11:
-        case 12:
-            return "move " + Point(host);
-        default:
-            return "click " + Point(host);
-    }
-}
-
-std::string RandomLines::DocumentLine(const Host& host) {
-    size_t paths = host.Drawing().Paths().size();
-    switch (Between(0, 6)) {
-        case 0:
-            if (paths > 0)
-                return "delete-art " + std::to_string(Between(1, static_cast<int64_t>(paths)));
-            break;
-        case 1:
-            if (paths > 0)
-                return "move-art " + std::to_string(Between(1, static_cast<int64_t>(paths))) + " " +
-                       Length() + " " + Length();
-            break;
-        case 2:
-            return "layer-lock " + Quoted(AnyOf(kLayerTitles));
-        case 3:
-            return "layer-unlock " + Quoted(AnyOf(kLayerTitles));
-        case 4:
-            return "layer-current " + Quoted(AnyOf(kLayerTitles));
-        case 5:
-            if (host.Drawing().LayerCount() < kLayerTitles.size())
-                return "layer " + Quoted(kLayerTitles[host.Drawing().LayerCount()]) +
-                       (OneIn(3) ? " locked" : "") + (OneIn(2) ? " current" : "");
-            break;
-        default:
-            break;
-    }
-    std::string line = "add-path";
-    for (int64_t n = Between(2, 5); n > 0; --n) line += " " + Coordinate() + " " + Coordinate();
-    return line;
-}
-
-std::string RandomLines::ApplicationLine(const Host& host) {
-    switch (Between(0, 9)) {
-        case 0:
-            return "about";
-        case 1:
-            return "quit";
-        case 2:
-            if (!host.Plugin().KeptLoaded()) return "unload";
-            break;
-        case 3:
-            return Preference();
-        default:
-            break;
-    }
-    std::vector<std::string> texts;
-    for (size_t g = 0; g < host.MenuBar().GroupCount(); ++g)
-        for (const MenuItem* item : host.MenuBar().GroupAt(g)->items) texts.push_back(item->text);
-    if (texts.empty()) return "about";
-    return "menu " + Quoted(AnyOf(texts));
-}
-
-std::string RandomLines::Next(const Host& host) {
-    if (host.ModalWindows().Top() != nullptr) return UnderModalLine(host);
-    if (host.Unloaded()) return "reload";
-    if (!host.Started()) return OneIn(4) ? Preference() : "start";
-    return UserLine(host);
-}
-
-// Mostly an answer to the window; now and then what it hides, the application's lifecycle
-// above all: the host must let none of it through while the plug-in's code waits under it.
-std::string RandomLines::UnderModalLine(const Host& host) {
-    switch (Between(0, 7)) {
-        case 0:
-            return AnyOf<std::string>({"start", "quit", "unload", "reload", "about"});
-        case 1:
-            return UserLine(host);
-        default:
-            return ModalLine(host);
-    }
-}
-
-std::string RandomLines::UserLine(const Host& host) {
-    if (host.Input().ButtonDown()) return PointerLine(host);
-    int64_t pick = Between(0, 99);
-    if (pick < 50) return PointerLine(host);
-    if (pick < 78) return PanelLine(host);
-    if (pick < 90) return DocumentLine(host);
-    return ApplicationLine(host);
-}
-
-std::vector<std::string> RandomLines::ActionsUsed() {
-    return {"start",        "quit",         "unload",      "reload",         "about",
-            "alert",        "layer",        "layer-lock",  "layer-unlock",   "layer-current",
-            "add-path",     "delete-art",   "move-art",    "zoom",           "menu-group",
-            "menu",         "pref",         "pref-remove", "panel click",    "panel type",
-            "panel choose", "panel slide",  "panel press", "panel menu",     "dialog click",
-            "dialog type",  "dialog check", "dialog move", "tool-installed", "select-tool",
-            "options",      "hold",         "release",     "move",           "down",
-            "drag",         "up",           "click"};
-}
-
-// Raw pairs with zeroed records, suites withheld before start and snapshots test the
-// host's own bookkeeping rather than the plug-in's answers to what a user does.
-std::vector<std::string> RandomLines::ActionsLeftOut() {
-    return {"call", "without-suite", "snapshot"};
+// A value for KEY, mostly of the type it is read as, in bounds or not: a type of ARGUMENT's,
+// then the value.
+std::vector<std::string> RandomLines::PreferenceValue(const Argument& argument,
+                                                      const std::string& key) {
+    std::string type = "real";  // the host's colours
+    for (const KeptPreference& kept : kPluginPreferences)
+        if (kept.key == key) type = kept.type;
+    if (OneIn(4)) type = AnyOf(argument.words);
+    if (type == "bool") return {type, OneIn(2) ? "true" : "false"};
+    if (type == "int") return {type, AnyOf(kWholeNumbers)};
+    if (type == "real") return {type, AnyOf(kReals)};
+    return {type, FieldText()};
 }
 
 }  // namespace emulator

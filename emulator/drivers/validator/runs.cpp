@@ -53,7 +53,7 @@ class RandomDriver {
         : host_(host), lines_(seed), stepsLeft_(steps), log_(log) {}
 
     void Start() {
-        for (const std::string& line : lines_.SetUp()) Play(line);
+        for (const std::string& line : lines_.SetUp(host_)) Play(line);
         host_.Loop().Post({0, [this] { Step(); }});
     }
 
