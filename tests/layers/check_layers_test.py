@@ -31,7 +31,26 @@ def tree(files):
     return directory
 
 
+def planted(folders, source, include):
+    """The script's answer on a copy of this repository's FOLDERS with INCLUDE planted as the
+    second line of SOURCE."""
+    with tempfile.TemporaryDirectory() as directory:
+        copy = pathlib.Path(directory)
+        for folder in folders:
+            shutil.copytree(ROOT / folder, copy / folder)
+        file = copy / source
+        lines = file.read_text(encoding="utf-8").splitlines()
+        lines.insert(1, f'#include "{include}"')
+        file.write_text("\n".join(lines) + "\n", encoding="utf-8")
+        return run(copy)
+
+
 class CheckLayers(unittest.TestCase):
+    def assertTold(self, files, lines):
+        """The script fails on a tree of FILES, with LINES."""
+        with tree(files) as root:
+            self.assertEqual(run(root), (1, lines))
+
     def test_includes_that_point_down_or_stay_in_their_folder_pass(self):
         with tree({
             "geometry/quadrilatere.h": ["host/types.h"],
@@ -48,7 +67,7 @@ class CheckLayers(unittest.TestCase):
             self.assertEqual(run(root), (0, []))
 
     def test_each_include_against_the_order_is_one_line(self):
-        with tree({
+        self.assertTold({
             "geometry/constructions.cpp": ["geometry/vecteurs.h", "settings/globals.h"],
             "geometry/formes.h": ["host/adm.h"],
             "plugin/hote/ecran.cpp": ["geometry/vecteurs.h"],
@@ -58,10 +77,7 @@ class CheckLayers(unittest.TestCase):
             "plugin/menus.cpp": ["plugin/lifecycle.h"],
             "resources/ressources.h": ["host/types.h", "geometry/figure.h"],
             "settings/echelle.cpp": ["emulator/core/host.h"],
-        }) as root:
-            code, lines = run(root)
-        self.assertEqual(code, 1)
-        self.assertEqual(lines, [
+        }, [
             "annotations/elements.cpp:3: includes panel/items_panneau.h (panel) from "
             "annotations: points sideways",
             "geometry/constructions.cpp:4: includes settings/globals.h (settings) from "
@@ -80,16 +96,13 @@ class CheckLayers(unittest.TestCase):
         ])
 
     def test_a_circle_of_folders_is_told_by_its_includes_against_the_order(self):
-        with tree({
+        self.assertTold({
             "plugin/menus.cpp": ["panel/panneau.h"],
             "panel/panneau.cpp": ["tool/outil.h", "annotations/annotateur.h"],
             "annotations/annotateur.cpp": ["panel/champs.h"],
             "tool/outil.cpp": ["plugin/menus.h"],
             "tool/creation.cpp": ["tool/outil.h"],
-        }) as root:
-            code, lines = run(root)
-        self.assertEqual(code, 1)
-        self.assertEqual(lines, [
+        }, [
             "annotations/annotateur.cpp:3: includes panel/champs.h (panel) from annotations: "
             "points sideways",
             "panel/panneau.cpp:4: includes annotations/annotateur.h (annotations) from panel: "
@@ -98,7 +111,7 @@ class CheckLayers(unittest.TestCase):
         ])
 
     def test_the_emulators_folders_include_one_way(self):
-        with tree({
+        self.assertTold({
             "emulator/common/json.h": [],
             "emulator/models/document/document.h": ["emulator/models/handle_table.h",
                                                     "host/ai_art.h"],
@@ -110,10 +123,7 @@ class CheckLayers(unittest.TestCase):
                                                  "emulator/drivers/validator/watch.h"],
             "emulator/drivers/validator/watch.cpp": ["emulator/app/main.h"],
             "emulator/app/main.cpp": ["emulator/drivers/web/session.h", "emulator/core/host.h"],
-        }) as root:
-            code, lines = run(root)
-        self.assertEqual(code, 1)
-        self.assertEqual(lines, [
+        }, [
             "emulator/drivers/validator/watch.cpp:3: includes emulator/app/main.h (program) "
             "from validator: points up",
             "emulator/drivers/web/session.cpp:4: includes emulator/drivers/validator/watch.h "
@@ -123,7 +133,7 @@ class CheckLayers(unittest.TestCase):
         ])
 
     def test_files_that_include_each_other_in_a_circle_are_told_once_per_circle(self):
-        with tree({
+        self.assertTold({
             "tool/a.h": ["tool/b.h"],
             "tool/b.h": ["tool/c.h"],
             "tool/c.h": ["tool/a.h", "tool/d.h"],
@@ -131,10 +141,7 @@ class CheckLayers(unittest.TestCase):
             "tool/e.h": ["tool/e.h"],
             "emulator/core/host.h": ["emulator/core/modals.h"],
             "emulator/core/modals.h": ["emulator/core/host.h"],
-        }) as root:
-            code, lines = run(root)
-        self.assertEqual(code, 1)
-        self.assertEqual(lines, [
+        }, [
             "tool/a.h: includes in a circle: tool/a.h -> tool/b.h -> tool/c.h -> tool/a.h",
             "tool/e.h: includes in a circle: tool/e.h -> tool/e.h",
             "emulator/core/host.h: includes in a circle: emulator/core/host.h -> "
@@ -145,29 +152,14 @@ class CheckLayers(unittest.TestCase):
         self.assertEqual(run(ROOT), (0, []))
 
     def test_the_panel_included_from_the_tool_in_this_repository_is_told(self):
-        with tempfile.TemporaryDirectory() as directory:
-            copy = pathlib.Path(directory)
-            for folder in ("annotations", "geometry", "panel", "plugin", "settings", "tool"):
-                shutil.copytree(ROOT / folder, copy / folder)
-            trace = copy / "tool" / "trace.cpp"
-            lines = trace.read_text(encoding="utf-8").splitlines()
-            lines.insert(1, '#include "panel/champs.h"')
-            trace.write_text("\n".join(lines) + "\n", encoding="utf-8")
-            self.assertEqual(run(copy), (1, [
-                "tool/trace.cpp:2: includes panel/champs.h (panel) from tool: points up"]))
+        folders = ("annotations", "geometry", "panel", "plugin", "settings", "tool")
+        self.assertEqual(planted(folders, "tool/trace.cpp", "panel/champs.h"), (1, [
+            "tool/trace.cpp:2: includes panel/champs.h (panel) from tool: points up"]))
 
     def test_the_host_included_from_the_models_in_this_repository_is_told(self):
-        with tempfile.TemporaryDirectory() as directory:
-            copy = pathlib.Path(directory)
-            shutil.copytree(ROOT / "emulator", copy / "emulator")
-            menus = copy / "emulator" / "models" / "menus.cpp"
-            lines = menus.read_text(encoding="utf-8").splitlines()
-            lines.insert(1, '#include "emulator/core/host.h"')
-            menus.write_text("\n".join(lines) + "\n", encoding="utf-8")
-            self.assertEqual(run(copy), (1, [
-                "emulator/models/menus.cpp:2: includes emulator/core/host.h (core) from "
-                "models: points up"]))
-
+        found = planted(("emulator",), "emulator/models/menus.cpp", "emulator/core/host.h")
+        self.assertEqual(found, (1, ["emulator/models/menus.cpp:2: includes emulator/core/host.h "
+                                     "(core) from models: points up"]))
 
 if __name__ == "__main__":
     unittest.main()
