@@ -22,6 +22,7 @@ Host::Host(const std::string& pluginPath)
     PutHostDefaults(preferences_);
     // The screen is drawn when the user-interface thread is idle, after each event.
     loop_.AddIdle([this] {
+        if (!GestureUnderWay()) history_.EndStep();
         dialogs_.RedrawDirty();
         RedrawAnnotations();
     });

@@ -25,6 +25,7 @@
 #include "emulator/models/application.h"
 #include "emulator/models/dialogs/icon.h"
 #include "emulator/models/document/document.h"
+#include "emulator/models/document/edit_history.h"
 #include "emulator/models/handle_table.h"
 #include "emulator/models/menus.h"
 #include "emulator/models/notifiers.h"
@@ -74,6 +75,14 @@ class Host {
     // Selection Changed Notifier" receives "AI Notifier"/"AI Notify", while the plug-in is
     // started and its code loaded.
     void NotifyArtChanged();
+    // The user's Undo and Redo. In the middle of a gesture (the button held, or a figure
+    // begun), both first abandon it: the tool in hand is deselected and selected again, and
+    // the document goes back to where the gesture began; an undo does no more. A changed
+    // document is told to the plug-in as art changed with the host's own tools.
+    ActionOutcome Undo();
+    ActionOutcome Redo();
+    // The button is held or what the current step made includes a guide still shown.
+    bool GestureUnderWay() const;
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();
     // Redraws the annotation layer of the first view: each active annotator receives "AI
@@ -121,6 +130,8 @@ class Host {
     const Application& App() const { return application_; }
     AnnotationLayer& Annotations() { return annotations_; }
     const AnnotationLayer& Annotations() const { return annotations_; }
+    EditHistory& History() { return history_; }
+    const EditHistory& History() const { return history_; }
     ActionJournal& Journal() { return journal_; }
     const ActionJournal& Journal() const { return journal_; }
 
@@ -151,6 +162,7 @@ class Host {
     HostErr SendToolMessage(const Tool& tool, const char* selector, HostRealPoint pointer);
     // The tools, menu items, notifiers and annotators the plug-in added.
     void ForgetPluginAdditions();
+    void AbandonGesture();
     // "AI Annotation"/"AI Draw" to ANNOTATOR with a drawer lent for the message.
     void SendDrawMessage(const Annotator& annotator);
     // "AI Notifier"/"AI Notify" to every notifier of TYPE, in the order they were added.
@@ -167,6 +179,7 @@ class Host {
     Menus menus_;
     PluginConnection plugin_;
     Document document_;
+    EditHistory history_{document_};
     HandleTable<HostUnicodeStringRef, std::string> strings_;
     PreferenceStore preferences_;
     DialogManager dialogs_{*this};

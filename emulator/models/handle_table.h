@@ -29,11 +29,20 @@ inline uintptr_t NextHandleSerial() {
 template <typename Handle, typename Object>
 class HandleRegistry {
   public:
-    Handle Add(Object& object) {
-        uintptr_t serial = NextHandleSerial();
+    Handle Add(Object& object) { return AddAs(object, NextHandleSerial()); }
+
+    // Gives OBJECT back the serial it had before it was removed: an object taken out of use
+    // for a while (art whose deletion is undone) is found again under its old handle.
+    Handle AddAs(Object& object, uintptr_t serial) {
         serials_[&object] = serial;
         objects_.emplace(serial, &object);
         return ToHandle(serial);
+    }
+
+    // OBJECT's serial, or 0 when it is not registered.
+    uintptr_t SerialOf(const Object& object) const {
+        auto found = serials_.find(&object);
+        return found != serials_.end() ? found->second : 0;
     }
 
     // Null for a handle this registry did not hand out or has removed.
@@ -109,6 +118,29 @@ class HandleTable {
         return true;
     }
 
+    // Takes OBJECT out of use as Remove does, but keeps it: its handle is found missing until
+    // Resume gives it back. Undoing a deletion restores the very object the plug-in knew.
+    void Suspend(const Object& object) {
+        uintptr_t serial = registry_.SerialOf(object);
+        if (serial == 0) return;
+        registry_.Remove(object);
+        suspended_[&object] = serial;
+    }
+    void Resume(Object& object) {
+        auto found = suspended_.find(&object);
+        if (found == suspended_.end()) return;
+        registry_.AddAs(object, found->second);
+        suspended_.erase(found);
+    }
+    bool Suspended(const Object& object) const { return suspended_.contains(&object); }
+    bool InUse(const Object& object) const { return registry_.SerialOf(object) != 0; }
+    // Frees a suspended OBJECT for good.
+    void Erase(const Object& object) {
+        if (suspended_.erase(&object) > 0) owned_.erase(&object);
+    }
+    // The objects kept while out of use.
+    size_t SuspendedCount() const { return suspended_.size(); }
+
     // Removes, as Remove does, every object SELECTED answers true for.
     template <typename Select>
     void RemoveIf(Select selected) {
@@ -130,6 +162,7 @@ class HandleTable {
   private:
     HandleRegistry<Handle, Object> registry_;
     std::unordered_map<const Object*, std::unique_ptr<Object>> owned_;
+    std::unordered_map<const Object*, uintptr_t> suspended_;  // their serials
 };
 
 // Registers OBJECT, which lives only for one call into the plug-in (what a drawing

@@ -154,6 +154,16 @@ Json DocumentState(const Document& document) {
     return state;
 }
 
+// What the Edit menu offers: the steps there are to undo and to redo, and whether the
+// document changed since it was last kept in a file.
+Json HistoryState(const EditHistory& history) {
+    Json state = Json::object();
+    state["undo"] = history.UndoCount();
+    state["redo"] = history.RedoCount();
+    state["modified"] = history.Modified();
+    return state;
+}
+
 Json ViewState(const View& view) {
     Json state = Json::object();
     state["zoom"] = JsonFloat(view.Zoom());
@@ -228,6 +238,7 @@ Json HostState(const Host& host, MessageLog messages) {
     state["errors"] = Strings(host.Errors());
     state["memory"] = MemoryState(host.Blocks());
     state["document"] = DocumentState(host.Drawing());
+    state["history"] = HistoryState(host.History());
     state["view"] = ViewState(host.Drawing().FirstView());
     state["annotations"] = AnnotationsState(host);
     state["redraws_requested"] = host.App().RedrawsRequested();

@@ -90,7 +90,10 @@ HostErr HOST_API SetArtName(HostArtHandle art, const char* name) {
     return Serve(
         kSuite, "SetArtName", [&] { return Arguments().Add("art", art).Add("name", name); },
         Needs(NonNull(name), Resolve(FindArt, art)),
-        [&](Host&, Art& found) { found.name = Cp1252ToUtf8(name); });
+        [&](Host& host, Art& found) {
+            host.Drawing().Touch(found);
+            found.name = Cp1252ToUtf8(name);
+        });
 }
 
 const AIArtSuite14 gTable = {.NewArt = NewArt,

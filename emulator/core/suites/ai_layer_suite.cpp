@@ -60,7 +60,10 @@ HostErr HOST_API SetLayerTitle(HostLayerHandle layer, HostUnicodeStringRef title
     return Serve(
         kSuite, "SetLayerTitle", [&] { return Arguments().Add("layer", layer); },
         Needs(Resolve(FindLayer, layer), Resolve(FindTitle, title)),
-        [&](Host&, Layer& found, const std::string& text) { found.title = text; });
+        [&](Host& host, Layer& found, const std::string& text) {
+            host.Drawing().Touch(found);
+            found.title = text;
+        });
 }
 
 HostErr HOST_API GetLayerEditable(HostLayerHandle layer, HostBool32* editable) {

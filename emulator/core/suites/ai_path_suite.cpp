@@ -67,7 +67,11 @@ template <bool Art::*Flag>
 HostErr SetFlag(const char* function, HostArtHandle path, HostBool32 value) {
     return Serve(
         kSuite, function, [&] { return Arguments().Add("path", path).Add("value", value); },
-        Needs(Resolve(FindPath, path)), [&](Host&, Art& found) { found.*Flag = value != 0; });
+        Needs(Resolve(FindPath, path)),
+        [&](Host& host, Art& found) {
+            host.Drawing().Touch(found);
+            found.*Flag = value != 0;
+        });
 }
 
 HostErr HOST_API SetPathClosed(HostArtHandle path, HostBool32 closed) {

@@ -22,7 +22,8 @@ HostErr HOST_API SetTag(HostArtHandle art, const char* name, const char* type, c
                 .Add("value", value);
         },
         Needs(NonNull(name, type, value), Resolve(FindArt, art)),
-        [&](Host&, Art& found) {
+        [&](Host& host, Art& found) {
+            host.Drawing().Touch(found);
             Tag tag{Cp1252ToUtf8(name), Cp1252ToUtf8(type), Cp1252ToUtf8(value)};
             auto same =
                 std::find_if(found.tags.begin(), found.tags.end(),

@@ -14,6 +14,7 @@ Effect CompileLayer(const ActionArguments& args) {
     return [title = args.Text(0), locked = args.Has(1), current = args.Has(2)](Host& host,
                                                                                ActionContext&) {
         Layer* layer = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
+        host.Drawing().Touch(*layer);
         layer->title = title;
         layer->locked = locked;
         if (current) host.Drawing().SetCurrent(layer);
@@ -53,6 +54,7 @@ Effect CompileAddPath(const ActionArguments& args) {
         Art* path = document.NewArt(kHostPathArt, kHostPlaceAboveAll, nullptr, error);
         document.SetSegmentCount(*path, segments.size());
         document.SetSegments(*path, 0, segments);
+        document.Touch(*path);
         path->closed = true;
         host.NotifyArtChanged();
     };
@@ -97,9 +99,15 @@ std::vector<Action> DocumentActions() {
          "locked and/or current if asked",
          CompileLayer},
         OnLayer("layer-lock", "locks the first layer, in the host's order, with that title",
-                [](Document&, Layer& layer) { layer.locked = true; }),
+                [](Document& document, Layer& layer) {
+                    document.Touch(layer);
+                    layer.locked = true;
+                }),
         OnLayer("layer-unlock", "unlocks the first layer, in the host's order, with that title",
-                [](Document&, Layer& layer) { layer.locked = false; }),
+                [](Document& document, Layer& layer) {
+                    document.Touch(layer);
+                    layer.locked = false;
+                }),
         OnLayer("layer-current", "makes the first layer with that title the current one",
                 [](Document& document, Layer& layer) { document.SetCurrent(&layer); }),
         {"add-path",

@@ -17,6 +17,8 @@ std::vector<Action> ApplicationActions();
 // The document's layers.
 std::vector<Action> DocumentActions();
 // The document's views.
+// The Edit menu: undo and redo.
+std::vector<Action> EditActions();
 std::vector<Action> ViewActions();
 // The host's menus.
 std::vector<Action> MenuActions();

@@ -82,7 +82,12 @@ Layer* Document::InsertLayer(const Layer* reference, int32_t order) {
         at = std::find(order_.begin(), order_.end(), reference);
         if (order == kHostPlaceBelow) ++at;
     }
-    order_.insert(at, layer);
+    at = order_.insert(at, layer);
+    if (recording_) {
+        pending_.tree.push_back({TreeEdit::Kind::kLayerInserted, nullptr, nullptr, layer,
+                                 static_cast<size_t>(at - order_.begin())});
+        Hold(*layer->group);
+    }
     return layer;
 }
 
@@ -119,7 +124,12 @@ Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& erro
     }
     Art* art = MakeArt(type, parent->layer);
     art->parent = parent;
-    siblings.insert(at, art);
+    at = siblings.insert(at, art);
+    if (recording_) {
+        pending_.tree.push_back({TreeEdit::Kind::kArtInserted, art, parent, nullptr,
+                                 static_cast<size_t>(at - siblings.begin())});
+        Hold(*art);
+    }
     error = kHostNoError;
     return art;
 }
@@ -132,9 +142,30 @@ void Document::Free(Art& art) {
 
 void Document::Dispose(Art& art) {
     if (art.parent == nullptr) return;  // a layer's own group goes only with its layer
+    Art* parent = art.parent;
+    size_t index = Detach(art);
+    if (!recording_) {
+        Free(art);
+        return;
+    }
+    // Kept, out of use, for the change that may bring it back.
+    pending_.tree.push_back({TreeEdit::Kind::kArtRemoved, &art, parent, nullptr, index});
+    HoldTree(art);
+    SuspendTree(art);
+}
+
+size_t Document::Detach(Art& art) {
     auto& siblings = art.parent->children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), &art));
-    Free(art);
+    auto at = std::find(siblings.begin(), siblings.end(), &art);
+    size_t index = static_cast<size_t>(at - siblings.begin());
+    siblings.erase(at);
+    return index;
+}
+
+void Document::Attach(Art& art, size_t index) {
+    auto& siblings = art.parent->children;
+    siblings.insert(
+        siblings.begin() + static_cast<std::ptrdiff_t>(std::min(index, siblings.size())), &art);
 }
 
 namespace {
@@ -155,6 +186,7 @@ std::vector<Art*> Document::Paths() const {
 }
 
 void Document::SetSegmentCount(Art& path, size_t count) {
+    Touch(path);
     path.segments.resize(count, HostPathSegment{{}, {}, {}, 1});
     anchors_.Update(path);
 }
@@ -162,6 +194,7 @@ void Document::SetSegmentCount(Art& path, size_t count) {
 void Document::SetSegments(Art& path, size_t first, std::span<const HostPathSegment> segments) {
     if (first + segments.size() > path.segments.size())
         throw std::out_of_range("segments past the end of the path");
+    Touch(path);
     std::copy(segments.begin(), segments.end(), path.segments.begin() + first);
     anchors_.Update(path);
 }
@@ -172,6 +205,7 @@ void Document::Transform(Art& art, const HostRealMatrix& matrix) {
 }
 
 void Document::MoveTree(Art& art, const HostRealMatrix& matrix) {
+    Touch(art);
     for (HostPathSegment& segment : art.segments) {
         segment.p = Apply(matrix, segment.p);
         segment.in = Apply(matrix, segment.in);

@@ -5,9 +5,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "emulator/models/document/anchor_index.h"
+#include "emulator/models/document/document_change.h"
 #include "emulator/models/handle_table.h"
 #include "emulator/models/view.h"
 #include "host/types.h"
@@ -16,12 +18,6 @@ namespace emulator {
 
 struct Layer;
 
-struct Tag {
-    std::string name;  // UTF-8, as every text the document keeps
-    std::string type;
-    std::string value;
-};
-
 struct Art {
     int32_t type = 0;  // kHostGroupArt or kHostPathArt
     std::string name;
@@ -29,11 +25,13 @@ struct Art {
     Art* parent = nullptr;                  // null for a layer's top-level group
     std::vector<Art*> children;             // groups only, from top to bottom
     std::vector<HostPathSegment> segments;  // paths only; changed through the Document
+    // Whoever changes the name, flags or tags tells the Document first (Touch).
     bool closed = false;
     bool guide = false;
     std::vector<Tag> tags;
 };
 
+// Whoever changes the title, lock or visibility tells the Document first (Touch).
 struct Layer {
     std::string title;
     bool locked = false;
@@ -59,7 +57,7 @@ class Document {
     Layer* Find(HostLayerHandle layer) const { return layers_.Find(layer); }
     HostLayerHandle HandleOf(const Layer* layer) const { return layers_.HandleOf(layer); }
     Layer* Current() const { return current_; }
-    void SetCurrent(Layer* layer) { current_ = layer; }
+    void SetCurrent(Layer* layer);
     // The first layer titled TITLE, or null.
     Layer* LayerTitled(const std::string& title) const;
 
@@ -101,6 +99,31 @@ class Document {
     // is kept only to measure the index against.
     void SetIndexed(bool indexed) { indexed_ = indexed; }
 
+    // Recording: once asked (a host keeping an undo history asks), every change is kept in
+    // the change under way, and art deleted is kept out of use, its handle missing, while a
+    // change still refers to it.
+    void SetRecording(bool recording) { recording_ = recording; }
+    // Called before changing an art's or a layer's content from outside this class.
+    void Touch(Art& art);
+    void Touch(Layer& layer);
+    // The change under way, closed: what each art and layer holds now is noted. Empty when
+    // nothing changed for good (art made then deleted again, a content put back).
+    DocumentChange TakeChange();
+    // Whether what the change under way made or changed includes a guide still on the page:
+    // a gesture is under way.
+    bool ChangeLeavesGuides() const;
+    // Takes the document from the state after CHANGE back to the state before it, or on.
+    void Undo(const DocumentChange& change);
+    void Redo(const DocumentChange& change);
+    // CHANGE is no longer kept: the art only it kept alive is freed.
+    void Release(DocumentChange& change);
+    // The change under way undone and dropped.
+    void RollBack();
+    // ART is in the document (not deleted, nor kept by a change for undoing).
+    bool InUse(const Art& art) const { return arts_.InUse(art); }
+    // The art kept out of use for the changes that may bring it back.
+    size_t ArtKeptForUndo() const { return arts_.SuspendedCount(); }
+
     // The views, in the order they were opened: the first one is made with the document.
     View& FirstView() const { return *views_.At(0); }
     View* ViewAt(size_t index) const { return views_.At(index); }
@@ -113,6 +136,16 @@ class Document {
     Layer* MakeLayer();
     Art* MakeArt(int32_t type, Layer* layer);
     void Free(Art& art);
+    void Hold(const Art& art);
+    void HoldTree(const Art& art);
+    void SuspendTree(const Art& art);
+    void ResumeTree(Art& art);
+    // Takes ART out of its parent's children; answers where it was.
+    size_t Detach(Art& art);
+    void Attach(Art& art, size_t index);
+    void SetContent(Art& art, const ArtContent& content);
+    void Close(DocumentChange& change) const;
+    bool NetEmpty(const DocumentChange& change) const;
     std::optional<AnchorHit> HitByIndex(HostRealPoint point, double radius,
                                         const Art* within) const;
     std::optional<AnchorHit> HitByScan(HostRealPoint point, double radius, const Art* within) const;
@@ -125,6 +158,9 @@ class Document {
     AnchorIndex anchors_;
     bool indexed_ = true;
     HandleTable<HostDocumentViewHandle, View> views_;
+    bool recording_ = false;
+    DocumentChange pending_;
+    std::unordered_map<const Art*, int> holds_;  // by the changes kept and the one under way
 };
 
 }  // namespace emulator

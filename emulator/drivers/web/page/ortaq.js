@@ -75,6 +75,7 @@ function show(answer) {
   showCursor(state);
   showTools(state.tools);
   showMenus(state.menus.groups);
+  showEditMenu(state.history);
   showDialogs(state.dialogs, answer.dialog_pictures);
   showWindow(answer.window, state.dialogs);
   $('zoom-level').textContent = Math.round(state.view.zoom * 100) + ' %';
@@ -177,6 +178,29 @@ function showMenus(groups) {
     menu.append(title, menuList(group, groups));
     return menu;
   }));
+}
+
+// The host's own Edit menu: each entry enabled only when there is a step for it.
+function showEditMenu(history) {
+  $('undo').classList.toggle('disabled', history.undo === 0);
+  $('redo').classList.toggle('disabled', history.redo === 0);
+}
+
+function listenToTheEditMenu() {
+  const menu = $('edit-menu');
+  menu.querySelector('.title').addEventListener('click', (event) => {
+    event.stopPropagation();
+    const open = menu.classList.contains('open');
+    closeMenus();
+    menu.classList.toggle('open', !open);
+  });
+  for (const command of ['undo', 'redo']) {
+    $(command).addEventListener('click', (event) => {
+      event.stopPropagation();
+      closeMenus();
+      if (!$(command).classList.contains('disabled')) act(command);
+    });
+  }
 }
 
 function closeMenus() {
@@ -476,9 +500,25 @@ function listenToTheArtboard() {
 
 const heldKeys = new Set();
 
+// Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo, except in a field, whose text has its own.
+function editCommand(event) {
+  if (!(event.ctrlKey || event.metaKey) || event.altKey) return null;
+  if (event.target.closest && event.target.closest('input, select, textarea')) return null;
+  const key = event.key.toLowerCase();
+  if (key === 'z') return event.shiftKey ? 'redo' : 'undo';
+  if (key === 'y' && !event.shiftKey) return 'redo';
+  return null;
+}
+
 function listenToTheKeys() {
   const keyName = { Alt: 'alt', Shift: 'shift' };
   window.addEventListener('keydown', (event) => {
+    const command = editCommand(event);
+    if (command) {
+      event.preventDefault();
+      act(command);
+      return;
+    }
     const key = keyName[event.key];
     if (!key) return;
     if (key === 'alt') event.preventDefault();
@@ -507,6 +547,9 @@ function zoomBy(factor) {
 
 async function quit() {
   if (ended) return;
+  if (screen && screen.state.history.modified &&
+      !window.confirm('Le dessin a été modifié depuis son dernier enregistrement. ' +
+                      'Quitter sans l’enregistrer ?')) return;
   await fetch('/quit', { method: 'POST' });
   ended = true;
   $('ended').hidden = false;
@@ -519,6 +562,7 @@ async function begin() {
   });
   listenToTheArtboard();
   listenToTheKeys();
+  listenToTheEditMenu();
   $('zoom-in').addEventListener('click', () => zoomBy(2));
   $('zoom-out').addEventListener('click', () => zoomBy(0.5));
   $('quit').addEventListener('click', quit);

@@ -1,0 +1,42 @@
+// The host's Undo and Redo, and what they do to a gesture under way.
+#include "emulator/core/host.h"
+#include "host/messages.h"
+
+namespace emulator {
+
+bool Host::GestureUnderWay() const {
+    return input_.ButtonDown() || document_.ChangeLeavesGuides();
+}
+
+void Host::AbandonGesture() {
+    input_.SetButtonDown(false);
+    Tool& tool = toolbox_.Current();
+    // The tool forgets its gesture before the art it worked on goes, and starts afresh once
+    // the document is back as it was.
+    bool told = tool.owner == plugin_.Ref() && started_ && !Unloaded();
+    if (told) SendToolMessage(tool, kSelectorAIDeselectTool, {});
+    document_.RollBack();
+    if (told) SendToolMessage(tool, kSelectorAISelectTool, {});
+    NotifyArtChanged();
+}
+
+ActionOutcome Host::Undo() {
+    if (GestureUnderWay()) {
+        AbandonGesture();
+        return ActionOutcome::Done();
+    }
+    history_.EndStep();
+    if (!history_.Undo()) return ActionOutcome::NothingHappens("there is nothing to undo");
+    NotifyArtChanged();
+    return ActionOutcome::Done();
+}
+
+ActionOutcome Host::Redo() {
+    if (GestureUnderWay()) AbandonGesture();
+    history_.EndStep();
+    if (!history_.Redo()) return ActionOutcome::NothingHappens("there is nothing to redo");
+    NotifyArtChanged();
+    return ActionOutcome::Done();
+}
+
+}  // namespace emulator
