@@ -5,7 +5,7 @@
 namespace emulator {
 
 bool Host::GestureUnderWay() const {
-    return input_.ButtonDown() || document_.ChangeLeavesGuides();
+    return input_.ButtonDown() || document_.ChangeUnfinished();
 }
 
 void Host::AbandonGesture() {

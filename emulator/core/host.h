@@ -81,7 +81,8 @@ class Host {
     // document is told to the plug-in as art changed with the host's own tools.
     ActionOutcome Undo();
     ActionOutcome Redo();
-    // The button is held or what the current step made includes a guide still shown.
+    // The button is held, or what the current step made includes a guide or an empty group
+    // still shown (a figure begun).
     bool GestureUnderWay() const;
     // The input is over: a started plug-in is shut down as when the host quits.
     void Finish();

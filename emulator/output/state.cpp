@@ -136,24 +136,6 @@ Json ArtState(const Art& art) {
     return entry;
 }
 
-Json DocumentState(const Document& document) {
-    Json layers = Json::array();
-    for (size_t i = 0; i < document.LayerCount(); ++i) {
-        const Layer& layer = *document.LayerAt(i);
-        Json entry = Json::object();
-        entry["title"] = layer.title;
-        entry["locked"] = layer.locked;
-        entry["visible"] = layer.visible;
-        entry["current"] = &layer == document.Current();
-        entry["color"] = {layer.color.red, layer.color.green, layer.color.blue};
-        entry["art"] = ChildrenState(*layer.group);
-        layers.push_back(std::move(entry));
-    }
-    Json state = Json::object();
-    state["layers"] = std::move(layers);
-    return state;
-}
-
 // What the Edit menu offers: the steps there are to undo and to redo, and whether the
 // document changed since it was last kept in a file.
 Json HistoryState(const EditHistory& history) {
@@ -228,6 +210,24 @@ Json BeepsState(const std::vector<BeepSound>& beeps) {
 }
 
 }  // namespace
+
+Json DocumentState(const Document& document) {
+    Json layers = Json::array();
+    for (size_t i = 0; i < document.LayerCount(); ++i) {
+        const Layer& layer = *document.LayerAt(i);
+        Json entry = Json::object();
+        entry["title"] = layer.title;
+        entry["locked"] = layer.locked;
+        entry["visible"] = layer.visible;
+        entry["current"] = &layer == document.Current();
+        entry["color"] = {layer.color.red, layer.color.green, layer.color.blue};
+        entry["art"] = ChildrenState(*layer.group);
+        layers.push_back(std::move(entry));
+    }
+    Json state = Json::object();
+    state["layers"] = std::move(layers);
+    return state;
+}
 
 Json HostState(const Host& host, MessageLog messages) {
     Json state = Json::object();

@@ -14,6 +14,9 @@ namespace emulator {
 // each event leaves out that log, which only grows.
 enum class MessageLog { kListed, kLeftOut };
 
+// The document alone, as the state shows it.
+Json DocumentState(const Document& document);
+
 Json HostState(const Host& host, MessageLog messages = MessageLog::kListed);
 
 // States kept along the way (a scenario's snapshots), by name, in order.

@@ -109,9 +109,9 @@ class Document {
     // The change under way, closed: what each art and layer holds now is noted. Empty when
     // nothing changed for good (art made then deleted again, a content put back).
     DocumentChange TakeChange();
-    // Whether what the change under way made or changed includes a guide still on the page:
-    // a gesture is under way.
-    bool ChangeLeavesGuides() const;
+    // Whether what the change under way made or changed includes a guide, or a group still
+    // empty, on the page: the scaffolding of a gesture under way (a figure begun).
+    bool ChangeUnfinished() const;
     // Takes the document from the state after CHANGE back to the state before it, or on.
     void Undo(const DocumentChange& change);
     void Redo(const DocumentChange& change);

@@ -125,12 +125,17 @@ DocumentChange Document::TakeChange() {
     return change;
 }
 
-bool Document::ChangeLeavesGuides() const {
+bool Document::ChangeUnfinished() const {
     auto guideShown = [&](const Art* art) { return art->guide && InUse(*art); };
+    auto emptyGroupShown = [&](const Art* art) {
+        return art->type == kHostGroupArt && art->children.empty() && InUse(*art);
+    };
     for (const auto& edit : pending_.arts)
         if (guideShown(edit.object)) return true;
     for (const TreeEdit& edit : pending_.tree)
-        if (edit.kind == TreeEdit::Kind::kArtInserted && guideShown(edit.art)) return true;
+        if (edit.kind == TreeEdit::Kind::kArtInserted &&
+            (guideShown(edit.art) || emptyGroupShown(edit.art)))
+            return true;
     return false;
 }
 
