@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "emulator/models/document/anchor_index.h"
+#include "emulator/models/document/drawing.h"
 #include "emulator/models/handle_table.h"
 #include "emulator/models/view.h"
 #include "host/types.h"
@@ -15,12 +16,6 @@
 namespace emulator {
 
 struct Layer;
-
-struct Tag {
-    std::string name;  // UTF-8, as every text the document keeps
-    std::string type;
-    std::string value;
-};
 
 struct Art {
     int32_t type = 0;  // kHostGroupArt or kHostPathArt
@@ -101,6 +96,14 @@ class Document {
     // is kept only to measure the index against.
     void SetIndexed(bool indexed) { indexed_ = indexed; }
 
+    PageSize Page() const { return page_; }
+    // The layers and their art as plain values.
+    Drawing Describe() const;
+    // Replaces the page, the layers and the art with DRAWING's, which must hold a layer:
+    // every layer and art of before is found missing from then on, as disposed art is. The
+    // views stay.
+    void Replace(const Drawing& drawing);
+
     // The views, in the order they were opened: the first one is made with the document.
     View& FirstView() const { return *views_.At(0); }
     View* ViewAt(size_t index) const { return views_.At(index); }
@@ -112,6 +115,7 @@ class Document {
     void MoveTree(Art& art, const HostRealMatrix& matrix);
     Layer* MakeLayer();
     Art* MakeArt(int32_t type, Layer* layer);
+    void Build(const DrawnArt& drawn, Art& parent);
     void Free(Art& art);
     std::optional<AnchorHit> HitByIndex(HostRealPoint point, double radius,
                                         const Art* within) const;
@@ -125,6 +129,7 @@ class Document {
     AnchorIndex anchors_;
     bool indexed_ = true;
     HandleTable<HostDocumentViewHandle, View> views_;
+    PageSize page_;
 };
 
 }  // namespace emulator
