@@ -12,7 +12,10 @@
 
 namespace {
 
-const std::vector<Point> kKite = {{100.3, 100.7}, {160.1, 180.9}, {100.3, 260.2}, {40.6, 180.4}};
+// Exact in float32, so that the anchors compare as written; the rectangle's constructed
+// corners are not.
+const std::vector<Point> kKite = {
+    {100.25, 100.75}, {160.5, 180.875}, {100.25, 260.125}, {40.625, 180.375}};
 // A rectangle from its first side's two ends and a third click for its height.
 const std::vector<Point> kRectangle = {{300.25, 400.5}, {380.75, 430.125}, {370, 520.3}};
 const Point kNowhere{500, 700};
