@@ -171,7 +171,6 @@ std::vector<const Art*> FigureInvariants::TopGroups() const {
 }
 
 void FigureInvariants::ForgetBeforeOpen() {
-    presses_.clear();
     paths_.clear();
     opened_.clear();
     for (Art* path : host_.Drawing().Paths())
@@ -181,9 +180,13 @@ void FigureInvariants::ForgetBeforeOpen() {
 }
 
 Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
-    // A drawing opened replaces the document: what was there before is no longer compared,
-    // and a guide or an empty group the file held is no gesture's.
-    if (Began(actions, "open")) {
+    // A drawing opened replaces the document (an open refused leaves its layers): what was
+    // there before is no longer compared, and a guide or an empty group the file held is no
+    // gesture's. A creation under way goes on with the presses it had.
+    bool opened =
+        looked_ && Began(actions, "open") && host_.Drawing().FindArt(topGroup_) == nullptr;
+    bool creationWent = creationUnderWay_;
+    if (opened) {
         looked_ = false;
         ForgetBeforeOpen();
     }
@@ -209,6 +212,7 @@ Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
     if (!broken) broken = CheckLoss(actions);
     if (!broken) broken = CheckResidue();
     Remember();
+    if (opened) creationUnderWay_ = creationUnderWay_ || creationWent;
     looked_ = true;
     return broken;
 }
@@ -224,6 +228,7 @@ void FigureInvariants::Remember() {
         looks.emplace(handle, std::move(look));
     }
     paths_ = std::move(looks);
+    topGroup_ = host_.Drawing().HandleOf(host_.Drawing().LayerAt(0)->group);
     // The group made at a creation's first click stays empty until the figure is made: it
     // tells a creation under way even when the user deleted its guide.
     for (const Art* group : TopGroups()) {

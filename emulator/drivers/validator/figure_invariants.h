@@ -44,7 +44,7 @@ class FigureInvariants {
     // The groups at the top of every layer, where the tool puts its figures.
     std::vector<const Art*> TopGroups() const;
     void Remember();
-    // After a drawing is opened: the presses of before place nothing, and the guides and
+    // After a drawing is opened: the paths of before are forgotten, and the guides and
     // empty groups it brought are kept apart.
     void ForgetBeforeOpen();
 
@@ -63,6 +63,8 @@ class FigureInvariants {
     std::set<HostArtHandle> groupsFilled_;
     // The guides and empty groups the last drawing opened brought.
     std::set<HostArtHandle> opened_;
+    // The top layer's group at the last look: gone once a drawing replaced the layers.
+    HostArtHandle topGroup_ = nullptr;
 };
 
 }  // namespace emulator
