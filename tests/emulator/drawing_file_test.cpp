@@ -64,13 +64,13 @@ TEST(DrawingFile, ReadsBackWhatItWroteBitForBit) {
     EXPECT_EQ(DrawingFileText(read), text);
     const auto& segments = read.layers[0].art[0].children[1].segments;
     ASSERT_EQ(segments.size(), 4u);
-    const auto& expected = Sample().layers[0].art[0].children[1].segments;
-    for (size_t i = 0; i < segments.size(); ++i) {
+    emulator::Drawing sample = Sample();
+    const auto& expected = sample.layers[0].art[0].children[1].segments;
+    for (size_t i = 0; i < segments.size(); ++i)
         EXPECT_EQ(std::memcmp(&segments[i], &expected[i], sizeof segments[i]), 0) << i;
-    }
     EXPECT_EQ(read.page, (emulator::PageSize{612, 792.5f}));
     EXPECT_EQ(read.layers[0].art[0].children[0].name, "Carré");
-    EXPECT_EQ(read.layers[0].art[0].children[1].tags[1].value, "a&b\tc\nd\re");
+    EXPECT_EQ(read.layers[0].art[0].children[0].children[0].tags.at(1).value, "a&b\tc\nd\re");
     EXPECT_TRUE(read.layers[1].locked && !read.layers[1].visible && read.layers[1].current);
 }
 
