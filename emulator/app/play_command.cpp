@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "emulator/app/default_paths.h"
+#include "emulator/app/drawing_option.h"
 #include "emulator/app/exit_codes.h"
 #include "emulator/common/safe_file.h"
 #include "emulator/core/host.h"
@@ -229,6 +230,7 @@ CLI::App* AddPlayCommand(CLI::App& app, PlayOptions& options) {
                      "writes a picture of the dialog with that name or title as the user last "
                      "saw it on screen (SVG)")
         ->type_name("NAME OUT");
+    AddOpenOption(*command, options.open);
     command->add_flag("--check", options.check,
                       "checks the validator's invariants after every action and stops at the "
                       "first one broken (exit status 4)");
@@ -267,6 +269,7 @@ int PlayCommand(const PlayOptions& options) {
             std::cerr << "ortaq-host: " << error << '\n';
             return kExitFailure;
         }
+        if (!OpenDrawingAtStart(host, options.open)) return kExitFailure;
         player.Play([&] {
             panelReadings = PanelReadings(host);
             if (!options.panelSvg.empty())

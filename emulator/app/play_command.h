@@ -18,6 +18,7 @@ struct PlayOptions {
     std::string svg;  // the view; snapshots' pictures go beside it
     // The dialog's name or title, and the file of its picture; empty: none.
     std::pair<std::string, std::string> dialogSvg;
+    std::string open;    // a drawing opened before the scenario plays; empty: none
     bool check = false;  // the validator's invariants after every action
 };
 

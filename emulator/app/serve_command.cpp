@@ -1,12 +1,15 @@
 #include "emulator/app/serve_command.h"
 
 #include <pthread.h>
+#include <unistd.h>
 #include <CLI/CLI.hpp>
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <thread>
 
 #include "emulator/app/default_paths.h"
+#include "emulator/app/drawing_option.h"
 #include "emulator/app/exit_codes.h"
 #include "emulator/common/safe_file.h"
 #include "emulator/core/host.h"
@@ -61,9 +64,15 @@ bool WriteFilesAtTheEnd(const ServeOptions& options, const emulator::Host& host,
     }
 }
 
+// Where the drawings the page uploads are kept: they outlive the session, so that the
+// scenario it saved opens them again on this machine.
+std::filesystem::path DrawingsFolder() {
+    return std::filesystem::temp_directory_path() / ("ortaq-host-" + std::to_string(getpid()));
+}
+
 // Serves the page until the session quits; the host's loop runs on this thread.
 int Serve(const ServeOptions& options, emulator::Host& host, const emulator::PageFiles& page) {
-    emulator::WebSession session(host);
+    emulator::WebSession session(host, DrawingsFolder().string());
     emulator::WebServer server(session, page);
     server.Bind(options.port);
     std::cout << "ortaq-host: open " << server.Address()
@@ -114,6 +123,7 @@ CLI::App* AddServeCommand(CLI::App& app, ServeOptions& options) {
     command->add_option("--page", options.page, "the page's folder")
         ->type_name("DIR")
         ->capture_default_str();
+    AddOpenOption(*command, options.open);
     return command;
 }
 
@@ -131,5 +141,6 @@ int ServeCommand(const ServeOptions& options) {
         std::cerr << "ortaq-host: " << error << '\n';
         return kExitFailure;
     }
+    if (!OpenDrawingAtStart(host, options.open)) return kExitFailure;
     return Serve(options, host, page);
 }

@@ -13,6 +13,7 @@ struct ServeOptions {
     int port = 8642;    // 0: any free port
     std::string json;   // the state written when the host quits; empty: none
     std::string page;   // the page's folder
+    std::string open;   // a drawing opened before the page shows; empty: none
 };
 
 // Adds the command to APP; what the command line gives lands in OPTIONS.

@@ -1,4 +1,5 @@
-// The host's Undo and Redo, and what they do to a gesture under way.
+// The host's Undo and Redo, what they do to a gesture under way, and a drawing opened in
+// place of the document: what the history makes of the document's changes.
 #include "emulator/core/host.h"
 #include "host/messages.h"
 
@@ -37,6 +38,15 @@ ActionOutcome Host::Redo() {
     if (!history_.Redo()) return ActionOutcome::NothingHappens("there is nothing to redo");
     NotifyArtChanged();
     return ActionOutcome::Done();
+}
+
+void Host::OpenDrawing(const Drawing& drawing) {
+    if (GestureUnderWay()) AbandonGesture();
+    // The steps refer to art the opened drawing replaces; its own making is no step.
+    history_.Clear();
+    document_.Replace(drawing);
+    history_.Clear();
+    NotifyArtChanged();
 }
 
 }  // namespace emulator

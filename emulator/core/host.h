@@ -81,6 +81,11 @@ class Host {
     // document is told to the plug-in as art changed with the host's own tools.
     ActionOutcome Undo();
     ActionOutcome Redo();
+    // The document becomes DRAWING, a new start: a gesture under way is abandoned, the
+    // history forgotten, and the plug-in told the art changed.
+    void OpenDrawing(const Drawing& drawing);
+    // The document was kept in a file as it is now.
+    void DrawingSaved() { history_.MarkSaved(); }
     // The button is held, or what the current step made includes a guide or an empty group
     // still shown (a figure begun).
     bool GestureUnderWay() const;

@@ -1,6 +1,7 @@
 // The page of ortaq-host serve in Debian's Chromium, driven with real mouse and keyboard
 // events: drawing, hovering, editing in the panel, the preferences dialog, the time a
-// pointer move takes to reach the screen, and the saved scenario replayed by play.
+// pointer move takes to reach the screen, a drawing saved and opened again, and the saved
+// scenario replayed by play.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -213,6 +214,32 @@ test('a pointer move reaches the screen quickly', async (t) => {
   t.diagnostic(report);
   console.log(report);
   writeFileSync(join(artifacts, 'latency.txt'), report + '\n');
+});
+
+test('a drawing saved through the page opens again through the other button', async () => {
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    page.click('#save-drawing'),
+  ]);
+  const drawing = join(work, 'dessin.svg');
+  await download.saveAs(drawing);
+  assert.match(readFileSync(drawing, 'utf8'), /inkscape:groupmode="layer"/);
+  const saved = (await hostState()).document;
+  // A path the drawing does not hold, which opening it takes away.
+  await fetch(url + 'action', { method: 'POST', headers: { Cookie: cookie }, body: 'add-path 10 10 60 10 60 60' });
+  assert.notDeepEqual((await hostState()).document, saved);
+
+  await page.setInputFiles('#drawing-file', drawing);
+  await settled();
+  assert.deepEqual((await hostState()).document, saved);
+  await page.screenshot({ path: join(artifacts, 'opened.png') });
+
+  await page.setInputFiles('#drawing-file', {
+    name: 'autre.svg', mimeType: 'image/svg+xml', buffer: Buffer.from('<svg xmlns="http://www.w3.org/2000/svg"/>'),
+  });
+  await settled();
+  assert.match(await page.locator('#message').textContent(), /not a drawing file/);
+  assert.deepEqual((await hostState()).document, saved);
 });
 
 test('the page looks like a drawing program: screenshot', async () => {

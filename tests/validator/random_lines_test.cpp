@@ -28,7 +28,7 @@ std::set<std::string> ActionsOf(const std::vector<std::string>& lines) {
 // Forty runs: the rarest, typing in the dialog the panel's last scale opens, comes in a few.
 TEST(RandomLines, EveryActionButTheScriptedOnesIsDrawn) {
     std::string folder = TemporaryDirectory();
-    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json"};
+    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json", folder + "/drawings"};
     std::vector<std::string> lines;
     for (uint64_t seed = 1; seed <= 40; ++seed) {
         std::ostringstream log;

@@ -26,7 +26,7 @@ std::vector<std::string> ActionLines(const std::string& text) {
 
 std::string RandomRunLog(uint64_t seed, const std::string& folder) {
     std::ostringstream log;
-    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json"};
+    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json", folder + "/drawings"};
     std::optional<emulator::BrokenInvariant> broken =
         emulator::PlayRandomRun(place, seed, 150, log);
     EXPECT_FALSE(broken) << broken->Line();
@@ -44,7 +44,7 @@ TEST(Validator, TheSameSeedPlaysTheSameRun) {
 TEST(Validator, ARandomRunReplaysAsAScenarioWithTheSameChecks) {
     std::string folder = TemporaryDirectory();
     std::string log = RandomRunLog(11, folder);
-    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json"};
+    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json", folder + "/drawings"};
     std::optional<emulator::BrokenInvariant> broken =
         emulator::Replay(place, emulator::ScenarioOfLog(log));
     EXPECT_FALSE(broken) << broken->Line();

@@ -24,6 +24,7 @@ ArgumentForm FormOf(ArgumentKind kind) {
             return ArgumentForm::kPreference;
         case ArgumentKind::kLayerTitle:
         case ArgumentKind::kNewLayerTitle:
+        case ArgumentKind::kDrawingFile:
         case ArgumentKind::kTypedText:
         case ArgumentKind::kToolTitle:
         case ArgumentKind::kMenuGroup:

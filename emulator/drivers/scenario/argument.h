@@ -19,6 +19,7 @@ enum class ArgumentKind {
     kPathNumber,        // the N-th path of the document, from 1
     kLayerTitle,        // the title of a layer of the document
     kNewLayerTitle,     // the title of a layer the action adds
+    kDrawingFile,       // the name of a drawing file the user saves or opens
     kItem,              // the number of an item of a dialog: Argument::where and ::control
     kPopupEntry,        // an entry, from 0, of the popup the argument before names
     kFlyoutEntry,       // an entry, from 0, of the panel's flyout menu

@@ -5,8 +5,8 @@ namespace emulator {
 const ActionTable& HostActions() {
     static const ActionTable table([] {
         std::vector<Action> actions;
-        for (auto group : {ApplicationActions, DocumentActions, EditActions, ViewActions,
-                           MenuActions, PreferenceActions, DialogActions, ToolActions})
+        for (auto group : {ApplicationActions, DocumentActions, FileActions, EditActions,
+                           ViewActions, MenuActions, PreferenceActions, DialogActions, ToolActions})
             for (Action& action : group()) actions.push_back(std::move(action));
         return actions;
     }());

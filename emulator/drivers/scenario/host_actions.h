@@ -16,6 +16,8 @@ const ActionTable& HostActions();
 std::vector<Action> ApplicationActions();
 // The document's layers.
 std::vector<Action> DocumentActions();
+// The drawing saved to a file and opened from one.
+std::vector<Action> FileActions();
 // The document's views.
 // The Edit menu: undo and redo.
 std::vector<Action> EditActions();

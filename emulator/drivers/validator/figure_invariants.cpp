@@ -156,11 +156,13 @@ Broken FigureInvariants::CheckResidue() const {
                         !host_.Unloaded();
     if (gestureLives) return std::nullopt;
     for (Art* path : host_.Drawing().Paths())
-        if (path->guide) return BrokenInvariant{"guide outlived its gesture", path->layer->title};
+        if (path->guide && !opened_.contains(host_.Drawing().HandleOf(path)))
+            return BrokenInvariant{"guide outlived its gesture", path->layer->title};
     // A group the user emptied by deleting its figure is the user's doing.
     for (const Art* group : TopGroups())
         if (group->children.empty() && !group->name.empty() &&
-            !groupsFilled_.contains(host_.Drawing().HandleOf(group)))
+            !groupsFilled_.contains(host_.Drawing().HandleOf(group)) &&
+            !opened_.contains(host_.Drawing().HandleOf(group)))
             return BrokenInvariant{"empty group outlived its gesture",
                                    "\"" + group->name + "\" in \"" + group->layer->title + "\""};
     return std::nullopt;
@@ -174,7 +176,26 @@ std::vector<const Art*> FigureInvariants::TopGroups() const {
     return groups;
 }
 
+void FigureInvariants::ForgetBeforeOpen() {
+    paths_.clear();
+    opened_.clear();
+    for (Art* path : host_.Drawing().Paths())
+        if (path->guide) opened_.insert(host_.Drawing().HandleOf(path));
+    for (const Art* group : TopGroups())
+        if (group->children.empty()) opened_.insert(host_.Drawing().HandleOf(group));
+}
+
 Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
+    // A drawing opened replaces the document (an open refused leaves its layers): what was
+    // there before is no longer compared, and a guide or an empty group the file held is no
+    // gesture's. A creation under way goes on with the presses it had.
+    bool opened =
+        looked_ && Began(actions, "open") && host_.Drawing().FindArt(topGroup_) == nullptr;
+    bool creationWent = creationUnderWay_;
+    if (opened) {
+        looked_ = false;
+        ForgetBeforeOpen();
+    }
     // A figure is made of the presses of one creation, from the one that began it; a press
     // the layer refused, with its alert, places nothing.
     if (!creationUnderWay_) presses_.clear();
@@ -198,6 +219,7 @@ Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
     if (!broken && compare) broken = CheckLoss(actions);
     if (!broken) broken = CheckResidue();
     Remember();
+    if (opened) creationUnderWay_ = creationUnderWay_ || creationWent;
     looked_ = true;
     return broken;
 }
@@ -208,17 +230,20 @@ void FigureInvariants::Remember() {
     for (Art* path : host_.Drawing().Paths()) {
         PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked,
                       path->guide};
-        creationUnderWay_ = creationUnderWay_ || path->guide;
-        looks.emplace(host_.Drawing().HandleOf(path), std::move(look));
+        HostArtHandle handle = host_.Drawing().HandleOf(path);
+        creationUnderWay_ = creationUnderWay_ || (path->guide && !opened_.contains(handle));
+        looks.emplace(handle, std::move(look));
     }
     paths_ = std::move(looks);
+    topGroup_ = host_.Drawing().HandleOf(host_.Drawing().LayerAt(0)->group);
     // The group made at a creation's first click stays empty until the figure is made: it
     // tells a creation under way even when the user deleted its guide.
     for (const Art* group : TopGroups()) {
         HostArtHandle handle = host_.Drawing().HandleOf(group);
         if (!group->children.empty())
             groupsFilled_.insert(handle);
-        else if (!group->name.empty() && !groupsFilled_.contains(handle))
+        else if (!group->name.empty() && !groupsFilled_.contains(handle) &&
+                 !opened_.contains(handle))
             creationUnderWay_ = true;
     }
 }

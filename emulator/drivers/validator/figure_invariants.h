@@ -44,6 +44,9 @@ class FigureInvariants {
     // The groups at the top of every layer, where the tool puts its figures.
     std::vector<const Art*> TopGroups() const;
     void Remember();
+    // After a drawing is opened: the paths of before are forgotten, and the guides and
+    // empty groups it brought are kept apart.
+    void ForgetBeforeOpen();
 
     const Host& host_;
     bool looked_ = false;
@@ -58,6 +61,10 @@ class FigureInvariants {
     bool alerted_ = false;
     // The groups seen holding art at some look.
     std::set<HostArtHandle> groupsFilled_;
+    // The guides and empty groups the last drawing opened brought.
+    std::set<HostArtHandle> opened_;
+    // The top layer's group at the last look: gone once a drawing replaced the layers.
+    HostArtHandle topGroup_ = nullptr;
 };
 
 }  // namespace emulator

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 #include <utility>
 
@@ -75,7 +76,8 @@ std::vector<std::string> MenuTexts(const Host& host) {
 // How often the user does an action, for the kinds of its arguments: the pointer on the
 // artwork above all, then the items of the panel and the dialog; seldom what changes the
 // layers, as a locked current layer stops every tool; and mostly going back to the
-// plug-in's tool while another one is current. A kind with no say weighs 0.
+// plug-in's tool while another one is current; now and then a file saved or opened, which
+// replaces the whole drawing. A kind with no say weighs 0.
 int64_t WeightOf(ArgumentKind kind, bool pluginToolAway) {
     switch (kind) {
         case ArgumentKind::kPoint:
@@ -85,6 +87,7 @@ int64_t WeightOf(ArgumentKind kind, bool pluginToolAway) {
             return 8;
         case ArgumentKind::kLayerTitle:
         case ArgumentKind::kNewLayerTitle:
+        case ArgumentKind::kDrawingFile:
             return 1;
         case ArgumentKind::kToolTitle:
             return pluginToolAway ? 100 : 4;
@@ -127,6 +130,7 @@ const std::vector<std::string> kDistances = {"0",   "0.01", "1",  "25.4",
                                              "100", "1000", "-5", "100000"};
 const std::vector<std::string> kSliderValues = {"0",   "1",   "45",  "90",   "180",
                                                 "359", "360", "-90", "1000", "12.5"};
+const std::vector<std::string> kDrawingNames = {"dessin.svg", "autre dessin.svg"};
 const std::vector<std::string> kWholeNumbers = {"0", "1", "-1", "2", "-7", "2147483647"};
 
 // The preferences the plug-in keeps, with the type it reads each as.
@@ -282,6 +286,8 @@ std::optional<std::vector<std::string>> RandomLines::Fill(const Argument& argume
         case ArgumentKind::kNewLayerTitle:
             if (LayerTitles(host).size() >= 3) return std::nullopt;
             return {{NextLayerTitle(host)}};
+        case ArgumentKind::kDrawingFile:
+            return DrawingFile();
         case ArgumentKind::kItem:
             return ItemNumber(argument, host, line);
         case ArgumentKind::kPopupEntry:
@@ -371,6 +377,13 @@ std::vector<std::string> RandomLines::Corners() {
         words.push_back(Coordinate());
     }
     return words;
+}
+
+// One of a few names in the caller's folder: a run opens what it saved, or a file not saved
+// yet, which is refused.
+std::optional<std::vector<std::string>> RandomLines::DrawingFile() {
+    if (drawings_.empty()) return std::nullopt;
+    return {{(std::filesystem::path(drawings_) / AnyOf(kDrawingNames)).string()}};
 }
 
 // What a user may type in a field, numbers and not.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "emulator/drivers/scenario/action.h"
@@ -18,7 +19,10 @@ struct Item;
 
 class RandomLines {
   public:
-    explicit RandomLines(uint64_t seed) : random_(seed) {}
+    // The drawing files it saves and opens are in the folder DRAWINGS, which the caller
+    // owns; with none, it leaves the actions on files out.
+    explicit RandomLines(uint64_t seed, std::string drawings = {})
+        : random_(seed), drawings_(std::move(drawings)) {}
 
     // Lines to play before `start`, drawn for HOST as it is then: the toolbox, menus and
     // preferences another session or plug-in left.
@@ -63,12 +67,14 @@ class RandomLines {
     std::optional<std::vector<std::string>> Entry(const Item* list);
     std::vector<std::string> Point(const Host& host);
     std::vector<std::string> Corners();
+    std::optional<std::vector<std::string>> DrawingFile();
     std::string Coordinate();
     std::string FieldText();
     std::string PreferenceKey(const std::string& prefix);
     std::vector<std::string> PreferenceValue(const Argument& argument, const std::string& key);
 
     std::mt19937_64 random_;
+    std::string drawings_;
 };
 
 }  // namespace emulator

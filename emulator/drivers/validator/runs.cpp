@@ -26,6 +26,8 @@ class QuietContext : public ActionContext {
 struct WatchedHost {
     explicit WatchedHost(const RunPlace& place) : host(place.plugin) {
         std::filesystem::remove(place.preferences);
+        std::filesystem::remove_all(place.drawings);
+        std::filesystem::create_directories(place.drawings);
         std::string error;
         if (!host.LoadPlugin(error)) throw std::runtime_error(error);
         watch = std::make_unique<Watch>(host, place.preferences);
@@ -49,8 +51,8 @@ struct WatchedHost {
 // window the line opens has its next action waiting.
 class RandomDriver {
   public:
-    RandomDriver(Host& host, uint64_t seed, int steps, std::ostream& log)
-        : host_(host), lines_(seed), stepsLeft_(steps), log_(log) {}
+    RandomDriver(Host& host, const RunPlace& place, uint64_t seed, int steps, std::ostream& log)
+        : host_(host), lines_(seed, place.drawings), stepsLeft_(steps), log_(log) {}
 
     void Start() {
         for (const std::string& line : lines_.SetUp(host_)) Play(line);
@@ -113,7 +115,7 @@ std::vector<std::string> ScenarioOfLog(const std::string& log) {
 std::optional<BrokenInvariant> PlayRandomRun(const RunPlace& place, uint64_t seed, int steps,
                                              std::ostream& log) {
     WatchedHost watched(place);
-    RandomDriver driver(watched.host, seed, steps, log);
+    RandomDriver driver(watched.host, place, seed, steps, log);
     driver.Start();
     watched.host.Loop().Run();
     return watched.Finish();

@@ -20,6 +20,7 @@ std::vector<std::string> ScenarioOfLog(const std::string& log);
 struct RunPlace {
     std::string plugin;       // the plug-in library
     std::string preferences;  // the preference file the run starts without and keeps
+    std::string drawings;     // the folder of the drawing files it saves, empty at its start
 };
 
 // Plays STEPS random lines drawn from SEED, after the set-up lines it draws, writing each

@@ -106,7 +106,7 @@ uint64_t RunSeed(uint64_t seed, int run) {
 
 ValidationReport Validate(const ValidationOptions& options, std::ostream& progress) {
     Scratch scratch(options.out);
-    RunPlace place{options.plugin, scratch.File("preferences.json")};
+    RunPlace place{options.plugin, scratch.File("preferences.json"), scratch.File("drawings")};
     std::string logFile = scratch.File("run.log"), resultFile = scratch.File("result");
     ValidationReport report;
     for (int run = 1; run <= options.runs; ++run) {

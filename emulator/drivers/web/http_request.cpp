@@ -195,7 +195,9 @@ RequestReader::Step RequestReader::ReadHead(std::string& buffer, size_t headLeng
         if (length.find_first_not_of("0123456789") != std::string::npos)
             return Refuse(400, "the request's Content-Length is not a number");
         // Refused before a byte of it is read.
-        if (length.size() > 9 || std::stoul(length) > kMaxRequestBody)
+        size_t most = request.method == "POST" && request.path == kUploadPath ? kMaxUploadBody
+                                                                              : kMaxRequestBody;
+        if (length.size() > 9 || std::stoul(length) > most)
             return Refuse(413, "the request's body is longer than the host takes");
         bodyLength_ = std::stoul(length);
     }

@@ -2,7 +2,8 @@
 // the bytes a client sends. The reader holds the bounds a request must keep, so that no
 // client makes the host keep more than a few kilobytes for it: a head (request line and
 // headers) of at most kMaxRequestHead bytes and kMaxHeaderLines lines, a body of at most
-// kMaxRequestBody bytes announced by Content-Length (refused before it is read), no chunked
+// kMaxRequestBody bytes (kMaxUploadBody for a drawing uploaded) announced by Content-Length
+// (refused before it is read), no chunked
 // body, and no ranges (every answer is whole).
 #pragma once
 
@@ -19,6 +20,10 @@ constexpr size_t kMaxRequestHead = 16 * 1024;
 constexpr size_t kMaxHeaderLines = 64;
 // The most a request's body may hold: an action line and then some.
 constexpr size_t kMaxRequestBody = 4096;
+// A drawing file the page uploads goes to this path alone, which takes up to
+// kMaxUploadBody bytes.
+constexpr const char* kUploadPath = "/drawing";
+constexpr size_t kMaxUploadBody = 16u << 20;
 
 struct HttpRequest {
     std::string method;

@@ -1,16 +1,20 @@
 #include "emulator/drivers/web/session.h"
 
+#include <filesystem>
 #include <future>
 #include <optional>
 #include <stdexcept>
 
+#include "emulator/common/safe_file.h"
 #include "emulator/drivers/scenario/host_actions.h"
 #include "emulator/drivers/scenario/tokenizer.h"
 #include "emulator/drivers/web/request_rules.h"
+#include "emulator/models/drawing_file/drawing_file_reader.h"
 #include "emulator/models/resources/cursor_resource.h"
 #include "emulator/models/resources/icon_resource.h"
 #include "emulator/output/cursor_svg.h"
 #include "emulator/output/dialog_svg.h"
+#include "emulator/output/drawing_file_writer.h"
 #include "emulator/output/view_svg.h"
 
 namespace emulator {
@@ -119,6 +123,29 @@ WebReply WebSession::Act(const std::string& line) {
             screen["error"] = played->error;
             return JsonReply(409, screen);
         });
+}
+
+WebReply WebSession::OpenDrawing(const std::string& text) {
+    try {
+        ParseDrawingFile(text);
+    } catch (const DrawingFileError& refused) {
+        return Refusal(400, refused.what());
+    }
+    std::filesystem::path file =
+        std::filesystem::path(drawings_) / ("dessin-" + std::to_string(++uploads_) + ".svg");
+    try {
+        std::filesystem::create_directories(drawings_);
+        ReplaceFile(file.string(), text, PreviousFile::kDropped);
+    } catch (const std::exception& error) {
+        return Refusal(500, error.what());
+    }
+    return Act("open \"" + file.string() + "\"");
+}
+
+WebReply WebSession::DrawingFile() {
+    return Post({}, [this] {
+        return WebReply{200, DrawingFileText(host_.Drawing().Describe()), "image/svg+xml"};
+    });
 }
 
 Json WebSession::ScreenJson() const {

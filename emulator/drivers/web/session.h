@@ -4,11 +4,13 @@
 // answers only on that thread. The HTTP server's threads call in and wait for the answer.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "emulator/common/json.h"
@@ -35,7 +37,9 @@ constexpr const char* kRecordingName = "page";
 
 class WebSession {
   public:
-    explicit WebSession(Host& host) : host_(host) {}
+    // The drawings the page uploads are kept in the folder DRAWINGS, so that the scenario
+    // the page saves opens them again.
+    WebSession(Host& host, std::string drawings) : host_(host), drawings_(std::move(drawings)) {}
 
     // Each of these is safe from any thread but the user-interface thread, which must be
     // running the host's loop. They answer 503 once the host is quitting.
@@ -51,6 +55,12 @@ class WebSession {
     WebReply Screen();
     // The host's whole state with the snapshots, as `ortaq-host play --json` writes it.
     WebReply State();
+    // Keeps TEXT, a drawing file the page uploaded, in the drawings' folder and plays
+    // `open FILE` on it as Act does. 400 with the reason for a file that is no drawing, which
+    // is neither kept nor played.
+    WebReply OpenDrawing(const std::string& text);
+    // The document as a drawing file (SVG).
+    WebReply DrawingFile();
     // Every action line played since the host started, as a scenario file.
     WebReply Scenario();
     // The plug-in's cursor NUMBER as an SVG picture, or its group icon NUMBER as a .ico
@@ -74,6 +84,8 @@ class WebSession {
     Json ScreenJson() const;
 
     Host& host_;
+    std::string drawings_;
+    std::atomic<int> uploads_ = 0;
     std::mutex mutex_;
     bool quitting_ = false;  // under mutex_
     // The user-interface thread's own.

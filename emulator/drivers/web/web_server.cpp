@@ -4,6 +4,7 @@
 #include <string>
 
 #include "emulator/common/json.h"
+#include "emulator/drivers/web/http_request.h"
 #include "emulator/drivers/web/request_rules.h"
 
 namespace emulator {
@@ -96,6 +97,7 @@ HttpResponse WebServer::Route(const HttpRequest& request) const {
     const std::string& path = request.path;
     if (request.method == "POST") {
         if (path == "/action") return Reply(session_.Act(request.body));
+        if (path == kUploadPath) return Reply(session_.OpenDrawing(request.body));
         if (path == "/quit") {
             session_.Quit();
             return Reply({200, Json{{"quitting", true}}.dump(), kJsonType});
@@ -110,6 +112,11 @@ HttpResponse WebServer::Route(const HttpRequest& request) const {
         HttpResponse scenario = Reply(session_.Scenario());
         scenario.SetHeader("Content-Disposition", "attachment; filename=\"ortaq.scn\"");
         return scenario;
+    }
+    if (path == "/drawing.svg") {
+        HttpResponse drawing = Reply(session_.DrawingFile());
+        drawing.SetHeader("Content-Disposition", "attachment; filename=\"dessin.svg\"");
+        return drawing;
     }
     if (std::optional<int> cursor = NumberAfter(path, "/cursor/"))
         return Reply(session_.CursorPicture(*cursor));

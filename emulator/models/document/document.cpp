@@ -215,4 +215,63 @@ void Document::MoveTree(Art& art, const HostRealMatrix& matrix) {
     for (Art* child : art.children) MoveTree(*child, matrix);
 }
 
+namespace {
+
+DrawnArt DescribeArt(const Art& art) {
+    DrawnArt drawn{art.type, art.name, {}, art.segments, art.closed, art.guide, art.tags};
+    for (const Art* child : art.children) drawn.children.push_back(DescribeArt(*child));
+    return drawn;
+}
+
+}  // namespace
+
+Drawing Document::Describe() const {
+    Drawing drawing{page_, {}};
+    for (const Layer* layer : order_) {
+        DrawnLayer drawn{layer->title,      layer->locked, layer->visible,
+                         layer == current_, layer->color,  {}};
+        for (const Art* art : layer->group->children) drawn.art.push_back(DescribeArt(*art));
+        drawing.layers.push_back(std::move(drawn));
+    }
+    return drawing;
+}
+
+void Document::Build(const DrawnArt& drawn, Art& parent) {
+    Art* art = MakeArt(drawn.type, parent.layer);
+    art->parent = &parent;
+    parent.children.push_back(art);
+    art->name = drawn.name;
+    art->closed = drawn.closed;
+    art->guide = drawn.guide;
+    art->tags = drawn.tags;
+    if (drawn.type == kHostPathArt) {
+        art->segments = drawn.segments;
+        anchors_.Update(*art);
+    }
+    for (const DrawnArt& child : drawn.children) Build(child, *art);
+}
+
+void Document::Replace(const Drawing& drawing) {
+    if (drawing.layers.empty()) throw std::invalid_argument("a drawing without a layer");
+    for (Layer* layer : order_) {
+        Free(*layer->group);
+        layers_.Remove(HandleOf(layer));
+    }
+    order_.clear();
+    current_ = nullptr;
+    layersMade_ = 0;
+    page_ = drawing.page;
+    // Made bottom first: each new layer goes on top.
+    for (auto drawn = drawing.layers.rbegin(); drawn != drawing.layers.rend(); ++drawn) {
+        Layer* layer = MakeLayer();
+        layer->title = drawn->title;
+        layer->locked = drawn->locked;
+        layer->visible = drawn->visible;
+        layer->color = drawn->color;
+        for (const DrawnArt& art : drawn->art) Build(art, *layer->group);
+        if (drawn->current) current_ = layer;
+    }
+    if (current_ == nullptr) current_ = order_.front();
+}
+
 }  // namespace emulator

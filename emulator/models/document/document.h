@@ -10,6 +10,7 @@
 
 #include "emulator/models/document/anchor_index.h"
 #include "emulator/models/document/document_change.h"
+#include "emulator/models/document/drawing.h"
 #include "emulator/models/handle_table.h"
 #include "emulator/models/view.h"
 #include "host/types.h"
@@ -123,6 +124,13 @@ class Document {
     bool InUse(const Art& art) const { return arts_.InUse(art); }
     // The art kept out of use for the changes that may bring it back.
     size_t ArtKeptForUndo() const { return arts_.SuspendedCount(); }
+    PageSize Page() const { return page_; }
+    // The layers and their art as plain values.
+    Drawing Describe() const;
+    // Replaces the page, the layers and the art with DRAWING's, which must hold a layer:
+    // every layer and art of before is found missing from then on, as disposed art is. The
+    // views stay.
+    void Replace(const Drawing& drawing);
 
     // The views, in the order they were opened: the first one is made with the document.
     View& FirstView() const { return *views_.At(0); }
@@ -135,6 +143,7 @@ class Document {
     void MoveTree(Art& art, const HostRealMatrix& matrix);
     Layer* MakeLayer();
     Art* MakeArt(int32_t type, Layer* layer);
+    void Build(const DrawnArt& drawn, Art& parent);
     void Free(Art& art);
     void Hold(const Art& art);
     void HoldTree(const Art& art);
@@ -161,6 +170,7 @@ class Document {
     bool recording_ = false;
     DocumentChange pending_;
     std::unordered_map<const Art*, int> holds_;  // by the changes kept and the one under way
+    PageSize page_;
 };
 
 }  // namespace emulator

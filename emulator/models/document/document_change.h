@@ -9,20 +9,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "emulator/models/document/drawing.h"
 #include "host/types.h"
 
 namespace emulator {
 
 struct Art;
 struct Layer;
-
-struct Tag {
-    std::string name;  // UTF-8, as every text the document keeps
-    std::string type;
-    std::string value;
-
-    bool operator==(const Tag&) const = default;
-};
 
 // What an art holds besides its place in the tree.
 struct ArtContent {

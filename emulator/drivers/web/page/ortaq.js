@@ -34,7 +34,7 @@ function act(line, moveAt) {
   if (ended) return;
   const last = queue[queue.length - 1];
   const isMove = /^(move|drag) /.test(line);
-  if (isMove && last && last.line.split(' ')[0] === line.split(' ')[0]) queue.pop();
+  if (isMove && last && last.line && last.line.split(' ')[0] === line.split(' ')[0]) queue.pop();
   queue.push({ line, moveAt });
   pump();
 }
@@ -42,9 +42,11 @@ function act(line, moveAt) {
 async function pump() {
   if (sending || queue.length === 0) return;
   sending = true;
-  const { line, moveAt } = queue.shift();
+  const { line, moveAt, upload } = queue.shift();
   try {
-    const response = await fetch('/action', { method: 'POST', body: line });
+    const response = upload
+      ? await fetch('/drawing', { method: 'POST', body: upload })
+      : await fetch('/action', { method: 'POST', body: line });
     const answer = await response.json();
     if (moveAt !== undefined) stats.answered.push(performance.now() - moveAt);
     if (answer.state) show(answer);
@@ -545,6 +547,20 @@ function zoomBy(factor) {
   act('zoom ' + +zoom.toFixed(5));
 }
 
+// Sends the drawing file the user picked; the host keeps it and opens it as the recorded
+// action `open`. Queued with the other actions, so that it lands where the user chose it.
+function openDrawing(input) {
+  const file = input.files[0];
+  input.value = '';
+  if (!file) return;
+  if (file.size > 16 * 1024 * 1024) {
+    say('Le dessin dépasse 16 Mo : il n’est pas ouvert.');
+    return;
+  }
+  queue.push({ upload: file });
+  pump();
+}
+
 async function quit() {
   if (ended) return;
   if (screen && screen.state.history.modified &&
@@ -566,6 +582,7 @@ async function begin() {
   $('zoom-in').addEventListener('click', () => zoomBy(2));
   $('zoom-out').addEventListener('click', () => zoomBy(0.5));
   $('quit').addEventListener('click', quit);
+  $('drawing-file').addEventListener('change', (event) => openDrawing(event.target));
   const answer = await (await fetch('/screen')).json();
   show(answer);
   // A host just launched starts its plug-in, as the application does at launch.
