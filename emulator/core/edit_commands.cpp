@@ -40,7 +40,7 @@ ActionOutcome Host::Redo() {
     return ActionOutcome::Done();
 }
 
-void Host::OpenDrawing(const Drawing& drawing) {
+void Host::OpenDrawing(const emulator::Drawing& drawing) {
     if (GestureUnderWay()) AbandonGesture();
     // The steps refer to art the opened drawing replaces; its own making is no step.
     history_.Clear();

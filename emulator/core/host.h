@@ -83,7 +83,7 @@ class Host {
     ActionOutcome Redo();
     // The document becomes DRAWING, a new start: a gesture under way is abandoned, the
     // history forgotten, and the plug-in told the art changed.
-    void OpenDrawing(const Drawing& drawing);
+    void OpenDrawing(const emulator::Drawing& drawing);
     // The document was kept in a file as it is now.
     void DrawingSaved() { history_.MarkSaved(); }
     // The button is held, or what the current step made includes a guide or an empty group
