@@ -15,7 +15,7 @@ Effect CompileLayer(const ActionArguments& args) {
                                                                                ActionContext&) {
         Layer* layer = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
         layer->title = title;
-        layer->locked = locked;
+        host.Drawing().SetLocked(*layer, locked);
         if (current) host.Drawing().SetCurrent(layer);
     };
 }
@@ -97,9 +97,9 @@ std::vector<Action> DocumentActions() {
          "locked and/or current if asked",
          CompileLayer},
         OnLayer("layer-lock", "locks the first layer, in the host's order, with that title",
-                [](Document&, Layer& layer) { layer.locked = true; }),
+                [](Document& document, Layer& layer) { document.SetLocked(layer, true); }),
         OnLayer("layer-unlock", "unlocks the first layer, in the host's order, with that title",
-                [](Document&, Layer& layer) { layer.locked = false; }),
+                [](Document& document, Layer& layer) { document.SetLocked(layer, false); }),
         OnLayer("layer-current", "makes the first layer with that title the current one",
                 [](Document& document, Layer& layer) { document.SetCurrent(&layer); }),
         {"add-path",

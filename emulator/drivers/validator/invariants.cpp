@@ -129,6 +129,7 @@ std::optional<BrokenInvariant> Invariants::Check() {
     if (Broken broken = CheckPanel(host_.Dialogs().Panel())) return broken;
     if (Broken broken = CheckPreferences(host_.Preferences())) return broken;
     if (Broken broken = figures_.Check(actions)) return broken;
+    if (Broken broken = selection_.Check(actions)) return broken;
     if (Broken broken = CheckPanelShowsAFigure(host_)) return broken;
     return CheckSuites();
 }

@@ -472,13 +472,28 @@ function listenToTheArtboard() {
   });
 }
 
-// ---- the keyboard: ALT and SHIFT are held and let go as the real keys are --------------
+// ---- the keyboard: ALT and SHIFT are held and let go as the real keys are; Delete,
+// Backspace and Escape act on the host's selection, unless a field of the panel has them ---
 
 const heldKeys = new Set();
+const pressedKeyName = { Delete: 'delete', Backspace: 'backspace', Escape: 'escape' };
+
+function typingInAField(event) {
+  const target = event.target;
+  return target instanceof HTMLElement && (target.isContentEditable ||
+    ['INPUT', 'TEXTAREA', 'SELECT'].includes(target.tagName));
+}
 
 function listenToTheKeys() {
   const keyName = { Alt: 'alt', Shift: 'shift' };
   window.addEventListener('keydown', (event) => {
+    const pressed = pressedKeyName[event.key];
+    if (pressed && !typingInAField(event)) {
+      // Backspace would otherwise take the browser back a page.
+      event.preventDefault();
+      act('key ' + pressed);
+      return;
+    }
     const key = keyName[event.key];
     if (!key) return;
     if (key === 'alt') event.preventDefault();
