@@ -22,9 +22,16 @@ std::vector<HostRealPoint> AnchorsOf(const Art& art) {
     return anchors;
 }
 
-bool InDocument(const Document& document, const Layer* layer) {
+// Whether TARGET is among the art GROUP holds, found without reading TARGET itself: a
+// selection left pointing at freed art must be found, not read.
+bool Holds(const Art& group, const Art* target) {
+    return std::any_of(group.children.begin(), group.children.end(),
+                       [&](const Art* child) { return child == target || Holds(*child, target); });
+}
+
+bool InDocument(const Document& document, const Art* art) {
     for (size_t i = 0; i < document.LayerCount(); ++i)
-        if (document.LayerAt(i) == layer) return true;
+        if (Holds(*document.LayerAt(i)->group, art)) return true;
     return false;
 }
 
@@ -82,10 +89,9 @@ Broken SelectionInvariants::Check(const std::vector<std::string>& actions) {
     const Art* selection = document.Selection();
     Broken broken;
     if (selection != nullptr) {
-        HostArtHandle handle = document.HandleOf(selection);
-        bool live = handle != nullptr && document.FindArt(handle) == selection &&
-                    InDocument(document, selection->layer);
-        if (!live)
+        HostArtHandle handle =
+            InDocument(document, selection) ? document.HandleOf(selection) : nullptr;
+        if (handle == nullptr || document.FindArt(handle) != selection)
             broken = BrokenInvariant{"selection not live art", "a selection of the document"};
         else if (!selection->layer->Editable())
             broken =
@@ -101,8 +107,9 @@ Broken SelectionInvariants::Check(const std::vector<std::string>& actions) {
 
 void SelectionInvariants::Remember() {
     const Art* selection = host_.Drawing().Selection();
-    selected_ = selection != nullptr ? host_.Drawing().HandleOf(selection) : nullptr;
-    anchors_ = selection != nullptr ? AnchorsOf(*selection) : std::vector<HostRealPoint>{};
+    bool live = selection != nullptr && InDocument(host_.Drawing(), selection);
+    selected_ = live ? host_.Drawing().HandleOf(selection) : nullptr;
+    anchors_ = live ? AnchorsOf(*selection) : std::vector<HostRealPoint>{};
     pointer_ = host_.Input().Pointer();
 }
 

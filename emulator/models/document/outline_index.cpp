@@ -25,8 +25,11 @@ struct EntryEqual {
 
 }  // namespace
 
+// Quadratic splits: the R*-tree's choice of node for boxes trips GCC 12's array-bounds
+// warning inside Boost.
 struct OutlineIndex::Tree {
-    bg::index::rtree<Entry, bg::index::rstar<16>, bg::index::indexable<Entry>, EntryEqual> rtree;
+    bg::index::rtree<Entry, bg::index::quadratic<16>, bg::index::indexable<Entry>, EntryEqual>
+        rtree;
     std::unordered_map<const Art*, Entry> entries;  // what each path put in
 };
 
