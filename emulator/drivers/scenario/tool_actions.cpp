@@ -166,10 +166,7 @@ std::vector<Action> ToolActions() {
          CompilePressKey},
         MouseAction("move",
                     "the pointer moves to the artwork point (X, Y), vertical axis up: the current "
-                    "tool receives \"AI Tool\"/\"AI Track Cursor\". With the host's selection "
-                    "tool, a press selects the topmost art under the pointer (the object of its "
-                    "layer's top-level group that holds it) or, over nothing, drops the "
-                    "selection, and a drag moves the selection with the pointer",
+                    "tool receives \"AI Tool\"/\"AI Track Cursor\"",
                     {kMove}),
         MouseAction("down",
                     "the button goes down at (X, Y): \"AI Tool\"/\"AI Mouse Down\". The host's "
