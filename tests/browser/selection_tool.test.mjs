@@ -101,16 +101,22 @@ test('Escape drops the selection, and a key typed in a panel field stays there',
   await page.mouse.click(box.x + 280, box.y + 400);
   await settled();
   assert.deepEqual((await hostState()).document.selection, [1]);
-  // Backspace in a field edits the field; the figure stays.
-  const field = page.locator('.dialog.floating input[data-item]').first();
+  // The plug-in's tool enables its panel; Backspace in a field edits the field, and the
+  // selection, kept with the other tool, stays.
+  await page.click('.tool[data-tool="Outil Ortaq"]');
+  await settled();
+  const field = page.locator('.dialog.floating input[data-item]:not([disabled])').first();
   await field.click();
   await field.press('Backspace');
   await settled();
-  assert.equal(paths(await hostState()).length, 1);
-  await page.locator('#artboard').click({ position: { x: 280, y: 400 } });
+  let state = await hostState();
+  assert.equal(paths(state).length, 1);
+  assert.deepEqual(state.document.selection, [1]);
+  await page.click('.tool[data-tool="Adobe Selection Tool"]');
   await page.keyboard.press('Escape');
   await settled();
-  const state = await hostState();
+  state = await hostState();
   assert.deepEqual(state.document.selection, []);
   assert.equal(paths(state).length, 1);
+  await page.screenshot({ path: join(artifacts, 'selection-dropped.png') });
 });
