@@ -74,12 +74,15 @@ class SelectionKeys : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(SelectionKeys, ActOnTheSelectionWhateverToolIsInHand) {
     const KeyCase& c = GetParam();
     for (const std::string& toolBack : {std::string(), std::string("select-tool\n")}) {
-        emulator::Json state = PlayScenario(KiteThenSelectionTool() + Step("click", {100, 180}) +
-                                            toolBack + "key " + c.key + "\n");
+        emulator::Json played = PlayScenario(KiteThenSelectionTool() + Step("click", {100, 180}) +
+                                             toolBack + "key " + c.key + "\nsnapshot keyed\n");
+        const emulator::Json& state = Snapshot(played, "keyed");
         EXPECT_EQ(Selection(state), emulator::Json::array()) << toolBack;
         EXPECT_EQ(ArtPaths(state).size(), c.deletes ? 0u : 1u) << toolBack;
         // The plug-in hears the deletion: its panel shows no figure.
-        if (c.deletes) EXPECT_EQ(PanelValue(state, 3), 0) << toolBack;
+        if (c.deletes) {
+            EXPECT_EQ(PanelValue(state, 3), 0) << toolBack;
+        }
     }
 }
 

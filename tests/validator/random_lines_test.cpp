@@ -62,7 +62,7 @@ TEST(RandomLines, TheHostsSelectionToolIsPressedAndDraggedWith) {
             used.insert(line.substr(0, line.find(' ')));
     }
     EXPECT_TRUE(used.count("down") != 0 || used.count("click") != 0);
-    EXPECT_EQ(used.count("drag"), 1u);
+    EXPECT_EQ(used.count("drag"), 1u) << ::testing::PrintToString(used);
 }
 
 TEST(RandomLines, SetUpLinesReadAsActionsAndFollowTheSeed) {
