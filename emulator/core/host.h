@@ -31,6 +31,7 @@
 #include "emulator/models/notifiers.h"
 #include "emulator/models/preferences/preference_store.h"
 #include "emulator/models/resources/cursor_resource.h"
+#include "emulator/models/tools/selection_tool.h"
 #include "emulator/models/tools/toolbox.h"
 #include "emulator/models/tools/user_input.h"
 #include "host/ai_art.h"
@@ -69,8 +70,12 @@ class Host {
     // TOOL is already current.
     ActionOutcome SelectTool(Tool& tool);
     // "AI Tool"/SELECTOR to the current tool, with POINTER (artwork points) and the held
-    // keys. Nothing happens when the current tool is not the plug-in's.
+    // keys. The host's selection tool handles the mouse itself (it selects and moves art);
+    // with any other tool but the plug-in's, nothing happens.
     ActionOutcome SendToCurrentTool(const char* selector, HostRealPoint pointer);
+    // The user presses KEY: Delete and Backspace delete the selection, Escape drops it,
+    // whatever the tool in hand. Nothing happens when nothing is selected.
+    ActionOutcome PressKey(CommandKey key);
     // The user changed art with the host's own tools: every notifier added for "AI Art
     // Selection Changed Notifier" receives "AI Notifier"/"AI Notify", while the plug-in is
     // started and its code loaded.
@@ -166,6 +171,8 @@ class Host {
     void RequireLoadedCode() const;
     void RequireNoCallUnderWay() const;
     HostErr SendToolMessage(const Tool& tool, const char* selector, HostRealPoint pointer);
+    // The mouse's SELECTOR with the host's selection tool in hand.
+    ActionOutcome UseSelectionTool(const char* selector, HostRealPoint pointer);
     // The tools, menu items, notifiers and annotators the plug-in added.
     void ForgetPluginAdditions();
     void AbandonGesture();
@@ -192,6 +199,7 @@ class Host {
     HandleTable<HostIconRef, Icon> icons_;
     HandleTable<HostHitRef, HostToolHitData> hits_;
     Toolbox toolbox_;
+    SelectionTool selectionTool_;
     UserInput input_;
     Application application_;
     HandleTable<HostAnnotatorHandle, Annotator> annotators_;

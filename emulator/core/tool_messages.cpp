@@ -10,6 +10,8 @@ ActionOutcome Host::SelectTool(Tool& tool) {
         return ActionOutcome::NothingHappens("the tool \"" + tool.name +
                                              "\" is already current; nothing happens");
     toolbox_.MakeCurrent(tool);
+    // A gesture of the selection tool ends with it: a drag the next tool hears moves nothing.
+    selectionTool_.Release();
     if (previous.owner == plugin_.Ref()) SendToolMessage(previous, kSelectorAIDeselectTool, {});
     if (tool.owner == plugin_.Ref()) SendToolMessage(tool, kSelectorAISelectTool, {});
     return ActionOutcome::Done();
@@ -17,6 +19,8 @@ ActionOutcome Host::SelectTool(Tool& tool) {
 
 ActionOutcome Host::SendToCurrentTool(const char* selector, HostRealPoint pointer) {
     Tool& tool = toolbox_.Current();
+    if (&tool == toolbox_.Named(Toolbox::kSelectionToolName) && tool.owner == nullptr)
+        return UseSelectionTool(selector, pointer);
     if (tool.owner != plugin_.Ref())
         return ActionOutcome::NothingHappens("the current tool \"" + tool.name +
                                              "\" is not the plug-in's: \"" + selector +

@@ -146,6 +146,19 @@ Json HistoryState(const EditHistory& history) {
     return state;
 }
 
+// The selected art's paths, by their numbers in the order of the document's paths (from 1,
+// as delete-art counts them).
+Json SelectionState(const Document& document) {
+    Json numbers = Json::array();
+    const Art* selection = document.Selection();
+    if (selection == nullptr) return numbers;
+    std::vector<Art*> paths = document.Paths();
+    for (size_t i = 0; i < paths.size(); ++i)
+        for (const Art* at = paths[i]; at != nullptr; at = at->parent)
+            if (at == selection) numbers.push_back(i + 1);
+    return numbers;
+}
+
 Json ViewState(const View& view) {
     Json state = Json::object();
     state["zoom"] = JsonFloat(view.Zoom());
@@ -226,6 +239,7 @@ Json DocumentState(const Document& document) {
     }
     Json state = Json::object();
     state["layers"] = std::move(layers);
+    state["selection"] = SelectionState(document);
     return state;
 }
 

@@ -4,6 +4,7 @@
 
 #include "emulator/common/text_encoding.h"
 #include "emulator/models/annotations/annotation_font.h"
+#include "emulator/models/document/outline.h"
 #include "emulator/output/cursor_svg.h"
 #include "emulator/output/svg_writer.h"
 
@@ -83,6 +84,44 @@ void DrawPaths(SvgWriter& svg, const Host& host, bool guides) {
                                 .Add("stroke", guides ? kGuideColour : kPathStroke)
                                 .Add("stroke-width", width));
     }
+}
+
+// The selection's bounds, a pixel wide in its layer's colour, with a handle at each corner
+// and at the middle of each side, as hosts draw it.
+void DrawSelection(SvgWriter& svg, const Host& host) {
+    const Art* selection = host.Drawing().Selection();
+    OutlineBox box{};
+    if (selection == nullptr || !BoxOf(*selection, box)) return;
+    const View& view = host.Drawing().FirstView();
+    View::Position topLeft =
+        view.ToViewPosition({static_cast<float>(box.left), static_cast<float>(box.top)});
+    View::Position bottomRight =
+        view.ToViewPosition({static_cast<float>(box.right), static_cast<float>(box.bottom)});
+    std::string colour = Colour(selection->layer->color);
+    svg.Open("g", SvgAttributes().Add("class", "selection"));
+    svg.Element("rect", SvgAttributes()
+                            .Add("x", topLeft.h)
+                            .Add("y", topLeft.v)
+                            .Add("width", bottomRight.h - topLeft.h)
+                            .Add("height", bottomRight.v - topLeft.v)
+                            .Add("fill", "none")
+                            .Add("stroke", colour)
+                            .Add("stroke-width", 1));
+    constexpr double kHandle = 5;
+    double middleH = (topLeft.h + bottomRight.h) / 2, middleV = (topLeft.v + bottomRight.v) / 2;
+    for (double h : {topLeft.h, middleH, bottomRight.h})
+        for (double v : {topLeft.v, middleV, bottomRight.v}) {
+            if (h == middleH && v == middleV) continue;
+            svg.Element("rect", SvgAttributes()
+                                    .Add("x", h - kHandle / 2)
+                                    .Add("y", v - kHandle / 2)
+                                    .Add("width", kHandle)
+                                    .Add("height", kHandle)
+                                    .Add("fill", "#ffffff")
+                                    .Add("stroke", colour)
+                                    .Add("stroke-width", 1));
+        }
+    svg.Close();
 }
 
 // A line or outline is at least a pixel wide, as the host draws it.
@@ -196,6 +235,7 @@ std::string ViewSvg(const Host& host, ViewCursor cursor) {
     DrawPage(svg, host.Drawing().FirstView());
     DrawPaths(svg, host, false);
     DrawPaths(svg, host, true);
+    DrawSelection(svg, host);
     DrawAnnotations(svg, host.Annotations());
     if (cursor == ViewCursor::kDrawn) DrawCursor(svg, host);
     return svg.Finish();

@@ -25,21 +25,44 @@ std::set<std::string> ActionsOf(const std::vector<std::string>& lines) {
     return names;
 }
 
+// The lines of forty runs, played once for the tests that read them.
+const std::vector<std::string>& FortyRunsLines() {
+    static const std::vector<std::string> lines = [] {
+        std::string folder = TemporaryDirectory();
+        emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json", folder + "/drawings"};
+        std::vector<std::string> played;
+        for (uint64_t seed = 1; seed <= 40; ++seed) {
+            std::ostringstream log;
+            emulator::PlayRandomRun(place, seed, 200, log);
+            std::istringstream in(log.str());
+            for (std::string line; std::getline(in, line);) played.push_back(line);
+        }
+        return played;
+    }();
+    return lines;
+}
+
 // Forty runs: the rarest, typing in the dialog the panel's last scale opens, comes in a few.
 TEST(RandomLines, EveryActionButTheScriptedOnesIsDrawn) {
-    std::string folder = TemporaryDirectory();
-    emulator::RunPlace place{ORTAQ_PLUGIN_PATH, folder + "/prefs.json", folder + "/drawings"};
-    std::vector<std::string> lines;
-    for (uint64_t seed = 1; seed <= 40; ++seed) {
-        std::ostringstream log;
-        emulator::PlayRandomRun(place, seed, 200, log);
-        std::istringstream in(log.str());
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-    }
-    std::set<std::string> drawn = ActionsOf(lines);
+    std::set<std::string> drawn = ActionsOf(FortyRunsLines());
     for (const emulator::Action& action : emulator::HostActions().Actions())
         EXPECT_EQ(drawn.count(action.name) != 0, action.role != emulator::Role::kScripted)
             << action.name;
+}
+
+// The host's own selection tool is taken now and then, and the user presses and drags with
+// it before going back to another tool.
+TEST(RandomLines, TheHostsSelectionToolIsPressedAndDraggedWith) {
+    bool inHand = false;
+    std::set<std::string> used;
+    for (const std::string& line : FortyRunsLines()) {
+        if (line.rfind("select-tool", 0) == 0)
+            inHand = line == "select-tool \"Adobe Selection Tool\"";
+        else if (inHand)
+            used.insert(line.substr(0, line.find(' ')));
+    }
+    EXPECT_TRUE(used.count("down") != 0 || used.count("click") != 0);
+    EXPECT_EQ(used.count("drag"), 1u) << ::testing::PrintToString(used);
 }
 
 TEST(RandomLines, SetUpLinesReadAsActionsAndFollowTheSeed) {

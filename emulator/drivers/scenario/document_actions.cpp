@@ -16,7 +16,7 @@ Effect CompileLayer(const ActionArguments& args) {
         Layer* layer = host.Drawing().InsertLayer(nullptr, kHostPlaceAboveAll);
         host.Drawing().Touch(*layer);
         layer->title = title;
-        layer->locked = locked;
+        host.Drawing().SetLocked(*layer, locked);
         if (current) host.Drawing().SetCurrent(layer);
     };
 }
@@ -99,15 +99,9 @@ std::vector<Action> DocumentActions() {
          "locked and/or current if asked",
          CompileLayer},
         OnLayer("layer-lock", "locks the first layer, in the host's order, with that title",
-                [](Document& document, Layer& layer) {
-                    document.Touch(layer);
-                    layer.locked = true;
-                }),
+                [](Document& document, Layer& layer) { document.SetLocked(layer, true); }),
         OnLayer("layer-unlock", "unlocks the first layer, in the host's order, with that title",
-                [](Document& document, Layer& layer) {
-                    document.Touch(layer);
-                    layer.locked = false;
-                }),
+                [](Document& document, Layer& layer) { document.SetLocked(layer, false); }),
         OnLayer("layer-current", "makes the first layer with that title the current one",
                 [](Document& document, Layer& layer) { document.SetCurrent(&layer); }),
         {"add-path",

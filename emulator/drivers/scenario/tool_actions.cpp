@@ -67,6 +67,12 @@ Action KeyAction(const std::string& name, const std::string& summary, bool down)
             true};
 }
 
+Effect CompilePressKey(const ActionArguments& args) {
+    return [key = CommandKeyNamed(args.Text(0)).value()](Host& host, ActionContext& context) {
+        Report(host.PressKey(key), context);
+    };
+}
+
 // What a mouse action needs of the button before it, and leaves after it.
 enum class Button { kUp, kDown, kAny };
 
@@ -152,15 +158,26 @@ std::vector<Action> ToolActions() {
                   "procedure finds SHIFT held",
                   true),
         KeyAction("release", "the user lets the key go", false),
+        {"key",
+         {OneOf({NameOf(CommandKey::kDelete), NameOf(CommandKey::kBackspace),
+                 NameOf(CommandKey::kEscape)})},
+         "the user presses the key and lets it go: Delete or Backspace deletes the art the "
+         "host's selection tool selected, Escape drops the selection, whatever tool is in hand",
+         CompilePressKey},
         MouseAction("move",
                     "the pointer moves to the artwork point (X, Y), vertical axis up: the current "
                     "tool receives \"AI Tool\"/\"AI Track Cursor\"",
                     {kMove}),
-        MouseAction("down", "the button goes down at (X, Y): \"AI Tool\"/\"AI Mouse Down\"",
+        MouseAction("down",
+                    "the button goes down at (X, Y): \"AI Tool\"/\"AI Mouse Down\". The host's "
+                    "selection tool selects the topmost art within 3 pixels of (X, Y) (the "
+                    "object of its layer's top-level group that holds it), or drops the "
+                    "selection over nothing",
                     {kDown}),
         MouseAction("drag",
                     "with the button down, the pointer moves to (X, Y): \"AI Tool\"/\"AI Mouse "
-                    "Drag\"; refused outside `down` ... `up`",
+                    "Drag\"; refused outside `down` ... `up`. The host's selection tool moves "
+                    "the art it pressed on with the pointer",
                     {kDrag}),
         MouseAction("up", "the button goes up at (X, Y): \"AI Tool\"/\"AI Mouse Up\"", {kUp}),
         MouseAction("click", "`move`, `down` and `up` at (X, Y)", {kMove, kDown, kUp}),

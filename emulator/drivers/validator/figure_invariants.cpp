@@ -138,9 +138,10 @@ Broken FigureInvariants::CheckNewFigure(const Art& path) const {
     return std::nullopt;
 }
 
-// Art goes from the document only when the user deletes it; a guide goes with its gesture.
+// Art goes from the document only when the user deletes it (`delete-art`, or a key on the
+// selection); a guide goes with its gesture.
 Broken FigureInvariants::CheckLoss(const std::vector<std::string>& actions) const {
-    if (Began(actions, "delete-art")) return std::nullopt;
+    if (Began(actions, "delete-art") || Began(actions, "key")) return std::nullopt;
     for (const auto& [handle, look] : paths_)
         if (!look.guide && host_.Drawing().FindArt(handle) == nullptr)
             return BrokenInvariant{

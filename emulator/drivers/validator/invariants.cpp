@@ -130,6 +130,7 @@ std::optional<BrokenInvariant> Invariants::Check() {
     if (Broken broken = CheckPreferences(host_.Preferences())) return broken;
     if (Broken broken = figures_.Check(actions)) return broken;
     if (Broken broken = history_.Check(actions)) return broken;
+    if (Broken broken = selection_.Check(actions)) return broken;
     if (Broken broken = CheckPanelShowsAFigure(host_)) return broken;
     return CheckSuites();
 }

@@ -9,6 +9,7 @@
 #include "emulator/drivers/validator/broken_invariant.h"
 #include "emulator/drivers/validator/figure_invariants.h"
 #include "emulator/drivers/validator/history_invariants.h"
+#include "emulator/drivers/validator/selection_invariants.h"
 
 namespace emulator {
 
@@ -16,7 +17,8 @@ class Host;
 
 class Invariants {
   public:
-    explicit Invariants(const Host& host) : host_(host), figures_(host), history_(host) {}
+    explicit Invariants(const Host& host)
+        : host_(host), figures_(host), history_(host), selection_(host) {}
 
     // Looks at the host between two events, knowing the actions the host's journal has
     // recorded since the last look. The first broken invariant, or none.
@@ -30,6 +32,7 @@ class Invariants {
     const Host& host_;
     FigureInvariants figures_;
     HistoryInvariants history_;
+    SelectionInvariants selection_;
     size_t callsChecked_ = 0;
     uint64_t actionsSeen_ = 0;  // where the host's journal ended at the last look
     // What the plug-in holds once its panel took its standing hold; none before.

@@ -35,10 +35,20 @@ std::vector<HostRealPoint> Anchors(const Host& host) {
     return anchors;
 }
 
-// The plug-in has a tool, and another one is current.
-bool PluginToolAway(const Host& host) {
+// Which tool is in hand, for how soon the user goes back to the plug-in's.
+enum class InHand {
+    kPluginsOrNone,  // the plug-in's tool, or the plug-in has none
+    kHostSelection,  // the host's selection tool, which selects, moves and deletes art
+    kOther,
+};
+
+InHand ToolInHand(const Host& host) {
     const Tool* tool = host.Tools().OwnedBy(host.Plugin().Ref());
-    return tool != nullptr && &host.Tools().Current() != tool;
+    const Tool& current = host.Tools().Current();
+    if (tool == nullptr || &current == tool) return InHand::kPluginsOrNone;
+    if (current.owner == nullptr && current.name == Toolbox::kSelectionToolName)
+        return InHand::kHostSelection;
+    return InHand::kOther;
 }
 
 size_t PathCount(const Host& host) {
@@ -76,9 +86,10 @@ std::vector<std::string> MenuTexts(const Host& host) {
 // How often the user does an action, for the kinds of its arguments: the pointer on the
 // artwork above all, then the items of the panel and the dialog; seldom what changes the
 // layers, as a locked current layer stops every tool; and mostly going back to the
-// plug-in's tool while another one is current; now and then a file saved or opened, which
+// plug-in's tool while another one is current, but for the host's selection tool, which is
+// used a while (a press, a drag, a key) before; now and then a file saved or opened, which
 // replaces the whole drawing. A kind with no say weighs 0.
-int64_t WeightOf(ArgumentKind kind, bool pluginToolAway) {
+int64_t WeightOf(ArgumentKind kind, InHand inHand) {
     switch (kind) {
         case ArgumentKind::kPoint:
             return 24;
@@ -90,16 +101,16 @@ int64_t WeightOf(ArgumentKind kind, bool pluginToolAway) {
         case ArgumentKind::kDrawingFile:
             return 1;
         case ArgumentKind::kToolTitle:
-            return pluginToolAway ? 100 : 4;
+            return inHand == InHand::kOther ? 100 : inHand == InHand::kHostSelection ? 12 : 4;
         default:
             return 0;
     }
 }
 
-int64_t Weight(const Action& action, bool pluginToolAway) {
+int64_t Weight(const Action& action, InHand inHand) {
     int64_t weight = 0;
     for (const Argument& argument : action.arguments)
-        weight = std::max(weight, WeightOf(argument.kind, pluginToolAway));
+        weight = std::max(weight, WeightOf(argument.kind, inHand));
     return weight > 0 ? weight : 4;
 }
 
@@ -230,13 +241,13 @@ std::string RandomLines::Line(Role role, const Host& host) {
 }
 
 std::optional<std::string> RandomLines::Drawn(Role role, const Host& host, bool anytime) {
-    bool away = PluginToolAway(host);
+    InHand inHand = ToolInHand(host);
     std::vector<std::pair<const Action*, int64_t>> actions;  // with their weights
     int64_t total = 0;
     for (const Action& action : HostActions().Actions()) {
         if (action.role != role || (!anytime && action.when != nullptr && !action.when(host)))
             continue;
-        actions.push_back({&action, Weight(action, away)});
+        actions.push_back({&action, Weight(action, inHand)});
         total += actions.back().second;
     }
     while (!actions.empty()) {

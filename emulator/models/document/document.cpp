@@ -137,6 +137,8 @@ Art* Document::NewArt(int32_t type, int32_t order, Art* reference, HostErr& erro
 void Document::Free(Art& art) {
     for (Art* child : art.children) Free(*child);
     anchors_.Remove(art);
+    outlines_.Remove(art);
+    if (selection_ == &art) selection_ = nullptr;
     arts_.Remove(HandleOf(&art));
 }
 
@@ -188,7 +190,7 @@ std::vector<Art*> Document::Paths() const {
 void Document::SetSegmentCount(Art& path, size_t count) {
     Touch(path);
     path.segments.resize(count, HostPathSegment{{}, {}, {}, 1});
-    anchors_.Update(path);
+    Reindex(path);
 }
 
 void Document::SetSegments(Art& path, size_t first, std::span<const HostPathSegment> segments) {
@@ -196,7 +198,12 @@ void Document::SetSegments(Art& path, size_t first, std::span<const HostPathSegm
         throw std::out_of_range("segments past the end of the path");
     Touch(path);
     std::copy(segments.begin(), segments.end(), path.segments.begin() + first);
+    Reindex(path);
+}
+
+void Document::Reindex(Art& path) {
     anchors_.Update(path);
+    outlines_.Update(path);
 }
 
 void Document::Transform(Art& art, const HostRealMatrix& matrix) {
@@ -211,7 +218,7 @@ void Document::MoveTree(Art& art, const HostRealMatrix& matrix) {
         segment.in = Apply(matrix, segment.in);
         segment.out = Apply(matrix, segment.out);
     }
-    if (art.type == kHostPathArt) anchors_.Update(art);
+    if (art.type == kHostPathArt) Reindex(art);
     for (Art* child : art.children) MoveTree(*child, matrix);
 }
 
@@ -246,7 +253,7 @@ void Document::Build(const DrawnArt& drawn, Art& parent) {
     art->tags = drawn.tags;
     if (drawn.type == kHostPathArt) {
         art->segments = drawn.segments;
-        anchors_.Update(*art);
+        Reindex(*art);
     }
     for (const DrawnArt& child : drawn.children) Build(child, *art);
 }

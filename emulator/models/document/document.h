@@ -11,6 +11,7 @@
 #include "emulator/models/document/anchor_index.h"
 #include "emulator/models/document/document_change.h"
 #include "emulator/models/document/drawing.h"
+#include "emulator/models/document/outline_index.h"
 #include "emulator/models/handle_table.h"
 #include "emulator/models/view.h"
 #include "host/types.h"
@@ -61,6 +62,9 @@ class Document {
     void SetCurrent(Layer* layer);
     // The first layer titled TITLE, or null.
     Layer* LayerTitled(const std::string& title) const;
+    // Locks or unlocks LAYER; locking it drops the selection it holds, which the user can
+    // no longer change.
+    void SetLocked(Layer& layer, bool locked);
 
     // Adds a layer placed by ORDER (above or below REFERENCE, above or below all).
     // Null for an order layers do not take or a missing reference.
@@ -96,6 +100,10 @@ class Document {
     // layers are never hit. The art on top wins, then its anchor nearest POINT, then the
     // lowest index.
     std::optional<AnchorHit> HitAnchor(HostRealPoint point, double radius, const Art* within) const;
+    // The topmost path whose outline passes within RADIUS artwork points of POINT, or
+    // whose area holds it when it is closed; never a guide nor art of a locked or hidden
+    // layer.
+    Art* HitPath(HostRealPoint point, double radius) const;
     // Whether hit tests use the anchors' index (the default) or look at every path, which
     // is kept only to measure the index against.
     void SetIndexed(bool indexed) { indexed_ = indexed; }
@@ -138,7 +146,18 @@ class Document {
     View* FindView(HostDocumentViewHandle view) const { return views_.Find(view); }
     HostDocumentViewHandle HandleOf(const View* view) const { return views_.HandleOf(view); }
 
+    // What the user selected with the host's selection tool: an object directly inside a
+    // layer's top-level group (a lone path, or a group such as one of the plug-in's
+    // figures), or null. It is forgotten when it is disposed or its layer locked.
+    Art* Selection() const { return selection_; }
+    // Selects the object of its layer's top-level group that holds ART; null drops the
+    // selection. Throws std::invalid_argument for art of a locked or hidden layer, or a
+    // layer's own group.
+    void Select(Art* art);
+
   private:
+    // Keeps the indexes of PATH's anchors and box.
+    void Reindex(Art& path);
     // Transform once every point is known to stay finite.
     void MoveTree(Art& art, const HostRealMatrix& matrix);
     Layer* MakeLayer();
@@ -158,6 +177,8 @@ class Document {
     std::optional<AnchorHit> HitByIndex(HostRealPoint point, double radius,
                                         const Art* within) const;
     std::optional<AnchorHit> HitByScan(HostRealPoint point, double radius, const Art* within) const;
+    Art* HitPathByIndex(HostRealPoint point, double radius) const;
+    Art* HitPathByScan(HostRealPoint point, double radius) const;
 
     HandleTable<HostLayerHandle, Layer> layers_;
     std::vector<Layer*> order_;  // index 0 on top
@@ -165,6 +186,8 @@ class Document {
     Layer* current_ = nullptr;
     int layersMade_ = 0;
     AnchorIndex anchors_;
+    OutlineIndex outlines_;
+    Art* selection_ = nullptr;
     bool indexed_ = true;
     HandleTable<HostDocumentViewHandle, View> views_;
     bool recording_ = false;

@@ -68,12 +68,14 @@ void Document::Touch(Layer& layer) {
 void Document::SuspendTree(const Art& art) {
     for (const Art* child : art.children) SuspendTree(*child);
     anchors_.Remove(art);
+    outlines_.Remove(art);
+    if (selection_ == &art) selection_ = nullptr;
     arts_.Suspend(art);
 }
 
 void Document::ResumeTree(Art& art) {
     arts_.Resume(art);
-    if (art.type == kHostPathArt) anchors_.Update(art);
+    if (art.type == kHostPathArt) Reindex(art);
     for (Art* child : art.children) ResumeTree(*child);
 }
 
@@ -83,7 +85,7 @@ void Document::SetContent(Art& art, const ArtContent& content) {
     art.closed = content.closed;
     art.guide = content.guide;
     art.tags = content.tags;
-    if (art.type == kHostPathArt && InUse(art)) anchors_.Update(art);
+    if (art.type == kHostPathArt && InUse(art)) Reindex(art);
 }
 
 void Document::Close(DocumentChange& change) const {

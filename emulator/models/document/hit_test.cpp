@@ -1,11 +1,12 @@
-// Finding the anchor at a point: through the anchors' index, or by looking at every path
-// in paint order. Both answer the same: the art on top, then its nearest anchor, then the
-// lowest segment index.
+// Finding the anchor at a point, or the path whose outline is there: through the indexes,
+// or by looking at every path in paint order. Both answer the same: the art on top, then
+// (for an anchor) its nearest anchor, then the lowest segment index.
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "emulator/models/document/document.h"
+#include "emulator/models/document/outline.h"
 
 namespace emulator {
 namespace {
@@ -54,7 +55,41 @@ std::vector<size_t> PaintRank(const Art& art, const Document& document) {
     return rank;
 }
 
+// The topmost of PATHS. Ranking costs a walk through siblings: only paths competing for
+// the point pay it.
+Art* Topmost(const std::vector<Art*>& paths, const Document& document) {
+    if (paths.empty()) return nullptr;
+    Art* top = paths.front();
+    if (paths.size() == 1) return top;
+    std::vector<size_t> topRank = PaintRank(*top, document);
+    for (Art* path : paths) {
+        std::vector<size_t> rank = PaintRank(*path, document);
+        if (rank < topRank) {
+            top = path;
+            topRank = std::move(rank);
+        }
+    }
+    return top;
+}
+
 }  // namespace
+
+Art* Document::HitPath(HostRealPoint point, double radius) const {
+    return indexed_ ? HitPathByIndex(point, radius) : HitPathByScan(point, radius);
+}
+
+Art* Document::HitPathByScan(HostRealPoint point, double radius) const {
+    for (Art* path : Paths())
+        if (Hittable(*path, nullptr) && OutlineHits(*path, point, radius)) return path;
+    return nullptr;
+}
+
+Art* Document::HitPathByIndex(HostRealPoint point, double radius) const {
+    std::vector<Art*> hit;
+    for (Art* path : outlines_.Near(point, radius))
+        if (Hittable(*path, nullptr) && OutlineHits(*path, point, radius)) hit.push_back(path);
+    return Topmost(hit, *this);
+}
 
 std::optional<AnchorHit> Document::HitAnchor(HostRealPoint point, double radius,
                                              const Art* within) const {
@@ -79,19 +114,7 @@ std::optional<AnchorHit> Document::HitByIndex(HostRealPoint point, double radius
             near.push_back(anchor.path);
     }
     if (near.empty()) return std::nullopt;
-    // Ranking costs a walk through siblings: only paths competing for the point pay it.
-    Art* top = near.front();
-    if (near.size() > 1) {
-        std::vector<size_t> topRank = PaintRank(*top, *this);
-        for (Art* path : near) {
-            std::vector<size_t> rank = PaintRank(*path, *this);
-            if (rank < topRank) {
-                top = path;
-                topRank = std::move(rank);
-            }
-        }
-    }
-    return NearestAnchor(*top, point, radius);
+    return NearestAnchor(*Topmost(near, *this), point, radius);
 }
 
 }  // namespace emulator

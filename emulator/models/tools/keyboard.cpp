@@ -15,6 +15,24 @@ std::string NameOf(ModifierKey key) {
     return key == ModifierKey::kAlt ? "alt" : "shift";
 }
 
+std::optional<CommandKey> CommandKeyNamed(const std::string& name) {
+    for (CommandKey key : {CommandKey::kDelete, CommandKey::kBackspace, CommandKey::kEscape})
+        if (NameOf(key) == name) return key;
+    return std::nullopt;
+}
+
+std::string NameOf(CommandKey key) {
+    switch (key) {
+        case CommandKey::kDelete:
+            return "delete";
+        case CommandKey::kBackspace:
+            return "backspace";
+        case CommandKey::kEscape:
+            return "escape";
+    }
+    return {};
+}
+
 std::vector<std::string> Keyboard::HeldNames() const {
     std::vector<std::string> names;
     for (ModifierKey key : held_) names.push_back(NameOf(key));

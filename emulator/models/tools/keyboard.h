@@ -15,6 +15,13 @@ enum class ModifierKey { kAlt, kShift };
 std::optional<ModifierKey> ModifierKeyNamed(const std::string& name);
 std::string NameOf(ModifierKey key);
 
+// The keys that act on the host's selection when pressed.
+enum class CommandKey { kDelete, kBackspace, kEscape };
+
+// "delete", "backspace" or "escape"; nothing for any other word.
+std::optional<CommandKey> CommandKeyNamed(const std::string& name);
+std::string NameOf(CommandKey key);
+
 class Keyboard {
   public:
     void Hold(ModifierKey key) { held_.insert(key); }

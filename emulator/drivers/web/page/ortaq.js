@@ -498,14 +498,21 @@ function listenToTheArtboard() {
   });
 }
 
-// ---- the keyboard: ALT and SHIFT are held and let go as the real keys are --------------
+// ---- the keyboard: ALT and SHIFT are held and let go as the real keys are; Delete,
+// Backspace and Escape act on the host's selection, unless a field of the panel has them ---
 
 const heldKeys = new Set();
+const pressedKeyName = { Delete: 'delete', Backspace: 'backspace', Escape: 'escape' };
+
+function typingInAField(event) {
+  const target = event.target;
+  return target instanceof HTMLElement && (target.isContentEditable ||
+    ['INPUT', 'TEXTAREA', 'SELECT'].includes(target.tagName));
+}
 
 // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo, except in a field, whose text has its own.
 function editCommand(event) {
-  if (!(event.ctrlKey || event.metaKey) || event.altKey) return null;
-  if (event.target.closest && event.target.closest('input, select, textarea')) return null;
+  if (!(event.ctrlKey || event.metaKey) || event.altKey || typingInAField(event)) return null;
   const key = event.key.toLowerCase();
   if (key === 'z') return event.shiftKey ? 'redo' : 'undo';
   if (key === 'y' && !event.shiftKey) return 'redo';
@@ -519,6 +526,13 @@ function listenToTheKeys() {
     if (command) {
       event.preventDefault();
       act(command);
+      return;
+    }
+    const pressed = pressedKeyName[event.key];
+    if (pressed && !typingInAField(event)) {
+      // Backspace would otherwise take the browser back a page.
+      event.preventDefault();
+      act('key ' + pressed);
       return;
     }
     const key = keyName[event.key];
