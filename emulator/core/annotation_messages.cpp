@@ -29,7 +29,7 @@ void Host::SendDrawMessage(const Annotator& annotator) {
     message.annotator = annotators_.HandleOf(&annotator);
     message.view = document_.HandleOf(&document_.FirstView());
     message.drawer = lent.Get();
-    message.invalidRect = View::kBounds;
+    message.invalidRect = document_.FirstView().Bounds();
     plugin_.Send(kCallerAIAnnotation, kSelectorAIDrawAnnotation, message);
 }
 

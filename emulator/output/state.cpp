@@ -163,6 +163,7 @@ Json ViewState(const View& view) {
     Json state = Json::object();
     state["zoom"] = JsonFloat(view.Zoom());
     state["origin"] = PointState(view.Origin());
+    state["size"] = Json::array({view.Bounds().right, view.Bounds().bottom});
     return state;
 }
 

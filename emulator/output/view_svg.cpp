@@ -5,6 +5,7 @@
 #include "emulator/common/text_encoding.h"
 #include "emulator/models/annotations/annotation_font.h"
 #include "emulator/models/document/outline.h"
+#include "emulator/models/page.h"
 #include "emulator/output/cursor_svg.h"
 #include "emulator/output/svg_writer.h"
 
@@ -14,9 +15,6 @@ namespace {
 constexpr const char* kPasteboard = "#d4d4d4";
 constexpr const char* kPage = "#ffffff";
 constexpr const char* kPageEdge = "#909090";
-// The A4 page, in points from the artwork's origin.
-constexpr HostRealPoint kPageTopLeft = {0, 842};
-constexpr HostRealPoint kPageBottomRight = {595, 0};
 // Paths hold no paint of their own: the host strokes them with its default paint.
 constexpr const char* kPathStroke = "#000000";
 constexpr double kPathStrokePoints = 1;
@@ -53,10 +51,11 @@ std::string PathData(const View& view, const Art& path) {
     return data;
 }
 
+// The pasteboard filling the window, and the page where the scroll and zoom show it.
 void DrawPage(SvgWriter& svg, const View& view) {
     svg.Element("rect", SvgAttributes()
-                            .Add("width", View::kBounds.right)
-                            .Add("height", View::kBounds.bottom)
+                            .Add("width", view.Bounds().right)
+                            .Add("height", view.Bounds().bottom)
                             .Add("fill", kPasteboard));
     View::Position topLeft = view.ToViewPosition(kPageTopLeft);
     View::Position bottomRight = view.ToViewPosition(kPageBottomRight);
@@ -231,8 +230,9 @@ void DrawCursor(SvgWriter& svg, const Host& host) {
 }  // namespace
 
 std::string ViewSvg(const Host& host, ViewCursor cursor) {
-    SvgWriter svg(View::kBounds.right, View::kBounds.bottom);
-    DrawPage(svg, host.Drawing().FirstView());
+    const View& view = host.Drawing().FirstView();
+    SvgWriter svg(view.Bounds().right, view.Bounds().bottom);
+    DrawPage(svg, view);
     DrawPaths(svg, host, false);
     DrawPaths(svg, host, true);
     DrawSelection(svg, host);

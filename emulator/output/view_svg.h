@@ -16,7 +16,7 @@ constexpr const char* kGuideColour = "#00bfff";
 // (a page in a browser) leaves it out.
 enum class ViewCursor { kDrawn, kLeftOut };
 
-// SVG text, View::kBounds in size. Throws std::runtime_error when the annotation font is
+// SVG text, the size of the view's window. Throws std::runtime_error when the annotation font is
 // needed and cannot be opened.
 std::string ViewSvg(const Host& host, ViewCursor cursor = ViewCursor::kDrawn);
 

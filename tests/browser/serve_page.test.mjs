@@ -1,7 +1,7 @@
 // The page of ortaq-host serve in Debian's Chromium, driven with real mouse and keyboard
 // events: drawing, hovering, editing in the panel, the preferences dialog, the time a
-// pointer move takes to reach the screen, a drawing saved and opened again, and the saved
-// scenario replayed by play.
+// pointer move takes to reach the screen, a drawing saved and opened again, zooming and
+// panning the view, and the saved scenario replayed by play.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -240,6 +240,74 @@ test('a drawing saved through the page opens again through the other button', as
   await settled();
   assert.match(await page.locator('#message').textContent(), /not a drawing file/);
   assert.deepEqual((await hostState()).document, saved);
+});
+
+test('the artboard is the view\'s window: Ctrl+wheel zooms at the pointer, the wheel and Space+drag pan, a click lands under the pointer', async () => {
+  const box = await page.locator('#artboard').boundingBox();
+  const board = await page.locator('#artboard').evaluate((e) => [e.clientWidth, e.clientHeight]);
+  assert.deepEqual((await hostState()).view.size, board);
+
+  // Ctrl+wheel (a pinch too) zooms at the pointer: what was under it stays there.
+  const at = [box.x + 500, box.y + 750];
+  const under = await artworkAt(...at);
+  await page.mouse.move(...at);
+  await settled();
+  const zoom = (await hostState()).view.zoom;
+  await page.keyboard.down('Control');
+  await page.mouse.wheel(0, -125 * Math.log2(4 / zoom));
+  await page.mouse.wheel(0, -125 * Math.log2(4 / zoom));
+  await page.keyboard.up('Control');
+  await settled();
+  assert.equal((await hostState()).view.zoom, 4);
+  const still = await artworkAt(...at);
+  assert.ok(Math.hypot(still[0] - under[0], still[1] - under[1]) <= 0.25, `${under} became ${still}`);
+
+  // The wheel scrolls, Space and a drag pan: 100 pixels at 400 % are 25 points.
+  const before = (await hostState()).view.origin;
+  await page.mouse.wheel(120, 200);
+  await settled();
+  await page.locator('#artboard').focus();
+  await page.keyboard.down('Space');
+  await page.mouse.down();
+  await page.mouse.move(at[0] + 80, at[1] + 60, { steps: 4 });
+  await page.mouse.up();
+  await page.keyboard.up('Space');
+  await settled();
+  const after = (await hostState()).view.origin;
+  assert.ok(Math.abs(after[0] - (before[0] + (120 - 80) / 4)) < 0.01, `${before} to ${after}`);
+  assert.ok(Math.abs(after[1] - (before[1] - (200 - 60) / 4)) < 0.01, `${before} to ${after}`);
+
+  // Four clicks at 400 % after the scroll draw where the pointer was.
+  await page.click('.tool[data-tool="Outil Ortaq"]');
+  const drawnBefore = paths(await hostState()).filter((p) => !p.guide).length;
+  const pixels = [[250, 350], [650, 330], [700, 650], [220, 620]];
+  const expected = [];
+  for (const [h, v] of pixels) {
+    expected.push(await artworkAt(box.x + h, box.y + v));
+    await page.mouse.click(box.x + h, box.y + v);
+  }
+  await settled();
+  const drawn = paths(await hostState()).filter((p) => !p.guide);
+  assert.equal(drawn.length, drawnBefore + 1);
+  const made = drawn.find((p) => expected.every(([x, y]) =>
+    p.segments.some((s) => Math.abs(s.p[0] - x) <= 0.125 && Math.abs(s.p[1] - y) <= 0.125)));
+  assert.ok(made, `${JSON.stringify(expected)} among ${JSON.stringify(drawn.map((p) => p.segments.map((s) => s.p)))}`);
+  // The picture shows it at the pixels clicked.
+  const shown = await page.locator('#artboard svg path[stroke="#000000"]').evaluateAll(
+    (all) => all.map((p) => p.getAttribute('d')));
+  const cornersOf = (d) => [...d.matchAll(/(-?[\d.]+) (-?[\d.]+)/g)].map((m) => [+m[1], +m[2]]);
+  assert.ok(shown.some((d) => pixels.every(([h, v]) =>
+    cornersOf(d).some(([x, y]) => Math.abs(x - h) <= 1 && Math.abs(y - v) <= 1))), shown.join('\n'));
+  await page.screenshot({ path: join(artifacts, 'zoomed.png') });
+
+  // "Ajuster à la fenêtre": the whole page, centred.
+  await page.click('#zoom-fit');
+  await settled();
+  const { zoom: fitted, origin } = (await hostState()).view;
+  assert.ok(Math.abs(fitted - Math.min(board[0] / 595, board[1] / 842)) < 1e-5, `${fitted}`);
+  assert.ok(Math.abs(origin[0] + board[0] / 2 / fitted - 297.5) < 0.01, `${origin}`);
+  assert.ok(Math.abs(origin[1] - board[1] / 2 / fitted - 421) < 0.01, `${origin}`);
+  await page.screenshot({ path: join(artifacts, 'fitted.png') });
 });
 
 test('the page looks like a drawing program: screenshot', async () => {

@@ -101,29 +101,32 @@ TEST(DrawCycle, NothingIsSentToAnInactiveAnnotatorNorBeforeStartOrAfterQuit) {
 TEST(DrawCycle, EachMessageLendsAFreshDrawerForTheWholeOfTheFirstView) {
     std::vector<HostErr> staleAnswers;
     HostDrawerRef previous = nullptr;
-    DrawRun run("start\nmove 1 1\nzoom 2\n", true,
+    DrawRun run("start\nmove 1 1\nzoom 2\nview-size 800 600\n", true,
                 [&](DrawRun& r, const AIAnnotatorMessage& message) {
                     if (previous != nullptr)
                         staleAnswers.push_back(r.drawers->SetColor(previous, {1, 2, 3}));
                     EXPECT_EQ(r.drawers->SetColor(message.drawer, {1, 2, 3}), kHostNoError);
                     previous = message.drawer;
                 });
-    ASSERT_EQ(run.received.size(), 3u);
+    ASSERT_EQ(run.received.size(), 4u);
     for (const AIAnnotatorMessage& message : run.received) {
+        // The window as it is: the last one after it was resized.
+        bool resized = &message == &run.received.back();
         EXPECT_EQ(message.view, run.firstView);
         EXPECT_EQ(message.invalidRect.left, 0);
         EXPECT_EQ(message.invalidRect.top, 0);
-        EXPECT_EQ(message.invalidRect.right, 595);
-        EXPECT_EQ(message.invalidRect.bottom, 842);
+        EXPECT_EQ(message.invalidRect.right, resized ? 800 : 595);
+        EXPECT_EQ(message.invalidRect.bottom, resized ? 600 : 842);
     }
     EXPECT_NE(run.received[0].drawer, run.received[1].drawer);
-    EXPECT_EQ(staleAnswers, (std::vector<HostErr>{kHostErrBadHandle, kHostErrBadHandle}));
+    EXPECT_EQ(staleAnswers,
+              (std::vector<HostErr>{kHostErrBadHandle, kHostErrBadHandle, kHostErrBadHandle}));
     size_t misuses = 0;
     for (const emulator::Json& error : run.state.at("errors"))
         if (error.get<std::string>().find("SetColor: a drawer of no draw message") !=
             std::string::npos)
             ++misuses;
-    EXPECT_EQ(misuses, 2u);
+    EXPECT_EQ(misuses, 3u);
 }
 
 TEST(DrawCycle, TheStateShowsTheLastCycleAndTheAnnotatorsAsTheyAre) {

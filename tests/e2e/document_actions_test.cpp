@@ -63,7 +63,8 @@ TEST(DocumentActions, PathsAreCountedDepthFirstFromTheTopLayer) {
 }
 
 TEST(DocumentActions, ZoomChangesTheFirstViewInTheState) {
-    EXPECT_EQ(PlayScenario("").at("view").dump(), R"({"zoom":1.0,"origin":[0.0,842.0]})");
+    EXPECT_EQ(PlayScenario("").at("view").dump(),
+              R"({"zoom":1.0,"origin":[0.0,842.0],"size":[595,842]})");
     EXPECT_EQ(PlayScenario("zoom 2.5\n").at("view").at("zoom").get<double>(), 2.5);
 }
 

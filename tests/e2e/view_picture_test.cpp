@@ -49,6 +49,24 @@ TEST_F(ViewPictureProgram, ShowsTheViewAtTheEndAndAtEachSnapshot) {
     EXPECT_EQ(ReadTextFile(dir_ + "/out/view.svg"), ReadTextFile(dir_ + "/out/two.svg"));
 }
 
+TEST_F(ViewPictureProgram, ShowsTheWindowAsItsSizeScrollAndZoomShowIt) {
+    // At 200 %, scrolled by 100 pixels to the right and 50 down: the top-left pixel shows
+    // the artwork point (50, 817).
+    CommandResult result =
+        Play("view-size 300 200\nzoom 2 at 0 0\nscroll 100 50\nadd-path 100 742 200 742 200 642\n",
+             "--svg " + dir_ + "/view.svg");
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::string picture = ReadTextFile(dir_ + "/view.svg");
+    for (const char* expected : {
+             R"(<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200")",
+             R"(<rect width="300" height="200" fill="#d4d4d4"/>)",
+             // The page's edge, from its top-left corner (0, 842).
+             R"(<rect x="-100" y="-50" width="1190" height="1684" fill="#ffffff")",
+             R"(<path d="M 100 150 L 300 150 L 300 350 L 100 150 Z")",
+         })
+        EXPECT_NE(picture.find(expected), std::string::npos) << expected << "\n" << picture;
+}
+
 TEST_F(ViewPictureProgram, APictureThatCannotBeWrittenIsOneLineAndTheOthersAreStillWritten) {
     CommandResult result = Play("start\nsnapshot \"nowhere/one\"\nsnapshot two\n",
                                 "--svg " + dir_ + "/view.svg --json " + dir_ + "/state.json");

@@ -14,6 +14,7 @@ ArgumentForm FormOf(ArgumentKind kind) {
         case ArgumentKind::kZoom:
             return ArgumentForm::kReal;
         case ArgumentKind::kPixels:
+        case ArgumentKind::kWindowSide:
         case ArgumentKind::kPathNumber:
         case ArgumentKind::kItem:
         case ArgumentKind::kPopupEntry:

@@ -15,6 +15,7 @@ enum class ArgumentKind {
     kPoints,            // X1 Y1 X2 Y2 ...: the corners of a path, two at least
     kDistance,          // a distance along one axis of the artwork, in points
     kPixels,            // a whole number of pixels on screen
+    kWindowSide,        // a window's width or height, in pixels
     kZoom,              // pixels per point
     kPathNumber,        // the N-th path of the document, from 1
     kLayerTitle,        // the title of a layer of the document

@@ -137,6 +137,7 @@ std::string Written(const std::string& word, bool quoted) {
 const std::vector<std::string> kToolTitles = {"Adobe Selection Tool", "Adobe Pen Tool",
                                               "Outil Pimsal"};
 const std::vector<std::string> kZooms = {"0.03125", "0.5", "1", "2", "8", "64"};
+const std::vector<std::string> kWindowSides = {"1", "200", "595", "842", "1920", "16384"};
 const std::vector<std::string> kDistances = {"0",   "0.01", "1",  "25.4",
                                              "100", "1000", "-5", "100000"};
 const std::vector<std::string> kSliderValues = {"0",   "1",   "45",  "90",   "180",
@@ -288,6 +289,8 @@ std::optional<std::vector<std::string>> RandomLines::Fill(const Argument& argume
             return {{AnyOf(kDistances)}};
         case ArgumentKind::kPixels:
             return {{std::to_string(Between(-400, 400))}};
+        case ArgumentKind::kWindowSide:
+            return {{AnyOf(kWindowSides)}};
         case ArgumentKind::kZoom:
             return {{AnyOf(kZooms)}};
         case ArgumentKind::kPathNumber:

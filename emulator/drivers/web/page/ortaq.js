@@ -17,7 +17,7 @@ let ended = false;
 
 // ---- the requests, one at a time and in order -------------------------------------------
 
-const queue = [];  // {line, moveAt}
+const queue = [];  // {line, kind, moveAt, data}
 let sending = false;
 // Whether every action queued has been answered (the browser tests wait for it).
 window.ortaqIdle = () => !sending && queue.length === 0;
@@ -28,25 +28,34 @@ function word(text) {
   return plain ? text : '"' + text.replace(/\\/g, '\\\\').replace(/"/g, '\\"') + '"';
 }
 
-// Queues LINE. A pointer move replaces a move still waiting: only where the pointer is
-// now matters, and the queue never falls behind the hand.
-function act(line, moveAt) {
+// Queues LINE: its text, or a function that writes it from DATA when it is sent, after the
+// answers to the actions before it (where the pointer is over the view depends on their
+// zoom and scroll). An action of KIND replaces one of its kind still waiting (a pointer
+// move: only where the pointer is now matters), or with JOIN adds its DATA to that one's
+// (a burst of wheel events is one zoom): the queue never falls behind the hand.
+function act(line, { kind, moveAt, data, join } = {}) {
   if (ended) return;
   const last = queue[queue.length - 1];
-  const isMove = /^(move|drag) /.test(line);
-  if (isMove && last && last.line && last.line.split(' ')[0] === line.split(' ')[0]) queue.pop();
-  queue.push({ line, moveAt });
+  if (kind && last && last.kind === kind) {
+    if (join) {
+      join(last.data, data);
+      return;
+    }
+    queue.pop();
+  }
+  queue.push({ line, kind, moveAt, data });
   pump();
 }
 
 async function pump() {
   if (sending || queue.length === 0) return;
   sending = true;
-  const { line, moveAt, upload } = queue.shift();
+  const { line, moveAt, data, upload } = queue.shift();
   try {
+    const body = typeof line === 'function' ? line(data) : line;
     const response = upload
       ? await fetch('/drawing', { method: 'POST', body: upload })
-      : await fetch('/action', { method: 'POST', body: line });
+      : await fetch('/action', { method: 'POST', body });
     const answer = await response.json();
     if (moveAt !== undefined) stats.answered.push(performance.now() - moveAt);
     if (answer.state) show(answer);
@@ -463,39 +472,112 @@ function playBeeps(beeps) {
   }
 }
 
-// ---- the artboard: the mouse in artwork points ------------------------------------------
+// ---- the artboard: the view's window, the mouse in artwork points ----------------------
 
 let buttonDown = false;
+let spaceHeld = false;  // Space and a drag pan the view
+let panFrom = null;     // while panning: where the pointer was, in page pixels
 
-function artworkPoint(event) {
+// Where the pointer is in the view's window, in pixels from its top-left corner.
+function viewPixel(event) {
   const box = $('artboard').getBoundingClientRect();
+  return { h: event.clientX - box.left, v: event.clientY - box.top };
+}
+
+// The artwork point at PIXEL of the view as the last answer shows it.
+function artworkAt({ h, v }) {
   const view = screen.state.view;
-  const h = event.clientX - box.left;
-  const v = event.clientY - box.top;
   const x = view.origin[0] + h / view.zoom;
   const y = view.origin[1] - v / view.zoom;
   return `${+x.toFixed(2)} ${+y.toFixed(2)}`;
 }
 
+// VERB at the artwork point under the pointer once the actions before it are done.
+function pointerAction(verb, event, options = {}) {
+  const pixel = viewPixel(event);
+  act(() => verb + ' ' + artworkAt(pixel), options);
+}
+
+const clampedZoom = (zoom) => Math.min(64, Math.max(1 / 32, zoom));
+
+// Zooms by FACTOR keeping the artwork point under PIXEL where it is.
+function zoomAt(factor, pixel) {
+  const h = Math.round(pixel.h), v = Math.round(pixel.v);
+  act((d) => `zoom ${+clampedZoom(screen.state.view.zoom * d.factor).toFixed(5)} at ${d.h} ${d.v}`, {
+    kind: 'zoom',
+    data: { factor, h, v },
+    join: (into, more) => Object.assign(into, more, { factor: into.factor * more.factor }),
+  });
+}
+
+// Scrolls the view by (H, V) pixels: what showed there comes to the top-left corner.
+function scrollBy(h, v) {
+  act((d) => `scroll ${Math.round(d.h)} ${Math.round(d.v)}`, {
+    kind: 'scroll',
+    data: { h, v },
+    join: (into, more) => { into.h += more.h; into.v += more.v; },
+  });
+}
+
+// The wheel scrolls (SHIFT: sideways); with Ctrl, or a pinch, which the browser sends as a
+// wheel with Ctrl, it zooms at the pointer.
+function wheel(event) {
+  event.preventDefault();
+  if (!screen) return;
+  const unit = event.deltaMode === 1 ? 16 : event.deltaMode === 2 ? $('artboard').clientHeight : 1;
+  const dx = event.deltaX * unit, dy = event.deltaY * unit;
+  if (event.ctrlKey) zoomAt(2 ** (-dy / 250), viewPixel(event));
+  else if (event.shiftKey && dx === 0) scrollBy(dy, 0);
+  else scrollBy(dx, dy);
+}
+
+function pan(event) {
+  scrollBy(panFrom.x - event.clientX, panFrom.y - event.clientY);
+  panFrom = { x: event.clientX, y: event.clientY };
+}
+
 function listenToTheArtboard() {
   const board = $('artboard');
   board.addEventListener('mousemove', (event) => {
-    if (!screen) return;
-    const at = artworkPoint(event);
-    $('pointer').textContent = at.replace(' ', ' ; ') + ' pt';
-    act((buttonDown ? 'drag ' : 'move ') + at, event.timeStamp);
+    if (!screen || panFrom) return;
+    $('pointer').textContent = artworkAt(viewPixel(event)).replace(' ', ' ; ') + ' pt';
+    pointerAction(buttonDown ? 'drag' : 'move', event,
+                  { kind: buttonDown ? 'drag' : 'move', moveAt: event.timeStamp });
   });
   board.addEventListener('mousedown', (event) => {
     if (event.button !== 0 || !screen) return;
-    buttonDown = true;
     board.focus();
-    act('down ' + artworkPoint(event));
+    if (spaceHeld) {
+      panFrom = { x: event.clientX, y: event.clientY };
+      return;
+    }
+    buttonDown = true;
+    pointerAction('down', event);
   });
+  window.addEventListener('mousemove', (event) => { if (panFrom) pan(event); });
   window.addEventListener('mouseup', (event) => {
-    if (event.button !== 0 || !buttonDown) return;
-    buttonDown = false;
-    act('up ' + artworkPoint(event));
+    if (event.button !== 0) return;
+    if (panFrom) {
+      pan(event);
+      panFrom = null;
+    } else if (buttonDown) {
+      buttonDown = false;
+      pointerAction('up', event);
+    }
   });
+  board.addEventListener('wheel', wheel, { passive: false });
+}
+
+// The artboard's real size is the view's window: told to the host when the page opens and
+// whenever it changes.
+let windowSize = '';
+
+function sendViewSize() {
+  const board = $('artboard');
+  const size = `${Math.max(1, board.clientWidth)} ${Math.max(1, board.clientHeight)}`;
+  if (!screen || size === windowSize) return;
+  windowSize = size;
+  act('view-size ' + size, { kind: 'view-size' });
 }
 
 // ---- the keyboard: ALT and SHIFT are held and let go as the real keys are; Delete,
@@ -519,9 +601,18 @@ function editCommand(event) {
   return null;
 }
 
+// Space held over anything but a control: the next drag on the artboard pans.
+function holdSpace(event, held) {
+  if (event.code !== 'Space' || /^(INPUT|SELECT|BUTTON|TEXTAREA)$/.test(event.target.tagName)) return;
+  event.preventDefault();
+  spaceHeld = held;
+  $('artboard').classList.toggle('panning', held);
+}
+
 function listenToTheKeys() {
   const keyName = { Alt: 'alt', Shift: 'shift' };
   window.addEventListener('keydown', (event) => {
+    holdSpace(event, true);
     const command = editCommand(event);
     if (command) {
       event.preventDefault();
@@ -543,6 +634,7 @@ function listenToTheKeys() {
     act('hold ' + key);
   });
   window.addEventListener('keyup', (event) => {
+    holdSpace(event, false);
     const key = keyName[event.key];
     if (!key || !heldKeys.delete(key)) return;
     act('release ' + key);
@@ -551,14 +643,17 @@ function listenToTheKeys() {
   window.addEventListener('blur', () => {
     for (const key of heldKeys) act('release ' + key);
     heldKeys.clear();
+    spaceHeld = false;
+    $('artboard').classList.remove('panning');
   });
 }
 
 // ---- the rest of the window ----------------------------------------------------------------
 
+// The zoom buttons zoom at the window's centre.
 function zoomBy(factor) {
-  const zoom = Math.min(64, Math.max(1 / 32, screen.state.view.zoom * factor));
-  act('zoom ' + +zoom.toFixed(5));
+  const board = $('artboard');
+  zoomAt(factor, { h: board.clientWidth / 2, v: board.clientHeight / 2 });
 }
 
 // Sends the drawing file the user picked; the host keeps it and opens it as the recorded
@@ -595,12 +690,16 @@ async function begin() {
   listenToTheEditMenu();
   $('zoom-in').addEventListener('click', () => zoomBy(2));
   $('zoom-out').addEventListener('click', () => zoomBy(0.5));
+  $('zoom-fit').addEventListener('click', () => act('zoom fit'));
   $('quit').addEventListener('click', quit);
   $('drawing-file').addEventListener('change', (event) => openDrawing(event.target));
   const answer = await (await fetch('/screen')).json();
   show(answer);
   // A host just launched starts its plug-in, as the application does at launch.
   if (answer.recorded === 0 && !answer.state.plugin.started) act('start');
+  windowSize = answer.state.view.size.join(' ');
+  sendViewSize();
+  new ResizeObserver(sendViewSize).observe($('artboard'));
 }
 
 begin();
