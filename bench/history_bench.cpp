@@ -36,8 +36,7 @@ void UndoRedoDragStep(benchmark::State& state) {
     if (host.History().UndoCount() != kDragSteps || !host.Errors().empty())
         throw std::runtime_error("the drags were not one step each");
     state.counters["history_bytes"] = static_cast<double>(host.History().BytesHeld());
-    state.counters["bytes_per_step"] =
-        static_cast<double>(host.History().BytesHeld()) / kDragSteps;
+    state.counters["bytes_per_step"] = static_cast<double>(host.History().BytesHeld()) / kDragSteps;
     for (auto _ : state) {
         bench::RunEvent(host, [&] { host.Undo(); });
         bench::RunEvent(host, [&] { host.Redo(); });

@@ -175,6 +175,33 @@ test('typing a side in the panel rebuilds the figure', async () => {
   assert.equal(sideFields(await hostState())[0].text, '51,00');
 });
 
+test('Ctrl+Z undoes the side typed, Ctrl+Shift+Z and the Édition menu redo it', async () => {
+  const side = async () => sideFields(await hostState())[0].text;
+  assert.equal(await side(), '51,00');
+  // Out of the field, whose own text would take the keys.
+  await page.evaluate(() => document.activeElement.blur());
+  await page.keyboard.press('Control+z');
+  await settled();
+  assert.equal(await side(), '50,00');
+  await page.keyboard.press('Control+Shift+z');
+  await settled();
+  assert.equal(await side(), '51,00');
+  await page.keyboard.press('Control+z');
+  await settled();
+  await page.click('#edit-menu .title');
+  assert.equal(await page.locator('#redo').getAttribute('class'), 'entry');
+  await page.screenshot({ path: join(artifacts, 'edit-menu.png') });
+  await page.click('#redo');
+  await settled();
+  assert.equal(await side(), '51,00');
+  const { history } = await hostState();
+  assert.equal(history.redo, 0);
+  assert.ok(history.undo >= 3, JSON.stringify(history));
+  await page.click('#edit-menu .title');
+  assert.match(await page.locator('#redo').getAttribute('class'), /disabled/);
+  await page.click('#edit-menu .title');
+});
+
 test('the preferences dialog opens from the panel menu and closes', async () => {
   await page.click('.dialog.floating .flyout > button');
   await page.getByText('Préférences', { exact: false }).click();
@@ -327,6 +354,13 @@ test('the saved scenario replays in ortaq-host play to the same state', async ()
   const scenario = join(work, 'saved.scn');
   await download.saveAs(scenario);
   assert.match(readFileSync(scenario, 'utf8'), /^panel type \d+ 50$/m);
+  // The drawing changed since it was last saved: "Quitter" asks first, and a no keeps the
+  // session going.
+  page.once('dialog', (dialog) => dialog.dismiss());
+  await page.click('#quit');
+  assert.equal(await page.locator('#ended').isHidden(), true);
+  assert.equal((await hostState()).history.modified, true);
+  page.once('dialog', (dialog) => dialog.accept());
   await page.click('#quit');
   await page.locator('#ended').waitFor();
   assert.equal(await server.exited, 0, server.errors());

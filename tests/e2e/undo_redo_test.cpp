@@ -40,7 +40,8 @@ TEST_P(UndoRedo, TakesTheDocumentBackAndOnExactly) {
                                             "snapshot redone\n",
                                         {}, &notices);
     EXPECT_TRUE(notices.empty()) << notices.front();
-    EXPECT_NE(DocumentAt(state, "before"), DocumentAt(state, "after")) << "the step changed nothing";
+    EXPECT_NE(DocumentAt(state, "before"), DocumentAt(state, "after"))
+        << "the step changed nothing";
     EXPECT_EQ(DocumentAt(state, "undone"), DocumentAt(state, "before"));
     EXPECT_EQ(DocumentAt(state, "redone"), DocumentAt(state, "after"));
     EXPECT_EQ(History(Snapshot(state, "undone")).at("redo"), 1);
@@ -49,19 +50,19 @@ TEST_P(UndoRedo, TakesTheDocumentBackAndOnExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachKindOfStep, UndoRedo,
-    ::testing::Values(
-        StepCase{"AWholeFigureClicked", "start\nselect-tool\n", Clicks(kKite)},
-        StepCase{"AVertexDragged", kKiteDrawn,
-                 Step("move", kKite[1]) + Step("down", kKite[1]) + Step("drag", {170, 190}) +
-                     Step("drag", {190, 200}) + Step("up", {190, 200})},
-        StepCase{"APanelEdit", kKiteDrawn, "panel type 5 \"150 pt\"\n"},
-        // The kind chosen ends the creation: the clicks and the choice are one step.
-        StepCase{"AFigureEndedByAKindChosenInThePanelMenu", "start\nselect-tool\n",
-                 Clicks({{100, 500}, {200, 500}, {200, 400}}) + "panel menu 2\n"},
-        StepCase{"APathAdded", kKiteDrawn, "add-path 300 300 400 300 400 400\n"},
-        StepCase{"AFigureMoved", kKiteDrawn, "move-art 1 30 -20\n"},
-        StepCase{"AFigureDeleted", kKiteDrawn + "add-path 300 300 400 300 400 400\n",
-                 "delete-art 2\n"}),
+    ::testing::Values(StepCase{"AWholeFigureClicked", "start\nselect-tool\n", Clicks(kKite)},
+                      StepCase{"AVertexDragged", kKiteDrawn,
+                               Step("move", kKite[1]) + Step("down", kKite[1]) +
+                                   Step("drag", {170, 190}) + Step("drag", {190, 200}) +
+                                   Step("up", {190, 200})},
+                      StepCase{"APanelEdit", kKiteDrawn, "panel type 5 \"150 pt\"\n"},
+                      // The kind chosen ends the creation: the clicks and the choice are one step.
+                      StepCase{"AFigureEndedByAKindChosenInThePanelMenu", "start\nselect-tool\n",
+                               Clicks({{100, 500}, {200, 500}, {200, 400}}) + "panel menu 2\n"},
+                      StepCase{"APathAdded", kKiteDrawn, "add-path 300 300 400 300 400 400\n"},
+                      StepCase{"AFigureMoved", kKiteDrawn, "move-art 1 30 -20\n"},
+                      StepCase{"AFigureDeleted", kKiteDrawn + "add-path 300 300 400 300 400 400\n",
+                               "delete-art 2\n"}),
     CaseName<StepCase>);
 
 TEST(UndoRedoHistory, ANewChangeDropsTheStepsLeftToRedo) {
@@ -111,20 +112,19 @@ TEST_P(UndoMidGesture, AbandonsTheGestureOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Gestures, UndoMidGesture,
-    ::testing::Values(
-        GestureCase{"ACreationAfterTwoClicks", Clicks({{300, 300}, {400, 300}}),
-                    Clicks({{300, 500}, {400, 500}, {400, 600}, {300, 600}})},
-        GestureCase{"AVertexDragWithTheButtonHeld",
-                    Step("move", kKite[1]) + Step("down", kKite[1]) + Step("drag", {200, 200}),
-                    Step("move", kKite[1]) + Step("down", kKite[1]) + Step("drag", {150, 150}) +
-                        Step("up", {150, 150})}),
+    ::testing::Values(GestureCase{"ACreationAfterTwoClicks", Clicks({{300, 300}, {400, 300}}),
+                                  Clicks({{300, 500}, {400, 500}, {400, 600}, {300, 600}})},
+                      GestureCase{"AVertexDragWithTheButtonHeld",
+                                  Step("move", kKite[1]) + Step("down", kKite[1]) +
+                                      Step("drag", {200, 200}),
+                                  Step("move", kKite[1]) + Step("down", kKite[1]) +
+                                      Step("drag", {150, 150}) + Step("up", {150, 150})}),
     CaseName<GestureCase>);
 
 TEST(UndoMidGesture, TheNextStepsAreWhole) {
-    emulator::Json state =
-        PlayScenario(kKiteDrawn + Clicks({{300, 300}, {400, 300}}) + "undo\n" +
-                     Clicks({{300, 500}, {400, 500}, {400, 600}, {300, 600}}) + "snapshot two\n" +
-                     "undo\n");
+    emulator::Json state = PlayScenario(kKiteDrawn + Clicks({{300, 300}, {400, 300}}) + "undo\n" +
+                                        Clicks({{300, 500}, {400, 500}, {400, 600}, {300, 600}}) +
+                                        "snapshot two\n" + "undo\n");
     EXPECT_EQ(ArtPaths(Snapshot(state, "two")).size(), 2u);
     std::vector<emulator::Json> left = ArtPaths(state);
     ASSERT_EQ(left.size(), 1u);
@@ -149,6 +149,28 @@ TEST(UndoRedoPlugin, ForgetsAFigureUndoneAndFindsItRedone) {
     expected[1] = kEnd;
     EXPECT_EQ(Anchors(paths[0]), expected);
     EXPECT_TRUE(state.at("errors").empty()) << state.at("errors").dump();
+}
+
+}  // namespace
+
+namespace {
+
+// Three figures, two undone, one redone, saved: another host opens the same document, with
+// nothing to undo and nothing modified; the first host's document counts as saved.
+TEST(UndoRedoFile, TheDocumentSavedAfterUndoingOpensTheSameAndStartsAFreshHistory) {
+    std::string file = testing::TempDir() + "/undone-and-redone.svg";
+    const std::vector<Point> kSquare = {{300, 700}, {400, 700}, {400, 600}, {300, 600}};
+    const std::vector<Point> kFar = {{100, 400}, {200, 420}, {210, 300}, {90, 310}};
+    emulator::Json saved = PlayScenario(kKiteDrawn + Clicks(kSquare) + Clicks(kFar) +
+                                        "undo\nundo\nredo\nsave \"" + file + "\"\n");
+    EXPECT_EQ(ArtPaths(saved).size(), 2u);
+    EXPECT_EQ(History(saved).at("modified"), false);
+    std::vector<std::string> notices;
+    emulator::Json opened = PlayScenario("open \"" + file + "\"\nstart\nundo\n", {}, &notices);
+    EXPECT_EQ(opened.at("document"), saved.at("document"));
+    EXPECT_EQ(History(opened).at("modified"), false);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("nothing to undo"), std::string::npos);
 }
 
 }  // namespace
