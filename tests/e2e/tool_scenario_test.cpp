@@ -96,15 +96,16 @@ TEST(ToolMouse, MessagesCarryTheArtworkPointAndTheHeldKeys) {
     EXPECT_TRUE(run.notices.empty());
 }
 
-TEST(ToolMouse, WithTheHostsToolCurrentTheMouseReachesNothing) {
-    ToolRun run("start\nclick 3 4\noptions\n");
+// The Pen tool does nothing here; the selection tool acts on the document itself.
+TEST(ToolMouse, WithTheHostsPenCurrentTheMouseReachesNothing) {
+    ToolRun run("start\nselect-tool \"Adobe Pen Tool\"\nclick 3 4\noptions\n");
     EXPECT_TRUE(run.sent.empty());
     // One notice for the click, one for the options.
     ASSERT_EQ(run.notices.size(), 2u);
     EXPECT_NE(run.notices[0].find("reaches nothing"), std::string::npos) << run.notices[0];
     EXPECT_NE(run.notices[1].find("AI Edit Options"), std::string::npos) << run.notices[1];
     // The button went down all the same: a drag is allowed after it.
-    EXPECT_NO_THROW(ToolRun("start\ndown 5 6\ndrag 7 8\n"));
+    EXPECT_NO_THROW(ToolRun("start\nselect-tool \"Adobe Pen Tool\"\ndown 5 6\ndrag 7 8\n"));
 }
 
 TEST(ToolMouse, RefusesButtonActionsOutOfOrder) {

@@ -35,7 +35,7 @@ class RunningHost {
                 ready.set_exception(std::make_exception_ptr(std::runtime_error(error)));
                 return;
             }
-            session_ = std::make_unique<emulator::WebSession>(*host_);
+            session_ = std::make_unique<emulator::WebSession>(*host_, testing::TempDir());
             ready.set_value();
             host_->Loop().Run();
             host_->Finish();

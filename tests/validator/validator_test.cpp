@@ -69,7 +69,7 @@ TEST(Validator, APlantedFaultIsCaughtAndShrunkToAScenarioPlayReproduces) {
     std::string out = TemporaryDirectory() + "/found";
     std::string planted = ORTAQ_PLANTED_PLUGIN_PATH;
     CommandResult result = RunCommand(kHost + " validate --plugin " + planted +
-                                      " --seed 1 --runs 25 --steps 200 --out " + out);
+                                      " --seed 3 --runs 25 --steps 200 --out " + out);
     ASSERT_EQ(result.status, 4) << result.out << result.err;
     std::smatch found;
     std::string text = result.out;
