@@ -170,6 +170,22 @@ const FigureCase kCases[] = {
      [](Figures& f) { f.Move(*f.a, 2, kAway); },
      {"drag"},
      "group named after a kind its figure is not"},
+    // Built a million points away, float32 rounds its vertices to 1/16 point; moved back by
+    // the panel, it keeps that shape, which is still the square's.
+    {"a square built far away and moved back near the origin",
+     [](Figures& f) {
+         f.a = f.Figure("Carré", {{-999961.3125f, 183.9f},
+                                  {-999964.1875f, 186.8f},
+                                  {-999967.0625f, 183.925f},
+                                  {-999964.1875f, 181.012466f}});
+     },
+     [](Figures& f) {
+         const std::vector<HostRealPoint> near = {
+             {38.6875f, 183.9f}, {35.8125f, 186.8f}, {32.9375f, 183.925f}, {35.8125f, 181.012466f}};
+         for (size_t i = 0; i < near.size(); ++i) f.Move(*f.a, i, near[i]);
+     },
+     {"panel type"},
+     nullptr},
     {"a new figure on a press the layer refused",
      [](Figures& f) {
          f.Clicks({{0, 0}, {4, 0}, {4, 3}});

@@ -69,11 +69,13 @@ double Magnitude(const HostRealPoint v[4]) {
 }
 
 // Whether the four anchors V make a figure of the kind the group NAME gives.
-bool OfItsKind(const std::string& name, const HostRealPoint v[4]) {
+// FARTHEST: the largest coordinate the figure's points have had. A figure built far from the
+// origin keeps the rounding of float32 there when it is moved back near it.
+bool OfItsKind(const std::string& name, const HostRealPoint v[4], double farthest = 0) {
     double sides[4], diagonals[2] = {Length(v[0], v[2]), Length(v[1], v[3])};
     for (int i = 0; i < 4; ++i) sides[i] = Length(v[i], v[(i + 1) % 4]);
     Tolerance t{*std::max_element(diagonals, diagonals + 2) + *std::max_element(sides, sides + 4),
-                Magnitude(v)};
+                std::max(Magnitude(v), farthest)};
     bool opposite = t.Same(sides[0], sides[2]) && t.Same(sides[1], sides[3]);
     bool equal = opposite && t.Same(sides[0], sides[1]);
     bool rightAngled = t.Same(diagonals[0], diagonals[1]);
@@ -85,11 +87,11 @@ bool OfItsKind(const std::string& name, const HostRealPoint v[4]) {
 }
 
 // A group named after a kind holds a figure of that kind, however it was reshaped since.
-Broken CheckKind(const Art& path) {
+Broken CheckKind(const Art& path, double farthest) {
     if (path.segments.size() != 4 || path.parent == nullptr) return std::nullopt;
     HostRealPoint v[4];
     for (int i = 0; i < 4; ++i) v[i] = path.segments[i].p;
-    if (OfItsKind(path.parent->name, v)) return std::nullopt;
+    if (OfItsKind(path.parent->name, v, farthest)) return std::nullopt;
     return BrokenInvariant{"group named after a kind its figure is not",
                            "\"" + path.parent->name + "\" " + Point(v[0]) + " " + Point(v[1]) +
                                " " + Point(v[2]) + " " + Point(v[3])};
@@ -214,7 +216,7 @@ Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
             broken = CheckChange(*path, before->second, actions, figuresEdited);
         else if (Tagged(*path))
             broken = CheckNewFigure(*path);
-        if (!broken && Tagged(*path)) broken = CheckKind(*path);
+        if (!broken && Tagged(*path)) broken = CheckKind(*path, Farthest(*path));
         if (broken) break;
     }
     if (!broken && compare) broken = CheckLoss(actions);
@@ -225,6 +227,14 @@ Broken FigureInvariants::Check(const std::vector<std::string>& actions) {
     return broken;
 }
 
+double FigureInvariants::Farthest(const Art& path) {
+    double& farthest = farthest_[host_.Drawing().HandleOf(&path)];
+    for (const HostPathSegment& segment : path.segments)
+        farthest =
+            std::max({farthest, std::abs(double{segment.p.h}), std::abs(double{segment.p.v})});
+    return farthest;
+}
+
 void FigureInvariants::Remember() {
     std::map<HostArtHandle, PathLook> looks;
     creationUnderWay_ = false;
@@ -232,6 +242,7 @@ void FigureInvariants::Remember() {
         PathLook look{path->segments, path->closed, Tagged(*path), path->layer->locked,
                       path->guide};
         HostArtHandle handle = host_.Drawing().HandleOf(path);
+        if (look.tagged) Farthest(*path);
         creationUnderWay_ = creationUnderWay_ || (path->guide && !opened_.contains(handle));
         looks.emplace(handle, std::move(look));
     }

@@ -44,6 +44,8 @@ class FigureInvariants {
     // The groups at the top of every layer, where the tool puts its figures.
     std::vector<const Art*> TopGroups() const;
     void Remember();
+    // The largest coordinate PATH's anchors have had, this look's included.
+    double Farthest(const Art& path);
     // After a drawing is opened: the paths of before are forgotten, and the guides and
     // empty groups it brought are kept apart.
     void ForgetBeforeOpen();
@@ -61,6 +63,7 @@ class FigureInvariants {
     bool alerted_ = false;
     // The groups seen holding art at some look.
     std::set<HostArtHandle> groupsFilled_;
+    std::map<HostArtHandle, double> farthest_;
     // The guides and empty groups the last drawing opened brought.
     std::set<HostArtHandle> opened_;
     // The top layer's group at the last look: gone once a drawing replaced the layers.
